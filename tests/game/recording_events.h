@@ -1,0 +1,51 @@
+#pragma once
+
+#include "game/game_events.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tavolin::testing {
+
+// Records what the model shows and answers its questions from a script.
+class RecordingEvents : public GameEvents {
+public:
+    struct Status { int panel; std::string text; };
+    struct Question { std::string caption; std::string text; };
+    struct Flight { CardCode card; int fromX, fromY, toX, toY; };
+
+    std::vector<Status> statuses;
+    std::vector<std::string> informations;
+    std::vector<Question> questions;
+    std::deque<bool> answers;   // answered in order; an empty script answers No
+    std::vector<Flight> flights;
+    int repaints = 0;
+
+    void showStatus(int panel, const std::string& text) override { statuses.push_back({panel, text}); }
+    void showInformation(const std::string& text) override { informations.push_back(text); }
+    bool askYesNo(const std::string& caption, const std::string& text) override
+    {
+        questions.push_back({caption, text});
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void animateCardToPile(CardCode card, int fromX, int fromY, int toX, int toY) override
+    {
+        flights.push_back({card, fromX, fromY, toX, toY});
+    }
+    void repaintTable() override { ++repaints; }
+
+    std::string lastStatus(int panel) const
+    {
+        for (auto it = statuses.rbegin(); it != statuses.rend(); ++it)
+            if (it->panel == panel)
+                return it->text;
+        return {};
+    }
+};
+
+} // namespace tavolin::testing
