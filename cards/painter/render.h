@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+namespace tavolin::cards {
+
+// Picture number 1..56 drawn natively at scale 1 or 2.
+QImage renderPicture(int number, int scale);
+
+QByteArray encodePng(const QImage& image);
+
+} // namespace tavolin::cards
