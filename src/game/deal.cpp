@@ -37,3 +37,23 @@ void Game::DealColumns()
 }
 
 } // namespace tavolin
+
+namespace tavolin {
+
+void Game::beginGame()
+{
+    flags.undoEnabled = false;
+    flags.undoValid = false;
+    flags.autoSuspended = true;
+    flags.detectionOn = true;
+    flags.finishEnabled = true;
+    flags.movesLeft = true;
+    detection = MoveDetection{};
+    detection.slots.fill(NoMoveSlot);
+    flags.lastCardsLeftShown = 0;
+    for (RankRow& row : table.rankTable)
+        row = RankRow{};
+    table.autoRank = 1;
+}
+
+} // namespace tavolin

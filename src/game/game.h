@@ -3,10 +3,13 @@
 #include "card.h"
 #include "game_events.h"
 #include "geometry.h"
+#include "move_detection.h"
 #include "random.h"
 #include "table.h"
+#include "transfer_details.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tavolin {
 
@@ -20,6 +23,20 @@ struct Selection {
     CardCode card = 0;
 
     bool isEmpty() const { return kind == SelectionKind::None; }
+};
+
+// What a drop did: carried out, refused with a message (the card is back in
+// its place), or not taken at all (nothing changed, the card is still held).
+enum class DropOutcome { Done, Refused, Ignored };
+
+enum class PlaceKind { Room, Column };
+
+// One card that went to a Pile by itself.
+struct AutoMove {
+    CardCode card = 0;
+    PlaceKind from = PlaceKind::Column;
+    int index = 0;   // the Room or Column it left
+    int pile = 0;
 };
 
 // The state flags of a game; the window reads and sets them too, and the
@@ -39,17 +56,27 @@ struct GameFlags {
     bool DetailsShown = false;
     bool DetailsHeaderDirty = false;
     std::int32_t lastCardsLeftShown = 0;
+    // The target whose headings the details panel shows: its card, or
+    // EmptyColumnDetailsTarget for any empty Column.
+    std::int32_t DetailsTargetCard = -1;
 };
 
-// The settings the rules consult while they run.
+inline constexpr std::int32_t EmptyColumnDetailsTarget = 64;
+
+// The settings and layout values the rules consult while they run.
 struct RuleOptions {
     bool TransferInfo = false;
     bool TransferDetails = false;
     std::int32_t DetailsColumnLimit = 18;
+    std::int32_t PanelLineLimit = 5;
 };
 
+class SearchAccount;
+
 // The one table of a run and the operations on it. Plain data is public:
-// the window paints from it and the game loop acts on the flags.
+// the window paints from it and the game loop acts on the flags. Every call
+// with a place that does not exist, or that does not hold what the call
+// needs, is refused without touching the table.
 class Game {
 public:
     explicit Game(GameEvents& events) : events_(events) {}
@@ -60,6 +87,7 @@ public:
     TableGeometry geometry;
     RuleOptions options;
     RandomGenerator random;
+    MoveDetection detection;
 
     // Empties the table in place and positions the Rooms and Piles.
     void ResetTable();
@@ -67,10 +95,40 @@ public:
     bool BuildPack();
     // Deals dealOrder into the Columns and sets gameInPlay.
     void DealColumns();
+    // The model's part of starting the game loop: no undo, automatic moves
+    // suspended until the first transfer, detection on, Piles' progress reset.
+    void beginGame();
 
     bool PileAccepts(int pile, CardCode card) const;
     int FreeRoomCount() const;
     int EmptyColumnCount() const;
+    // How many cards may move together onto a Column's top card.
+    int Capacity() const;
+
+    // Picking up and ending a selection. A pick-up takes the undo snapshot.
+    bool PickUpFromColumn(int column);
+    bool PickUpFromRoom(int room);
+    // The held card goes back to its place and the selection ends.
+    void PutBack();
+    // After a drop that was Done or Refused; repaints the table.
+    void EndSelection(bool carriedOut);
+
+    // How many cards of the held card's place may go onto the card at
+    // `position` of `column`, or onto the empty `column` when position is
+    // EmptyColumnTarget. Writes its account while the details panel is shown.
+    int TransferSearch(int column, int position);
+    DropOutcome DropOnRoom(int room);
+    DropOutcome DropOnPile(int pile);
+    DropOutcome DropOnColumnTop(int column, int position);
+    DropOutcome DropOnEmptyColumn(int column);
+
+    // At most one card to its Pile; also clears ranks and raises autoRank.
+    std::optional<AutoMove> AutoMoveToPiles();
+    void Undo();
+    // One detection pass into `detection`; ends the game for lack of moves.
+    void DetectMoves();
+    // Blanks the details panel (while it is shown) and so asks for headings anew.
+    void ResetDetailsPanel();
 
     // The basic edits every move is made of.
     void putOnPile(int pile, CardCode card);
@@ -79,6 +137,36 @@ public:
 
 private:
     GameEvents& events_;
+
+    bool heldCardInPlace() const;
+    DrawMode& heldCardMode();
+    void beginSelection(SelectionKind kind, int index, int position, CardCode card);
+    void takeUndoSnapshot();
+
+    int searchTransfer(const Selection& held, int column, int position, SearchAccount& account) const;
+    int searchTargetCard(const Selection& held, CardCode target, SearchAccount& account) const;
+    int searchEmptyColumn(const Selection& held, SearchAccount& account) const;
+    void writeDetailsHeadings(TransferDetails& details, int column, int position);
+
+    void reportCardTransfer(int panel, const char* format, CardCode card);
+    void reportDeckTransfer(int panel, const char* format, int count);
+    void emptyOrigin();
+    void placeOnColumn(int column, int position, CardCode card, std::int32_t x, std::int32_t y);
+    void moveDeck(int fromColumn, int firstPosition, int toColumn, int toPosition,
+                  std::int32_t x, std::int32_t firstY, int count);
+    DropOutcome refuseDeck();
+
+    bool clearRanks();
+    void checkDetailsSpace(int topPosition);
+    int pileAccepting(CardCode card) const;
+    void autoMoveFromColumn(int column, int position, int pile);
+    void autoMoveFromRoom(int room, int pile);
+
+    void countPileMoves();
+    void countRoomToDeck();
+    void countColumnToColumn();
+    void recordMove(MoveCategory category, int from, int to);
+    MovePanel movePanel(bool headingsRedrawn) const;
 };
 
 } // namespace tavolin

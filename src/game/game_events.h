@@ -6,6 +6,9 @@
 
 namespace tavolin {
 
+struct TransferDetails;
+struct MovePanel;
+
 // How the model reaches the player. The window implements it (status bar,
 // message boxes, animation, painting); tests record it and script the answers.
 // The model never blocks, paints or sleeps itself: everything visible goes
@@ -20,10 +23,22 @@ public:
     virtual void showInformation(const std::string& text) = 0;
     // A Yes/No question; true only for Yes.
     virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
-    // A card travels from a table place to a Pile; the model has already moved it.
+    // A card travels from a table place to a Pile. The Pile already shows it;
+    // the place it left is emptied right after this returns.
     virtual void animateCardToPile(CardCode card, int fromX, int fromY, int toX, int toY) = 0;
     // The table changed: paint what is marked dirty.
     virtual void repaintTable() = 0;
+    // Blank the details panel without copying it to the window. Sent only
+    // while the details panel is shown.
+    virtual void resetDetailsPanel() = 0;
+    // Draw the account of one transfer search. Sent only while the details
+    // panel is shown.
+    virtual void showTransferDetails(const TransferDetails& details) = 0;
+    // Draw the move-detection panel after a pass. Sent only while ShowMoves is on.
+    virtual void showMoveDetection(const MovePanel& panel) = 0;
+    // Undo replaced the whole table: stop any card animation, mark the Room
+    // and Pile frames for redrawing and paint the table (every Column is dirty).
+    virtual void tableRestored() = 0;
 };
 
 } // namespace tavolin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/game_events.h"
+#include "game/game.h"
 
 #include <deque>
 #include <string>
@@ -21,6 +21,10 @@ public:
     std::deque<bool> answers;   // answered in order; an empty script answers No
     std::vector<Flight> flights;
     int repaints = 0;
+    int detailsResets = 0;
+    int restores = 0;
+    std::vector<TransferDetails> details;
+    std::vector<MovePanel> movePanels;
 
     void showStatus(int panel, const std::string& text) override { statuses.push_back({panel, text}); }
     void showInformation(const std::string& text) override { informations.push_back(text); }
@@ -38,6 +42,10 @@ public:
         flights.push_back({card, fromX, fromY, toX, toY});
     }
     void repaintTable() override { ++repaints; }
+    void resetDetailsPanel() override { ++detailsResets; }
+    void showTransferDetails(const TransferDetails& shown) override { details.push_back(shown); }
+    void showMoveDetection(const MovePanel& panel) override { movePanels.push_back(panel); }
+    void tableRestored() override { ++restores; }
 
     std::string lastStatus(int panel) const
     {
