@@ -1,0 +1,37 @@
+#include "platform/doubles/fake_card_library.h"
+
+namespace tavolin {
+
+QColor FakeCardLibrary::colourOf(int number)
+{
+    return QColor::fromHsv((number * 47) % 360, 200, 100 + number);
+}
+
+std::set<int> FakeCardLibrary::allNumbers()
+{
+    std::set<int> numbers;
+    for (int number = 1; number <= 56; ++number)
+        numbers.insert(number);
+    return numbers;
+}
+
+bool FakeCardLibrary::load(const QString& name)
+{
+    ++loadAttempts_;
+    loaded_ = loadable_;
+    loadedName_ = loaded_ ? name : QString();
+    return loaded_;
+}
+
+std::optional<QImage> FakeCardLibrary::bitmap(int number, int scale) const
+{
+    ++bitmapRequests_;
+    if (!loaded_ || !numbers_.contains(number) || (scale != 1 && scale != 2))
+        return std::nullopt;
+    QImage image(BitmapSize * scale, QImage::Format_RGB32);
+    image.fill(colourOf(number));
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+} // namespace tavolin

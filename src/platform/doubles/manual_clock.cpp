@@ -1,0 +1,12 @@
+#include "platform/doubles/manual_clock.h"
+
+namespace tavolin {
+
+void ManualClock::sleep(int milliseconds)
+{
+    advance(milliseconds);
+    totalSlept_ += milliseconds;
+    ++sleepCount_;
+}
+
+} // namespace tavolin

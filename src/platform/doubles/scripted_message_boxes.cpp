@@ -1,0 +1,17 @@
+#include "platform/doubles/scripted_message_boxes.h"
+
+namespace tavolin {
+
+MessageAnswer ScriptedMessageBoxes::show(QWidget* owner, const QString& caption,
+                                         const QString& text, MessageIcon icon,
+                                         MessageButtons buttons)
+{
+    shown_.push_back({owner, caption, text, icon, buttons});
+    if (script_.empty())
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    const MessageAnswer answer = script_.front();
+    script_.pop_front();
+    return answer;
+}
+
+} // namespace tavolin

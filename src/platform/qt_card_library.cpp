@@ -1,0 +1,67 @@
+#include "platform/qt_card_library.h"
+
+#include <QCoreApplication>
+
+namespace tavolin {
+namespace {
+
+QStringList places(const QString& name)
+{
+    QStringList fileNames;
+    if (QCoreApplication::instance()) {
+        const QString programDir = QCoreApplication::applicationDirPath();
+        fileNames << programDir + u'/' + name << programDir + QStringLiteral("/../lib/tavolin/") + name;
+    }
+    return fileNames << name;
+}
+
+} // namespace
+
+QtCardLibrary::~QtCardLibrary()
+{
+    unload();
+}
+
+bool QtCardLibrary::load(const QString& name)
+{
+    unload();
+    for (const QString& fileName : places(name)) {
+        if (loadFrom(fileName))
+            return true;
+    }
+    return false;
+}
+
+bool QtCardLibrary::loadFrom(const QString& fileName)
+{
+    library_.setFileName(fileName);
+    if (!library_.load())
+        return false;
+    bitmapFunction_ = reinterpret_cast<BitmapFunction>(library_.resolve("velvet_bitmap"));
+    if (!bitmapFunction_)
+        library_.unload();
+    return bitmapFunction_ != nullptr;
+}
+
+void QtCardLibrary::unload()
+{
+    if (!bitmapFunction_)
+        return;
+    bitmapFunction_ = nullptr;
+    library_.unload();
+}
+
+std::optional<QImage> QtCardLibrary::bitmap(int number, int scale) const
+{
+    const unsigned char* data = nullptr;
+    int size = 0;
+    if (!bitmapFunction_ || !bitmapFunction_(number, scale, &data, &size) || !data || size <= 0)
+        return std::nullopt;
+    QImage image = QImage::fromData(data, size, "PNG");
+    if (image.isNull())
+        return std::nullopt;
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+} // namespace tavolin

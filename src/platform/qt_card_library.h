@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/card_library.h"
+
+#include <QLibrary>
+
+namespace tavolin {
+
+// Loads a library that exports
+//     extern "C" int velvet_bitmap(int number, int scale,
+//                                  const unsigned char** data, int* size);
+// which hands out bitmap `number` at `scale` as the bytes of a PNG file.
+class QtCardLibrary final : public CardLibrary {
+public:
+    ~QtCardLibrary() override;
+
+    // Beside the executable, then in ../lib/tavolin (the installed layout),
+    // then through the system's search. A library without velvet_bitmap is
+    // passed over.
+    bool load(const QString& name) override;
+    bool isLoaded() const override { return bitmapFunction_ != nullptr; }
+    void unload() override;
+    std::optional<QImage> bitmap(int number, int scale = 1) const override;
+
+private:
+    using BitmapFunction = int (*)(int, int, const unsigned char**, int*);
+
+    bool loadFrom(const QString& fileName);
+
+    QLibrary library_;
+    BitmapFunction bitmapFunction_ = nullptr;
+};
+
+} // namespace tavolin

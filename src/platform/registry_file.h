@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// The text file behind the registry, as a QSettings format of our own.
+//
+// It reads like a registry export, so a person can check or mend it in a
+// text editor:
+//
+//     [Software\Projects\Tavolin 2.2]
+//     "Form Top"=dword:1
+//     "SWBmpPath"="/home/me/Pictures/side.bmp"
+//
+// A [key path] line is taken literally and opens a key; every value line
+// below it belongs to that key. A DWORD is written in decimal, a string in
+// double quotes where \\, \", \n and \r stand for a backslash, a quote, a
+// line feed and a carriage return. Blank lines and lines starting with ';'
+// are ignored. The file is UTF-8.
+//
+// Inside QSettings every value lives at "<key path>/<value name>", both
+// percent-encoded, so backslashes, slashes and blanks in names never make
+// QSettings see more than one group level.
+namespace tavolin::registry_file {
+
+QSettings::Format format();
+
+QString group(const QString& keyPath);
+QString settingsKey(const QString& keyPath, const QString& valueName);
+
+// Where reading leaves a note for each line it had to drop. The blank in it
+// keeps it apart from every percent-encoded key path.
+inline constexpr char UnreadableLinesKey[] = "unreadable lines";
+
+// While set, every write stops halfway and fails, as a full disk or a crash
+// before the final rename would. Only tests set it.
+void setWritesInterrupted(bool interrupted);
+
+} // namespace tavolin::registry_file

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "settings/settings.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+namespace tavolin {
+
+// 2 from 1024 pixels wide, 1 from 800, else 0 (too small to play).
+int screenClass(QSize screenResolution);
+
+// The last Column position at which transfer details still fit below the Columns.
+int detailsColumnLimit(int screenClass, int windowHeight);
+
+// The settings of a first run on this screen.
+Settings defaultSettings(QSize screenResolution);
+
+// The main window as it is when it is asked to close.
+struct WindowPlacement {
+    bool minimized = false;
+    bool maximized = false;
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The settings with the placement the closing window leaves behind.
+Settings placementToSave(Settings settings, const WindowPlacement& window);
+
+// What start-up does to the main window: the bounds to give it, if any, and
+// whether to make it a normal window.
+struct StartupPlacement {
+    std::optional<QRect> bounds;
+    bool normalState = false;
+};
+
+StartupPlacement placementToApply(const Settings& settings);
+
+} // namespace tavolin
