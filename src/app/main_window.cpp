@@ -1,0 +1,373 @@
+#include "main_window.h"
+
+#include "settings/placement.h"
+
+#include "view/artwork.h"
+#include "view/table_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+namespace tavolin {
+
+const QString TForm1::ApplicationTitle = QStringLiteral("Tavolin - Velvet Edition, V2.2");
+
+TForm1::TForm1(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), store_(platform.registry, platform.messages, this), game_(*this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Tavolin - Velvet Edition, V2.2 XP"));
+    setWindowIcon(applicationIcon());
+    resize(600, 596);
+
+    LoadSettings();
+    layout_ = TableLayout::forCards(settings_.OrigCardSize);
+    table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
+    setCentralWidget(table_);
+    createMenus();
+    createButtons();
+    createStatusBar();
+    createTimers();
+    applyPlacement();
+    LayoutTable();
+
+    game_.table.pileSuit = settings_.PileSuit;
+    game_.ResetTable();
+    table_->setPileMarks(pileMarkNumbers());
+    updateCommands();
+
+    // The card library is loaded at the first idle moment, after the window is up.
+    QTimer::singleShot(0, this, &TForm1::ApplicationIdle);
+}
+
+TForm1::~TForm1()
+{
+    // Released only now, so that no paint can reach an unloaded library.
+    platform_.cards.unload();
+}
+
+void TForm1::createMenus()
+{
+    auto addCommand = [this](QMenu* menu, const char* name, const QString& text, const QString& hint,
+                             void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setStatusTip(hint);
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
+    gameMenu->setObjectName(QStringLiteral("GameMenu1"));
+    NewGame1 = addCommand(gameMenu, "NewGame1", "&New game", "Start a new game", &TForm1::NewGame1Click);
+    FinishGame1 = addCommand(gameMenu, "FinishGame1", "&Finish game", "Finish current game", &TForm1::FinishGame1Click);
+    gameMenu->addSeparator();
+    GameStats1 = addCommand(gameMenu, "GameStats1", "&Statistics", "Inspect or correct statistics", nullptr);
+    GamePref1 = addCommand(gameMenu, "GamePref1", "&Preferences", "Choose from preferences offered", nullptr);
+    gameMenu->addSeparator();
+    GameExit1 = addCommand(gameMenu, "GameExit1", "E&xit", "Close application window, exit.", &TForm1::GameExitClick);
+
+    QMenu* moveMenu = menuBar()->addMenu(QStringLiteral("&Move"));
+    moveMenu->setObjectName(QStringLiteral("MoveMenu1"));
+    MoveUndo1 = addCommand(moveMenu, "MoveUndo1", "&Undo Move", "Undo latest move", nullptr);
+    MoveShow1 = addCommand(moveMenu, "MoveShow1", "&Show Moves", "Toggles information on possible moves", nullptr);
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("HelpMenu1"));
+    HelpAbout1 = addCommand(helpMenu, "HelpAbout1", "&About this Game", "Displays application info", nullptr);
+    HelpDate = addCommand(helpMenu, "HelpDate", "Show &Date", "Displays a calendar", nullptr);
+}
+
+void TForm1::createButtons()
+{
+    BitBtn1 = new QPushButton(table_);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(228, 25, 41, 41);
+    BitBtn1->setIcon(tableButtonPicture());
+    BitBtn1->setIconSize(QSize(37, 37));
+    BitBtn1->setFocusPolicy(Qt::NoFocus);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+
+    auto makeButton = [this](const char* name, const QString& text, QPoint at) {
+        auto* button = new QPushButton(text, table_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(QRect(at, QSize(68, 28)));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->hide();
+        return button;
+    };
+    UndoBtn1 = makeButton("UndoBtn1", QStringLiteral("Undo"), QPoint(364, 33));
+    ShowBtn1 = makeButton("ShowBtn1", QStringLiteral("Show"), QPoint(364, 72));
+}
+
+void TForm1::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    QFont font = bar->font();
+    font.setBold(false);
+    bar->setFont(font);
+    const int widths[] = {260, 260, 260, 20};
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFixedWidth(widths[i]);
+        panel->setAlignment((i == 1 || i == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        bar->addWidget(panel);
+        panels_[i] = panel;
+    }
+}
+
+void TForm1::createTimers()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(2000);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+std::array<int, 4> TForm1::pileMarkNumbers() const
+{
+    std::array<int, 4> marks{};
+    for (int i = 0; i < 4; ++i)
+        marks[i] = pileMarkImageNumber(game_.table.pileSuit[i]);
+    return marks;
+}
+
+void TForm1::LoadSettings()
+{
+    const QSize screen = platform_.environment.screenResolution();
+    screenClass_ = screenClass(screen);
+    setStatusText(0, QStringLiteral(" Dir: ") + platform_.environment.currentDirectory());
+    settings_ = store_.load(screen);
+    game_.options.TransferInfo = settings_.TransferInfo;
+    game_.options.TransferDetails = settings_.TransferDetails;
+}
+
+void TForm1::applyPlacement()
+{
+    const StartupPlacement placement = placementToApply(settings_);
+    if (placement.bounds) {
+        move(placement.bounds->topLeft());
+        resize(placement.bounds->size());
+    }
+    if (placement.normalState)
+        setWindowState(Qt::WindowNoState);
+    game_.options.DetailsColumnLimit = detailsColumnLimit(screenClass_, height());
+}
+
+void TForm1::LayoutTable()
+{
+    if (!table_)
+        return;
+    layout_.layoutTable(BitBtn1->size(), table_->size());
+    if (width() < layout_.minimumWindowWidth())
+        resize(layout_.minimumWindowWidth(), height());
+    BitBtn1->move(layout_.tableButtonPos);
+    game_.geometry.CardWidth = layout_.CardWidth;
+    game_.geometry.CardHeight = layout_.CardHeight;
+    game_.geometry.PilesLeft = layout_.PilesLeft;
+    const QSize outer = frameGeometry().size();
+    setStatusText(2, QStringLiteral("Main form: %1 x %2 pixels").arg(outer.width()).arg(outer.height()));
+}
+
+void TForm1::PlacePanel()
+{
+    UndoBtn1->hide();
+    ShowBtn1->hide();
+    layout_.placePanel(screenClass_, height());
+    panel_.resize(layout_.panelSize());
+    UndoBtn1->move(layout_.undoButtonPos());
+    ShowBtn1->move(layout_.showButtonPos());
+}
+
+void TForm1::SaveWindowPlacement()
+{
+    // Position of the frame and size of the window itself, as they are
+    // given back to move() and resize() at the next start.
+    const QPoint origin = frameGeometry().topLeft();
+    settings_ = placementToSave(settings_, {isMinimized(), isMaximized(), origin.y(), origin.x(),
+                                            width(), height()});
+    store_.savePlacement(settings_);
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return panels_.at(panel)->text();
+}
+
+void TForm1::setStatusText(int panel, const QString& text)
+{
+    if (panels_[panel])
+        panels_[panel]->setText(text);
+}
+
+void TForm1::updateCommands()
+{
+    const GameFlags& flags = game_.flags;
+    MoveUndo1->setEnabled(flags.undoEnabled);
+    UndoBtn1->setEnabled(flags.undoEnabled);
+    MoveShow1->setEnabled(flags.showEnabled);
+    ShowBtn1->setEnabled(flags.showEnabled);
+    FinishGame1->setEnabled(flags.finishEnabled);
+}
+
+bool TForm1::ask(const QString& caption, const QString& text)
+{
+    return platform_.messages.show(this, caption, text, MessageIcon::Question, MessageButtons::YesNo)
+        == MessageAnswer::Yes;
+}
+
+QString TForm1::longTime(QTime time) const
+{
+    // The locale's long format without the zone name, which a time of day has not.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return time.toString(format.trimmed());
+}
+
+// ---- Window events --------------------------------------------------------
+
+bool TForm1::event(QEvent* event)
+{
+    // Menu hints go to the first status panel instead of over the whole bar.
+    if (event->type() == QEvent::StatusTip) {
+        setStatusText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QMainWindow::changeEvent(event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    PlacePanel();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    ResizePending = true;
+    LayoutTable();
+}
+
+void TForm1::FormActivate()
+{
+    if (screenClass_ != 0)
+        return;
+    platform_.messages.show(this, QStringLiteral(" Card Table Control"),
+                            QStringLiteral("This program requires a screen resolution of \n"
+                                           "at least 800 x 600, or 1024 x 768 pixels."),
+                            MessageIcon::None, MessageButtons::Ok);
+    close();
+}
+
+void TForm1::ApplicationIdle()
+{
+    if (!libraryTried_) {
+        libraryTried_ = true;
+        if (platform_.cards.load(QStringLiteral("velvetres2"))) {
+            setStatusText(1, QStringLiteral(" Library used: VelvetRes2.DLL"));
+        } else {
+            LibraryFailed = true;
+            platform_.messages.show(this, QStringLiteral(" DLL Load Error"),
+                                    QStringLiteral(" Unable to load 'VelvetRes2.DLL'."),
+                                    MessageIcon::Error, MessageButtons::Ok);
+            const QString directory = platform_.environment.currentDirectory();
+            if (!directory.isEmpty())
+                platform_.messages.show(this, QStringLiteral(" Current Directory"), directory,
+                                        MessageIcon::None, MessageButtons::Ok);
+        }
+        table_->update();
+    }
+    ResizePending = false;
+    updateCommands();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    SaveWindowPlacement();
+    if (!game_.flags.gameInPlay) {
+        event->accept();
+        return;
+    }
+    if (!ask(QStringLiteral(" Closing Event"), QStringLiteral("Quit game and exit ?"))) {
+        event->ignore();
+        return;
+    }
+    RecordLoss();
+    event->accept();
+}
+
+// ---- GameEvents -----------------------------------------------------------
+
+void TForm1::showStatus(int panel, const std::string& text)
+{
+    if (panel >= 0 && panel < 4)
+        setStatusText(panel, QString::fromStdString(text));
+}
+
+void TForm1::showInformation(const std::string& text)
+{
+    platform_.messages.show(nullptr, ApplicationTitle, QString::fromStdString(text),
+                            MessageIcon::Information, MessageButtons::Ok);
+}
+
+bool TForm1::askYesNo(const std::string& caption, const std::string& text)
+{
+    return ask(QString::fromStdString(caption), QString::fromStdString(text));
+}
+
+void TForm1::animateCardToPile(CardCode, int, int, int, int)
+{
+    table_->repaint();
+}
+
+void TForm1::repaintTable()
+{
+    table_->update();
+}
+
+void TForm1::resetDetailsPanel()
+{
+    panel_.clear();
+}
+
+void TForm1::showTransferDetails(const TransferDetails& details)
+{
+    panel_.draw(details);
+    table_->update();
+}
+
+void TForm1::showMoveDetection(const MovePanel& panel)
+{
+    panel_.draw(panel);
+    table_->update();
+}
+
+void TForm1::tableRestored()
+{
+    Animating = false;
+    table_->update();
+}
+
+} // namespace tavolin

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "game/game.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "settings/statistics.h"
+#include "view/info_panel.h"
+#include "view/layout.h"
+
+#include <QMainWindow>
+#include <QTime>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace tavolin {
+
+class TableView;
+
+// The program's one main window. It owns the game and wires menus, buttons,
+// timers and the status bar to it; the rules live in the game model.
+class TForm1 : public QMainWindow, private GameEvents {
+    Q_OBJECT
+
+public:
+    static const QString ApplicationTitle;
+
+    explicit TForm1(Platform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The commands, public so that tests can drive them as the menus do.
+    void NewGame1Click();
+    void FinishGame1Click();
+    void BitBtn1Click();
+    void GameExitClick();
+    void Timer1Timer();
+    void Timer2Timer();
+    void FormActivate();
+    void ApplicationIdle();
+
+    const Game& game() const { return game_; }
+    const Settings& settings() const { return settings_; }
+    const RunTotals& runTotals() const { return run_; }
+    const TableLayout& tableLayout() const { return layout_; }
+    QString statusText(int panel) const;
+    int ScreenClass() const { return screenClass_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // GameEvents
+    void showStatus(int panel, const std::string& text) override;
+    void showInformation(const std::string& text) override;
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    void animateCardToPile(CardCode card, int fromX, int fromY, int toX, int toY) override;
+    void repaintTable() override;
+    void resetDetailsPanel() override;
+    void showTransferDetails(const TransferDetails& details) override;
+    void showMoveDetection(const MovePanel& panel) override;
+    void tableRestored() override;
+
+    void createMenus();
+    void createButtons();
+    void createStatusBar();
+    void createTimers();
+    void LoadSettings();
+    void applyPlacement();
+    void LayoutTable();
+    void PlacePanel();
+    void SaveWindowPlacement();
+    void setStatusText(int panel, const QString& text);
+    void updateCommands();
+    std::array<int, 4> pileMarkNumbers() const;
+    bool ask(const QString& caption, const QString& text);
+
+    void RunGame();
+    void startGame();
+    void clearTable();
+    void RecordWin();
+    void RecordLoss();
+    void finishRecording(const char* endedText);
+    QString longTime(QTime time) const;
+
+    Platform& platform_;
+    SettingsStore store_;
+    Settings settings_;
+    RunTotals run_;
+    Game game_;
+    TableLayout layout_;
+    InfoPanel panel_;
+    int screenClass_ = 0;
+    QTime GameStartTime;
+    bool libraryTried_ = false;
+    bool LibraryFailed = false;
+    bool ResizePending = false;
+    bool prefsChanged = false;
+    bool Animating = false;
+
+    TableView* table_ = nullptr;
+    std::array<QLabel*, 4> panels_{};
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* UndoBtn1 = nullptr;
+    QPushButton* ShowBtn1 = nullptr;
+    QAction* NewGame1 = nullptr;
+    QAction* FinishGame1 = nullptr;
+    QAction* GameStats1 = nullptr;
+    QAction* GamePref1 = nullptr;
+    QAction* GameExit1 = nullptr;
+    QAction* MoveUndo1 = nullptr;
+    QAction* MoveShow1 = nullptr;
+    QAction* HelpAbout1 = nullptr;
+    QAction* HelpDate = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+};
+
+} // namespace tavolin

@@ -1,0 +1,119 @@
+#include "info_panel.h"
+
+#include <QPainter>
+
+namespace tavolin {
+namespace {
+
+const QColor TableColour(0, 153, 0);
+
+QColor colourOf(PanelColour colour)
+{
+    switch (colour) {
+    case PanelColour::White: return QColor(255, 255, 255);
+    case PanelColour::Lime: return QColor(0, 255, 0);
+    case PanelColour::Aqua: return QColor(0, 255, 255);
+    case PanelColour::Yellow: return QColor(255, 255, 0);
+    case PanelColour::Red: return QColor(255, 0, 0);
+    }
+    return Qt::white;
+}
+
+QFont fontOf(const PanelText& text)
+{
+    QFont font(text.font == PanelFont::CourierNew ? QStringLiteral("Courier New")
+                                                  : QStringLiteral("Times New Roman"));
+    font.setStyleHint(text.font == PanelFont::CourierNew ? QFont::TypeWriter : QFont::Serif);
+    font.setPointSize(8);
+    font.setUnderline(text.underline);
+    return font;
+}
+
+} // namespace
+
+void InfoPanel::resize(QSize size)
+{
+    image_ = QImage(size, QImage::Format_RGB32);
+    clear();
+}
+
+void InfoPanel::clear()
+{
+    image_.fill(TableColour);
+}
+
+// Texts are opaque: each blanks the area behind it, so a shorter text
+// written over a longer one leaves no trace of it.
+void InfoPanel::drawText(const PanelText& text)
+{
+    QPainter p(&image_);
+    p.setFont(fontOf(text));
+    const QString line = QString::fromStdString(text.text);
+    const QFontMetrics metrics = p.fontMetrics();
+    p.fillRect(QRect(text.x, text.y, metrics.horizontalAdvance(line) + 2, metrics.height()), TableColour);
+    p.setPen(colourOf(text.colour));
+    p.drawText(QPoint(text.x, text.y + metrics.ascent()), line);
+}
+
+void InfoPanel::draw(const TransferDetails& details)
+{
+    if (image_.isNull())
+        return;
+    if (details.headingsRedrawn)
+        clear();
+    for (const PanelText& text : details.headings)
+        drawText(text);
+    for (const PanelText& text : details.steps)
+        drawText(text);
+    drawText(details.result);
+}
+
+void InfoPanel::draw(const MovePanel& panel)
+{
+    if (image_.isNull())
+        return;
+    if (panel.headingsRedrawn)
+        clear();
+    for (const PanelText& text : panel.headings)
+        drawText(text);
+    drawText(panel.freeRoomsCaption);
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const RoomBox& box : panel.roomBoxes) {
+        p.setPen(QColor(190, 170, 140));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box.x, box.y, 20, 24);
+        p.setPen(Qt::white);
+        p.setBrush(box.occupied ? QColor(255, 0, 0) : TableColour);
+        const QRect inner(box.x + 5, box.y + 7, 10, 10);
+        if (box.occupied)
+            p.drawEllipse(inner);
+        else
+            p.drawRect(inner);
+    }
+    for (const Marker& marker : panel.markers) {
+        const QRect cell(marker.x, marker.y, 10, 10);
+        p.setPen(Qt::white);
+        switch (marker.kind) {
+        case MarkerKind::Found:
+            p.setBrush(QColor(0, 255, 0));
+            p.drawEllipse(cell);
+            break;
+        case MarkerKind::NoneFound:
+            p.setBrush(QColor(255, 0, 0));
+            p.drawEllipse(cell);
+            break;
+        case MarkerKind::EmptyColumn:
+            p.setBrush(TableColour);
+            p.drawRect(cell);
+            break;
+        }
+    }
+    p.end();
+    for (const PanelText& text : panel.countLabels)
+        drawText(text);
+    for (const PanelText& text : panel.comments)
+        drawText(text);
+}
+
+} // namespace tavolin

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "game/game.h"
+#include "view/info_panel.h"
+#include "view/layout.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace tavolin {
+
+class CardLibrary;
+
+// The green table: Rooms, the table button's block, Piles and Columns,
+// painted from the game's places. It owns no game state.
+class TableView : public QWidget {
+public:
+    TableView(const Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
+              QWidget* parent = nullptr);
+
+    // Called when a picture the library should hold cannot be read.
+    std::function<void(int number)> onMissingBitmap;
+    // Empty Piles show the mark of the suit they were given at the last deal.
+    void setPileMarks(const std::array<int, 4>& imageNumbers) { pileMarks_ = imageNumbers; }
+    // Forget cached pictures (the library was unloaded or failed).
+    void clearPictures() { pictures_.clear(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawFrames(QPainter& p) const;
+    void drawCard(QPainter& p, int x, int y, CardCode card, DrawMode mode);
+    void drawPicture(QPainter& p, int x, int y, int number, bool stretch);
+    const QImage* picture(int number);
+
+    const Game& game_;
+    const TableLayout& layout_;
+    const CardLibrary& cards_;
+    const InfoPanel& panel_;
+    std::array<int, 4> pileMarks_{53, 54, 55, 56};
+    std::map<int, QImage> pictures_;
+};
+
+} // namespace tavolin

@@ -1,0 +1,307 @@
+#include "app/main_window.h"
+#include "platform/doubles/fake_card_library.h"
+#include "platform/doubles/fake_environment.h"
+#include "platform/doubles/manual_clock.h"
+#include "platform/doubles/memory_registry.h"
+#include "platform/doubles/scripted_message_boxes.h"
+#include "platform/qt_registry.h"
+#include "game/recording_events.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tavolin {
+namespace {
+
+const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+
+// The window on test doubles of every machine service.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MemoryRegistry registry;
+    ScriptedMessageBoxes messages;
+    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
+    FakeEnvironment environment{QSize(1280, 1024)};
+    FakeCardLibrary cards;
+    Platform platform{registry, messages, clock, environment, cards};
+    std::unique_ptr<TForm1> window;
+
+    void open()
+    {
+        window = std::make_unique<TForm1>(platform);
+        window->show();
+        QApplication::processEvents();   // the first idle moment
+    }
+
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) const
+    {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    std::vector<QString> questionsAsked() const
+    {
+        std::vector<QString> texts;
+        for (const auto& box : messages.shown())
+            if (box.buttons == MessageButtons::YesNo)
+                texts.push_back(box.text);
+        return texts;
+    }
+    int writesOf(const QString& name) const
+    {
+        int count = 0;
+        for (const auto& write : registry.writes())
+            count += write.name == name ? 1 : 0;
+        return count;
+    }
+    std::int32_t stored(const QString& name) const
+    {
+        const auto value = registry.value(Key, name);
+        return value ? std::get<std::int32_t>(*value) : -1;
+    }
+};
+
+TEST_F(MainWindowTest, StartsWithAnEmptyTableAndTheLaterCommandsDisabled)
+{
+    open();
+    EXPECT_EQ(window->windowTitle(), " Tavolin - Velvet Edition, V2.2 XP");
+    EXPECT_FALSE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->game().EmptyColumnCount(), 8);
+    EXPECT_FALSE(action("FinishGame1")->isEnabled());
+    EXPECT_FALSE(action("MoveUndo1")->isEnabled());
+    EXPECT_FALSE(action("MoveShow1")->isEnabled());
+    EXPECT_TRUE(action("NewGame1")->isEnabled());
+    EXPECT_FALSE(button("UndoBtn1")->isVisible());
+    EXPECT_FALSE(button("ShowBtn1")->isVisible());
+    EXPECT_TRUE(button("BitBtn1")->isVisible());
+    EXPECT_EQ(window->statusText(1), " Library used: VelvetRes2.DLL");
+    EXPECT_EQ(cards.loadedName(), "velvetres2");
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowTest, MenuHintsShowInTheFirstPanel)
+{
+    open();
+    EXPECT_EQ(action("GameExit1")->statusTip(), "Close application window, exit.");
+    EXPECT_EQ(action("MoveShow1")->statusTip(), "Toggles information on possible moves");
+    QStatusTipEvent tip(action("NewGame1")->statusTip());
+    QApplication::sendEvent(window.get(), &tip);
+    EXPECT_EQ(window->statusText(0), "Start a new game");
+}
+
+TEST_F(MainWindowTest, LaysOutTheTableForSmallCards)
+{
+    open();
+    EXPECT_EQ(window->tableLayout().TableWidth, 675);
+    EXPECT_EQ(window->tableLayout().PilesLeft, 375);
+    EXPECT_EQ(button("BitBtn1")->geometry(), QRect(317, 17, 41, 41));
+    EXPECT_EQ(window->game().table.piles[0].x, 376);
+    EXPECT_EQ(window->game().table.rooms[3].x, 225);
+}
+
+TEST_F(MainWindowTest, ScreenNarrowerThan800IsRefused)
+{
+    environment.setScreenResolution(QSize(799, 600));
+    open();
+    window->FormActivate();
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().caption, " Card Table Control");
+    EXPECT_EQ(messages.shown().back().text,
+              "This program requires a screen resolution of \nat least 800 x 600, or 1024 x 768 pixels.");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, Screen800WideIsAccepted)
+{
+    environment.setScreenResolution(QSize(800, 600));
+    open();
+    window->FormActivate();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->ScreenClass(), 1);
+}
+
+TEST_F(MainWindowTest, NewGameDealsFromTheClockAndStartsTheGame)
+{
+    open();
+    window->NewGame1Click();
+
+    testing::RecordingEvents events;
+    Game sameSecond(events);
+    sameSecond.random.seed(static_cast<std::uint32_t>(clock.calendarSeconds()));
+    sameSecond.BuildPack();
+    const Game& game = window->game();
+    EXPECT_EQ(game.table.dealOrder, sameSecond.table.dealOrder);
+    EXPECT_TRUE(game.flags.gameInPlay);
+    EXPECT_TRUE(game.flags.gameOpen);
+    EXPECT_EQ(game.table.cardsLeft, 52);
+    EXPECT_EQ(game.EmptyColumnCount(), 0);
+    EXPECT_TRUE(action("FinishGame1")->isEnabled());
+    EXPECT_TRUE(button("UndoBtn1")->isVisible());
+    EXPECT_FALSE(button("UndoBtn1")->isEnabled());
+    EXPECT_EQ(window->statusText(0), " Number of Cards left:  52");
+    EXPECT_TRUE(window->statusText(1).startsWith("Game started at 10:30:00"));
+    EXPECT_TRUE(window->statusText(1).endsWith(" hrs."));
+}
+
+TEST_F(MainWindowTest, NewGameDuringAGameIsRefused)
+{
+    open();
+    window->NewGame1Click();
+    const auto deal = window->game().table.dealOrder;
+    clock.advance(5000);
+    window->NewGame1Click();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, " New Game Selection");
+    EXPECT_EQ(messages.shown()[0].text, "Current game not finished yet.");
+    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(window->game().table.dealOrder, deal);
+}
+
+TEST_F(MainWindowTest, FinishWithoutAGameDoesNothing)
+{
+    open();
+    window->FinishGame1Click();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(window->settings().GamesLost, 0);
+}
+
+TEST_F(MainWindowTest, TableButtonClearsSilentlyWithoutAGameAndAsksDuringOne)
+{
+    open();
+    window->BitBtn1Click();
+    EXPECT_TRUE(messages.shown().empty());
+
+    window->NewGame1Click();
+    messages.answerNext(MessageAnswer::No);
+    window->BitBtn1Click();
+    EXPECT_EQ(questionsAsked(), std::vector<QString>{"End the current game ?"});
+    EXPECT_EQ(messages.shown().back().caption, " Game Control");
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->settings().GamesLost, 0);
+
+    messages.answerNext(MessageAnswer::Yes);
+    window->BitBtn1Click();
+    EXPECT_FALSE(window->game().flags.gameInPlay);
+    EXPECT_FALSE(window->game().flags.gameOpen);
+    EXPECT_EQ(window->game().EmptyColumnCount(), 8);
+    EXPECT_EQ(window->settings().GamesLost, 1);
+    EXPECT_EQ(stored("Games Lost"), 1);
+    EXPECT_EQ(stored("Streak Type"), 2);
+    EXPECT_EQ(stored("Streak Losses"), 1);
+    EXPECT_EQ(window->runTotals().runLost, 1);
+    EXPECT_FALSE(button("UndoBtn1")->isVisible());
+    EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
+}
+
+TEST_F(MainWindowTest, ClosingDuringAGameAnsweredNoKeepsTheGame)
+{
+    open();
+    window->NewGame1Click();
+    messages.answerNext(MessageAnswer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+    EXPECT_EQ(questionsAsked(), std::vector<QString>{"Quit game and exit ?"});
+    EXPECT_EQ(messages.shown().back().caption, " Closing Event");
+    EXPECT_EQ(window->settings().GamesLost, 0);
+    // The placement is written even though the player stayed.
+    EXPECT_EQ(writesOf("Form State"), 2);
+}
+
+TEST_F(MainWindowTest, ClosingDuringAGameAnsweredYesRecordsOnce)
+{
+    open();
+    const int firstRunWrites = writesOf("Games Lost");
+    window->NewGame1Click();
+    messages.answerNext(MessageAnswer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(questionsAsked().size(), 1u);
+    EXPECT_EQ(window->settings().GamesLost, 1);
+    EXPECT_EQ(stored("Games Lost"), 1);
+    EXPECT_EQ(writesOf("Games Lost"), firstRunWrites + 1);
+    EXPECT_EQ(clock.totalSlept(), 200);
+}
+
+TEST_F(MainWindowTest, ExitDuringAGameAsksOnceAndRecordsOnce)
+{
+    open();
+    const int firstRunWrites = writesOf("Games Lost");
+    window->NewGame1Click();
+    messages.answerNext(MessageAnswer::No);
+    window->GameExitClick();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+
+    messages.answerNext(MessageAnswer::Yes);
+    window->GameExitClick();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(questionsAsked().size(), 2u);   // the No, then the Yes; closing did not ask again
+    EXPECT_EQ(writesOf("Games Lost"), firstRunWrites + 1);
+    EXPECT_EQ(window->settings().StreakLosses, 1);
+}
+
+TEST_F(MainWindowTest, ClosingWithoutAGameAsksNothing)
+{
+    open();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(questionsAsked().empty());
+    EXPECT_EQ(stored("Form State"), 1);
+}
+
+TEST_F(MainWindowTest, MissingCardLibraryIsToldOnce)
+{
+    cards.setLoadable(false);
+    environment.setCurrentDirectory("/opt/games");
+    open();
+    QApplication::processEvents();
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].caption, " DLL Load Error");
+    EXPECT_EQ(messages.shown()[0].text, " Unable to load 'VelvetRes2.DLL'.");
+    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(messages.shown()[1].caption, " Current Directory");
+    EXPECT_EQ(messages.shown()[1].text, "/opt/games");
+    window->ApplicationIdle();
+    EXPECT_EQ(cards.loadAttempts(), 1);
+    // The game still deals and runs without pictures.
+    window->NewGame1Click();
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+}
+
+TEST_F(MainWindowTest, PlayingTimeShowsMinutesAndSeconds)
+{
+    open();
+    window->NewGame1Click();
+    clock.advance((65 * 60 + 7) * 1000);
+    window->Timer1Timer();
+    EXPECT_EQ(window->statusText(2), "Playing Time: mins 05 : 07 secs");
+}
+
+TEST_F(MainWindowTest, FirstRunOnARealStoreWritesAllValues)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QtRegistry realRegistry(directory.path());
+    Platform onDisk{realRegistry, messages, clock, environment, cards};
+    TForm1 firstRun(onDisk);
+
+    QFile file(realRegistry.fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const char* name : {"Form Top", "Form Left", "Form Width", "Form Height", "Form State", "OrigCardSize",
+                             "TimeDisplay", "TransferInfo", "TransferDetails", "ShowPicture", "SpeedSlider",
+                             "PileSuit 0", "PileSuit 1", "PileSuit 2", "PileSuit 3", "Games Won", "Games Lost",
+                             "Streak Type", "Streak Wins", "Streak Losses", "SWBmpPath"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(name))) << name;
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+} // namespace
+} // namespace tavolin
