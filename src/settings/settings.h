@@ -28,6 +28,8 @@ struct Settings {
     std::int32_t StreakWins = 0;
     std::int32_t StreakLosses = 0;
     QString SWBmpPath;
+
+    bool operator==(const Settings&) const = default;
 };
 
 } // namespace tavolin

@@ -1,0 +1,184 @@
+#include "platform/qt_registry.h"
+#include "platform/registry_file.h"
+#include "settings/placement.h"
+#include "store_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tavolin {
+namespace {
+
+// The settings store on the real registry file.
+class SettingsFileTest : public testing::Test {
+protected:
+    QByteArray fileBytes() const
+    {
+        QFile file(registry.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void writeFileBytes(const QByteArray& bytes)
+    {
+        QFile file(registry.fileName());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir dir;
+    QtRegistry registry{dir.path()};
+    ScriptedMessageBoxes boxes;
+    SettingsStore store{registry, boxes};
+};
+
+QString fileLine(const StoredValue& value)
+{
+    const auto& [name, data] = value;
+    if (const auto* number = std::get_if<std::int32_t>(&data))
+        return QStringLiteral("\"%1\"=dword:%2").arg(name).arg(*number);
+    return QStringLiteral("\"%1\"=\"%2\"").arg(name, std::get<QString>(data));
+}
+
+TEST_F(SettingsFileTest, FirstRunLeavesEveryValueReadableInTheFile)
+{
+    const Settings first = store.load({1280, 1024});
+
+    const QStringList lines = QString::fromUtf8(fileBytes()).split(u'\n');
+    EXPECT_TRUE(lines.contains(QStringLiteral("[Software\\Projects\\Tavolin 2.2]")));
+    for (const StoredValue& value : firstRunValues())
+        EXPECT_TRUE(lines.contains(fileLine(value))) << fileLine(value).toStdString();
+
+    const QByteArray before = fileBytes();
+    QtRegistry nextRun(dir.path());
+    SettingsStore nextStore(nextRun, boxes);
+    EXPECT_EQ(nextStore.load({1280, 1024}), first);
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(SettingsFileTest, ChangesWrittenByOneRunAreReadByTheNext)
+{
+    Settings settings = store.load({1280, 1024});
+    settings = placementToSave(settings, {.maximized = true, .top = 0, .left = 0, .width = 1280, .height = 995});
+    settings.GamesWon = 3;
+    settings.StreakType = 1;
+    settings.StreakWins = 3;
+    settings.SWBmpPath = QStringLiteral("/home/me/Pictures/side \"one\".bmp");
+    store.savePlacement(settings);
+    store.saveStatistics(settings);
+    store.savePicturePath(settings);
+
+    QtRegistry nextRun(dir.path());
+    SettingsStore nextStore(nextRun, boxes);
+    EXPECT_EQ(nextStore.load({1280, 1024}), settings);
+}
+
+TEST_F(SettingsFileTest, DamagedFileLoadsWhatItCanAndTellsOnce)
+{
+    const QByteArray damaged = "[Software\\Projects\\Tavolin 2.2]\n"
+                               "\"Form Top\"=dword:40\n"
+                               "\"Form Left\"=\"forty\"\n"
+                               "\"Form Width\"=dword:900\n"
+                               "\xff\xfe\x01\x02 \"Form Height\"=dword:\n"
+                               "\"Form State\"=dword:1\n"
+                               "\"PileSuit 0\"=dword:0\n"
+                               "\"PileSuit 1\"=dword:0\n"
+                               "\"PileSuit 2\"=dword:2\n"
+                               "\"PileSuit 3\"=dword:3\n"
+                               "\"SpeedSlider\"=dword:42\n"
+                               "\"Games Won\"=dword:17\n"
+                               "\"Games Lost\"=dword:9\n"
+                               "\"Streak Type\"=dword:1\n"
+                               "\"Streak Wins\"=dword:3\n"
+                               "\"Streak Losses\"=dword:0\n"
+                               "\"SWBmpPath\"=\"/pics/side.bmp\"\n"
+                               "\"TimeDisplay\"=dword:0\n"
+                               "\"TransferDet";
+    writeFileBytes(damaged);
+
+    const Settings settings = store.load({1280, 1024});
+
+    EXPECT_EQ(settings.GamesWon, 17);
+    EXPECT_EQ(settings.GamesLost, 9);
+    EXPECT_EQ(settings.StreakType, 1);
+    EXPECT_EQ(settings.StreakWins, 3);
+    EXPECT_EQ(settings.FormTop, 40);
+    EXPECT_EQ(settings.FormLeft, 1) << "a string where a DWORD belongs";
+    EXPECT_EQ(settings.FormWidth, 900);
+    EXPECT_EQ(settings.FormHeight, 995) << "a line of garbage";
+    EXPECT_EQ(settings.PileSuit, (std::array<std::int32_t, 4>{0, 1, 2, 3}));
+    EXPECT_EQ(settings.SpeedSlider, 10);
+    EXPECT_FALSE(settings.TimeDisplay);
+    EXPECT_FALSE(settings.TransferDetails) << "the cut-off line";
+    EXPECT_EQ(settings.SWBmpPath, QStringLiteral("/pics/side.bmp"));
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(isSettingsWarning(boxes.shown().front()));
+    const QString told = boxes.shown().front().text;
+    for (const char* part : {"line 5 ", "line 19 ", "\"Form Left\"", "\"SpeedSlider\" was 42", "Piles"})
+        EXPECT_TRUE(told.contains(QLatin1String(part))) << part;
+    EXPECT_EQ(fileBytes(), damaged) << "loading writes nothing back";
+}
+
+TEST_F(SettingsFileTest, TruncatedFileKeepsWhatPrecedesTheCut)
+{
+    Settings settings = store.load({1280, 1024});
+    settings.GamesWon = 7;
+    settings.GamesLost = 8;
+    settings.StreakType = 2;
+    settings.StreakLosses = 4;
+    store.saveStatistics(settings);
+    const QByteArray full = fileBytes();
+    const qsizetype cut = full.indexOf("\"Streak Type\"") + 8;
+    ASSERT_LT(full.indexOf("\"Games Won\""), cut);
+    ASSERT_LT(full.indexOf("\"Games Lost\""), cut);
+    writeFileBytes(full.left(cut));
+
+    QtRegistry nextRun(dir.path());
+    SettingsStore nextStore(nextRun, boxes);
+    const Settings loaded = nextStore.load({1280, 1024});
+
+    EXPECT_EQ(loaded.GamesWon, 7);
+    EXPECT_EQ(loaded.GamesLost, 8);
+    EXPECT_EQ(loaded.StreakType, 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(boxes.shown().front().text.contains(QLatin1String("\"Streak Type\"")));
+}
+
+// Turns interrupted writes on for one test and off again whatever happens.
+struct InterruptedWrites {
+    InterruptedWrites() { registry_file::setWritesInterrupted(true); }
+    ~InterruptedWrites() { registry_file::setWritesInterrupted(false); }
+};
+
+TEST_F(SettingsFileTest, InterruptedWriteLeavesTheStoreIntactAndIsToldOnce)
+{
+    Settings settings = store.load({1280, 1024});
+    const QByteArray before = fileBytes();
+    const InterruptedWrites interrupted;
+
+    settings.GamesWon = 5;
+    store.saveStatistics(settings);
+    settings.SpeedSlider = 2;
+    store.saveSpeed(settings);
+
+    EXPECT_EQ(fileBytes(), before);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(isSettingsWarning(boxes.shown().front()));
+    EXPECT_TRUE(boxes.shown().front().text.contains(QLatin1String("could not be saved")));
+}
+
+TEST_F(SettingsFileTest, StoreThatCannotBeOpenedStillPlays)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("registry.ini")));
+
+    const Settings settings = store.load({1280, 1024});
+
+    EXPECT_EQ(settings, defaultSettings({1280, 1024}));
+    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be read, then what could not be saved";
+    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be opened")));
+    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be saved")));
+}
+
+} // namespace
+} // namespace tavolin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/doubles/memory_registry.h"
+#include "platform/doubles/scripted_message_boxes.h"
+#include "settings/settings_store.h"
+#include "settings_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tavolin {
+
+inline const QString StoreKey = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+
+using StoredValue = std::pair<QString, MemoryRegistry::Value>;
+
+// The 21 values of a first run on a 1280 x 1024 screen, in table order.
+inline std::vector<StoredValue> firstRunValues()
+{
+    return {{"Form Top", 1},       {"Form Left", 1},       {"Form Width", 1279},   {"Form Height", 995},
+            {"Form State", 1},     {"OrigCardSize", 1},    {"TimeDisplay", 1},     {"TransferInfo", 0},
+            {"TransferDetails", 0}, {"ShowPicture", 0},    {"SpeedSlider", 8},     {"PileSuit 0", 0},
+            {"PileSuit 1", 1},     {"PileSuit 2", 2},      {"PileSuit 3", 3},      {"Games Won", 0},
+            {"Games Lost", 0},     {"Streak Type", 0},     {"Streak Wins", 0},     {"Streak Losses", 0},
+            {"SWBmpPath", QString()}};
+}
+
+inline bool isSettingsWarning(const ScriptedMessageBoxes::Shown& box)
+{
+    return box.caption == QStringLiteral(" Settings") && box.icon == MessageIcon::Warning
+        && box.buttons == MessageButtons::Ok;
+}
+
+} // namespace tavolin
