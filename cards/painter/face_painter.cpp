@@ -73,7 +73,7 @@ void paintFace(QPainter& painter, Suit suit, int rank)
 {
     paintBlank(painter);
     paintIndexes(painter, suit, rank);
-    if (rank == 0)
+    if (rank == AceRank)
         drawPip(painter, suit, CardBody.center(), AceHeight);
     else if (rank >= JackRank)
         paintCourtPanel(painter, suit, rank);

@@ -70,14 +70,10 @@ QPainterPath club()
 
 } // namespace
 
-bool isRed(Suit suit)
-{
-    return suit == Suit::Hearts || suit == Suit::Diamonds;
-}
-
 QColor suitColour(Suit suit)
 {
-    return isRed(suit) ? QColor(204, 18, 36) : QColor(24, 24, 28);
+    const bool isRed = suit == Suit::Hearts || suit == Suit::Diamonds;
+    return isRed ? QColor(204, 18, 36) : QColor(24, 24, 28);
 }
 
 QPainterPath suitShape(Suit suit)

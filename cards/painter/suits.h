@@ -11,10 +11,10 @@ namespace tavolin::cards {
 // In the order of the picture numbers.
 enum class Suit { Hearts, Diamonds, Spades, Clubs };
 
+inline constexpr int AceRank = 0;
 inline constexpr int JackRank = 10;
-inline constexpr int KingRank = 12;
 
-bool isRed(Suit suit);
+// Red for Hearts and Diamonds, black for Spades and Clubs.
 QColor suitColour(Suit suit);
 
 // The suit's outline, centred on the origin and one unit high.
