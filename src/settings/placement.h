@@ -12,7 +12,8 @@ namespace tavolin {
 // 2 from 1024 pixels wide, 1 from 800, else 0 (too small to play).
 int screenClass(QSize screenResolution);
 
-// The last Column position at which transfer details still fit below the Columns.
+// How far down a Column may grow before the transfer details panel no longer
+// fits below the Columns and is switched off.
 int detailsColumnLimit(int screenClass, int windowHeight);
 
 // The settings of a first run on this screen.

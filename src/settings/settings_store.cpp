@@ -153,9 +153,14 @@ void SettingsStore::saveSpeed(const Settings& settings)
 void SettingsStore::write(const Settings& settings, const QStringList& names)
 {
     const auto key = registry_.openKey(SettingsKeyPath, true);
-    bool allStored = key != nullptr;
+    if (!key) {
+        tellWriteFailure();
+        return;
+    }
+    // Every value is tried even after one fails: the others may still go in.
+    bool allStored = true;
     for (const QString& name : names)
-        allStored = key && writeValue(*key, settings, name) && allStored;
+        allStored = writeValue(*key, settings, name) && allStored;
     if (!allStored)
         tellWriteFailure();
 }
