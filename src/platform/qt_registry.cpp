@@ -63,12 +63,24 @@ private:
     QString path_;
 };
 
+// The next write drops what could not be read; a copy of the damaged file
+// keeps it for the player to mend by hand.
+QString keepDamagedCopy(const QString& fileName)
+{
+    const QString copy = fileName + QStringLiteral(".damaged");
+    QFile::remove(copy);
+    return QFile::copy(fileName, copy) ? copy : QString();
+}
+
 QString unreadableLinesReport(const QString& fileName, const QStringList& notes)
 {
     if (notes.isEmpty())
         return {};
-    return QStringLiteral("Some lines of %1 could not be read and were left out:\n%2")
-        .arg(QDir::toNativeSeparators(fileName), notes.join(u'\n'));
+    QString report = QStringLiteral("Some lines of %1 could not be read and were left out:\n%2")
+                         .arg(QDir::toNativeSeparators(fileName), notes.join(u'\n'));
+    if (const QString copy = keepDamagedCopy(fileName); !copy.isEmpty())
+        report += QStringLiteral("\nThe file as it was is kept in %1.").arg(QDir::toNativeSeparators(copy));
+    return report;
 }
 
 } // namespace

@@ -137,14 +137,19 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
         EXPECT_FALSE(report.contains(QStringLiteral("line %1 ").arg(line))) << "line " << line;
 }
 
-TEST_F(RegistryFile, RewrittenFileNoLongerReportsDamage)
+TEST_F(RegistryFile, RewrittenFileNoLongerReportsDamageButKeepsACopy)
 {
-    writeFileBytes("[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\ngarbage\n");
+    const QByteArray damaged("[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\ngarbage\n");
+    writeFileBytes(damaged);
     EXPECT_TRUE(open());
     ASSERT_NE(registry.damageReport(), QString());
+    EXPECT_TRUE(registry.damageReport().contains(QStringLiteral("registry.ini.damaged")));
 
     ASSERT_TRUE(open(true)->writeDword(QStringLiteral("Games Lost"), 3));
     EXPECT_FALSE(fileBytes().contains("garbage"));
+    QFile copy(registry.fileName() + QStringLiteral(".damaged"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), damaged);
     EXPECT_EQ(open()->readDword(QStringLiteral("Games Won")), 12);
     EXPECT_EQ(registry.damageReport(), QString());
 }
