@@ -1,5 +1,5 @@
 #include "game.h"
-#include "search_account.h"
+#include "transfer_walk.h"
 
 namespace tavolin {
 
@@ -17,15 +17,22 @@ void Game::DetectMoves()
         return;
     detection = MoveDetection{};
     detection.slots.fill(NoMoveSlot);
+    // Every count below asks for the Columns' top cards: find them once.
+    ColumnTops tops{};
+    int emptyColumns = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        tops[column] = table.columns[column].topPosition();
+        emptyColumns += tops[column] < 0 ? 1 : 0;
+    }
     detection.freeRooms = FreeRoomCount();
-    detection.freeSpace = detection.freeRooms + EmptyColumnCount();
+    detection.freeSpace = detection.freeRooms + emptyColumns;
 
     const bool headingsRedrawn = flags.ShowMoves && flags.HintHeaderDirty;
     if (headingsRedrawn)
         flags.HintHeaderDirty = false;
-    countPileMoves();
-    countRoomToDeck();
-    countColumnToColumn();
+    countPileMoves(tops);
+    countRoomToDeck(tops);
+    countColumnToColumn(tops);
 
     if (detection.freeSpace == 0 && !detection.anyMove()) {
         flags.movesLeft = false;
@@ -46,7 +53,7 @@ void Game::recordMove(MoveCategory category, int from, int to)
     detection.foundFrom[index][from] = true;
 }
 
-void Game::countPileMoves()
+void Game::countPileMoves(const ColumnTops& tops)
 {
     for (int room = 0; room < RoomCount; ++room) {
         if (!table.rooms[room].occupied)
@@ -56,26 +63,24 @@ void Game::countPileMoves()
                 recordMove(MoveCategory::RoomToPile, room, pile);
     }
     for (int column = 0; column < ColumnCount; ++column) {
-        const ColumnRec& rec = table.columns[column];
-        const int top = rec.topPosition();
+        const int top = tops[column];
         if (top < 0)
             continue;
         for (int pile = 0; pile < PileCount; ++pile)
-            if (PileAccepts(pile, rec.card[top]))
+            if (PileAccepts(pile, table.columns[column].card[top]))
                 recordMove(MoveCategory::DeckToPile, column, pile);
     }
 }
 
 // A full Column takes nothing: the drop would not be carried out.
-void Game::countRoomToDeck()
+void Game::countRoomToDeck(const ColumnTops& tops)
 {
     for (int room = 0; room < RoomCount; ++room) {
         if (!table.rooms[room].occupied)
             continue;
         for (int column = 0; column < ColumnCount; ++column) {
-            const ColumnRec& rec = table.columns[column];
-            const int top = rec.topPosition();
-            if (top >= 0 && top < LastPosition && fits(table.rooms[room].card, rec.card[top]))
+            const int top = tops[column];
+            if (top >= 0 && top < LastPosition && fits(table.rooms[room].card, table.columns[column].card[top]))
                 recordMove(MoveCategory::RoomToDeck, room, column);
         }
     }
@@ -84,19 +89,19 @@ void Game::countRoomToDeck()
 // The same search as a drop, with each Column's top card as a trial origin;
 // a Deck counts when the drop would take it: within the capacity and the
 // target Column's last position.
-void Game::countColumnToColumn()
+void Game::countColumnToColumn(const ColumnTops& tops)
 {
     SearchAccount silent;
     const int capacity = detection.freeSpace + 1;
     for (int source = 0; source < ColumnCount; ++source) {
-        const ColumnRec& from = table.columns[source];
-        const int top = from.topPosition();
+        const int top = tops[source];
         if (top < 0)
             continue;
-        const Selection trial{SelectionKind::Column, source, top, from.card[top]};
+        const Selection trial{SelectionKind::Column, source, top, table.columns[source].card[top]};
         for (int target = 0; target < ColumnCount; ++target) {
-            const int targetTop = table.columns[target].topPosition();
-            if (target == source || targetTop < 0)
+            const int targetTop = tops[target];
+            // A Deck's ranks rise from its top card: only a higher card can take any of it.
+            if (target == source || targetTop < 0 || rankOf(table.columns[target].card[targetTop]) <= rankOf(trial.card))
                 continue;
             const int count = searchTransfer(trial, target, targetTop, silent);
             if (count > 0 && count <= capacity && targetTop + count <= LastPosition)

@@ -73,6 +73,9 @@ struct RuleOptions {
 
 class SearchAccount;
 
+// Each Column's top position, -1 for an empty Column.
+using ColumnTops = std::array<int, ColumnCount>;
+
 // The one table of a run and the operations on it. Plain data is public:
 // the window paints from it and the game loop acts on the flags. Every call
 // with a place that does not exist, or that does not hold what the call
@@ -99,7 +102,17 @@ public:
     // suspended until the first transfer, detection on, Piles' progress reset.
     void beginGame();
 
-    bool PileAccepts(int pile, CardCode card) const;
+    // An empty Pile takes the Ace of the suit the preferences reserve for it,
+    // an occupied one the next card of its suit.
+    bool PileAccepts(int pile, CardCode card) const
+    {
+        if (pile < 0 || pile >= PileCount || !isValidCard(card))
+            return false;
+        const SlotRec& slot = table.piles[pile];
+        if (slot.occupied)
+            return suitOf(card) == suitOf(slot.card) && rankOf(card) == rankOf(slot.card) + 1;
+        return rankOf(card) == AceRank && suitOf(card) == table.pileSuit[pile];
+    }
     int FreeRoomCount() const;
     int EmptyColumnCount() const;
     // How many cards may move together onto a Column's top card.
@@ -162,9 +175,9 @@ private:
     void autoMoveFromColumn(int column, int position, int pile);
     void autoMoveFromRoom(int room, int pile);
 
-    void countPileMoves();
-    void countRoomToDeck();
-    void countColumnToColumn();
+    void countPileMoves(const ColumnTops& tops);
+    void countRoomToDeck(const ColumnTops& tops);
+    void countColumnToColumn(const ColumnTops& tops);
     void recordMove(MoveCategory category, int from, int to);
     MovePanel movePanel(bool headingsRedrawn) const;
 };

@@ -26,6 +26,8 @@ struct ColumnRec {
     // The highest present position, or -1 for an empty Column.
     int topPosition() const;
     int cardCount() const { return topPosition() + 1; }
+
+    bool operator==(const ColumnRec&) const = default;
 };
 
 // A Room or a Pile. A Pile keeps only its top card; the RankTable knows the rest.
@@ -35,11 +37,15 @@ struct SlotRec {
     std::int32_t y = 0;
     CardCode card = 0;
     DrawMode mode = DrawMode::Face;
+
+    bool operator==(const SlotRec&) const = default;
 };
 
 struct RankRow {
     std::array<std::uint8_t, SuitCount> onPile{};
     std::uint8_t cleared = 0;   // all four cards of the rank lie on the Piles
+
+    bool operator==(const RankRow&) const = default;
 };
 using RankTable = std::array<RankRow, RankCount>;
 
@@ -55,6 +61,8 @@ struct UndoSnapshot {
     RankTable rankTable{};
     std::int32_t autoRank = 1;
     std::int32_t cardsLeft = 0;
+
+    bool operator==(const UndoSnapshot&) const = default;
 };
 
 struct TableState {
@@ -70,6 +78,8 @@ struct TableState {
     std::array<std::int32_t, ColumnCount> ColumnDirty{};
 
     void markAllColumnsDirty() { ColumnDirty.fill(1); }
+
+    bool operator==(const TableState&) const = default;
 };
 
 } // namespace tavolin

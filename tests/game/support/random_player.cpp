@@ -1,0 +1,129 @@
+#include "random_player.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tavolin::testing {
+
+namespace {
+
+enum class TargetKind { Pile, Column, Room };
+
+struct Target {
+    TargetKind kind;
+    int index;
+};
+
+} // namespace
+
+RandomGame::RandomGame(std::uint32_t seed, PlayLimits limits)
+    : random(seed), events(random), game(events), limits_(limits)
+{
+    game.ResetTable();
+    game.random.seed(seed);
+    game.flags.gameOpen = game.BuildPack();
+    game.DealColumns();
+    game.beginGame();
+}
+
+GameEnd RandomGame::play(const std::function<void(const Game&)>& check)
+{
+    int lastProgress = 0;
+    int cardsLeft = game.table.cardsLeft;
+    for (steps_ = 0; steps_ < limits_.maxSteps; ++steps_) {
+        if (!game.flags.autoSuspended)
+            game.AutoMoveToPiles();
+        if (game.flags.detectionOn)
+            game.DetectMoves();
+        if (check)
+            check(game);
+        if (game.table.autoRank >= RankCount)
+            return GameEnd::Won;
+        if (!game.flags.movesLeft)
+            return GameEnd::NoMoveLeft;
+        if (game.table.cardsLeft < cardsLeft) {
+            cardsLeft = game.table.cardsLeft;
+            lastProgress = steps_;
+        }
+        if (steps_ - lastProgress >= limits_.patience)
+            return GameEnd::GaveUp;
+        act();
+        if (check)
+            check(game);
+    }
+    return GameEnd::StepLimit;
+}
+
+// One card picked up from a random place; when no place takes it, the
+// player puts it back, as a player who changed their mind would.
+void RandomGame::act()
+{
+    if (game.flags.undoEnabled && percent() < limits_.undoPercent) {
+        game.Undo();
+        return;
+    }
+    // Every card that can be picked up: Room cards as -1 - room, Columns as their index.
+    std::array<int, RoomCount + ColumnCount> origins{};
+    int count = 0;
+    for (int room = 0; room < RoomCount; ++room)
+        if (game.table.rooms[room].occupied)
+            origins[count++] = -1 - room;
+    for (int column = 0; column < ColumnCount; ++column)
+        if (!game.table.columns[column].isEmpty())
+            origins[count++] = column;
+    if (count == 0)
+        return;
+    const int origin = origins[random() % count];
+    const bool picked = origin < 0 ? game.PickUpFromRoom(-1 - origin) : game.PickUpFromColumn(origin);
+    if (!picked)
+        return;
+    if (percent() < limits_.putBackPercent || !dropSomewhere(origin))
+        game.PutBack();
+}
+
+// Tries the places in a random order; true once a drop ended the selection.
+bool RandomGame::dropSomewhere(int originColumn)
+{
+    std::array<Target, PileCount + ColumnCount + RoomCount> targets{};
+    const bool byKind = percent() < limits_.steerPercent;
+    auto add = [&](TargetKind kind, int count, int& end) {
+        const int begin = end;
+        for (int i = 0; i < count; ++i)
+            targets[end++] = {kind, i};
+        if (byKind)
+            std::shuffle(targets.begin() + begin, targets.begin() + end, random);
+    };
+    int end = 0;
+    add(TargetKind::Pile, PileCount, end);
+    add(TargetKind::Column, ColumnCount, end);
+    add(TargetKind::Room, RoomCount, end);
+    if (!byKind)
+        std::shuffle(targets.begin(), targets.end(), random);
+
+    for (const Target& target : targets) {
+        DropOutcome outcome = DropOutcome::Ignored;
+        switch (target.kind) {
+        case TargetKind::Pile:
+            outcome = game.DropOnPile(target.index);
+            break;
+        case TargetKind::Room:
+            outcome = game.DropOnRoom(target.index);
+            break;
+        case TargetKind::Column: {
+            const int top = game.table.columns[target.index].topPosition();
+            if (top < 0)
+                outcome = game.DropOnEmptyColumn(target.index);
+            else if (target.index != originColumn)
+                outcome = game.DropOnColumnTop(target.index, top);
+            break;
+        }
+        }
+        if (outcome != DropOutcome::Ignored) {
+            game.EndSelection(outcome == DropOutcome::Done);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace tavolin::testing

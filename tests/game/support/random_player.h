@@ -1,0 +1,71 @@
+#pragma once
+
+#include "game/game.h"
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+namespace tavolin::testing {
+
+// Shows nothing and answers the empty-Column question at random.
+class QuietEvents : public GameEvents {
+public:
+    explicit QuietEvents(std::minstd_rand& random) : random_(random) {}
+
+    void showStatus(int, const std::string&) override {}
+    void showInformation(const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return random_() % 2 == 0; }
+    void animateCardToPile(CardCode, int, int, int, int) override {}
+    void repaintTable() override {}
+    void resetDetailsPanel() override {}
+    void showTransferDetails(const TransferDetails&) override {}
+    void showMoveDetection(const MovePanel&) override {}
+    void tableRestored() override {}
+
+private:
+    std::minstd_rand& random_;
+};
+
+// GaveUp: no card reached a Pile for a long while (a player in a pocket of
+// moves that lead nowhere ends the game); StepLimit: the bound on every game.
+enum class GameEnd { Won, NoMoveLeft, GaveUp, StepLimit };
+
+struct PlayLimits {
+    int maxSteps = 1000;
+    int patience = 60;        // steps without a card going to a Pile before giving up
+    int undoPercent = 8;      // after a transfer, the chance that the player takes it back
+    int putBackPercent = 2;   // the chance that a picked-up card is simply put back
+    // The chance that a drop tries the Piles first, then the Columns, then the
+    // Rooms; otherwise every place is as likely. Steered games get further.
+    int steerPercent = 0;
+};
+
+// One seeded deal played the way the game loop runs it: an automatic move,
+// move detection, then one action of a player who picks a random card up and
+// drops it on a random place that takes it, now and then putting it back or
+// undoing the last transfer. Everything goes through the model's public calls.
+// A step is one such pass and action; play stops after maxSteps.
+class RandomGame {
+public:
+    explicit RandomGame(std::uint32_t seed, PlayLimits limits = {});
+
+    // `check` runs after every automatic move pass and every player action.
+    GameEnd play(const std::function<void(const Game&)>& check = {});
+    int steps() const { return steps_; }
+
+    // In this order: the events answer from the generator, the game reports to the events.
+    std::minstd_rand random;
+    QuietEvents events;
+    Game game;
+
+private:
+    PlayLimits limits_;
+    int steps_ = 0;
+
+    int percent() { return static_cast<int>(random() % 100); }
+    void act();
+    bool dropSomewhere(int originColumn);
+};
+
+} // namespace tavolin::testing
