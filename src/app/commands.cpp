@@ -34,16 +34,16 @@ void TForm1::NewGame1Click()
         QApplication::restoreOverrideCursor();
 }
 
+// A game runs as a chain of passes on the event loop rather than inside a
+// loop of its own: each pass does, in order, one automatic move, the move
+// detection, the commands' state and the card count. Anything that can
+// change the table asks for the next pass; a chain of automatic moves asks
+// for itself. NewGame1Click returns at once, and closing the window never
+// leaves a loop running over a destroyed window.
 void TForm1::RunGame()
 {
     startGame();
-    // Until the play loop runs the automatic moves and the move detection,
-    // a dealt game stays open for the player to finish.
-    if (game_.table.cardsLeft != game_.flags.lastCardsLeftShown) {
-        game_.flags.lastCardsLeftShown = game_.table.cardsLeft;
-        setStatusText(0, QStringLiteral(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
-    }
-    updateCommands();
+    scheduleGamePass();
 }
 
 void TForm1::startGame()
@@ -52,36 +52,125 @@ void TForm1::startGame()
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
     Timer1->start();
-    flags.undoEnabled = false;
-    flags.undoValid = false;
-    flags.autoSuspended = true;
-    flags.detectionOn = true;
-    flags.finishEnabled = true;
+    game_.beginGame();
     if (settings_.TransferDetails) {
         flags.DetailsShown = true;
         flags.ShowMoves = false;
         ShowBtn1->hide();
     } else {
+        flags.DetailsShown = false;
         ShowBtn1->show();
         flags.HintHeaderDirty = true;
         Timer2->start(2000);
+        ClearPanel();
     }
     flags.showEnabled = !flags.DetailsShown;
     prefsChanged = false;
-    flags.movesLeft = true;
     table_->update();
-    flags.lastCardsLeftShown = 0;
-    game_.table.rankTable = RankTable{};
-    game_.table.autoRank = 1;
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
+}
+
+void TForm1::scheduleGamePass()
+{
+    if (game_.flags.gameInPlay)
+        gamePassTimer_->start();
+}
+
+void TForm1::gamePass()
+{
+    GameFlags& flags = game_.flags;
+    if (!flags.gameInPlay)
+        return;
+    const int cardsBefore = game_.table.cardsLeft;
+    const int rankBefore = game_.table.autoRank;
+    if (!flags.autoSuspended)
+        game_.AutoMoveToPiles();
+    if (flags.detectionOn)
+        game_.DetectMoves();
+    updateCommands();
+    if (game_.table.cardsLeft != flags.lastCardsLeftShown) {
+        flags.lastCardsLeftShown = game_.table.cardsLeft;
+        setStatusText(0, QStringLiteral(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
+    }
+    if (!flags.movesLeft || game_.table.autoRank >= 13) {
+        endGame();
+        return;
+    }
+    const bool progressed = game_.table.cardsLeft != cardsBefore || game_.table.autoRank != rankBefore;
+    if (progressed)
+        scheduleGamePass();
+}
+
+void TForm1::endGame()
+{
+    GameFlags& flags = game_.flags;
+    if (game_.table.autoRank >= 13) {
+        RecordWin();
+        return;
+    }
+    // Show why the game is over, even to a player who had the panel off.
+    if (!flags.ShowMoves) {
+        flags.ShowMoves = true;
+        ClearPanel();
+        game_.DetectMoves();
+    }
+    platform_.messages.show(this, QStringLiteral(" Game Control"), QStringLiteral(" No move left. Game finished."),
+                            MessageIcon::Information, MessageButtons::Ok);
+    RecordLoss();
+    clearTable();
+}
+
+void TForm1::MoveUndo1Click()
+{
+    game_.Undo();
+    updateCommands();
+    scheduleGamePass();
+}
+
+void TForm1::UndoBtn1Click()
+{
+    if (MoveUndo1->isEnabled())
+        MoveUndo1Click();
+}
+
+void TForm1::MoveShow1Click()
+{
+    toggleShowMoves();
+}
+
+void TForm1::ShowBtn1Click()
+{
+    toggleShowMoves();
+}
+
+void TForm1::toggleShowMoves()
+{
+    GameFlags& flags = game_.flags;
+    if (!flags.gameInPlay || flags.DetailsShown)
+        return;
+    flags.ShowMoves = !flags.ShowMoves;
+    if (flags.ShowMoves) {
+        game_.DetectMoves();
+    } else {
+        ClearPanel();
+        game_.table.markAllColumnsDirty();
+    }
+    table_->update();
+}
+
+void TForm1::ClearPanel()
+{
+    panel_.clear();
+    game_.flags.HintHeaderDirty = true;
+    table_->update();
 }
 
 void TForm1::clearTable()
 {
     Animating = false;
     game_.ResetTable();
-    game_.flags.HintHeaderDirty = true;
+    ClearPanel();
     table_->update();
 }
 
@@ -133,6 +222,7 @@ void TForm1::Timer2Timer()
         return;
     if (game_.flags.ShowMoves && game_.selection.isEmpty())
         game_.flags.HintHeaderDirty = true;
+    scheduleGamePass();
     Timer2->start();
 }
 
@@ -141,7 +231,7 @@ void TForm1::RecordWin()
     Timer1->stop();
     countWin(settings_, run_);
     finishRecording("Game won at ");
-    game_.flags.HintHeaderDirty = true;
+    ClearPanel();
     platform_.messages.show(this, QStringLiteral(" Game Result"), QStringLiteral("Congratulations, you won!"),
                             MessageIcon::Information, MessageButtons::Ok);
     clearTable();

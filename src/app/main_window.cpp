@@ -3,6 +3,7 @@
 #include "settings/placement.h"
 
 #include "view/artwork.h"
+#include "view/card_flight.h"
 #include "view/table_view.h"
 
 #include <QAction>
@@ -20,7 +21,11 @@ namespace tavolin {
 const QString TForm1::ApplicationTitle = QStringLiteral("Tavolin - Velvet Edition, V2.2");
 
 TForm1::TForm1(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), store_(platform.registry, platform.messages, this), game_(*this)
+    : QMainWindow(parent),
+      platform_(platform),
+      store_(platform.registry, platform.messages, this),
+      game_(*static_cast<GameEvents*>(this)),
+      pointer_(game_, layout_, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Tavolin - Velvet Edition, V2.2 XP"));
@@ -31,6 +36,16 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     layout_ = TableLayout::forCards(settings_.OrigCardSize);
     table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
     setCentralWidget(table_);
+    // Every pointer event may change the table: the next game pass reacts.
+    table_->onMousePress = [this](Qt::MouseButton button, QPoint at) {
+        pointer_.FormMouseDown(button, at);
+        scheduleGamePass();
+    };
+    table_->onMouseMove = [this](QPoint at) { pointer_.FormMouseMove(at); };
+    table_->onMouseRelease = [this](Qt::MouseButton button, QPoint at) {
+        pointer_.FormMouseUp(button, at);
+        scheduleGamePass();
+    };
     createMenus();
     createButtons();
     createStatusBar();
@@ -76,8 +91,9 @@ void TForm1::createMenus()
 
     QMenu* moveMenu = menuBar()->addMenu(QStringLiteral("&Move"));
     moveMenu->setObjectName(QStringLiteral("MoveMenu1"));
-    MoveUndo1 = addCommand(moveMenu, "MoveUndo1", "&Undo Move", "Undo latest move", nullptr);
-    MoveShow1 = addCommand(moveMenu, "MoveShow1", "&Show Moves", "Toggles information on possible moves", nullptr);
+    MoveUndo1 = addCommand(moveMenu, "MoveUndo1", "&Undo Move", "Undo latest move", &TForm1::MoveUndo1Click);
+    MoveShow1 = addCommand(moveMenu, "MoveShow1", "&Show Moves", "Toggles information on possible moves",
+                           &TForm1::MoveShow1Click);
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu1"));
@@ -105,6 +121,8 @@ void TForm1::createButtons()
     };
     UndoBtn1 = makeButton("UndoBtn1", QStringLiteral("Undo"), QPoint(364, 33));
     ShowBtn1 = makeButton("ShowBtn1", QStringLiteral("Show"), QPoint(364, 72));
+    connect(UndoBtn1, &QPushButton::clicked, this, &TForm1::UndoBtn1Click);
+    connect(ShowBtn1, &QPushButton::clicked, this, &TForm1::ShowBtn1Click);
 }
 
 void TForm1::createStatusBar()
@@ -136,6 +154,10 @@ void TForm1::createTimers()
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(2000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    gamePassTimer_ = new QTimer(this);
+    gamePassTimer_->setSingleShot(true);
+    gamePassTimer_->setInterval(0);
+    connect(gamePassTimer_, &QTimer::timeout, this, &TForm1::gamePass);
 }
 
 std::array<int, 4> TForm1::pileMarkNumbers() const
@@ -318,12 +340,28 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// ---- PointerFeedback ------------------------------------------------------
+
+void TForm1::setPointerShape(PointerShape shape)
+{
+    switch (shape) {
+    case PointerShape::Arrow: table_->unsetCursor(); break;
+    case PointerShape::LargeArrowUp: table_->setCursor(largeArrowUpCursor()); break;
+    case PointerShape::LargeArrowDown: table_->setCursor(largeArrowDownCursor()); break;
+    }
+}
+
+void TForm1::showStatus(int panel, const QString& text)
+{
+    if (panel >= 0 && panel < 4)
+        setStatusText(panel, text);
+}
+
 // ---- GameEvents -----------------------------------------------------------
 
 void TForm1::showStatus(int panel, const std::string& text)
 {
-    if (panel >= 0 && panel < 4)
-        setStatusText(panel, QString::fromStdString(text));
+    showStatus(panel, QString::fromStdString(text));
 }
 
 void TForm1::showInformation(const std::string& text)
@@ -337,9 +375,19 @@ bool TForm1::askYesNo(const std::string& caption, const std::string& text)
     return ask(QString::fromStdString(caption), QString::fromStdString(text));
 }
 
-void TForm1::animateCardToPile(CardCode, int, int, int, int)
+// Input waits while the card travels: each frame is painted at once, then
+// the clock sleeps without handling events.
+void TForm1::animateCardToPile(CardCode card, int fromX, int fromY, int toX, int toY)
 {
-    table_->repaint();
+    Animating = true;
+    const int pause = cardFlightPause(screenClass_, settings_.SpeedSlider);
+    for (const QPoint& at : cardFlightPath({fromX, fromY}, {toX, toY})) {
+        table_->setFlyingCard(card, at);
+        table_->repaint();
+        platform_.clock.sleep(pause);
+    }
+    table_->landFlyingCard();
+    Animating = false;
 }
 
 void TForm1::repaintTable()

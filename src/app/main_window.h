@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "input/pointer_input.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -25,7 +26,7 @@ class TableView;
 
 // The program's one main window. It owns the game and wires menus, buttons,
 // timers and the status bar to it; the rules live in the game model.
-class TForm1 : public QMainWindow, private GameEvents {
+class TForm1 : public QMainWindow, private GameEvents, private PointerFeedback {
     Q_OBJECT
 
 public:
@@ -39,6 +40,10 @@ public:
     void FinishGame1Click();
     void BitBtn1Click();
     void GameExitClick();
+    void MoveUndo1Click();
+    void UndoBtn1Click();
+    void MoveShow1Click();
+    void ShowBtn1Click();
     void Timer1Timer();
     void Timer2Timer();
     void FormActivate();
@@ -59,6 +64,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // PointerFeedback
+    void setPointerShape(PointerShape shape) override;
+    void showStatus(int panel, const QString& text) override;
+
     // GameEvents
     void showStatus(int panel, const std::string& text) override;
     void showInformation(const std::string& text) override;
@@ -86,6 +95,11 @@ private:
 
     void RunGame();
     void startGame();
+    void scheduleGamePass();
+    void gamePass();
+    void endGame();
+    void toggleShowMoves();
+    void ClearPanel();
     void clearTable();
     void RecordWin();
     void RecordLoss();
@@ -99,6 +113,7 @@ private:
     Game game_;
     TableLayout layout_;
     InfoPanel panel_;
+    PointerInput pointer_;
     int screenClass_ = 0;
     QTime GameStartTime;
     bool libraryTried_ = false;
@@ -123,6 +138,7 @@ private:
     QAction* HelpDate = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    QTimer* gamePassTimer_ = nullptr;
 };
 
 } // namespace tavolin

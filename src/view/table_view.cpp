@@ -2,6 +2,7 @@
 
 #include "platform/card_library.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -24,6 +25,26 @@ TableView::TableView(const Game& game, const TableLayout& layout, const CardLibr
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, TableColour);
     setPalette(palette);
+    // Moves between the two clicks of a click-and-click transfer are tracked too.
+    setMouseTracking(true);
+}
+
+void TableView::mousePressEvent(QMouseEvent* event)
+{
+    if (onMousePress)
+        onMousePress(event->button(), event->position().toPoint());
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove)
+        onMouseMove(event->position().toPoint());
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (onMouseRelease)
+        onMouseRelease(event->button(), event->position().toPoint());
 }
 
 const QImage* TableView::picture(int number)
@@ -132,6 +153,8 @@ void TableView::paintEvent(QPaintEvent*)
     for (const ColumnRec& column : table.columns)
         for (int position = 0; position < ColumnDepth && column.present[position]; ++position)
             drawCard(p, column.x[position], column.y[position], column.card[position], column.mode[position]);
+    if (flying_)
+        drawCard(p, flying_->at.x(), flying_->at.y(), flying_->card, DrawMode::Face);
 }
 
 } // namespace tavolin

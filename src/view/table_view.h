@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace tavolin {
 
@@ -27,9 +28,20 @@ public:
     void setPileMarks(const std::array<int, 4>& imageNumbers) { pileMarks_ = imageNumbers; }
     // Forget cached pictures (the library was unloaded or failed).
     void clearPictures() { pictures_.clear(); }
+    // A card on its way to a Pile, drawn over everything else.
+    void setFlyingCard(CardCode card, QPoint at) { flying_ = Flight{card, at}; }
+    void landFlyingCard() { flying_.reset(); }
+
+    // The pointer, in table coordinates, for the window to act on.
+    std::function<void(Qt::MouseButton, QPoint)> onMousePress;
+    std::function<void(QPoint)> onMouseMove;
+    std::function<void(Qt::MouseButton, QPoint)> onMouseRelease;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void drawFrames(QPainter& p) const;
@@ -43,6 +55,11 @@ private:
     const InfoPanel& panel_;
     std::array<int, 4> pileMarks_{53, 54, 55, 56};
     std::map<int, QImage> pictures_;
+    struct Flight {
+        CardCode card;
+        QPoint at;
+    };
+    std::optional<Flight> flying_;
 };
 
 } // namespace tavolin

@@ -41,6 +41,18 @@ protected:
         QApplication::processEvents();   // the first idle moment
     }
 
+    void newGame()
+    {
+        window->NewGame1Click();
+        QApplication::processEvents();   // the game's first pass
+    }
+
+    QWidget* table() const { return window->centralWidget(); }
+    QPoint centreOf(int x, int y) const
+    {
+        return QPoint(x + window->tableLayout().CardWidth / 2, y + window->tableLayout().CardHeight / 2);
+    }
+
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     QPushButton* button(const char* name) const
     {
@@ -131,7 +143,7 @@ TEST_F(MainWindowTest, Screen800WideIsAccepted)
 TEST_F(MainWindowTest, NewGameDealsFromTheClockAndStartsTheGame)
 {
     open();
-    window->NewGame1Click();
+    newGame();
 
     testing::RecordingEvents events;
     Game sameSecond(events);
@@ -301,6 +313,74 @@ TEST_F(MainWindowTest, FirstRunOnARealStoreWritesAllValues)
                              "Streak Type", "Streak Wins", "Streak Losses", "SWBmpPath"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(name))) << name;
     EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowTest, ACardMovesByClickAndClickAndComesBackWithUndo)
+{
+    open();
+    newGame();
+    const TableState before = window->game().table;
+    const ColumnRec& first = before.columns[0];
+    const int top = first.topPosition();
+    const CardCode card = first.card[top];
+    // An Ace goes to its Pile; any other card into the first Room.
+    const bool ace = rankOf(card) == AceRank;
+    int pile = 0;
+    while (ace && before.pileSuit[pile] != suitOf(card))
+        ++pile;
+    const SlotRec& target = ace ? before.piles[pile] : before.rooms[0];
+
+    QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(first.x[top], first.y[top]));
+    EXPECT_EQ(window->game().selection.card, card);
+    EXPECT_EQ(window->game().table.columns[0].mode[top], DrawMode::Selected);
+    QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(target.x, target.y));
+    QApplication::processEvents();
+
+    const TableState& after = window->game().table;
+    EXPECT_TRUE(window->game().selection.isEmpty());
+    EXPECT_EQ(after.columns[0].topPosition(), top - 1);
+    if (ace)
+        EXPECT_EQ(after.piles[pile].card, card);
+    else
+        EXPECT_EQ(after.rooms[0].card, card);
+    ASSERT_TRUE(button("UndoBtn1")->isEnabled());
+
+    QTest::mouseClick(button("UndoBtn1"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(window->game().table.columns[0].topPosition(), top);
+    EXPECT_EQ(window->game().table.columns[0].card[top], card);
+    EXPECT_EQ(window->game().table.cardsLeft, before.cardsLeft);
+    EXPECT_FALSE(button("UndoBtn1")->isEnabled());
+    EXPECT_FALSE(action("MoveUndo1")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ARightClickOrAClickOnEmptyTableDoesNothing)
+{
+    open();
+    newGame();
+    const ColumnRec& first = window->game().table.columns[0];
+    const int top = first.topPosition();
+    QTest::mouseClick(table(), Qt::RightButton, {}, centreOf(first.x[top], first.y[top]));
+    EXPECT_TRUE(window->game().selection.isEmpty());
+    QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(900, 800));
+    EXPECT_TRUE(window->game().selection.isEmpty());
+    // Clicking the held card twice puts it back, and Undo stays off.
+    QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(first.x[top], first.y[top]));
+    QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(first.x[top], first.y[top]));
+    EXPECT_TRUE(window->game().selection.isEmpty());
+    EXPECT_EQ(window->game().table.columns[0].mode[top], DrawMode::Face);
+    EXPECT_FALSE(action("MoveUndo1")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ShowMovesTogglesTheDetectionPanel)
+{
+    open();
+    newGame();
+    ASSERT_TRUE(action("MoveShow1")->isEnabled());
+    action("MoveShow1")->trigger();
+    EXPECT_TRUE(window->game().flags.ShowMoves);
+    QTest::mouseClick(button("ShowBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(window->game().flags.ShowMoves);
 }
 
 } // namespace
