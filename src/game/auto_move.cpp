@@ -8,9 +8,10 @@ constexpr int WinningRank = RankCount;
 
 } // namespace
 
-// An Ace at the top of a Column goes up at once; any other card only when
-// all four cards of the rank below it are up, so that nothing the player may
-// still need on the table is taken away. Rooms give up no Aces: none lands there.
+// An Ace at the top of a Column goes up at once, a Two as soon as its Ace is
+// up, any higher card only when all four cards of the rank below it are up:
+// nothing the player may still need to build on is taken away. An Ace never
+// lands in a Room, so Room cards go by autoRank alone.
 std::optional<AutoMove> Game::AutoMoveToPiles()
 {
     if (!selection.isEmpty() || flags.autoSuspended)

@@ -136,6 +136,7 @@ public:
     DropOutcome DropOnEmptyColumn(int column);
 
     // At most one card to its Pile; also clears ranks and raises autoRank.
+    // Nothing while a card is held or automatic moves are suspended.
     std::optional<AutoMove> AutoMoveToPiles();
     void Undo();
     // One detection pass into `detection`; ends the game for lack of moves.

@@ -10,8 +10,8 @@ namespace tavolin::testing {
 namespace {
 
 #ifdef TAVOLIN_FEWER_RANDOM_DEALS
-constexpr std::uint32_t RandomDeals = 600;
-constexpr std::uint32_t CrossCheckedDeals = 40;
+constexpr std::uint32_t RandomDeals = 1500;
+constexpr std::uint32_t CrossCheckedDeals = 60;
 #else
 constexpr std::uint32_t RandomDeals = 6000;
 constexpr std::uint32_t CrossCheckedDeals = 300;
