@@ -38,31 +38,20 @@ void buildCrowdedTable(Game& game)
         .autoMovesOn();
 }
 
-void BM_DetectMovesFreshDeal(benchmark::State& state)
+// One detection pass over a table laid out by setUp.
+void BM_DetectMoves(benchmark::State& state, void (*setUp)(Game&))
 {
     std::minstd_rand random;
     QuietEvents events(random);
     Game game(events);
-    dealInto(game, 12345);
+    setUp(game);
     for (auto _ : state) {
         game.DetectMoves();
         benchmark::DoNotOptimize(game.detection);
     }
 }
-BENCHMARK(BM_DetectMovesFreshDeal);
-
-void BM_DetectMovesCrowdedTable(benchmark::State& state)
-{
-    std::minstd_rand random;
-    QuietEvents events(random);
-    Game game(events);
-    buildCrowdedTable(game);
-    for (auto _ : state) {
-        game.DetectMoves();
-        benchmark::DoNotOptimize(game.detection);
-    }
-}
-BENCHMARK(BM_DetectMovesCrowdedTable);
+BENCHMARK_CAPTURE(BM_DetectMoves, FreshDeal, [](Game& game) { dealInto(game, 12345); });
+BENCHMARK_CAPTURE(BM_DetectMoves, CrowdedTable, buildCrowdedTable);
 
 // The search the pointer tracking runs: a Deck of six walked onto a target.
 void BM_TransferSearch(benchmark::State& state)

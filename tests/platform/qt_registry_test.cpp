@@ -1,4 +1,5 @@
 #include "platform/qt_registry.h"
+#include "support/file_bytes.h"
 #include "platform/registry_file.h"
 
 #include <QDir>
@@ -12,20 +13,10 @@ namespace {
 
 const QString KeyPath = QStringLiteral("Software\\Projects\\Tavolin 2.2");
 
-class RegistryFile : public testing::Test {
+class RegistryFile : public ::testing::Test {
 protected:
-    QByteArray fileBytes() const
-    {
-        QFile file(registry.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void writeFileBytes(const QByteArray& bytes)
-    {
-        QFile file(registry.fileName());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QByteArray fileBytes() const { return testing::readFileBytes(registry.fileName()); }
+    void writeFileBytes(const QByteArray& bytes) { ASSERT_TRUE(testing::writeFileBytes(registry.fileName(), bytes)); }
 
     std::unique_ptr<RegistryKey> open(bool create = false) { return registry.openKey(KeyPath, create); }
 

@@ -1,4 +1,5 @@
 #include "platform/qt_registry.h"
+#include "support/file_bytes.h"
 #include "platform/registry_file.h"
 #include "settings/placement.h"
 #include "store_fixture.h"
@@ -10,20 +11,10 @@ namespace tavolin {
 namespace {
 
 // The settings store on the real registry file.
-class SettingsFileTest : public testing::Test {
+class SettingsFileTest : public ::testing::Test {
 protected:
-    QByteArray fileBytes() const
-    {
-        QFile file(registry.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void writeFileBytes(const QByteArray& bytes)
-    {
-        QFile file(registry.fileName());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QByteArray fileBytes() const { return testing::readFileBytes(registry.fileName()); }
+    void writeFileBytes(const QByteArray& bytes) { ASSERT_TRUE(testing::writeFileBytes(registry.fileName(), bytes)); }
 
     QTemporaryDir dir;
     QtRegistry registry{dir.path()};

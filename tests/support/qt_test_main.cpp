@@ -1,11 +1,14 @@
-// Test programs that need widgets run under a QApplication on the offscreen platform.
+// Test programs that need an application object (widgets, message boxes, the
+// card library found beside the program) run under a QApplication, headless
+// unless a platform is asked for.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
