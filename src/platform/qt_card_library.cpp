@@ -10,7 +10,9 @@ QStringList places(const QString& name)
     QStringList fileNames;
     if (QCoreApplication::instance()) {
         const QString programDir = QCoreApplication::applicationDirPath();
-        fileNames << programDir + u'/' + name << programDir + QStringLiteral("/../lib/tavolin/") + name;
+        // Beside the program in the build tree; where `cmake --install` puts it otherwise.
+        fileNames << programDir + u'/' + name
+                  << programDir + QStringLiteral("/" TAVOLIN_CARD_DIR_FROM_BIN "/") + name;
     }
     return fileNames << name;
 }

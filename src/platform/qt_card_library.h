@@ -14,7 +14,7 @@ class QtCardLibrary final : public CardLibrary {
 public:
     ~QtCardLibrary() override;
 
-    // Beside the executable, then in ../lib/tavolin (the installed layout),
+    // Beside the executable, then where the install puts it (lib/tavolin),
     // then through the system's search. A library without velvet_bitmap is
     // passed over.
     bool load(const QString& name) override;
