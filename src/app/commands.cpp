@@ -1,6 +1,7 @@
 // The main window's game commands and the recording of results.
 #include "main_window.h"
 
+#include "settings/stats_dialog.h"
 #include "view/table_view.h"
 
 #include <QAction>
@@ -119,6 +120,13 @@ void TForm1::endGame()
                             MessageIcon::Information, MessageButtons::Ok);
     RecordLoss();
     clearTable();
+    GameStats1Click();
+}
+
+void TForm1::GameStats1Click()
+{
+    Stats1Dlg->move(152, 56);
+    Stats1Dlg->exec();
 }
 
 void TForm1::MoveUndo1Click()
@@ -235,6 +243,7 @@ void TForm1::RecordWin()
     platform_.messages.show(this, QStringLiteral(" Game Result"), QStringLiteral("Congratulations, you won!"),
                             MessageIcon::Information, MessageButtons::Ok);
     clearTable();
+    GameStats1Click();
 }
 
 void TForm1::RecordLoss()

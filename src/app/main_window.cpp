@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "settings/placement.h"
+#include "settings/stats_dialog.h"
 
 #include "view/artwork.h"
 #include "view/card_flight.h"
@@ -50,6 +51,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     createButtons();
     createStatusBar();
     createTimers();
+    Stats1Dlg = new TStats1Dlg(settings_, run_, store_, platform_.messages, platform_.clock,
+                               [this] { return game_.flags.gameInPlay; }, this);
     applyPlacement();
     LayoutTable();
 
@@ -84,7 +87,8 @@ void TForm1::createMenus()
     NewGame1 = addCommand(gameMenu, "NewGame1", "&New game", "Start a new game", &TForm1::NewGame1Click);
     FinishGame1 = addCommand(gameMenu, "FinishGame1", "&Finish game", "Finish current game", &TForm1::FinishGame1Click);
     gameMenu->addSeparator();
-    GameStats1 = addCommand(gameMenu, "GameStats1", "&Statistics", "Inspect or correct statistics", nullptr);
+    GameStats1 = addCommand(gameMenu, "GameStats1", "&Statistics", "Inspect or correct statistics",
+                            &TForm1::GameStats1Click);
     GamePref1 = addCommand(gameMenu, "GamePref1", "&Preferences", "Choose from preferences offered", nullptr);
     gameMenu->addSeparator();
     GameExit1 = addCommand(gameMenu, "GameExit1", "E&xit", "Close application window, exit.", &TForm1::GameExitClick);

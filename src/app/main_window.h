@@ -23,6 +23,7 @@ class QTimer;
 namespace tavolin {
 
 class TableView;
+class TStats1Dlg;
 
 // The program's one main window. It owns the game and wires menus, buttons,
 // timers and the status bar to it; the rules live in the game model.
@@ -40,6 +41,7 @@ public:
     void FinishGame1Click();
     void BitBtn1Click();
     void GameExitClick();
+    void GameStats1Click();
     void MoveUndo1Click();
     void UndoBtn1Click();
     void MoveShow1Click();
@@ -123,6 +125,7 @@ private:
     bool Animating = false;
 
     TableView* table_ = nullptr;
+    TStats1Dlg* Stats1Dlg = nullptr;
     std::array<QLabel*, 4> panels_{};
     QPushButton* BitBtn1 = nullptr;
     QPushButton* UndoBtn1 = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/doubles/memory_registry.h"
 #include "platform/doubles/scripted_message_boxes.h"
 #include "platform/qt_registry.h"
+#include "settings/stats_dialog.h"
 #include "game/recording_events.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -381,6 +383,24 @@ TEST_F(MainWindowTest, ShowMovesTogglesTheDetectionPanel)
     EXPECT_TRUE(window->game().flags.ShowMoves);
     QTest::mouseClick(button("ShowBtn1"), Qt::LeftButton);
     EXPECT_FALSE(window->game().flags.ShowMoves);
+}
+
+TEST_F(MainWindowTest, StatisticsCommandShowsTheRecordedResult)
+{
+    open();
+    newGame();
+    messages.answerNext(MessageAnswer::Yes);
+    window->FinishGame1Click();
+
+    QString shownLosses;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TStats1Dlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownLosses = dialog->labelText(4);
+        dialog->OKBtnClick();
+    });
+    action("GameStats1")->trigger();
+    EXPECT_EQ(shownLosses, "lost:      1");
 }
 
 } // namespace
