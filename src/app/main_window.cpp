@@ -280,6 +280,8 @@ void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        RefreshSideWindow();
     QMainWindow::changeEvent(event);
 }
 
@@ -294,17 +296,22 @@ void TForm1::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     ResizePending = true;
     LayoutTable();
+    // The side window follows once the resizing has settled.
+    QTimer::singleShot(0, this, &TForm1::ApplicationIdle);
 }
 
 void TForm1::FormActivate()
 {
-    if (screenClass_ != 0)
+    if (screenClass_ == 0) {
+        platform_.messages.show(this, QStringLiteral(" Card Table Control"),
+                                QStringLiteral("This program requires a screen resolution of \n"
+                                               "at least 800 x 600, or 1024 x 768 pixels."),
+                                MessageIcon::None, MessageButtons::Ok);
+        close();
         return;
-    platform_.messages.show(this, QStringLiteral(" Card Table Control"),
-                            QStringLiteral("This program requires a screen resolution of \n"
-                                           "at least 800 x 600, or 1024 x 768 pixels."),
-                            MessageIcon::None, MessageButtons::Ok);
-    close();
+    }
+    if (game_.flags.gameInPlay || prefsChanged)
+        RefreshSideWindow();
 }
 
 void TForm1::ApplicationIdle()
@@ -325,8 +332,30 @@ void TForm1::ApplicationIdle()
         }
         table_->update();
     }
-    ResizePending = false;
+    if (ResizePending) {
+        ResizePending = false;
+        RefreshSideWindow();
+    }
     updateCommands();
+}
+
+// The side window shows the player's picture only once its path has been
+// confirmed in this run; a picture from an earlier run waits for that.
+void TForm1::RefreshSideWindow()
+{
+    table_->setSidePicture(nullptr);
+    if (settings_.ShowPicture && !PicturePathVerified)
+        settings_.ShowPicture = false;
+    if (settings_.ShowPicture) {
+        if (!SidePicture.load(settings_.SWBmpPath)) {
+            platform_.messages.show(this, QStringLiteral(" Load Error"),
+                                    QStringLiteral("Unable to load side-window Bitmap."), MessageIcon::Error,
+                                    MessageButtons::Ok);
+        } else {
+            table_->setSidePicture(&SidePicture);
+        }
+    }
+    table_->update();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

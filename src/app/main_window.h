@@ -10,6 +10,7 @@
 #include "view/layout.h"
 
 #include <QMainWindow>
+#include <QImage>
 #include <QTime>
 
 #include <array>
@@ -50,6 +51,7 @@ public:
     void Timer2Timer();
     void FormActivate();
     void ApplicationIdle();
+    void RefreshSideWindow();
 
     const Game& game() const { return game_; }
     const Settings& settings() const { return settings_; }
@@ -122,6 +124,8 @@ private:
     bool LibraryFailed = false;
     bool ResizePending = false;
     bool prefsChanged = false;
+    bool PicturePathVerified = false;
+    QImage SidePicture;
     bool Animating = false;
 
     TableView* table_ = nullptr;

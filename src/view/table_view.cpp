@@ -128,6 +128,10 @@ void TableView::drawFrames(QPainter& p) const
 void TableView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    if (sidePicture_ && !sidePicture_->isNull()) {
+        const QRect side(QPoint(layout_.TableWidth, layout_.TopAreaHeight), QPoint(width() - 1, height() - 1));
+        p.drawImage(side, *sidePicture_);
+    }
     drawFrames(p);
     const TableState& table = game_.table;
     for (const SlotRec& room : table.rooms) {

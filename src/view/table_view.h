@@ -28,6 +28,8 @@ public:
     void setPileMarks(const std::array<int, 4>& imageNumbers) { pileMarks_ = imageNumbers; }
     // Forget cached pictures (the library was unloaded or failed).
     void clearPictures() { pictures_.clear(); }
+    // The player's picture, stretched over the side window; null for none.
+    void setSidePicture(const QImage* picture) { sidePicture_ = picture; }
     // A card on its way to a Pile, drawn over everything else.
     void setFlyingCard(CardCode card, QPoint at) { flying_ = Flight{card, at}; }
     void landFlyingCard() { flying_.reset(); }
@@ -60,6 +62,7 @@ private:
         QPoint at;
     };
     std::optional<Flight> flying_;
+    const QImage* sidePicture_ = nullptr;
 };
 
 } // namespace tavolin
