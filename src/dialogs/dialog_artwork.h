@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace tavolin {
+
+// Pictures the about box draws for itself.
+
+// The program's picture, 129 × 146: a fan of four cards on green felt.
+QPixmap programPicture();
+// The logo, 133 × 25: a card beside the product name.
+QPixmap logoPicture();
+
+} // namespace tavolin
