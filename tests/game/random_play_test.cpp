@@ -9,13 +9,8 @@
 namespace tavolin::testing {
 namespace {
 
-#ifdef TAVOLIN_FEWER_RANDOM_DEALS
-constexpr std::uint32_t RandomDeals = 1500;
-constexpr std::uint32_t CrossCheckedDeals = 60;
-#else
 constexpr std::uint32_t RandomDeals = 6000;
 constexpr std::uint32_t CrossCheckedDeals = 300;
-#endif
 
 // The moves of the four detected kinds that a drop would carry out, found by
 // trying every one of them on a copy of the game.
