@@ -22,9 +22,9 @@ const QColor Lime(0, 255, 0);
 const QString InformationText = QStringLiteral(
     "Tavolin is a solitaire for one player. One pack of 52 cards is dealt face up into eight "
     "Columns; every card has to reach its Pile, from Ace up to King, by way of the Columns and "
-    "the four Rooms. The game counts your possible moves and keeps your wins and losses.\n\n"
+    "the four Rooms.\n\n"
     "Questions, ideas and reports of faults are welcome at tavolin@example.org.\n\n"
-    "Further help, the rules in full and hints on play are on the Tavolin web page given above.");
+    "Further help and hints on play are on the Tavolin web page given above.");
 
 } // namespace
 
@@ -132,6 +132,7 @@ void TAboutBox::createMemo()
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(11, 150, 378, 163);
     Memo1->setReadOnly(true);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
     Memo1->setFont(font);

@@ -31,7 +31,6 @@ public:
     void Button1Click();
     // Public so that tests can fire the timer without waiting for it.
     void Timer1Timer();
-    bool urlCopied() const { return urlCopied_; }
 
     QFrame* Panel1 = nullptr;
     QLabel* ProgramIcon = nullptr;

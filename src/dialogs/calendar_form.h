@@ -10,7 +10,7 @@ namespace tavolin {
 
 class Clock;
 
-// Today's date by the program's clock, in local time.
+// Today's date by the program's clock, in local time. The clock must outlive the calendar.
 TCCalendar::TodaySource todayFrom(const Clock& clock);
 
 // The month of the calendar's date, for looking only: nothing reads the date

@@ -18,6 +18,7 @@ class TCCalendar : public QFrame {
     Q_OBJECT
 
 public:
+    // Asked for today's date when the calendar is made and when it is told to use it again.
     using TodaySource = std::function<QDate()>;
 
     explicit TCCalendar(TodaySource today, QWidget* parent = nullptr);

@@ -64,16 +64,16 @@ QPixmap programPicture()
         {QStringLiteral("A"), QChar(0x2666), true},
     };
     // The cards turn about a point below the picture, as a hand held in a fan.
-    const QPointF pivot(64.5, 150);
-    const QRectF card(-27, -122, 54, 76);
-    double angle = -33;
+    const QPointF pivot(64.5, 175);
+    const QRectF card(-24, -140, 48, 68);
+    double angle = -16.5;
     for (const CardFace& face : hand) {
         p.save();
         p.translate(pivot);
         p.rotate(angle);
         drawCard(p, card, face);
         p.restore();
-        angle += 22;
+        angle += 11;
     }
     return picture;
 }

@@ -78,19 +78,14 @@ TEST_F(AboutBoxTest, CopyPutsExactlyTheAddressOnTheClipboard)
     EXPECT_EQ(clipboardText(), TAboutBox::WebAddress);
 }
 
-TEST_F(AboutBoxTest, PressOnTheLinkCopiesToo)
+TEST_F(AboutBoxTest, PressOnTheLinkCopiesAsOftenAsAsked)
 {
     QTest::mousePress(box.RichEdit1, Qt::RightButton);
     EXPECT_EQ(clipboardText(), TAboutBox::WebAddress);
-    EXPECT_TRUE(box.urlCopied());
-}
-
-TEST_F(AboutBoxTest, SecondCopyKeepsTheRunningTimer)
-{
-    QTest::mouseClick(box.Button1, Qt::LeftButton);
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(box.Button1, Qt::LeftButton);
     EXPECT_EQ(clipboardText(), TAboutBox::WebAddress);
+    // One timeout brings the address back, however often it was copied.
     box.Timer1Timer();
     EXPECT_EQ(box.RichEdit1->text(), TAboutBox::WebAddress);
     EXPECT_FALSE(box.Timer1->isActive());
