@@ -1,6 +1,8 @@
 // The main window's game commands and the recording of results.
 #include "main_window.h"
 
+#include "dialogs/about_box.h"
+#include "dialogs/calendar_form.h"
 #include "settings/stats_dialog.h"
 #include "view/table_view.h"
 
@@ -127,6 +129,16 @@ void TForm1::GameStats1Click()
 {
     Stats1Dlg->move(152, 56);
     Stats1Dlg->exec();
+}
+
+void TForm1::HelpAboutClick()
+{
+    AboutBox->showModalOver(table_);
+}
+
+void TForm1::ShowDateClick()
+{
+    CalendarForm->exec();
 }
 
 void TForm1::MoveUndo1Click()

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "dialogs/about_box.h"
+#include "dialogs/calendar_form.h"
 #include "settings/placement.h"
 #include "settings/stats_dialog.h"
 
@@ -51,8 +53,10 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     createButtons();
     createStatusBar();
     createTimers();
+    CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
     Stats1Dlg = new TStats1Dlg(settings_, run_, store_, platform_.messages, platform_.clock,
                                [this] { return game_.flags.gameInPlay; }, this);
+    AboutBox = new TAboutBox(this);
     applyPlacement();
     LayoutTable();
 
@@ -101,8 +105,9 @@ void TForm1::createMenus()
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu1"));
-    HelpAbout1 = addCommand(helpMenu, "HelpAbout1", "&About this Game", "Displays application info", nullptr);
-    HelpDate = addCommand(helpMenu, "HelpDate", "Show &Date", "Displays a calendar", nullptr);
+    HelpAbout1 = addCommand(helpMenu, "HelpAbout1", "&About this Game", "Displays application info",
+                            &TForm1::HelpAboutClick);
+    HelpDate = addCommand(helpMenu, "HelpDate", "Show &Date", "Displays a calendar", &TForm1::ShowDateClick);
 }
 
 void TForm1::createButtons()

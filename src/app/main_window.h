@@ -24,6 +24,8 @@ class QTimer;
 namespace tavolin {
 
 class TableView;
+class TAboutBox;
+class TCalendarForm;
 class TStats1Dlg;
 
 // The program's one main window. It owns the game and wires menus, buttons,
@@ -43,6 +45,8 @@ public:
     void BitBtn1Click();
     void GameExitClick();
     void GameStats1Click();
+    void HelpAboutClick();
+    void ShowDateClick();
     void MoveUndo1Click();
     void UndoBtn1Click();
     void MoveShow1Click();
@@ -130,6 +134,8 @@ private:
 
     TableView* table_ = nullptr;
     TStats1Dlg* Stats1Dlg = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TCalendarForm* CalendarForm = nullptr;
     std::array<QLabel*, 4> panels_{};
     QPushButton* BitBtn1 = nullptr;
     QPushButton* UndoBtn1 = nullptr;

@@ -4,7 +4,7 @@
 
 namespace tavolin {
 
-// Pictures the about box draws for itself.
+// Pictures the dialogs draw for themselves.
 
 // The program's picture, 129 × 146: a fan of four cards on green felt.
 QPixmap programPicture();

@@ -1,5 +1,7 @@
 #include "settings/stats_dialog.h"
 
+#include "dialogs/dialog_artwork.h"
+
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "settings/settings_store.h"
@@ -8,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 namespace tavolin {
@@ -49,33 +50,6 @@ protected:
         p.drawRoundedRect(QRectF(12, 10, 289, 314).adjusted(1.5, 1.5, -1.5, -1.5), 12, 12);
     }
 };
-
-// A card figure beside the product name.
-QPixmap logoPicture()
-{
-    QPixmap logo(133, 25);
-    logo.fill(Qt::transparent);
-    QPainter p(&logo);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(2.5, 1.5, 16, 22), 2, 2);
-    QPainterPath heart;
-    heart.moveTo(10.5, 17);
-    heart.cubicTo(4, 11, 6, 6, 10.5, 9.5);
-    heart.cubicTo(15, 6, 17, 11, 10.5, 17);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 20, 30));
-    p.drawPath(heart);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(17);
-    font.setBold(true);
-    font.setItalic(true);
-    p.setFont(font);
-    p.setPen(QColor(0, 110, 0));
-    p.drawText(QRectF(24, 0, 109, 25), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Tavolin"));
-    return logo;
-}
 
 } // namespace
 

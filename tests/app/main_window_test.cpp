@@ -403,5 +403,25 @@ TEST_F(MainWindowTest, StatisticsCommandShowsTheRecordedResult)
     EXPECT_EQ(shownLosses, "lost:      1");
 }
 
+TEST_F(MainWindowTest, HelpCommandsOpenTheAboutBoxAndTheCalendar)
+{
+    open();
+    const std::pair<const char*, QString> commands[] = {
+        {"HelpAbout1", " About this game... "},
+        {"HelpDate", " A Calendar, for your convenience"},
+    };
+    for (const auto& [command, title] : commands) {
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            opened = dialog->windowTitle();
+            dialog->close();
+        });
+        action(command)->trigger();
+        EXPECT_EQ(opened, title) << command;
+    }
+}
+
 } // namespace
 } // namespace tavolin
