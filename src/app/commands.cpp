@@ -3,6 +3,7 @@
 
 #include "dialogs/about_box.h"
 #include "dialogs/calendar_form.h"
+#include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 #include "view/table_view.h"
 
@@ -51,11 +52,22 @@ void TForm1::RunGame()
 
 void TForm1::startGame()
 {
-    GameFlags& flags = game_.flags;
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
     Timer1->start();
     game_.beginGame();
+    setUpInformationDisplay();
+    prefsChanged = false;
+    table_->update();
+    QApplication::restoreOverrideCursor();
+    UndoBtn1->show();
+}
+
+// The panel below the Columns shows either the account of each transfer
+// search or, on request, the possible moves.
+void TForm1::setUpInformationDisplay()
+{
+    GameFlags& flags = game_.flags;
     if (settings_.TransferDetails) {
         flags.DetailsShown = true;
         flags.ShowMoves = false;
@@ -68,10 +80,49 @@ void TForm1::startGame()
         ClearPanel();
     }
     flags.showEnabled = !flags.DetailsShown;
+}
+
+// Preferences changed during a game: the side window, the panel and the
+// status bar follow them.
+void TForm1::servePreferences()
+{
+    RefreshSideWindow();
+    setUpInformationDisplay();
+    if (settings_.TransferInfo) {
+        setStatusText(1, QStringLiteral("Transfer Info selected"));
+    } else {
+        setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
+        Timer1->start();
+    }
+    setStatusText(2, QString());
     prefsChanged = false;
-    table_->update();
-    QApplication::restoreOverrideCursor();
-    UndoBtn1->show();
+}
+
+// The rules read two display settings that the preferences change at once.
+void TForm1::syncRuleOptions()
+{
+    game_.options.TransferInfo = settings_.TransferInfo;
+    game_.options.TransferDetails = settings_.TransferDetails;
+}
+
+void TForm1::connectPreferences()
+{
+    PrefDlg1->setSideWindowSize([this] { return QSize(layout_.SideWidth, layout_.SideHeight); });
+    connect(PrefDlg1, &TPrefDlg1::prefsChanged, this, [this] {
+        prefsChanged = true;
+        syncRuleOptions();
+        scheduleGamePass();
+    });
+    connect(PrefDlg1, &TPrefDlg1::transferDetailsActive, this, [this](bool on) { game_.flags.DetailsShown = on; });
+    connect(PrefDlg1, &TPrefDlg1::pileSuitsChanged, this,
+            [this](const PileSuits& suits) { game_.table.pileSuit = suits; });
+    connect(PrefDlg1, &TPrefDlg1::picturePathVerified, this, [this](bool verified) { PicturePathVerified = verified; });
+}
+
+void TForm1::Pref1DlgClick()
+{
+    PrefDlg1->showFromMainWindow();
+    RefreshSideWindow();
 }
 
 void TForm1::scheduleGamePass()
@@ -85,6 +136,9 @@ void TForm1::gamePass()
     GameFlags& flags = game_.flags;
     if (!flags.gameInPlay)
         return;
+    syncRuleOptions();
+    if (prefsChanged)
+        servePreferences();
     const int cardsBefore = game_.table.cardsLeft;
     const int rankBefore = game_.table.autoRank;
     if (!flags.autoSuspended)

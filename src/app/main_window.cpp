@@ -3,6 +3,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/calendar_form.h"
 #include "settings/placement.h"
+#include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 
 #include "view/artwork.h"
@@ -41,11 +42,16 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     setCentralWidget(table_);
     // Every pointer event may change the table: the next game pass reacts.
     table_->onMousePress = [this](Qt::MouseButton button, QPoint at) {
+        syncRuleOptions();
         pointer_.FormMouseDown(button, at);
         scheduleGamePass();
     };
-    table_->onMouseMove = [this](QPoint at) { pointer_.FormMouseMove(at); };
+    table_->onMouseMove = [this](QPoint at) {
+        syncRuleOptions();
+        pointer_.FormMouseMove(at);
+    };
     table_->onMouseRelease = [this](Qt::MouseButton button, QPoint at) {
+        syncRuleOptions();
         pointer_.FormMouseUp(button, at);
         scheduleGamePass();
     };
@@ -56,6 +62,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
     Stats1Dlg = new TStats1Dlg(settings_, run_, store_, platform_.messages, platform_.clock,
                                [this] { return game_.flags.gameInPlay; }, this);
+    PrefDlg1 = new TPrefDlg1(settings_, store_, platform_.messages, platform_.clock, this);
+    connectPreferences();
     AboutBox = new TAboutBox(this);
     applyPlacement();
     LayoutTable();
@@ -93,7 +101,8 @@ void TForm1::createMenus()
     gameMenu->addSeparator();
     GameStats1 = addCommand(gameMenu, "GameStats1", "&Statistics", "Inspect or correct statistics",
                             &TForm1::GameStats1Click);
-    GamePref1 = addCommand(gameMenu, "GamePref1", "&Preferences", "Choose from preferences offered", nullptr);
+    GamePref1 = addCommand(gameMenu, "GamePref1", "&Preferences", "Choose from preferences offered",
+                           &TForm1::Pref1DlgClick);
     gameMenu->addSeparator();
     GameExit1 = addCommand(gameMenu, "GameExit1", "E&xit", "Close application window, exit.", &TForm1::GameExitClick);
 
@@ -183,8 +192,7 @@ void TForm1::LoadSettings()
     screenClass_ = screenClass(screen);
     setStatusText(0, QStringLiteral(" Dir: ") + platform_.environment.currentDirectory());
     settings_ = store_.load(screen);
-    game_.options.TransferInfo = settings_.TransferInfo;
-    game_.options.TransferDetails = settings_.TransferDetails;
+    syncRuleOptions();
 }
 
 void TForm1::applyPlacement()
@@ -307,6 +315,7 @@ void TForm1::resizeEvent(QResizeEvent* event)
 
 void TForm1::FormActivate()
 {
+    PrefDlg1->hide();
     if (screenClass_ == 0) {
         platform_.messages.show(this, QStringLiteral(" Card Table Control"),
                                 QStringLiteral("This program requires a screen resolution of \n"

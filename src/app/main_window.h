@@ -26,6 +26,7 @@ namespace tavolin {
 class TableView;
 class TAboutBox;
 class TCalendarForm;
+class TPrefDlg1;
 class TStats1Dlg;
 
 // The program's one main window. It owns the game and wires menus, buttons,
@@ -45,6 +46,7 @@ public:
     void BitBtn1Click();
     void GameExitClick();
     void GameStats1Click();
+    void Pref1DlgClick();
     void HelpAboutClick();
     void ShowDateClick();
     void MoveUndo1Click();
@@ -107,6 +109,10 @@ private:
     void gamePass();
     void endGame();
     void toggleShowMoves();
+    void setUpInformationDisplay();
+    void servePreferences();
+    void syncRuleOptions();
+    void connectPreferences();
     void ClearPanel();
     void clearTable();
     void RecordWin();
@@ -134,6 +140,7 @@ private:
 
     TableView* table_ = nullptr;
     TStats1Dlg* Stats1Dlg = nullptr;
+    TPrefDlg1* PrefDlg1 = nullptr;
     TAboutBox* AboutBox = nullptr;
     TCalendarForm* CalendarForm = nullptr;
     std::array<QLabel*, 4> panels_{};

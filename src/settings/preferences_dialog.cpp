@@ -11,11 +11,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -60,6 +62,18 @@ void setWhiteBackground(QLabel* label)
     label->setPalette(palette);
 }
 
+// Tabs with less room beside their captions, so the four fit side by side
+// in the design's width with the fonts that stand in for MS Sans Serif.
+class CompactTabStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return std::min(QProxyStyle::pixelMetric(metric, option, widget), 10);
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 QString orderText(const QString& format, const std::array<std::int32_t, 4>& digits)
 {
     return format.arg(digits[0]).arg(digits[1]).arg(digits[2]).arg(digits[3]);
@@ -80,6 +94,9 @@ TPrefDlg1::TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& mes
     PageControl1 = named(new QTabWidget(this), "PageControl1");
     PageControl1->setGeometry(0, 0, 352, 215);
     PageControl1->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9));
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(PageControl1->tabBar());
+    PageControl1->tabBar()->setStyle(tabStyle);
     const char* sheetNames[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
     const QString captions[] = {QStringLiteral("Display Options"), QStringLiteral("Bitmap Path Info"),
                                 QStringLiteral("Suit Selection"), QStringLiteral("Speed Control")};
@@ -120,6 +137,13 @@ TPrefDlg1::TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& mes
     connect(qApp, &QApplication::focusChanged, this, &TPrefDlg1::focusMoved);
 
     FormCreate();
+}
+
+TPrefDlg1::~TPrefDlg1()
+{
+    // The widgets' own destruction moves the focus; this dialog is no longer
+    // there to follow it.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void TPrefDlg1::createDisplayPage(QWidget* page)

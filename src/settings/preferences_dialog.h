@@ -26,7 +26,7 @@ class SettingsStore;
 
 using PileSuits = std::array<std::int32_t, 4>;
 
-// The preferences dialog (Part 5.3), shown without blocking. Four pages
+// The preferences dialog, shown without blocking. Four pages
 // (display options, picture path, suit order, speed) share one OK button;
 // each page commits its own way, and after a successful OK the dialog turns
 // to the next page by itself after the page's delay (Timer1). It works on the
@@ -44,9 +44,10 @@ public:
 
     TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& messages, Clock& clock,
               QWidget* parent = nullptr);
+    ~TPrefDlg1() override;
 
-    // Where Label4 takes the side window's picture size from (SideWidth,
-    // SideHeight of the main window, Part 3.1); asked each time the path page
+    // Where Label4 takes the side window's picture size from (the main
+    // window's SideWidth and SideHeight); asked each time the path page
     // is shown. Without it the size reads 0 x 0.
     void setSideWindowSize(std::function<QSize()> sideWindowSize);
 
@@ -60,6 +61,8 @@ public:
     bool advancePending() const { return advancePending_; }
     int advanceDelay() const { return advanceDelay_; }
     int pressCount() const { return pressCount_; }
+    // The suit buttons pressed, 1..4 in order (0 = not yet); they stay button
+    // numbers after a commit (the stored suits are in the settings).
     const std::array<std::int32_t, 4>& newOrder() const { return newOrder_; }
     QString statusText() const;
 

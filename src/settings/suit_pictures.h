@@ -6,7 +6,6 @@ namespace tavolin {
 
 // The small two-colour suit pictures of the preferences dialog's suit buttons:
 // the suit in red (Hearts 0, Diamonds 1) or black (Spades 2, Clubs 3) on white.
-// Drawn by our own code, side by side with the suit indices of Part 2.1.
 QPixmap suitPicture(int suit);
 
 } // namespace tavolin

@@ -5,6 +5,7 @@
 #include "platform/doubles/memory_registry.h"
 #include "platform/doubles/scripted_message_boxes.h"
 #include "platform/qt_registry.h"
+#include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 #include "game/recording_events.h"
 
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -421,6 +424,67 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheAboutBoxAndTheCalendar)
         action(command)->trigger();
         EXPECT_EQ(opened, title) << command;
     }
+}
+
+TEST_F(MainWindowTest, PreferencesOpenBesideTheGameAndHideWhenTheWindowIsActivated)
+{
+    open();
+    action("GamePref1")->trigger();
+    auto* preferences = window->findChild<TPrefDlg1*>();
+    ASSERT_NE(preferences, nullptr);
+    EXPECT_TRUE(preferences->isVisible());
+    EXPECT_FALSE(preferences->isModal());
+    window->FormActivate();
+    EXPECT_FALSE(preferences->isVisible());
+}
+
+TEST_F(MainWindowTest, ANewSuitOrderGovernsTheEmptyPilesAtOnce)
+{
+    open();
+    newGame();
+    action("GamePref1")->trigger();
+    auto* preferences = window->findChild<TPrefDlg1*>();
+    preferences->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
+    for (const char* button : {"BitBtn4", "BitBtn3", "BitBtn2", "BitBtn1"})
+        QTest::mouseClick(preferences->findChild<QPushButton*>(button), Qt::LeftButton);
+    QTest::mouseClick(preferences->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+
+    EXPECT_EQ(window->game().table.pileSuit, (std::array<std::int32_t, 4>{3, 2, 1, 0}));
+    EXPECT_TRUE(window->game().PileAccepts(3, makeCard(AceRank, 0)));
+    EXPECT_EQ(stored("PileSuit 0"), 3);
+}
+
+TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
+{
+    QTemporaryDir directory;
+    const QString path = directory.filePath("side.png");
+    QImage blue(40, 30, QImage::Format_RGB32);
+    blue.fill(QColor(0, 0, 255));
+    ASSERT_TRUE(blue.save(path));
+    registry.set(Key, "SWBmpPath", path);
+    registry.set(Key, "ShowPicture", 1);
+    open();
+    const TableLayout& layout = window->tableLayout();
+    const QPoint inSide(layout.TableWidth + 20, layout.TopAreaHeight + 20);
+
+    // A picture from an earlier run waits until its path is confirmed again.
+    window->RefreshSideWindow();
+    EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
+    EXPECT_FALSE(window->settings().ShowPicture);
+
+    auto* preferences = window->findChild<TPrefDlg1*>();
+    action("GamePref1")->trigger();
+    QTest::mouseClick(preferences->findChild<QCheckBox*>("CheckBox2"), Qt::LeftButton);
+    window->FormActivate();
+    window->RefreshSideWindow();
+    EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
+
+    // The file gone: the player is told and the side stays green.
+    ASSERT_TRUE(QFile::remove(path));
+    window->RefreshSideWindow();
+    EXPECT_EQ(messages.shown().back().caption, " Load Error");
+    EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
+    EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
 }
 
 } // namespace
