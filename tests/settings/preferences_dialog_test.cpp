@@ -270,40 +270,29 @@ TEST_F(PreferencesDialogTest, TheCommandPlacesAndShowsTheDialogOnPageZero)
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(PreferencesDialogTest, TimeDisplayWinsWhenBothDisplaysAreOn)
+TEST_F(PreferencesDialogTest, ShowingSelectsTheDisplayChoiceAndTimeWinsOverTransferInfo)
 {
-    settings.TimeDisplay = true;
-    settings.TransferInfo = true;
-    open();
-    EXPECT_TRUE(settings.TimeDisplay);
-    EXPECT_FALSE(settings.TransferInfo);
-    EXPECT_TRUE(child<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_FALSE(child<QRadioButton>("RadioButton2")->isChecked());
+    struct Case {
+        bool timeDisplay, transferInfo;    // as stored
+        bool firstChecked, secondChecked;  // the radio buttons shown
+        bool transferInfoAfter;
+    };
+    const Case cases[] = {
+        {true, true, true, false, false},
+        {false, true, false, true, true},
+        {false, false, false, false, false},
+    };
+    for (const Case& want : cases) {
+        settings.TimeDisplay = want.timeDisplay;
+        settings.TransferInfo = want.transferInfo;
+        open();
+        EXPECT_EQ(child<QRadioButton>("RadioButton1")->isChecked(), want.firstChecked);
+        EXPECT_EQ(child<QRadioButton>("RadioButton2")->isChecked(), want.secondChecked);
+        EXPECT_EQ(settings.TimeDisplay, want.timeDisplay);
+        EXPECT_EQ(settings.TransferInfo, want.transferInfoAfter);
+        dialog->hide();
+    }
     EXPECT_TRUE(registry.writes().empty());
-}
-
-TEST_F(PreferencesDialogTest, TransferInfoAloneSelectsTheSecondButton)
-{
-    settings.TimeDisplay = false;
-    settings.TransferInfo = true;
-    open();
-    EXPECT_FALSE(child<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_FALSE(settings.TimeDisplay);
-    EXPECT_TRUE(settings.TransferInfo);
-}
-
-TEST_F(PreferencesDialogTest, NeitherDisplaySelectsNeitherButton)
-{
-    open();
-    dialog->hide();
-    settings.TimeDisplay = false;
-    settings.TransferInfo = false;
-    open();
-    EXPECT_FALSE(child<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_FALSE(child<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_FALSE(settings.TimeDisplay);
-    EXPECT_FALSE(settings.TransferInfo);
 }
 
 TEST_F(PreferencesDialogTest, ShowingWithThePictureOnChecksTheStoredPath)
