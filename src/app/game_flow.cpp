@@ -1,0 +1,154 @@
+// One game from the deal to its end, as a chain of passes on the event loop.
+#include "main_window.h"
+
+#include "view/table_view.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tavolin {
+
+// A game runs as a chain of passes on the event loop rather than inside a
+// loop of its own: each pass does, in order, one automatic move, the move
+// detection, the commands' state and the card count. Anything that can
+// change the table asks for the next pass; a chain of automatic moves asks
+// for itself. NewGame1Click returns at once, and closing the window never
+// leaves a loop running over a destroyed window.
+void TForm1::RunGame()
+{
+    startGame();
+    scheduleGamePass();
+}
+
+void TForm1::startGame()
+{
+    GameStartTime = platform_.clock.timeOfDay();
+    setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
+    Timer1->start();
+    game_.beginGame();
+    setUpInformationDisplay();
+    prefsChanged = false;
+    table_->update();
+    QApplication::restoreOverrideCursor();
+    UndoBtn1->show();
+}
+
+// The panel below the Columns shows either the account of each transfer
+// search or, on request, the possible moves.
+void TForm1::setUpInformationDisplay()
+{
+    GameFlags& flags = game_.flags;
+    if (settings_.TransferDetails) {
+        flags.DetailsShown = true;
+        flags.ShowMoves = false;
+        ShowBtn1->hide();
+    } else {
+        flags.DetailsShown = false;
+        ShowBtn1->show();
+        flags.HintHeaderDirty = true;
+        Timer2->start(2000);
+        ClearPanel();
+    }
+    flags.showEnabled = !flags.DetailsShown;
+}
+
+// Preferences changed during a game: the side window, the panel and the
+// status bar follow them.
+void TForm1::servePreferences()
+{
+    RefreshSideWindow();
+    setUpInformationDisplay();
+    if (settings_.TransferInfo) {
+        setStatusText(1, QStringLiteral("Transfer Info selected"));
+    } else {
+        setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
+        Timer1->start();
+    }
+    setStatusText(2, QString());
+    prefsChanged = false;
+}
+
+// The rules read two display settings that the preferences change at once.
+void TForm1::syncRuleOptions()
+{
+    game_.options.TransferInfo = settings_.TransferInfo;
+    game_.options.TransferDetails = settings_.TransferDetails;
+}
+
+void TForm1::scheduleGamePass()
+{
+    if (game_.flags.gameInPlay)
+        gamePassTimer_->start();
+}
+
+void TForm1::gamePass()
+{
+    GameFlags& flags = game_.flags;
+    if (!flags.gameInPlay)
+        return;
+    syncRuleOptions();
+    if (prefsChanged)
+        servePreferences();
+    const int cardsBefore = game_.table.cardsLeft;
+    const int rankBefore = game_.table.autoRank;
+    if (!flags.autoSuspended)
+        game_.AutoMoveToPiles();
+    if (flags.detectionOn)
+        game_.DetectMoves();
+    updateCommands();
+    if (game_.table.cardsLeft != flags.lastCardsLeftShown) {
+        flags.lastCardsLeftShown = game_.table.cardsLeft;
+        setStatusText(0, QStringLiteral(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
+    }
+    if (!flags.movesLeft || game_.table.autoRank >= 13) {
+        endGame();
+        return;
+    }
+    const bool progressed = game_.table.cardsLeft != cardsBefore || game_.table.autoRank != rankBefore;
+    if (progressed)
+        scheduleGamePass();
+}
+
+void TForm1::endGame()
+{
+    GameFlags& flags = game_.flags;
+    if (game_.table.autoRank >= 13) {
+        RecordWin();
+        return;
+    }
+    // Show why the game is over, even to a player who had the panel off.
+    if (!flags.ShowMoves) {
+        flags.ShowMoves = true;
+        ClearPanel();
+        game_.DetectMoves();
+    }
+    platform_.messages.show(this, QStringLiteral(" Game Control"), QStringLiteral(" No move left. Game finished."),
+                            MessageIcon::Information, MessageButtons::Ok);
+    RecordLoss();
+    clearTable();
+    GameStats1Click();
+}
+
+void TForm1::Timer1Timer()
+{
+    Timer1->stop();
+    if (!game_.flags.gameInPlay || !settings_.TimeDisplay)
+        return;
+    const int elapsed = playingMilliseconds(GameStartTime, platform_.clock.timeOfDay());
+    setStatusText(2, QStringLiteral("Playing Time: mins ") + playingTimeText(elapsed) + QStringLiteral(" secs"));
+    Timer1->start();
+}
+
+void TForm1::Timer2Timer()
+{
+    Timer2->stop();
+    if (!game_.flags.gameInPlay || !game_.flags.detectionOn)
+        return;
+    if (game_.flags.ShowMoves && game_.selection.isEmpty())
+        game_.flags.HintHeaderDirty = true;
+    scheduleGamePass();
+    Timer2->start();
+}
+
+} // namespace tavolin

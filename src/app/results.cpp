@@ -1,0 +1,55 @@
+// Recording a game's result: the status bar, the statistics, the end of the game.
+#include "main_window.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tavolin {
+
+void TForm1::RecordWin()
+{
+    Timer1->stop();
+    countWin(settings_, run_);
+    finishRecording("Game won at ");
+    ClearPanel();
+    platform_.messages.show(this, QStringLiteral(" Game Result"), QStringLiteral("Congratulations, you won!"),
+                            MessageIcon::Information, MessageButtons::Ok);
+    clearTable();
+    GameStats1Click();
+}
+
+void TForm1::RecordLoss()
+{
+    Timer1->stop();
+    Timer2->stop();
+    countLoss(settings_, run_);
+    finishRecording("Game finished at ");
+    QApplication::processEvents();
+    platform_.clock.sleep(200);
+    QApplication::processEvents();
+}
+
+// What a won and a lost game share once the result is counted: the times in
+// the status bar, the statistics written, the game closed.
+void TForm1::finishRecording(const char* endedText)
+{
+    const QTime end = platform_.clock.timeOfDay();
+    const int elapsed = playingMilliseconds(GameStartTime, end);
+    setStatusText(0, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
+    setStatusText(1, QString::fromLatin1(endedText) + longTime(end) + QStringLiteral(" hrs."));
+    setStatusText(2, QStringLiteral("Playing Time: mins ") + playingTimeText(elapsed) + QStringLiteral(" secs"));
+    store_.saveStatistics(settings_);
+    GameFlags& flags = game_.flags;
+    flags.gameInPlay = false;
+    flags.gameOpen = false;
+    flags.detectionOn = false;
+    flags.undoEnabled = false;
+    flags.showEnabled = false;
+    flags.finishEnabled = false;
+    UndoBtn1->hide();
+    ShowBtn1->hide();
+    updateCommands();
+}
+
+} // namespace tavolin
