@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavolin {
 
