@@ -49,7 +49,7 @@ void Game::beginGame()
     flags.finishEnabled = true;
     flags.movesLeft = true;
     detection = MoveDetection{};
-    detection.slots.fill(NoMoveSlot);
+    detection.moveSlots.fill(NoMoveSlot);
     flags.lastCardsLeftShown = 0;
     for (RankRow& row : table.rankTable)
         row = RankRow{};

@@ -16,7 +16,7 @@ void Game::DetectMoves()
     if (!selection.isEmpty())
         return;
     detection = MoveDetection{};
-    detection.slots.fill(NoMoveSlot);
+    detection.moveSlots.fill(NoMoveSlot);
     // Every count below asks for the Columns' top cards: find them once.
     ColumnTops tops{};
     int emptyColumns = 0;
@@ -48,8 +48,8 @@ void Game::recordMove(MoveCategory category, int from, int to)
 {
     const int index = static_cast<int>(category);
     ++detection.counts[index];
-    detection.slots[2 * index] = from + 1;
-    detection.slots[2 * index + 1] = to + 1;
+    detection.moveSlots[2 * index] = from + 1;
+    detection.moveSlots[2 * index + 1] = to + 1;
     detection.foundFrom[index][from] = true;
 }
 

@@ -19,7 +19,7 @@ struct MoveDetection {
     std::array<std::int32_t, MoveCategoryCount> counts{};
     // Two per category, in category order: the 1-based source and target of
     // the last move found; NoMoveSlot when none was found.
-    std::array<std::int32_t, 2 * MoveCategoryCount> slots{};
+    std::array<std::int32_t, 2 * MoveCategoryCount> moveSlots{};
     // Per category and source place (Rooms use the first four): a move was found from it.
     std::array<std::array<bool, ColumnCount>, MoveCategoryCount> foundFrom{};
     std::int32_t freeRooms = 0;

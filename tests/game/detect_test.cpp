@@ -34,7 +34,7 @@ TEST_F(DetectTest, OneFreeRoomKeepsTheGameGoingWithoutAnyMove)
     EXPECT_EQ(game.detection.freeSpace, 1);
     EXPECT_TRUE(game.flags.movesLeft);
     EXPECT_TRUE(game.flags.detectionOn);
-    EXPECT_EQ(game.detection.slots, (std::array<std::int32_t, 8>{18, 18, 18, 18, 18, 18, 18, 18}));
+    EXPECT_EQ(game.detection.moveSlots, (std::array<std::int32_t, 8>{18, 18, 18, 18, 18, 18, 18, 18}));
 }
 
 TEST_F(DetectTest, NoFreePlaceAndNoMoveEndsTheGame)
@@ -60,8 +60,8 @@ TEST_F(DetectTest, OneColumnToColumnMoveKeepsThePocketOpen)
     game.DetectMoves();
     EXPECT_TRUE(game.flags.movesLeft);
     EXPECT_EQ(game.detection.count(MoveCategory::ColumnToColumn), 1);
-    EXPECT_EQ(game.detection.slots[6], 2);   // from Column 2
-    EXPECT_EQ(game.detection.slots[7], 1);   // onto Column 1
+    EXPECT_EQ(game.detection.moveSlots[6], 2);   // from Column 2
+    EXPECT_EQ(game.detection.moveSlots[7], 1);   // onto Column 1
     ASSERT_EQ(panel().comments.size(), 1u);
     EXPECT_EQ(panel().comments[0].text, "Running into a pocket?");
     EXPECT_EQ(panel().comments[0].colour, PanelColour::Yellow);
@@ -87,12 +87,12 @@ TEST_F(DetectTest, RoomCardsCountOnlyOntoPilesAndColumnTops)
     table().room(1, "AS").room(2, "8H").room(3, "9D").column(0, {"9C"}).column(1, {"2S"});
     game.DetectMoves();
     EXPECT_EQ(game.detection.count(MoveCategory::RoomToPile), 1);
-    EXPECT_EQ(game.detection.slots[2], 2);   // Room 2
-    EXPECT_EQ(game.detection.slots[3], 3);   // the Spades' Pile, third
+    EXPECT_EQ(game.detection.moveSlots[2], 2);   // Room 2
+    EXPECT_EQ(game.detection.moveSlots[3], 3);   // the Spades' Pile, third
     // The Nine of Diamonds fits only an empty Column: not counted.
     EXPECT_EQ(game.detection.count(MoveCategory::RoomToDeck), 1);
-    EXPECT_EQ(game.detection.slots[4], 3);
-    EXPECT_EQ(game.detection.slots[5], 1);
+    EXPECT_EQ(game.detection.moveSlots[4], 3);
+    EXPECT_EQ(game.detection.moveSlots[5], 1);
     EXPECT_EQ(game.detection.count(MoveCategory::DeckToPile), 0);
 }
 
@@ -101,8 +101,8 @@ TEST_F(DetectTest, ColumnTopsOntoPiles)
     table().pileUpTo("AD").column(3, {"2D"}).column(5, {"AC"}).column(6, {"3D"});
     game.DetectMoves();
     EXPECT_EQ(game.detection.count(MoveCategory::DeckToPile), 2);
-    EXPECT_EQ(game.detection.slots[0], 6);
-    EXPECT_EQ(game.detection.slots[1], 4);
+    EXPECT_EQ(game.detection.moveSlots[0], 6);
+    EXPECT_EQ(game.detection.moveSlots[1], 4);
 }
 
 TEST_F(DetectTest, AFullColumnTakesNothing)
