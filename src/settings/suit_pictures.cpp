@@ -73,7 +73,7 @@ QPixmap suitPicture(int suit)
     QPixmap picture(PictureSize, PictureSize);
     picture.fill(Qt::white);
     QPainter p(&picture);
-    // No smoothing: the picture keeps its two colours, as the original glyphs did.
+    // No smoothing: the picture keeps to its two colours.
     p.setPen(Qt::NoPen);
     p.setBrush(suit < 2 ? QColor(Qt::red) : QColor(Qt::black));
     switch (suit) {
