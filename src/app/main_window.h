@@ -60,6 +60,8 @@ public:
     void RefreshSideWindow();
 
     const Game& game() const { return game_; }
+    // The table is plain data; a position can be laid out on it directly.
+    Game& game() { return game_; }
     const Settings& settings() const { return settings_; }
     const RunTotals& runTotals() const { return run_; }
     const TableLayout& tableLayout() const { return layout_; }

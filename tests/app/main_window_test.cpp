@@ -8,6 +8,7 @@
 #include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 #include "game/recording_events.h"
+#include "game/support/table_builder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +60,24 @@ protected:
     {
         return QPoint(x + window->tableLayout().CardWidth / 2, y + window->tableLayout().CardHeight / 2);
     }
+
+    // Closes every modal dialog that opens until the returned timer is gone,
+    // and notes its title.
+    std::unique_ptr<QTimer> closeModalDialogs(QStringList& titles)
+    {
+        auto timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, [&titles] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                titles << dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        timer->start(5);
+        return timer;
+    }
+
+    // Runs the event loop until the condition holds or a generous bound passes.
+    static bool waitUntil(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 5000); }
 
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     QPushButton* button(const char* name) const
@@ -485,6 +506,58 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     EXPECT_EQ(messages.shown().back().caption, " Load Error");
     EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
     EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
+}
+
+TEST_F(MainWindowTest, PuttingTheLastKingUpWinsTheGame)
+{
+    open();
+    newGame();
+    testing::TableBuilder(window->game())
+        .pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC")
+        .column(0, {"KC"});
+    const int firstRunWrites = writesOf("Games Won");
+    const SlotRec& clubs = window->game().table.piles[3];
+    const ColumnRec& first = window->game().table.columns[0];
+
+    QStringList dialogs;
+    const auto closer = closeModalDialogs(dialogs);
+    QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(first.x[0], first.y[0]));
+    QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(clubs.x, clubs.y));
+    ASSERT_TRUE(waitUntil([&] { return dialogs.contains(" Tavolin Statistics"); }));
+
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, "Congratulations, you won!");
+    EXPECT_EQ(messages.shown().back().caption, " Game Result");
+    EXPECT_FALSE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->game().EmptyColumnCount(), 8);
+    EXPECT_EQ(window->settings().GamesWon, 1);
+    EXPECT_EQ(window->settings().StreakType, 1);
+    EXPECT_EQ(writesOf("Games Won"), firstRunWrites + 1);
+    EXPECT_TRUE(window->statusText(1).startsWith("Game won at "));
+}
+
+TEST_F(MainWindowTest, ATableWithoutFreePlaceOrMoveEndsTheGame)
+{
+    open();
+    newGame();
+    // Kings in the Rooms and only red cards on the Columns: nothing fits anywhere.
+    testing::TableBuilder(window->game())
+        .room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC")
+        .column(0, {"QH"}).column(1, {"QD"}).column(2, {"JH"}).column(3, {"JD"})
+        .column(4, {"10H"}).column(5, {"10D"}).column(6, {"9H"}).column(7, {"9D"});
+
+    QStringList dialogs;
+    const auto closer = closeModalDialogs(dialogs);
+    QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(900, 800));   // any event asks for a pass
+    ASSERT_TRUE(waitUntil([&] { return dialogs.contains(" Tavolin Statistics"); }));
+
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, " No move left. Game finished.");
+    EXPECT_EQ(messages.shown().back().caption, " Game Control");
+    EXPECT_TRUE(window->game().flags.ShowMoves);   // the final position was shown
+    EXPECT_FALSE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->settings().GamesLost, 1);
+    EXPECT_EQ(window->game().FreeRoomCount(), 4);   // the table is cleared
 }
 
 } // namespace
