@@ -45,6 +45,14 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
         pointer_.FormMouseDown(button, at);
         scheduleGamePass();
     };
+    // Told after the paint that found it, not from inside it.
+    table_->onMissingBitmap = [this](int number) {
+        QTimer::singleShot(0, this, [this, number] {
+            platform_.messages.show(this, QStringLiteral("VelvetRes2.DLL"),
+                                    QStringLiteral("Load Error from DLL: Bitmap number %1").arg(number),
+                                    MessageIcon::Error, MessageButtons::Ok);
+        });
+    };
     table_->onMouseMove = [this](QPoint at) {
         syncRuleOptions();
         pointer_.FormMouseMove(at);
@@ -334,7 +342,6 @@ void TForm1::ApplicationIdle()
         if (platform_.cards.load(QStringLiteral("velvetres2"))) {
             setStatusText(1, QStringLiteral(" Library used: VelvetRes2.DLL"));
         } else {
-            LibraryFailed = true;
             platform_.messages.show(this, QStringLiteral(" DLL Load Error"),
                                     QStringLiteral(" Unable to load 'VelvetRes2.DLL'."),
                                     MessageIcon::Error, MessageButtons::Ok);

@@ -133,7 +133,6 @@ private:
     int screenClass_ = 0;
     QTime GameStartTime;
     bool libraryTried_ = false;
-    bool LibraryFailed = false;
     bool ResizePending = false;
     bool prefsChanged = false;
     bool PicturePathVerified = false;

@@ -49,7 +49,7 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
 
 const QImage* TableView::picture(int number)
 {
-    if (!cards_.isLoaded())
+    if (!cards_.isLoaded() || picturesFailed_)
         return nullptr;
     auto found = pictures_.find(number);
     if (found != pictures_.end())
@@ -58,6 +58,7 @@ const QImage* TableView::picture(int number)
     const int scale = (layout_.CardWidth > 72 || devicePixelRatioF() > 1.0) ? 2 : 1;
     std::optional<QImage> image = cards_.bitmap(number, scale);
     if (!image) {
+        picturesFailed_ = true;
         if (onMissingBitmap)
             onMissingBitmap(number);
         return nullptr;

@@ -22,12 +22,11 @@ public:
     TableView(const Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
               QWidget* parent = nullptr);
 
-    // Called when a picture the library should hold cannot be read.
+    // Called once when a picture the library should hold cannot be read;
+    // from then on no card is drawn.
     std::function<void(int number)> onMissingBitmap;
     // Empty Piles show the mark of the suit they were given at the last deal.
     void setPileMarks(const std::array<int, 4>& imageNumbers) { pileMarks_ = imageNumbers; }
-    // Forget cached pictures (the library was unloaded or failed).
-    void clearPictures() { pictures_.clear(); }
     // The player's picture, stretched over the side window; null for none.
     void setSidePicture(const QImage* picture) { sidePicture_ = picture; }
     // A card on its way to a Pile, drawn over everything else.
@@ -57,6 +56,7 @@ private:
     const InfoPanel& panel_;
     std::array<int, 4> pileMarks_{53, 54, 55, 56};
     std::map<int, QImage> pictures_;
+    bool picturesFailed_ = false;
     struct Flight {
         CardCode card;
         QPoint at;

@@ -313,6 +313,25 @@ TEST_F(MainWindowTest, MissingCardLibraryIsToldOnce)
     EXPECT_TRUE(window->game().flags.gameInPlay);
 }
 
+TEST_F(MainWindowTest, AMissingPictureIsToldOnceAndNoCardIsDrawnAfter)
+{
+    cards.removeBitmap(53);   // the mark of the Hearts Pile, drawn on an empty table
+    open();
+    table()->grab();
+    QApplication::processEvents();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, "VelvetRes2.DLL");
+    EXPECT_EQ(messages.shown()[0].text, "Load Error from DLL: Bitmap number 53");
+    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Error);
+
+    const int requests = cards.bitmapRequests();
+    newGame();
+    table()->grab();
+    QApplication::processEvents();
+    EXPECT_EQ(cards.bitmapRequests(), requests);
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
 TEST_F(MainWindowTest, PlayingTimeShowsMinutesAndSeconds)
 {
     open();
