@@ -222,9 +222,7 @@ void TForm1::LayoutTable()
     if (width() < layout_.minimumWindowWidth())
         resize(layout_.minimumWindowWidth(), height());
     BitBtn1->move(layout_.tableButtonPos);
-    game_.geometry.CardWidth = layout_.CardWidth;
-    game_.geometry.CardHeight = layout_.CardHeight;
-    game_.geometry.PilesLeft = layout_.PilesLeft;
+    game_.geometry = layout_;
     const QSize outer = frameGeometry().size();
     setStatusText(2, QStringLiteral("Main form: %1 x %2 pixels").arg(outer.width()).arg(outer.height()));
 }
@@ -234,6 +232,7 @@ void TForm1::PlacePanel()
     UndoBtn1->hide();
     ShowBtn1->hide();
     layout_.placePanel(screenClass_, height());
+    game_.options.PanelLineLimit = layout_.PanelLineLimit;
     panel_.resize(layout_.panelSize());
     UndoBtn1->move(layout_.undoButtonPos());
     ShowBtn1->move(layout_.showButtonPos());

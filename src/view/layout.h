@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/geometry.h"
+
 #include <QPoint>
 #include <QSize>
 
@@ -7,20 +9,14 @@ namespace tavolin {
 
 // Everything on the table is placed by arithmetic on the card size and the
 // window's client size; this holds the numbers the window and painter share.
-struct TableLayout {
-    int CardWidth = 72;
-    int CardHeight = 96;
-    int LeftMargin = 8;
-    int TopMargin = 8;
+// The card places' own numbers are the game's geometry, which it extends.
+struct TableLayout : TableGeometry {
     int ButtonGap = 17;
-    int ColumnGap = 12;
-    int ColumnStep = 18;
     int BlockWidth = 4 * 72 + 4;
 
     int TopAreaHeight = 0;
     int TableWidth = 0;
     int TableHeight = 0;
-    int PilesLeft = 0;
     int SideWidth = 0;
     int SideHeight = 0;
     QPoint tableButtonPos;

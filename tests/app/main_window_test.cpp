@@ -144,6 +144,16 @@ TEST_F(MainWindowTest, LaysOutTheTableForSmallCards)
     EXPECT_EQ(window->game().table.rooms[3].x, 225);
 }
 
+TEST_F(MainWindowTest, TheDetailsPanelLineLimitFollowsTheArrangement)
+{
+    open();   // 1280 x 1024: a tall window, the large arrangement
+    EXPECT_EQ(window->game().options.PanelLineLimit, 14);
+    environment.setScreenResolution(QSize(800, 600));
+    registry = MemoryRegistry();
+    open();
+    EXPECT_EQ(window->game().options.PanelLineLimit, 5);
+}
+
 TEST_F(MainWindowTest, ScreenNarrowerThan800IsRefused)
 {
     environment.setScreenResolution(QSize(799, 600));
