@@ -124,7 +124,6 @@ void TForm1::clearTable()
     Animating = false;
     game_.ResetTable();
     ClearPanel();
-    table_->update();
 }
 
 void TForm1::FinishGame1Click()

@@ -35,6 +35,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     setWindowIcon(applicationIcon());
     resize(600, 596);
 
+    createStatusBar();
     LoadSettings();
     layout_ = TableLayout::forCards(settings_.OrigCardSize);
     table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
@@ -64,7 +65,6 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     };
     createMenus();
     createButtons();
-    createStatusBar();
     createTimers();
     CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
     Stats1Dlg = new TStats1Dlg(settings_, run_, store_, platform_.messages, platform_.clock,
@@ -255,7 +255,7 @@ QString TForm1::statusText(int panel) const
 
 void TForm1::setStatusText(int panel, const QString& text)
 {
-    if (panels_[panel])
+    if (panel >= 0 && panel < int(panels_.size()))
         panels_[panel]->setText(text);
 }
 

@@ -18,8 +18,7 @@ void TForm1::setPointerShape(PointerShape shape)
 
 void TForm1::showStatus(int panel, const QString& text)
 {
-    if (panel >= 0 && panel < 4)
-        setStatusText(panel, text);
+    setStatusText(panel, text);
 }
 
 void TForm1::showStatus(int panel, const std::string& text)

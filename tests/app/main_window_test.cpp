@@ -119,6 +119,7 @@ TEST_F(MainWindowTest, StartsWithAnEmptyTableAndTheLaterCommandsDisabled)
     EXPECT_FALSE(button("UndoBtn1")->isVisible());
     EXPECT_FALSE(button("ShowBtn1")->isVisible());
     EXPECT_TRUE(button("BitBtn1")->isVisible());
+    EXPECT_EQ(window->statusText(0), " Dir: /home/player");
     EXPECT_EQ(window->statusText(1), " Library used: VelvetRes2.DLL");
     EXPECT_EQ(cards.loadedName(), "velvetres2");
     EXPECT_TRUE(messages.shown().empty());
