@@ -24,7 +24,7 @@ void TForm1::RunGame()
 void TForm1::startGame()
 {
     GameStartTime = platform_.clock.timeOfDay();
-    setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
+    setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
     Timer1->start();
     game_.beginGame();
     setUpInformationDisplay();
@@ -62,7 +62,7 @@ void TForm1::servePreferences()
     if (settings_.TransferInfo) {
         setStatusText(1, QStringLiteral("Transfer Info selected"));
     } else {
-        setStatusText(1, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
+        setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
         Timer1->start();
     }
     setStatusText(2, QString());
@@ -135,8 +135,7 @@ void TForm1::Timer1Timer()
     Timer1->stop();
     if (!game_.flags.gameInPlay || !settings_.TimeDisplay)
         return;
-    const int elapsed = playingMilliseconds(GameStartTime, platform_.clock.timeOfDay());
-    setStatusText(2, QStringLiteral("Playing Time: mins ") + playingTimeText(elapsed) + QStringLiteral(" secs"));
+    showPlayingTime(platform_.clock.timeOfDay());
     Timer1->start();
 }
 

@@ -275,12 +275,19 @@ bool TForm1::ask(const QString& caption, const QString& text)
         == MessageAnswer::Yes;
 }
 
-QString TForm1::longTime(QTime time) const
+// "<what><time> hrs." with the time in the locale's long format, less the
+// zone name, which a time of day has not.
+QString TForm1::timeOfDayText(const char* what, QTime time) const
 {
-    // The locale's long format without the zone name, which a time of day has not.
     QString format = QLocale::system().timeFormat(QLocale::LongFormat);
     format.remove(QLatin1Char('t'));
-    return time.toString(format.trimmed());
+    return QString::fromLatin1(what) + time.toString(format.trimmed()) + QStringLiteral(" hrs.");
+}
+
+void TForm1::showPlayingTime(QTime until)
+{
+    const int elapsed = playingMilliseconds(GameStartTime, until);
+    setStatusText(2, QStringLiteral("Playing Time: mins ") + playingTimeText(elapsed) + QStringLiteral(" secs"));
 }
 
 // ---- Window events --------------------------------------------------------

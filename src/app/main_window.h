@@ -120,7 +120,8 @@ private:
     void RecordWin();
     void RecordLoss();
     void finishRecording(const char* endedText);
-    QString longTime(QTime time) const;
+    QString timeOfDayText(const char* what, QTime time) const;
+    void showPlayingTime(QTime until);
 
     Platform& platform_;
     SettingsStore store_;

@@ -35,10 +35,9 @@ void TForm1::RecordLoss()
 void TForm1::finishRecording(const char* endedText)
 {
     const QTime end = platform_.clock.timeOfDay();
-    const int elapsed = playingMilliseconds(GameStartTime, end);
-    setStatusText(0, QStringLiteral("Game started at ") + longTime(GameStartTime) + QStringLiteral(" hrs."));
-    setStatusText(1, QString::fromLatin1(endedText) + longTime(end) + QStringLiteral(" hrs."));
-    setStatusText(2, QStringLiteral("Playing Time: mins ") + playingTimeText(elapsed) + QStringLiteral(" secs"));
+    setStatusText(0, timeOfDayText("Game started at ", GameStartTime));
+    setStatusText(1, timeOfDayText(endedText, end));
+    showPlayingTime(end);
     store_.saveStatistics(settings_);
     GameFlags& flags = game_.flags;
     flags.gameInPlay = false;
