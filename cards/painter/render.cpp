@@ -13,12 +13,18 @@ namespace {
 constexpr int FaceCount = 52;
 constexpr int RanksPerSuit = 13;
 
+QImage blankPicture(int width, int height, int scale)
+{
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 } // namespace
 
 QImage renderPicture(int number, int scale)
 {
-    QImage image(CardWidth * scale, CardHeight * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = blankPicture(CardWidth, CardHeight, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
@@ -27,6 +33,17 @@ QImage renderPicture(int number, int scale)
         paintFace(painter, static_cast<Suit>(index / RanksPerSuit), index % RanksPerSuit);
     else
         paintPileMark(painter, static_cast<Suit>(index - FaceCount));
+    return image;
+}
+
+QImage renderLargeFace(int number, int scale)
+{
+    QImage image = blankPicture(LargeCardWidth, LargeCardHeight, scale);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    const int index = number - 1;
+    paintLargeFace(painter, static_cast<Suit>(index / RanksPerSuit), index % RanksPerSuit);
     return image;
 }
 

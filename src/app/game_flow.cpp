@@ -27,9 +27,12 @@ void TForm1::startGame()
     setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
     Timer1->start();
     game_.beginGame();
+    table_->RoomsFrameDirty = true;
+    table_->PilesFrameDirty = true;
     setUpInformationDisplay();
     prefsChanged = false;
-    table_->update();
+    RefreshSideWindow();
+    table_->FormPaint(PaintSender::Other);
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }

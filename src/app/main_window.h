@@ -79,6 +79,7 @@ private:
     // PointerFeedback
     void setPointerShape(PointerShape shape) override;
     void showStatus(int panel, const QString& text) override;
+    void showHeldCard() override;
 
     // GameEvents
     void showStatus(int panel, const std::string& text) override;
@@ -138,7 +139,6 @@ private:
     bool prefsChanged = false;
     bool PicturePathVerified = false;
     QImage SidePicture;
-    bool Animating = false;
 
     TableView* table_ = nullptr;
     TStats1Dlg* Stats1Dlg = nullptr;

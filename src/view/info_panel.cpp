@@ -31,9 +31,10 @@ QFont fontOf(const PanelText& text)
 
 } // namespace
 
-void InfoPanel::resize(QSize size)
+void InfoPanel::resize(QSize size, qreal pixelRatio)
 {
-    image_ = QImage(size, QImage::Format_RGB32);
+    image_ = QImage(size * pixelRatio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(pixelRatio);
     clear();
 }
 

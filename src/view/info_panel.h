@@ -11,7 +11,8 @@ namespace tavolin {
 // the account of a transfer search are written into it and the table shows it.
 class InfoPanel {
 public:
-    void resize(QSize size);
+    // Sized in the window's pixels, sharp at the screen's pixel ratio.
+    void resize(QSize size, qreal pixelRatio = 1.0);
     void clear();
     void draw(const TransferDetails& details);
     void draw(const MovePanel& panel);

@@ -9,6 +9,7 @@
 #include "settings/stats_dialog.h"
 #include "game/recording_events.h"
 #include "game/support/table_builder.h"
+#include "support/file_bytes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -530,12 +531,21 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     window->RefreshSideWindow();
     EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
 
-    // The file gone: the player is told and the side stays green.
+    // The file replaced by text: the player is told once, the side window
+    // keeps its picture, also when the window is resized, and the stored
+    // choice stays.
     ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(testing::writeFileBytes(path, "not a picture"));
+    const std::size_t before = messages.shown().size();
+    const std::size_t writes = registry.writes().size();
     window->RefreshSideWindow();
+    ASSERT_EQ(messages.shown().size(), before + 1);
     EXPECT_EQ(messages.shown().back().caption, " Load Error");
     EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
-    EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
+    window->resize(window->width() - 40, window->height() - 30);
+    QApplication::processEvents();
+    EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
+    EXPECT_EQ(registry.writes().size(), writes);
 }
 
 TEST_F(MainWindowTest, PuttingTheLastKingUpWinsTheGame)
