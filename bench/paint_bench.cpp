@@ -95,12 +95,12 @@ void FlightFrame(benchmark::State& state, bool smallCards)
     state.counters["frames"] = frames;
 }
 
-BENCHMARK_CAPTURE(FullRepaint, SmallCards, true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(FullRepaint, LargeCards, false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ColumnRepaint, SmallCards, true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ColumnRepaint, LargeCards, false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(FlightFrame, SmallCards, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(FlightFrame, LargeCards, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullRepaint, SmallCards, true)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullRepaint, LargeCards, false)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ColumnRepaint, SmallCards, true)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ColumnRepaint, LargeCards, false)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FlightFrame, SmallCards, true)->UseManualTime()->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FlightFrame, LargeCards, false)->UseManualTime()->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tavolin

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavolin {
 namespace {
 
@@ -18,6 +21,21 @@ QPainterPath roundedCell(const QRectF& cell, qreal radius)
     QPainterPath path;
     path.addRoundedRect(cell, radius, radius);
     return path;
+}
+
+// The first row r at which every row from r to the r-th last is opaque:
+// only the corner rows at the top and bottom let anything through.
+int firstSolidRow(const QImage& cell)
+{
+    const int height = cell.height();
+    int solid = 0;
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(cell.constScanLine(y));
+        if (std::all_of(row, row + cell.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
+            continue;
+        solid = std::max(solid, y < height / 2 ? y + 1 : height - y);
+    }
+    return int(std::ceil(solid / cell.devicePixelRatio()));
 }
 
 QImage blankCell(QSize cell, qreal pixelRatio)
@@ -84,11 +102,20 @@ const QImage* CardCells::face(CardCode card)
 {
     const int number = faceImageNumber(card);
     if (auto found = faces_.find(number); found != faces_.end())
-        return &found->second;
+        return &found->second.cell;
     const std::optional<QImage> picture = load(number, cell_.width() > SmallCardWidth);
     if (!picture)
         return nullptr;
-    return &faces_.emplace(number, framed(*picture)).first->second;
+    QImage cell = framed(*picture);
+    const int solid = firstSolidRow(cell);
+    return &faces_.emplace(number, Face{std::move(cell), solid}).first->second.cell;
+}
+
+int CardCells::solidFromRow(CardCode card)
+{
+    if (!face(card))
+        return cell_.height();
+    return faces_.at(faceImageNumber(card)).solidFromRow;
 }
 
 // Each pixel the complement of the picture's; the frame stays black. Made

@@ -34,6 +34,9 @@ public:
     const QImage* face(CardCode card);
     QImage selectedFace(CardCode card);
     const QImage* base(int number);
+    // The first row from which a face covers whatever lies under it: above
+    // it, the rounded corners let the card beneath show.
+    int solidFromRow(CardCode card);
 
 private:
     std::optional<QImage> load(int number, bool largeFace);
@@ -42,7 +45,11 @@ private:
     const CardLibrary& cards_;
     QSize cell_{72, 96};
     qreal pixelRatio_ = 1.0;
-    std::map<int, QImage> faces_;
+    struct Face {
+        QImage cell;
+        int solidFromRow;
+    };
+    std::map<int, Face> faces_;
     std::map<int, QImage> bases_;
     bool failed_ = false;
 };

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tavolin {
 namespace {
 
@@ -15,21 +17,30 @@ const QColor Separator(170, 160, 134);
 
 } // namespace
 
-void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill)
+void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill, int rows)
 {
     if (!cells_.canDraw())
         return;
     ++redrawn_.cells;
+    auto drawFace = [&](const QImage& cell) {
+        if (rows < 0 || rows >= layout_.CardHeight) {
+            canvas.drawImage(QPoint(x, y), cell);
+            return;
+        }
+        const qreal ratio = cell.devicePixelRatio();
+        canvas.drawImage(QRectF(x, y, layout_.CardWidth, rows), cell,
+                         QRectF(0, 0, cell.width(), rows * ratio));
+    };
     switch (mode) {
     case DrawMode::Face:
         if (const QImage* cell = isValidCard(cardOrImage) ? cells_.face(cardOrImage) : nullptr)
-            canvas.drawImage(QPoint(x, y), *cell);
+            drawFace(*cell);
         break;
     case DrawMode::Selected:
         if (isValidCard(cardOrImage)) {
             const QImage cell = cells_.selectedFace(cardOrImage);
             if (!cell.isNull())
-                canvas.drawImage(QPoint(x, y), cell);
+                drawFace(cell);
         }
         break;
     case DrawMode::Base:
@@ -101,9 +112,9 @@ void TableView::paintTopArea()
     paintPlaces(p);
 }
 
-// The Column's strip cleared to the bottom, then its cards from position 0
-// up, each covering the lower part of the one before.
-void TableView::paintColumn(QPainter& p, int column)
+// The Column's strip cleared, then its cards from position 0 up, each
+// covering the lower part of the one before. Returns the strip.
+QRect TableView::paintColumn(QPainter& p, int column)
 {
     const ColumnRec& rec = game_.table.columns[column];
     int count = 0;
@@ -111,11 +122,38 @@ void TableView::paintColumn(QPainter& p, int column)
         count += present ? 1 : 0;
     const int x0 = game_.geometry.columnX(column);
     const int top = layout_.TopAreaHeight;
-    const int bottom = top + int(ColumnAreaBitmap.deviceIndependentSize().height());
-    p.fillRect(QRect(x0 - 1, top, layout_.CardWidth + 2, bottom - top), TableColour);
+    const int cardsBottom = count > 0 ? rec.y[count - 1] + layout_.CardHeight : top;
+    const QRect strip(x0 - 1, top, layout_.CardWidth + 2, std::max(stripBottom_[column], cardsBottom) - top);
+    p.fillRect(strip, TableColour);
     for (int position = 0; position < count; ++position)
-        DrawCard(p, rec.x[position], rec.y[position], rec.card[position], rec.mode[position], TableColour);
+        DrawCard(p, rec.x[position], rec.y[position], rec.card[position], rec.mode[position], TableColour,
+                 rowsShown(rec, position, count));
+    stripBottom_[column] = cardsBottom;
     redrawn_.columns[column] = true;
+    return strip;
+}
+
+// How much of a Column's card is not hidden under the next card, which
+// covers everything below its own rounded top corners; -1 for all of it.
+int TableView::rowsShown(const ColumnRec& rec, int position, int count)
+{
+    if (position + 1 >= count)
+        return -1;
+    const DrawMode next = rec.mode[position + 1];
+    if (next != DrawMode::Face && next != DrawMode::Selected)
+        return -1;
+    const int step = rec.y[position + 1] - rec.y[position];
+    const int solid = cells_.solidFromRow(rec.card[position + 1]);
+    return step >= solid && rec.x[position + 1] == rec.x[position] ? step + solid : -1;
+}
+
+// The panel lies over the Columns' strips, which are then cleared through it.
+void TableView::drawPanel(QPainter& p)
+{
+    const QRect area(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image().deviceIndependentSize().toSize());
+    p.drawImage(area.topLeft(), panel_.image());
+    for (int& bottom : stripBottom_)
+        bottom = std::max(bottom, area.bottom() + 1);
 }
 
 // Returns the part of the window that changed.
@@ -127,6 +165,7 @@ QRegion TableView::paintColumnArea()
     if (FullRepaint) {
         p.fillRect(QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize()),
                    TableColour);
+        stripBottom_.fill(layout_.TopAreaHeight);
         changed += columnAreaRect();
     }
     TableState& table = game_.table;
@@ -135,16 +174,13 @@ QRegion TableView::paintColumnArea()
         for (int column = 0; column < ColumnCount; ++column) {
             if (!table.ColumnDirty[column])
                 continue;
-            paintColumn(p, column);
-            const int x0 = game_.geometry.columnX(column);
-            changed += QRect(x0 - 1, layout_.TopAreaHeight, layout_.CardWidth + 2, height());
+            changed += paintColumn(p, column);
             table.ColumnDirty[column] = 0;
         }
     }
     if (game_.flags.DetailsShown || game_.flags.ShowMoves) {
-        const QPoint at(layout_.PanelLeft, layout_.PanelTop);
-        p.drawImage(at, panel_.image());
-        changed += QRect(at, panel_.image().deviceIndependentSize().toSize());
+        drawPanel(p);
+        changed += QRect(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image().deviceIndependentSize().toSize());
     }
     return changed & columnAreaRect();
 }
@@ -161,12 +197,13 @@ void TableView::redrawImages()
         paintBlockFrame(p, layout_.PilesLeft);
         paintPlaces(p);
     }
+    stripBottom_.fill(layout_.TopAreaHeight);
     QPainter p;
     beginColumnPainting(p);
     for (int column = 0; column < ColumnCount; ++column)
         paintColumn(p, column);
     if (game_.flags.DetailsShown || game_.flags.ShowMoves)
-        p.drawImage(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image());
+        drawPanel(p);
 }
 
 void TableView::beginColumnPainting(QPainter& p)
@@ -193,7 +230,9 @@ void TableView::FormPaint(PaintSender sender)
         window += sideRect();
         SidePictureShown = true;
     }
-    repaint(window);
+    // The table button hides its part of the images: repainting it would
+    // only repaint the button.
+    repaint(window - childrenRegion());
 }
 
 } // namespace tavolin

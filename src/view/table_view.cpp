@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tavolin {
 namespace {
 
@@ -192,7 +194,7 @@ void TableView::copyPanel()
     const QRect area(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image().deviceIndependentSize().toSize());
     QPainter p;
     beginColumnPainting(p);
-    p.drawImage(area.topLeft(), panel_.image());
+    drawPanel(p);
     p.end();
     repaint(area & columnAreaRect());
 }

@@ -88,9 +88,14 @@ private:
     void paintTopArea();
     void paintBlockFrame(QPainter& p, int left);
     QRegion paintColumnArea();
-    void paintColumn(QPainter& p, int column);
+    QRect paintColumn(QPainter& p, int column);
+    int rowsShown(const ColumnRec& rec, int position, int count);
+    void drawPanel(QPainter& p);
     void paintPlaces(QPainter& p);
-    void DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill);
+    // `rows` limits a face to its top rows: the rest of a covered card is
+    // hidden under the next one.
+    void DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill,
+                  int rows = -1);
 
     // The images, sized for the layout and the screen.
     bool prepareImages();
@@ -118,6 +123,9 @@ private:
     QImage ColumnAreaBitmap;   // rows from TopAreaHeight down: the rows above are never shown
     QImage SelectTintBitmap;
     QImage AnimationBitmap;
+    // How far down each Column's strip holds anything but the table colour:
+    // clearing a strip stops there rather than at the bottom of the image.
+    std::array<int, ColumnCount> stripBottom_{};
     // Drawn on the window only (a tint, a flight's trail): the next paint
     // of the game copies the images over it.
     QRegion windowOnly_;
