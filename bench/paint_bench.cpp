@@ -3,49 +3,15 @@
 //   FullRepaint    a paint with FullRepaint set (every image redrawn and shown)
 //   ColumnRepaint  the paint after one card moved between two Columns
 //   FlightFrame    one frame of a card's flight to a Pile, pause excluded
-#include "app/main_window.h"
-#include "platform/doubles/fake_environment.h"
-#include "platform/doubles/manual_clock.h"
-#include "platform/doubles/memory_registry.h"
-#include "platform/doubles/scripted_message_boxes.h"
-#include "platform/qt_card_library.h"
+#include "dealt_window.h"
 #include "view/card_flight.h"
-#include "view/table_view.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <memory>
 
 namespace tavolin {
 namespace {
-
-// A window with a dealt game, as a fresh configuration opens it.
-struct DealtWindow {
-    explicit DealtWindow(bool smallCards)
-    {
-        registry.set(QStringLiteral("Software\\Projects\\Tavolin 2.2"), QStringLiteral("OrigCardSize"),
-                     smallCards ? 1 : 0);
-        window = std::make_unique<TForm1>(platform);
-        window->show();
-        QApplication::processEvents();
-        window->NewGame1Click();
-        QApplication::processEvents();
-    }
-
-    TableView& table() const { return *static_cast<TableView*>(window->centralWidget()); }
-    Game& game() const { return window->game(); }
-
-    MemoryRegistry registry;
-    ScriptedMessageBoxes messages;
-    ManualClock clock;
-    FakeEnvironment environment{QSize(1280, 1024)};
-    QtCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
-    std::unique_ptr<TForm1> window;
-};
 
 void reportRedrawn(benchmark::State& state, const TableView& table)
 {
