@@ -150,7 +150,11 @@ int TableView::rowsShown(const ColumnRec& rec, int position, int count)
 // The panel lies over the Columns' strips, which are then cleared through it.
 void TableView::drawPanel(QPainter& p)
 {
-    const QRect area(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image().deviceIndependentSize().toSize());
+    const QRect area = panelRect();
+    if (panel_.isBlank()) {
+        p.fillRect(area, TableColour);
+        return;
+    }
     p.drawImage(area.topLeft(), panel_.image());
     for (int& bottom : stripBottom_)
         bottom = std::max(bottom, area.bottom() + 1);
@@ -180,7 +184,7 @@ QRegion TableView::paintColumnArea()
     }
     if (game_.flags.DetailsShown || game_.flags.ShowMoves) {
         drawPanel(p);
-        changed += QRect(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image().deviceIndependentSize().toSize());
+        changed += panelRect();
     }
     return changed & columnAreaRect();
 }

@@ -92,15 +92,22 @@ QRegion TableView::tableFrame() const
     return frame;
 }
 
+QRect TableView::panelRect() const
+{
+    return QRect(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.size());
+}
+
 QRect TableView::cellAt(int x, int y) const
 {
     return QRect(x, y, layout_.CardWidth, layout_.CardHeight);
 }
 
-// The images follow the card size and the screen's pixel ratio, and the
-// Column image grows with the window (it never shrinks, so nothing is lost
-// when the window is made small and large again). A new image is drawn
-// whole from the table.
+// The images follow the card size and the screen's pixel ratio. The Column
+// image reaches down as far as anything can be drawn: the last place of a
+// Column, or the panel once it holds something; below that the table colour
+// is painted directly. It grows with the window and never shrinks, so nothing
+// is lost when the window is made small and large again. A new image is
+// drawn whole from the table.
 bool TableView::prepareImages()
 {
     if (layout_.TableWidth <= 0)
@@ -119,7 +126,9 @@ bool TableView::prepareImages()
         AnimationBitmap = makeImage(cell, QImage::Format_RGB32, TableColour);
     }
     const QSize top(layout_.TableWidth, layout_.TopAreaHeight);
-    const int rows = std::max(1, height() - layout_.TopAreaHeight);
+    const int columnsBottom = layout_.columnY(ColumnDepth - 1) + layout_.CardHeight;
+    const int panelBottom = panel_.isBlank() ? 0 : panelRect().bottom() + 1;
+    const int rows = std::max(1, std::min(height(), std::max(columnsBottom, panelBottom)) - layout_.TopAreaHeight);
     const bool fits = TopAreaBitmap.devicePixelRatio() == ratio && TopAreaBitmap.deviceIndependentSize() == QSizeF(top)
         && ColumnAreaBitmap.deviceIndependentSize().height() >= rows;
     if (fits)
@@ -144,12 +153,14 @@ void TableView::showImages(QPainter& p, const QRegion& region)
     const QRegion frame = tableFrame();
     QRegion plain = region;
     if (haveImages) {
+        const QRect columnImage
+            = columns & QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize());
         for (const QRect& part : region & top)
             copyImage(p, part, TopAreaBitmap, QPoint(0, 0));
-        for (const QRect& part : region & columns)
+        for (const QRect& part : region & columnImage)
             copyImage(p, part, ColumnAreaBitmap, QPoint(0, layout_.TopAreaHeight));
         plain -= top;
-        plain -= columns;
+        plain -= columnImage;
     }
     if (sidePicture_ && region.intersects(side)) {
         p.save();
@@ -189,9 +200,9 @@ void TableView::drawOnWindow(const QRegion& area, const std::function<void(QPain
 
 void TableView::copyPanel()
 {
-    if (!prepareImages() || panel_.image().isNull())
+    if (!prepareImages())
         return;
-    const QRect area(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image().deviceIndependentSize().toSize());
+    const QRect area = panelRect();
     QPainter p;
     beginColumnPainting(p);
     drawPanel(p);

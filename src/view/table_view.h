@@ -106,6 +106,7 @@ private:
     QRect sideRect() const;
     QRegion tableFrame() const;
     QRect cellAt(int x, int y) const;
+    QRect panelRect() const;
 
     // Drawing on the window: a synchronous repaint of just that area.
     void drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw);
