@@ -7,16 +7,24 @@
 #include <QBuffer>
 #include <QPainter>
 
+#include <functional>
+
 namespace tavolin::cards {
 namespace {
 
 constexpr int FaceCount = 52;
 constexpr int RanksPerSuit = 13;
 
-QImage blankPicture(int width, int height, int scale)
+// A transparent picture of the card size at the scale, painted in the
+// card's own coordinates.
+QImage paintedPicture(int width, int height, int scale, const std::function<void(QPainter&)>& paint)
 {
     QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    paint(painter);
     return image;
 }
 
@@ -24,27 +32,21 @@ QImage blankPicture(int width, int height, int scale)
 
 QImage renderPicture(int number, int scale)
 {
-    QImage image = blankPicture(CardWidth, CardHeight, scale);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
     const int index = number - 1;
-    if (index < FaceCount)
-        paintFace(painter, static_cast<Suit>(index / RanksPerSuit), index % RanksPerSuit);
-    else
-        paintPileMark(painter, static_cast<Suit>(index - FaceCount));
-    return image;
+    return paintedPicture(CardWidth, CardHeight, scale, [index](QPainter& painter) {
+        if (index < FaceCount)
+            paintFace(painter, static_cast<Suit>(index / RanksPerSuit), index % RanksPerSuit);
+        else
+            paintPileMark(painter, static_cast<Suit>(index - FaceCount));
+    });
 }
 
 QImage renderLargeFace(int number, int scale)
 {
-    QImage image = blankPicture(LargeCardWidth, LargeCardHeight, scale);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
     const int index = number - 1;
-    paintLargeFace(painter, static_cast<Suit>(index / RanksPerSuit), index % RanksPerSuit);
-    return image;
+    return paintedPicture(LargeCardWidth, LargeCardHeight, scale, [index](QPainter& painter) {
+        paintLargeFace(painter, static_cast<Suit>(index / RanksPerSuit), index % RanksPerSuit);
+    });
 }
 
 QByteArray encodePng(const QImage& image)

@@ -10,6 +10,7 @@
 #include "game/recording_events.h"
 #include "game/support/table_builder.h"
 #include "support/file_bytes.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,37 +31,11 @@
 namespace tavolin {
 namespace {
 
-const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+const QString Key = testing::SettingsKey;
 
-// The window on test doubles of every machine service.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowFixture {
 protected:
-    MemoryRegistry registry;
-    ScriptedMessageBoxes messages;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
-    FakeEnvironment environment{QSize(1280, 1024)};
-    FakeCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
-    std::unique_ptr<TForm1> window;
-
-    void open()
-    {
-        window = std::make_unique<TForm1>(platform);
-        window->show();
-        QApplication::processEvents();   // the first idle moment
-    }
-
-    void newGame()
-    {
-        window->NewGame1Click();
-        QApplication::processEvents();   // the game's first pass
-    }
-
     QWidget* table() const { return window->centralWidget(); }
-    QPoint centreOf(int x, int y) const
-    {
-        return QPoint(x + window->tableLayout().CardWidth / 2, y + window->tableLayout().CardHeight / 2);
-    }
 
     // Closes every modal dialog that opens until the returned timer is gone,
     // and notes its title.

@@ -1,12 +1,7 @@
 // What the painted window shows, read from its backing store on the
 // offscreen platform: the dealt table, a held card, a card's flight, and
 // the table without pictures.
-#include "app/main_window.h"
-#include "platform/doubles/fake_card_library.h"
-#include "platform/doubles/fake_environment.h"
-#include "platform/doubles/manual_clock.h"
-#include "platform/doubles/memory_registry.h"
-#include "platform/doubles/scripted_message_boxes.h"
+#include "window_fixture.h"
 #include "view/card_flight.h"
 #include "view/table_view.h"
 #include "game/support/table_builder.h"
@@ -23,7 +18,7 @@ namespace {
 using testing::cardNamed;
 using testing::TableBuilder;
 
-const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+const QString Key = testing::SettingsKey;
 const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
 const QColor BlockFrameColour(200, 180, 150);
@@ -39,32 +34,10 @@ QColor inverted(const QColor& colour)
     return QColor(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
 }
 
-class TablePaintingTest : public ::testing::Test {
+class TablePaintingTest : public testing::WindowFixture {
 protected:
-    MemoryRegistry registry;
-    ScriptedMessageBoxes messages;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
-    FakeEnvironment environment{QSize(1280, 1024)};
-    FakeCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
-    std::unique_ptr<TForm1> window;
-
-    void open()
-    {
-        window = std::make_unique<TForm1>(platform);
-        window->show();
-        QApplication::processEvents();   // the first idle moment
-    }
-
-    void newGame()
-    {
-        window->NewGame1Click();
-        QApplication::processEvents();
-    }
-
     TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
     const TableLayout& layout() const { return window->tableLayout(); }
-    QPoint centreOf(int x, int y) const { return QPoint(x + layout().CardWidth / 2, y + layout().CardHeight / 2); }
 
     // What the window shows now, as the window system would put it on screen.
     QImage onScreen() const { return window->screen()->grabWindow(window->winId()).toImage(); }
