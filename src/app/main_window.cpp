@@ -388,10 +388,14 @@ void TForm1::RefreshSideWindow()
     const QSize side(std::max(1, layout_.SideWidth), std::max(1, layout_.SideHeight));
     QImage loaded = loadSidePicture(settings_.SWBmpPath, side * devicePixelRatioF());
     if (loaded.isNull()) {
-        platform_.messages.show(this, QStringLiteral(" Load Error"), QStringLiteral("Unable to load side-window Bitmap."),
-                                MessageIcon::Error, MessageButtons::Ok);
+        if (sidePictureFailure_ != settings_.SWBmpPath)
+            platform_.messages.show(this, QStringLiteral(" Load Error"),
+                                    QStringLiteral("Unable to load side-window Bitmap."), MessageIcon::Error,
+                                    MessageButtons::Ok);
+        sidePictureFailure_ = settings_.SWBmpPath;
         return;
     }
+    sidePictureFailure_.clear();
     SidePicture = std::move(loaded);
     table_->setSidePicture(&SidePicture);
     if (prefsChanged && table_->SidePictureShown)

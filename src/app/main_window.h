@@ -139,6 +139,9 @@ private:
     bool prefsChanged = false;
     bool PicturePathVerified = false;
     QImage SidePicture;
+    // The picture file whose failure to load was last told: not told again
+    // at every resize.
+    QString sidePictureFailure_;
 
     TableView* table_ = nullptr;
     TStats1Dlg* Stats1Dlg = nullptr;

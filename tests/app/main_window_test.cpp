@@ -481,6 +481,26 @@ TEST_F(MainWindowTest, ANewSuitOrderGovernsTheEmptyPilesAtOnce)
     EXPECT_EQ(stored("PileSuit 0"), 3);
 }
 
+// The start of a PNG file that says it holds a picture of that size.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    auto bigEndian = [](quint32 value) {
+        const char bytes[] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+        return QByteArray(bytes, 4);
+    };
+    auto crc32 = [](const QByteArray& data) {
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char byte : data) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
+    };
+    const QByteArray header = QByteArray("IHDR") + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\0\0\0", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + bigEndian(13) + header + bigEndian(crc32(header));
+}
+
 TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
 {
     QTemporaryDir directory;
@@ -506,21 +526,33 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     window->RefreshSideWindow();
     EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
 
-    // The file replaced by text: the player is told once, the side window
-    // keeps its picture, also when the window is resized, and the stored
-    // choice stays.
-    ASSERT_TRUE(QFile::remove(path));
-    ASSERT_TRUE(testing::writeFileBytes(path, "not a picture"));
-    const std::size_t before = messages.shown().size();
-    const std::size_t writes = registry.writes().size();
-    window->RefreshSideWindow();
-    ASSERT_EQ(messages.shown().size(), before + 1);
-    EXPECT_EQ(messages.shown().back().caption, " Load Error");
-    EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
-    window->resize(window->width() - 40, window->height() - 30);
-    QApplication::processEvents();
-    EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
-    EXPECT_EQ(registry.writes().size(), writes);
+    // The file gone, replaced by text or by a picture far too large: the
+    // player is told once, not again at every resize, the side window keeps
+    // its picture and nothing stored changes.
+    const std::pair<const char*, QByteArray> badFiles[] = {
+        {"missing", QByteArray()},
+        {"not a picture", "not a picture"},
+        {"20000 x 20000", pngHeader(20000, 20000)},
+    };
+    for (const auto& [what, bytes] : badFiles) {
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(bytes.isEmpty() || testing::writeFileBytes(path, bytes));
+        const std::size_t before = messages.shown().size();
+        const std::size_t writes = registry.writes().size();
+        window->RefreshSideWindow();
+        ASSERT_EQ(messages.shown().size(), before + 1) << what;
+        EXPECT_EQ(messages.shown().back().caption, " Load Error");
+        EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
+        window->resize(window->width() - 10, window->height() - 10);
+        QApplication::processEvents();
+        EXPECT_EQ(messages.shown().size(), before + 1) << what;
+        EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255)) << what;
+        EXPECT_EQ(registry.writes().size(), writes) << what;
+        // The picture back: shown again, and the next failure is told again.
+        ASSERT_TRUE(QFile::remove(path) || bytes.isEmpty());
+        ASSERT_TRUE(blue.save(path));
+        window->RefreshSideWindow();
+    }
 }
 
 TEST_F(MainWindowTest, PuttingTheLastKingUpWinsTheGame)
