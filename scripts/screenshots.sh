@@ -3,16 +3,14 @@
 # 1280 x 1024 screen with the small and with the large cards, one on a
 # 1024 x 768 screen, and the frames of a card's flight to a Pile.
 # Usage: scripts/screenshots.sh [folder]   (default: build/screenshots)
-# Needs Xvfb, xdotool and ImageMagick's import and convert (apt-get install
-# xvfb xdotool imagemagick). screenshot.png, a small part of the first, is
-# the picture in the README (docs/screenshot.png).
+# Installs Xvfb, xdotool and ImageMagick when they are missing.
+# screenshot.png, a small part of the first, is the picture in the README
+# (docs/screenshot.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/screenshots}
 
-for tool in Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing" >&2; exit 1; }
-done
+scripts/install-deps.sh xvfb xdotool imagemagick
 cmake --preset default >/dev/null
 cmake --build --preset default --target tavolin velvetres2 flight_frames
 mkdir -p "$out"
@@ -53,9 +51,10 @@ fresh_settings() {
     sed -i "s/\"OrigCardSize\"=dword:[0-9]*/\"OrigCardSize\"=dword:$1/" "$config/Tavolin/registry.ini"
 }
 
-# Starts the game, deals through the Game menu and photographs the screen.
+# Starts the game, deals through the Game menu and photographs the screen;
+# with a fourth argument, also that part of it in few colours, to stay small.
 dealt_game() {
-    local screen=$1 small_cards=$2 name=$3
+    local screen=$1 small_cards=$2 name=$3 part=${4:-}
     start_screen "$screen"
     fresh_settings "$small_cards"
     XDG_CONFIG_HOME=$config build/bin/tavolin &
@@ -67,12 +66,14 @@ dealt_game() {
     sleep 1
     import -window root "$out/$name.png"
     echo "$out/$name.png"
+    if [ -n "$part" ]; then
+        import -window root -crop "$part" +repage +dither -colors 64 "$out/screenshot.png"
+        echo "$out/screenshot.png"
+    fi
     cleanup
 }
 
-dealt_game 1280x1024 1 dealt-1280x1024-small-cards
-# The README's picture: the table of that game, in few colours to stay small.
-convert "$out/dealt-1280x1024-small-cards.png" -crop 680x360+0+0 +repage +dither -colors 64 "$out/screenshot.png"
+dealt_game 1280x1024 1 dealt-1280x1024-small-cards 680x360+0+0
 dealt_game 1280x1024 0 dealt-1280x1024-large-cards
 dealt_game 1024x768 1 dealt-1024x768
 

@@ -310,7 +310,7 @@ void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
-    // Drawn again at the next paint.
+    // Another window may cover the side picture: the next paint draws it again.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         table_->SidePictureShown = false;
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
@@ -381,6 +381,7 @@ void TForm1::RefreshSideWindow()
         settings_.ShowPicture = false;
     if (!settings_.ShowPicture) {
         table_->setSidePicture(nullptr);
+        SidePicture = QImage();
         table_->clearSideWindow();
         table_->SidePictureShown = false;
         return;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace tavolin {
 
