@@ -67,7 +67,7 @@ dealt_game() {
     import -window root "$out/$name.png"
     echo "$out/$name.png"
     if [ -n "$part" ]; then
-        import -window root -crop "$part" +repage +dither -colors 64 "$out/screenshot.png"
+        import -window root -crop "$part" +repage +dither -colors 64 "PNG8:$out/screenshot.png"
         echo "$out/screenshot.png"
     fi
     cleanup
