@@ -67,35 +67,35 @@ void TableView::paintBlockFrame(QPainter& p, int left)
 }
 
 // An empty place shows the table colour (a Room) or its suit's mark (a
-// Pile), with a darker line on its left.
-void TableView::paintPlaces(QPainter& p)
+// Pile), with a darker line on its left. Returns the places that look
+// different from the last paint.
+QRegion TableView::paintPlaces(QPainter& p)
 {
     const TableState& table = game_.table;
-    auto separator = [&](const SlotRec& slot) {
-        p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+    QRegion changed;
+    auto paintPlace = [&](std::size_t index, const SlotRec& slot, DrawMode emptyMode, int emptyImage) {
+        const PlaceLook look = slot.occupied ? PlaceLook{true, slot.card, slot.mode}
+                                             : PlaceLook{false, emptyImage, emptyMode};
+        DrawCard(p, slot.x, slot.y, look.cardOrMark, look.mode, TableColour);
+        if (!slot.occupied)
+            p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+        if (placesShown_[index] != look)
+            changed += cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
+        // Until the library is loaded nothing was drawn, whatever the place holds.
+        placesShown_[index] = cells_.canDraw() ? std::optional(look) : std::nullopt;
     };
-    for (const SlotRec& room : table.rooms) {
-        if (room.occupied) {
-            DrawCard(p, room.x, room.y, room.card, room.mode, TableColour);
-        } else {
-            DrawCard(p, room.x, room.y, 0, DrawMode::Vacant, TableColour);
-            separator(room);
-        }
-    }
-    for (int i = 0; i < PileCount; ++i) {
-        const SlotRec& pile = table.piles[i];
-        if (pile.occupied) {
-            DrawCard(p, pile.x, pile.y, pile.card, pile.mode, TableColour);
-        } else {
-            DrawCard(p, pile.x, pile.y, pileMarks_[i], DrawMode::Base, TableColour);
-            separator(pile);
-        }
-    }
+    for (int i = 0; i < RoomCount; ++i)
+        paintPlace(i, table.rooms[i], DrawMode::Vacant, 0);
+    for (int i = 0; i < PileCount; ++i)
+        paintPlace(RoomCount + i, table.piles[i], DrawMode::Base, pileMarks_[i]);
+    return changed;
 }
 
-void TableView::paintTopArea()
+// Returns the part of the window that changed.
+QRegion TableView::paintTopArea()
 {
     QPainter p(&TopAreaBitmap);
+    const bool framesDirty = FullRepaint || RoomsFrameDirty || PilesFrameDirty;
     if (FullRepaint) {
         p.fillRect(QRect(0, 0, layout_.TableWidth, layout_.TopAreaHeight), TableColour);
         RoomsFrameDirty = true;
@@ -109,7 +109,8 @@ void TableView::paintTopArea()
         paintBlockFrame(p, layout_.PilesLeft);
         PilesFrameDirty = false;
     }
-    paintPlaces(p);
+    const QRegion places = paintPlaces(p);
+    return framesDirty ? QRegion(topAreaRect()) : places;
 }
 
 // The Column's strip cleared, then its cards from position 0 up, each
@@ -201,6 +202,8 @@ void TableView::redrawImages()
         paintBlockFrame(p, layout_.PilesLeft);
         paintPlaces(p);
     }
+    // Everything is copied to the window at the next paint.
+    placesShown_.fill(std::nullopt);
     stripBottom_.fill(layout_.TopAreaHeight);
     QPainter p;
     beginColumnPainting(p);
@@ -223,8 +226,7 @@ void TableView::FormPaint(PaintSender sender)
     redrawn_ = {};
     QRegion window = tableFrame();
     if (prepareImages() && !Animating) {
-        paintTopArea();
-        window += topAreaRect();
+        window += paintTopArea();
         window += paintColumnArea();
         window += windowOnly_;
         windowOnly_ = QRegion();

@@ -86,13 +86,13 @@ protected:
 
 private:
     // Painting the top area and the Column area into their images.
-    void paintTopArea();
+    QRegion paintTopArea();
     void paintBlockFrame(QPainter& p, int left);
     QRegion paintColumnArea();
     QRect paintColumn(QPainter& p, int column);
     int rowsShown(const ColumnRec& rec, int position, int count);
     void drawPanel(QPainter& p);
-    void paintPlaces(QPainter& p);
+    QRegion paintPlaces(QPainter& p);
     // `rows` limits a face to its top rows: the rest of a covered card is
     // hidden under the next one.
     void DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill,
@@ -128,6 +128,15 @@ private:
     // How far down each Column's strip holds anything but the table colour:
     // clearing a strip stops there rather than at the bottom of the image.
     std::array<int, ColumnCount> stripBottom_{};
+    // What each Room and Pile showed at the last paint: only a place that
+    // looks different now is copied to the window again.
+    struct PlaceLook {
+        bool occupied = false;
+        int cardOrMark = -1;
+        DrawMode mode = DrawMode::Vacant;
+        bool operator==(const PlaceLook&) const = default;
+    };
+    std::array<std::optional<PlaceLook>, RoomCount + PileCount> placesShown_{};
     // Drawn on the window only (a tint, a flight's trail): the next paint
     // of the game copies the images over it.
     QRegion windowOnly_;
