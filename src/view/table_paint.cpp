@@ -23,13 +23,11 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
         return;
     ++redrawn_.cells;
     auto drawFace = [&](const QImage& cell) {
-        if (rows < 0 || rows >= layout_.CardHeight) {
-            canvas.drawImage(QPoint(x, y), cell);
-            return;
-        }
+        const int shown = rows < 0 ? layout_.CardHeight : std::min(rows, layout_.CardHeight);
         const qreal ratio = cell.devicePixelRatio();
-        canvas.drawImage(QRectF(x, y, layout_.CardWidth, rows), cell,
-                         QRectF(0, 0, cell.width(), rows * ratio));
+        inBands(QRect(x, y, layout_.CardWidth, shown), ratio, [&](const QRect& band) {
+            canvas.drawImage(band, cell, QRectF(0, (band.top() - y) * ratio, cell.width(), band.height() * ratio));
+        });
     };
     switch (mode) {
     case DrawMode::Face:
@@ -48,7 +46,7 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
             canvas.drawImage(QPoint(x, y), *mark);
         break;
     case DrawMode::Vacant:
-        canvas.fillRect(cellAt(x, y), fill);
+        inBands(cellAt(x, y), canvas.device()->devicePixelRatioF(), [&](const QRect& band) { canvas.fillRect(band, fill); });
         break;
     }
 }
@@ -125,7 +123,7 @@ QRect TableView::paintColumn(QPainter& p, int column)
     const int top = layout_.TopAreaHeight;
     const int cardsBottom = count > 0 ? rec.y[count - 1] + layout_.CardHeight : top;
     const QRect strip(x0 - 1, top, layout_.CardWidth + 2, std::max(stripBottom_[column], cardsBottom) - top);
-    p.fillRect(strip, TableColour);
+    inBands(strip, ColumnAreaBitmap.devicePixelRatio(), [&](const QRect& band) { p.fillRect(band, TableColour); });
     for (int position = 0; position < count; ++position)
         DrawCard(p, rec.x[position], rec.y[position], rec.card[position], rec.mode[position], TableColour,
                  rowsShown(rec, position, count));

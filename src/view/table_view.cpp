@@ -21,8 +21,10 @@ constexpr int FirstFramePause = 2;
 void copyImage(QPainter& p, const QRect& target, const QImage& image, QPoint origin)
 {
     const qreal ratio = image.devicePixelRatio();
-    const QRectF source(QPointF(target.topLeft() - origin) * ratio, QSizeF(target.size()) * ratio);
-    p.drawImage(QRectF(target), image, source);
+    inBands(target, ratio, [&](const QRect& band) {
+        const QRectF source(QPointF(band.topLeft() - origin) * ratio, QSizeF(band.size()) * ratio);
+        p.drawImage(QRectF(band), image, source);
+    });
 }
 
 // A black Two to Ten is tinted as well as inverted when held.

@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
@@ -17,6 +18,23 @@ namespace tavolin {
 
 class CardLibrary;
 class Clock;
+
+// Qt hands a fill or a copy of more than about 96 pixel rows to its worker
+// threads. For a card or a Column's strip, waking them costs more than it
+// saves: such small areas are drawn in bands of fewer rows. Large areas
+// (a whole image) gain from the threads and are drawn at once.
+template <typename Draw>
+void inBands(const QRect& area, qreal pixelRatio, Draw draw)
+{
+    constexpr int LargeArea = 128 * 1024;
+    if (area.width() * area.height() > LargeArea) {
+        draw(area);
+        return;
+    }
+    const int band = std::max(1, int(48 / pixelRatio));
+    for (int top = area.top(); top <= area.bottom(); top += band)
+        draw(QRect(area.left(), top, area.width(), std::min(band, area.bottom() + 1 - top)));
+}
 
 // Who asked for a paint. The table button's paints leave the side picture alone.
 enum class PaintSender { TableButton, Other };
