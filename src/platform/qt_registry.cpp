@@ -41,6 +41,15 @@ public:
         return write(name, QVariant(value));
     }
 
+    bool commit() override
+    {
+        // The file is written again without the lines that could not be read.
+        settings_->remove(QLatin1String(registry_file::UnreadableLinesKey));
+        settings_->remove(QLatin1String(registry_file::UnreadableLineCountKey));
+        settings_->sync();
+        return settings_->status() == QSettings::NoError;
+    }
+
 private:
     QVariant value(const QString& name) const
     {
@@ -53,10 +62,7 @@ private:
         if (name.isEmpty())
             return false;
         settings_->setValue(registry_file::settingsKey(path_, name), data);
-        // The file is written again without the lines that could not be read.
-        settings_->remove(QLatin1String(registry_file::UnreadableLinesKey));
-        settings_->sync();
-        return settings_->status() == QSettings::NoError;
+        return true;
     }
 
     std::unique_ptr<QSettings> settings_;
@@ -72,15 +78,15 @@ QString keepDamagedCopy(const QString& fileName)
     return QFile::copy(fileName, copy) ? copy : QString();
 }
 
-QString unreadableLinesReport(const QString& fileName, const QStringList& notes)
+StoreDamage unreadableLines(const QString& fileName, const QSettings& settings)
 {
-    if (notes.isEmpty())
-        return {};
-    QString report = QStringLiteral("Some lines of %1 could not be read and were left out:\n%2")
-                         .arg(QDir::toNativeSeparators(fileName), notes.join(u'\n'));
-    if (const QString copy = keepDamagedCopy(fileName); !copy.isEmpty())
-        report += QStringLiteral("\nThe file as it was is kept in %1.").arg(QDir::toNativeSeparators(copy));
-    return report;
+    StoreDamage damage;
+    damage.total = settings.value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
+    if (damage.total == 0)
+        return damage;
+    damage.problems = settings.value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
+    damage.keptCopy = QDir::toNativeSeparators(keepDamagedCopy(fileName));
+    return damage;
 }
 
 } // namespace
@@ -102,13 +108,14 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
     // than let the player's statistics vanish without a word.
     QFile file(fileName_);
     if (file.exists() && !file.open(QIODevice::ReadOnly)) {
-        damage_ = QStringLiteral("%1 could not be opened: %2")
-                      .arg(QDir::toNativeSeparators(fileName_), file.errorString());
+        damage_ = {{QStringLiteral("%1 could not be opened: %2")
+                         .arg(QDir::toNativeSeparators(fileName_), file.errorString())},
+                   1,
+                   {}};
         return nullptr;
     }
     auto settings = std::make_unique<QSettings>(fileName_, registry_file::format());
-    damage_ = unreadableLinesReport(
-        fileName_, settings->value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList());
+    damage_ = unreadableLines(fileName_, *settings);
     if (!create && !settings->childGroups().contains(registry_file::group(path)))
         return nullptr;
     return std::make_unique<QtRegistryKey>(std::move(settings), path);

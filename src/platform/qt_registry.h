@@ -17,11 +17,11 @@ public:
     QString fileName() const { return fileName_; }
 
     std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) override;
-    QString damageReport() const override { return damage_; }
+    StoreDamage damage() const override { return damage_; }
 
 private:
     QString fileName_;
-    QString damage_;
+    StoreDamage damage_;
 };
 
 } // namespace tavolin

@@ -134,11 +134,11 @@ class Reader {
 public:
     explicit Reader(QSettings::SettingsMap& map) : map_(map) {}
 
-    void read(int number, const QByteArray& bytes)
+    void read(qlonglong number, const QByteArray& bytes)
     {
         const auto line = decodedLine(bytes);
         if (!line) {
-            notes_ << QStringLiteral("line %1 is not readable text").arg(number);
+            note(QStringLiteral("line %1 is not readable text").arg(number));
             return;
         }
         const QString text = line->trimmed();
@@ -147,33 +147,35 @@ public:
         if (text.startsWith(u'[') && text.endsWith(u']') && text.size() > 2)
             keyPath_ = text.mid(1, text.size() - 2);
         else if (keyPath_.isEmpty())
-            notes_ << QStringLiteral("line %1 is not under any [key]: %2").arg(number).arg(shown(text));
+            note(QStringLiteral("line %1 is not under any [key]: %2").arg(number).arg(shown(text)));
         else if (const auto value = parseValue(text))
             map_.insert(settingsKey(keyPath_, value->name), value->data);
         else
-            notes_ << QStringLiteral("line %1 could not be read: %2").arg(number).arg(shown(text));
+            note(QStringLiteral("line %1 could not be read: %2").arg(number).arg(shown(text)));
     }
 
     void finish()
     {
-        if (!notes_.isEmpty())
-            map_.insert(QLatin1String(UnreadableLinesKey), notes_);
+        if (dropped_ == 0)
+            return;
+        map_.insert(QLatin1String(UnreadableLinesKey), notes_);
+        map_.insert(QLatin1String(UnreadableLineCountKey), dropped_);
     }
 
 private:
+    // A file of nothing but junk must not cost a note per line: only the
+    // first few are ever shown.
+    void note(const QString& text)
+    {
+        if (++dropped_ <= NotedLines)
+            notes_ << text;
+    }
+
     QSettings::SettingsMap& map_;
     QString keyPath_;
     QStringList notes_;
+    qlonglong dropped_ = 0;
 };
-
-bool readFile(QIODevice& device, QSettings::SettingsMap& map)
-{
-    Reader reader(map);
-    for (int number = 1; !device.atEnd(); ++number)
-        reader.read(number, device.readLine());
-    reader.finish();
-    return true;
-}
 
 QString decoded(QStringView encoded)
 {
@@ -206,6 +208,22 @@ QByteArray fileText(const QSettings::SettingsMap& map)
     return text.toUtf8();
 }
 
+QString encoded(const QString& text)
+{
+    return QString::fromLatin1(text.toUtf8().toPercentEncoding());
+}
+
+} // namespace
+
+bool readFile(QIODevice& device, QSettings::SettingsMap& map)
+{
+    Reader reader(map);
+    for (qlonglong number = 1; !device.atEnd(); ++number)
+        reader.read(number, device.readLine());
+    reader.finish();
+    return true;
+}
+
 bool writeFile(QIODevice& device, const QSettings::SettingsMap& map)
 {
     const QByteArray text = fileText(map);
@@ -215,13 +233,6 @@ bool writeFile(QIODevice& device, const QSettings::SettingsMap& map)
     }
     return device.write(text) == text.size();
 }
-
-QString encoded(const QString& text)
-{
-    return QString::fromLatin1(text.toUtf8().toPercentEncoding());
-}
-
-} // namespace
 
 QSettings::Format format()
 {
