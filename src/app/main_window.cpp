@@ -387,16 +387,10 @@ void TForm1::RefreshSideWindow()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     SaveWindowPlacement();
-    if (!game_.flags.gameInPlay) {
+    if (confirmQuit())
         event->accept();
-        return;
-    }
-    if (!ask(QStringLiteral(" Closing Event"), QStringLiteral("Quit game and exit ?"))) {
+    else
         event->ignore();
-        return;
-    }
-    RecordLoss();
-    event->accept();
 }
 
 } // namespace tavolin

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QImage>
+#include <QPointer>
 #include <QTime>
 
 #include <array>
@@ -70,6 +71,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -104,10 +106,13 @@ private:
     void updateCommands();
     std::array<int, 4> pileMarkNumbers() const;
     bool ask(const QString& caption, const QString& text);
+    bool confirmEndOfGame();
+    bool confirmQuit();
 
     void RunGame();
     void startGame();
     void scheduleGamePass();
+    bool holdWhileModal();
     void gamePass();
     void endGame();
     void toggleShowMoves();
@@ -161,6 +166,7 @@ private:
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* gamePassTimer_ = nullptr;
+    QPointer<QWidget> heldBy_;   // the box a game pass waits for
 };
 
 } // namespace tavolin
