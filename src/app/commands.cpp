@@ -66,7 +66,7 @@ void TForm1::GameStats1Click()
 
 void TForm1::HelpAboutClick()
 {
-    AboutBox->showModalOver(table_);
+    AboutBox->showModal();
 }
 
 void TForm1::ShowDateClick()

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -37,6 +38,7 @@ class TForm1 : public QMainWindow, private GameEvents, private PointerFeedback {
 
 public:
     static const QString ApplicationTitle;
+    static const QString Caption;
 
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -74,6 +76,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -102,6 +105,7 @@ private:
     void LayoutTable();
     void PlacePanel();
     void SaveWindowPlacement();
+    void fitPlacementToFrame();
     void setStatusText(int panel, const QString& text);
     void updateCommands();
     std::array<int, 4> pileMarkNumbers() const;
@@ -137,6 +141,7 @@ private:
     InfoPanel panel_;
     PointerInput pointer_;
     int screenClass_ = 0;
+    std::optional<QRect> placedOuter_;   // outer bounds given at start, until the frame is known
     QTime GameStartTime;
     bool libraryTried_ = false;
     bool ResizePending = false;

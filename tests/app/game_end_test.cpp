@@ -208,6 +208,22 @@ TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
     EXPECT_TRUE(messages.openedOnTop.isEmpty());
 }
 
+TEST_F(GameEndTest, TheGameAfterAWinStartsAfresh)
+{
+    openAGameAboutToBeWon();
+    QStringList dialogs;
+    const auto closer = closeDialogs(dialogs);
+    playOn();
+    ASSERT_EQ(window->settings().GamesWon, 1);
+
+    window->NewGame1Click();
+    for (int turn = 0; turn < LoopingMessageBoxes::Turns; ++turn)
+        QApplication::processEvents();
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->game().table.cardsLeft, 52);
+    EXPECT_EQ(window->settings().GamesWon, 1);
+}
+
 // The game recorded under the question, by quitting from inside it: the Yes
 // that follows must not record it again.
 TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
