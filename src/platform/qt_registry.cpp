@@ -12,7 +12,7 @@ namespace {
 
 class QtRegistryKey final : public RegistryKey {
 public:
-    QtRegistryKey(std::unique_ptr<QSettings> settings, QString path)
+    QtRegistryKey(std::shared_ptr<QSettings> settings, QString path)
         : settings_(std::move(settings)), path_(std::move(path))
     {
     }
@@ -65,7 +65,7 @@ private:
         return true;
     }
 
-    std::unique_ptr<QSettings> settings_;
+    std::shared_ptr<QSettings> settings_;
     QString path_;
 };
 
@@ -78,18 +78,22 @@ QString keepDamagedCopy(const QString& fileName)
     return QFile::copy(fileName, copy) ? copy : QString();
 }
 
-StoreDamage unreadableLines(const QString& fileName, const QSettings& settings)
+} // namespace
+
+StoreDamage QtRegistry::unreadableLines()
 {
     StoreDamage damage;
-    damage.total = settings.value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
+    damage.total = settings_->value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
     if (damage.total == 0)
         return damage;
-    damage.problems = settings.value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
-    damage.keptCopy = QDir::toNativeSeparators(keepDamagedCopy(fileName));
+    damage.problems = settings_->value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
+    // Until the next write drops the lines, every opening finds them again:
+    // one copy is enough.
+    if (keptCopy_.isEmpty())
+        keptCopy_ = QDir::toNativeSeparators(keepDamagedCopy(fileName_));
+    damage.keptCopy = keptCopy_;
     return damage;
 }
-
-} // namespace
 
 QtRegistry::QtRegistry(const QString& directory)
     : fileName_(QDir(directory).filePath(QStringLiteral("registry.ini")))
@@ -114,11 +118,14 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
                    {}};
         return nullptr;
     }
-    auto settings = std::make_unique<QSettings>(fileName_, registry_file::format());
-    damage_ = unreadableLines(fileName_, *settings);
-    if (!create && !settings->childGroups().contains(registry_file::group(path)))
+    // Read once and kept: the file may be large, and a key opened to write
+    // must not read it all again.
+    if (!settings_)
+        settings_ = std::make_shared<QSettings>(fileName_, registry_file::format());
+    damage_ = unreadableLines();
+    if (!create && !settings_->childGroups().contains(registry_file::group(path)))
         return nullptr;
-    return std::make_unique<QtRegistryKey>(std::move(settings), path);
+    return std::make_unique<QtRegistryKey>(settings_, path);
 }
 
 } // namespace tavolin

@@ -2,6 +2,8 @@
 
 #include "platform/registry.h"
 
+class QSettings;
+
 namespace tavolin {
 
 // The per-user registry as a text file, "registry.ini", in a folder of its
@@ -20,7 +22,11 @@ public:
     StoreDamage damage() const override { return damage_; }
 
 private:
+    StoreDamage unreadableLines();
+
     QString fileName_;
+    std::shared_ptr<QSettings> settings_;
+    QString keptCopy_;
     StoreDamage damage_;
 };
 
