@@ -107,19 +107,20 @@ Settings SettingsStore::load(QSize screenResolution)
     auto key = registry_.openKey(SettingsKeyPath, false);
     const StoreDamage damage = registry_.damage();
     if (!key) {
-        tellDamage(damage, {});
         write(defaults, allNames());
+        tellDamage(damage, {});
         return defaults;
     }
     QStringList problems;
     Settings settings = readStored(*key, defaults, problems);
     key.reset();
     correctRanges(settings, problems);
-    tellDamage(damage, problems);
-    // Stored as used, so that the next start has nothing to tell; a damaged
-    // file is rewritten without the lines it lost (its copy keeps them).
+    // Stored as used before the player is told, so that the next start has
+    // nothing to tell even if this one goes no further; a damaged file is
+    // rewritten without the lines it lost (its copy keeps them).
     if (damage.total > 0 || !problems.isEmpty())
         write(settings, allNames());
+    tellDamage(damage, problems);
     return settings;
 }
 

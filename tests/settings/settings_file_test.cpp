@@ -199,9 +199,9 @@ TEST_F(SettingsFileTest, StoreThatCannotBeOpenedStillPlays)
     const Settings settings = store.load({1280, 1024});
 
     EXPECT_EQ(settings, defaultSettings({1280, 1024}));
-    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be read, then what could not be saved";
-    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be opened")));
-    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be saved")));
+    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be saved, and what could not be read";
+    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be saved")));
+    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be opened")));
 }
 
 } // namespace
