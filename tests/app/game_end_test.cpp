@@ -133,13 +133,14 @@ protected:
 struct Ending {
     const char* command;
     std::function<void(TForm1&)> choose;
+    int storeWrites;   // the result, and the placement when the window closes
 };
 
 const Ending Endings[] = {
-    {"Finish game", &TForm1::FinishGame1Click},
-    {"the table button", &TForm1::BitBtn1Click},
-    {"Exit", &TForm1::GameExitClick},
-    {"closing the window", [](TForm1& window) { window.close(); }},
+    {"Finish game", &TForm1::FinishGame1Click, 1},
+    {"the table button", &TForm1::BitBtn1Click, 1},
+    {"Exit", &TForm1::GameExitClick, 2},
+    {"closing the window", [](TForm1& window) { window.close(); }, 2},
 };
 
 TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
@@ -147,9 +148,11 @@ TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
     for (const Ending& ending : Endings) {
         registry = MemoryRegistry();
         openAGameAboutToBeWon();
+        const int commits = registry.commits();
         messages.answerNext(MessageAnswer::Yes);
         ending.choose(*window);
         playOn();
+        EXPECT_EQ(registry.commits(), commits + ending.storeWrites) << ending.command;
 
         EXPECT_EQ(window->settings().GamesLost, 1) << ending.command;
         EXPECT_EQ(window->settings().GamesWon, 0) << ending.command;
