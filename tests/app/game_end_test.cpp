@@ -2,11 +2,7 @@
 // itself. The boxes here are real modal ones with their own event loops, as
 // the player's are: timers due while a box is open fire under it.
 #include "app/main_window.h"
-#include "platform/doubles/fake_card_library.h"
-#include "platform/doubles/fake_environment.h"
-#include "platform/doubles/manual_clock.h"
-#include "platform/doubles/memory_registry.h"
-#include "platform/doubles/scripted_message_boxes.h"
+#include "app/window_doubles.h"
 #include "game/support/table_builder.h"
 
 #include <QApplication>
@@ -72,14 +68,8 @@ private:
     QList<QWidget*> boxes_;
 };
 
-class GameEndTest : public ::testing::Test {
+class GameEndTest : public ::testing::Test, protected testing::WindowDoubles<LoopingMessageBoxes> {
 protected:
-    MemoryRegistry registry;
-    LoopingMessageBoxes messages;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
-    FakeEnvironment environment;
-    FakeCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
     std::unique_ptr<TForm1> window;
 
     // A game whose next pass puts the last King up and wins it, with that

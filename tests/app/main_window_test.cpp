@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/window_doubles.h"
 #include "platform/doubles/fake_card_library.h"
 #include "platform/doubles/fake_environment.h"
 #include "platform/doubles/manual_clock.h"
@@ -29,17 +30,11 @@
 namespace tavolin {
 namespace {
 
-const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+const QString Key = testing::StoreKey;
 
 // The window on test doubles of every machine service.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected testing::WindowDoubles<> {
 protected:
-    MemoryRegistry registry;
-    ScriptedMessageBoxes messages;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
-    FakeEnvironment environment{QSize(1280, 1024)};
-    FakeCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
     std::unique_ptr<TForm1> window;
 
     void open()

@@ -1,10 +1,6 @@
 // Where the main window comes back at the next start.
 #include "app/main_window.h"
-#include "platform/doubles/fake_card_library.h"
-#include "platform/doubles/fake_environment.h"
-#include "platform/doubles/manual_clock.h"
-#include "platform/doubles/memory_registry.h"
-#include "platform/doubles/scripted_message_boxes.h"
+#include "app/window_doubles.h"
 
 #include <QApplication>
 
@@ -13,16 +9,10 @@
 namespace tavolin {
 namespace {
 
-const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+using testing::StoreKey;
 
-class WindowPlacementTest : public ::testing::Test {
+class WindowPlacementTest : public ::testing::Test, protected testing::WindowDoubles<> {
 protected:
-    MemoryRegistry registry;
-    ScriptedMessageBoxes messages;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
-    FakeEnvironment environment{QSize(1280, 1024)};
-    FakeCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
 
     std::unique_ptr<TForm1> start()
     {
@@ -34,7 +24,7 @@ protected:
 
     QRect storedBounds() const
     {
-        auto stored = [this](const char* name) { return std::get<std::int32_t>(*registry.value(Key, name)); };
+        auto stored = [this](const char* name) { return std::get<std::int32_t>(*registry.value(StoreKey, name)); };
         return {stored("Form Left"), stored("Form Top"), stored("Form Width"), stored("Form Height")};
     }
 };
@@ -42,7 +32,7 @@ protected:
 TEST_F(WindowPlacementTest, AWindowLeftOffTheScreenComesBackOnItAndIsStoredSo)
 {
     start()->close();
-    registry.set(Key, "Form Left", 2500);
+    registry.set(StoreKey, "Form Left", 2500);
     const int commits = registry.commits();
 
     const auto window = start();
