@@ -13,17 +13,15 @@ public:
     }
 
     void setScreenResolution(QSize resolution) { resolution_ = resolution; }
-    // Without one, the whole screen is available.
-    void setAvailableArea(const QRect& area) { available_ = area; }
     void setCurrentDirectory(const QString& directory) { directory_ = directory; }
 
     QSize screenResolution() const override { return resolution_; }
-    QRect availableArea() const override { return available_.isNull() ? QRect(QPoint(0, 0), resolution_) : available_; }
+    // No task bar: the whole screen.
+    QRect availableArea() const override { return QRect(QPoint(0, 0), resolution_); }
     QString currentDirectory() const override { return directory_; }
 
 private:
     QSize resolution_;
-    QRect available_;
     QString directory_;
 };
 
