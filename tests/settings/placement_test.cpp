@@ -103,9 +103,14 @@ TEST(Placement, MaximizedCloseComesBackAsTheSameBounds)
     EXPECT_EQ(placementToApply(saved).bounds, QRect(0, 0, 1280, 995));
 }
 
+// Stored as four numbers: a QRect cannot hold edges at the ends of the range.
+struct StoredBounds {
+    std::int32_t left, top, width, height;
+};
+
 struct OnScreenCase {
     const char* what;
-    QRect stored;
+    StoredBounds stored;
     QRect expected;
 };
 
@@ -129,10 +134,10 @@ TEST(PlacementOnScreen, BringsWhatIsOffTheScreenOrOutOfSizeOntoIt)
     };
     for (const OnScreenCase& c : cases) {
         Settings settings;
-        settings.FormLeft = c.stored.left();
-        settings.FormTop = c.stored.top();
-        settings.FormWidth = c.stored.width();
-        settings.FormHeight = c.stored.height();
+        settings.FormLeft = c.stored.left;
+        settings.FormTop = c.stored.top;
+        settings.FormWidth = c.stored.width;
+        settings.FormHeight = c.stored.height;
         const Settings placed = placementOnScreen(settings, screen, minimum);
         EXPECT_EQ(QRect(placed.FormLeft, placed.FormTop, placed.FormWidth, placed.FormHeight), c.expected) << c.what;
     }
