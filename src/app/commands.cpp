@@ -67,7 +67,7 @@ void TForm1::GameStats1Click()
 
 void TForm1::HelpAboutClick()
 {
-    AboutBox->showModalOver(table_);
+    AboutBox->showModal();
 }
 
 void TForm1::ShowDateClick()
@@ -133,10 +133,30 @@ void TForm1::FinishGame1Click()
 {
     if (!game_.flags.gameInPlay && !game_.flags.gameOpen)
         return;
-    if (!ask(QStringLiteral(" Game Control"), QStringLiteral("End the current game ?")))
+    if (!confirmEndOfGame())
         return;
     RecordLoss();
     clearTable();
+}
+
+// A game that ended while the question was open has been recorded already.
+bool TForm1::confirmEndOfGame()
+{
+    return ask(QStringLiteral(" Game Control"), QStringLiteral("End the current game ?"))
+        && (game_.flags.gameInPlay || game_.flags.gameOpen);
+}
+
+// Quitting during a game asks first and counts the game as lost; false when
+// the player stays.
+bool TForm1::confirmQuit()
+{
+    if (!game_.flags.gameInPlay)
+        return true;
+    if (!ask(QStringLiteral(" Closing Event"), QStringLiteral("Quit game and exit ?")))
+        return false;
+    if (game_.flags.gameInPlay)
+        RecordLoss();
+    return true;
 }
 
 void TForm1::BitBtn1Click()
@@ -150,11 +170,8 @@ void TForm1::BitBtn1Click()
 
 void TForm1::GameExitClick()
 {
-    if (game_.flags.gameInPlay) {
-        if (!ask(QStringLiteral(" Closing Event"), QStringLiteral("Quit game and exit ?")))
-            return;
-        RecordLoss();
-    }
+    if (!confirmQuit())
+        return;
     Timer1->stop();
     game_.flags.gameInPlay = false;
     close();

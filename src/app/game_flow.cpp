@@ -85,10 +85,37 @@ void TForm1::scheduleGamePass()
         gamePassTimer_->start();
 }
 
+// Nothing of the game moves while a box or dialog is open: its event loop
+// would run passes under it, and a game could end, and be recorded, under a
+// question about ending it. A pass due then waits for the box to close.
+bool TForm1::holdWhileModal()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    if (modal != heldBy_) {
+        if (heldBy_)
+            heldBy_->removeEventFilter(this);
+        heldBy_ = modal;
+        modal->installEventFilter(this);
+    }
+    return true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == heldBy_ && event->type() == QEvent::Hide) {
+        heldBy_->removeEventFilter(this);
+        heldBy_ = nullptr;
+        scheduleGamePass();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TForm1::gamePass()
 {
     GameFlags& flags = game_.flags;
-    if (!flags.gameInPlay)
+    if (!flags.gameInPlay || holdWhileModal())
         return;
     syncRuleOptions();
     if (prefsChanged)

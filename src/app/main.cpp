@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
+    // The caption's words; a window manager shows them for the program.
+    QApplication::setApplicationDisplayName(tavolin::TForm1::Caption.trimmed());
     QApplication::setApplicationVersion(QStringLiteral("2.2"));
 
     tavolin::QtRegistry registry(tavolin::QtRegistry::defaultDirectory());

@@ -23,6 +23,7 @@
 namespace tavolin {
 
 const QString TForm1::ApplicationTitle = QStringLiteral("Tavolin - Velvet Edition, V2.2");
+const QString TForm1::Caption = QStringLiteral(" Tavolin - Velvet Edition, V2.2 XP");
 
 TForm1::TForm1(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
@@ -32,7 +33,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
       pointer_(game_, layout_, *this)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(" Tavolin - Velvet Edition, V2.2 XP"));
+    setWindowTitle(Caption);
     setWindowIcon(applicationIcon());
     resize(600, 596);
 
@@ -203,12 +204,21 @@ void TForm1::LoadSettings()
     syncRuleOptions();
 }
 
+// The stored bounds are the window's outer ones. Before the window is shown
+// its frame is not known; once it is, the size is corrected for it.
 void TForm1::applyPlacement()
 {
+    const QSize minimum(layout_.minimumWindowWidth(), minimumSizeHint().height());
+    const Settings onScreen = placementOnScreen(settings_, platform_.environment.availableArea(), minimum);
+    if (onScreen != settings_) {
+        settings_ = onScreen;
+        store_.savePlacement(settings_);
+    }
     const StartupPlacement placement = placementToApply(settings_);
+    placedOuter_ = placement.bounds;
     if (placement.bounds) {
         move(placement.bounds->topLeft());
-        resize(placement.bounds->size());
+        resize(clientSizeFor(placement.bounds->size(), frameMargins(geometry(), frameGeometry())));
     }
     if (placement.normalState)
         setWindowState(Qt::WindowNoState);
@@ -244,12 +254,23 @@ void TForm1::PlacePanel()
 
 void TForm1::SaveWindowPlacement()
 {
-    // Position of the frame and size of the window itself, as they are
-    // given back to move() and resize() at the next start.
-    const QPoint origin = frameGeometry().topLeft();
-    settings_ = placementToSave(settings_, {isMinimized(), isMaximized(), origin.y(), origin.x(),
-                                            width(), height()});
+    const QRect outer = frameGeometry();
+    settings_ = placementToSave(settings_, {isMinimized(), isMaximized(), outer.top(), outer.left(),
+                                            outer.width(), outer.height()});
     store_.savePlacement(settings_);
+}
+
+// The frame a window manager puts round the window is known only once the
+// window is on the screen: then the stored outer size is given again.
+void TForm1::fitPlacementToFrame()
+{
+    if (!placedOuter_)
+        return;
+    const QMargins frame = frameMargins(geometry(), frameGeometry());
+    if (frame.isNull())
+        return;
+    resize(clientSizeFor(placedOuter_->size(), frame));
+    placedOuter_.reset();
 }
 
 QString TForm1::statusText(int panel) const
@@ -322,6 +343,12 @@ void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     PlacePanel();
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitPlacementToFrame();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)
@@ -408,16 +435,10 @@ void TForm1::RefreshSideWindow()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     SaveWindowPlacement();
-    if (!game_.flags.gameInPlay) {
+    if (confirmQuit())
         event->accept();
-        return;
-    }
-    if (!ask(QStringLiteral(" Closing Event"), QStringLiteral("Quit game and exit ?"))) {
+    else
         event->ignore();
-        return;
-    }
-    RecordLoss();
-    event->accept();
 }
 
 } // namespace tavolin

@@ -11,10 +11,12 @@
 
 #include <QMainWindow>
 #include <QImage>
+#include <QPointer>
 #include <QTime>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -36,6 +38,7 @@ class TForm1 : public QMainWindow, private GameEvents, private PointerFeedback {
 
 public:
     static const QString ApplicationTitle;
+    static const QString Caption;
 
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -70,8 +73,10 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -101,14 +106,18 @@ private:
     void LayoutTable();
     void PlacePanel();
     void SaveWindowPlacement();
+    void fitPlacementToFrame();
     void setStatusText(int panel, const QString& text);
     void updateCommands();
     std::array<int, 4> pileMarkNumbers() const;
     bool ask(const QString& caption, const QString& text);
+    bool confirmEndOfGame();
+    bool confirmQuit();
 
     void RunGame();
     void startGame();
     void scheduleGamePass();
+    bool holdWhileModal();
     void gamePass();
     void endGame();
     void toggleShowMoves();
@@ -133,6 +142,7 @@ private:
     InfoPanel panel_;
     PointerInput pointer_;
     int screenClass_ = 0;
+    std::optional<QRect> placedOuter_;   // outer bounds given at start, until the frame is known
     QTime GameStartTime;
     bool libraryTried_ = false;
     bool ResizePending = false;
@@ -164,6 +174,7 @@ private:
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* gamePassTimer_ = nullptr;
+    QPointer<QWidget> heldBy_;   // the box a game pass waits for
 };
 
 } // namespace tavolin

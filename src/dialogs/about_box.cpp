@@ -153,15 +153,12 @@ void TAboutBox::showLinkText(const QString& text, const QColor& colour, bool und
     RichEdit1->setText(text);
 }
 
-int TAboutBox::showModalOver(const QWidget* clientArea)
+int TAboutBox::showModal()
 {
-    placeOver(clientArea);
+    // Activation places the box at the screen's (150, 56), wherever the
+    // main window is.
+    move(150, 56);
     return exec();
-}
-
-void TAboutBox::placeOver(const QWidget* clientArea)
-{
-    move(clientArea->mapToGlobal(QPoint(150, 56)));
 }
 
 void TAboutBox::Button1Click()

@@ -22,10 +22,8 @@ public:
 
     explicit TAboutBox(QWidget* parent = nullptr);
 
-    // Places the box 150 pixels right of and 56 below the top-left corner of
-    // the main window's client area, then shows it modally.
-    int showModalOver(const QWidget* clientArea);
-    void placeOver(const QWidget* clientArea);
+    // Places the box at (150, 56) on the screen and shows it modally.
+    int showModal();
 
     // Copies the address; the field shows a confirmation until Timer1 fires.
     void Button1Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -12,6 +13,9 @@ public:
 
     // Resolution in pixels of the screen the main window is on.
     virtual QSize screenResolution() const = 0;
+    // The part of that screen a window may cover (less any task bar), in
+    // screen coordinates.
+    virtual QRect availableArea() const = 0;
     virtual QString currentDirectory() const = 0;
 };
 

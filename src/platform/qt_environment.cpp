@@ -6,10 +6,21 @@
 
 namespace tavolin {
 
+const QScreen* QtEnvironment::screen() const
+{
+    return window_ ? window_->screen() : QGuiApplication::primaryScreen();
+}
+
 QSize QtEnvironment::screenResolution() const
 {
-    const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
+    const QScreen* measured = screen();
+    return measured ? measured->size() : QSize();
+}
+
+QRect QtEnvironment::availableArea() const
+{
+    const QScreen* measured = screen();
+    return measured ? measured->availableGeometry() : QRect();
 }
 
 QString QtEnvironment::currentDirectory() const

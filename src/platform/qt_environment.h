@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QScreen;
+
 namespace tavolin {
 
 class QtEnvironment final : public Environment {
@@ -15,9 +17,12 @@ public:
     void setWindow(QWidget* window) { window_ = window; }
 
     QSize screenResolution() const override;
+    QRect availableArea() const override;
     QString currentDirectory() const override;
 
 private:
+    const QScreen* screen() const;
+
     QPointer<QWidget> window_;
 };
 

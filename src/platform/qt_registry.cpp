@@ -12,7 +12,7 @@ namespace {
 
 class QtRegistryKey final : public RegistryKey {
 public:
-    QtRegistryKey(std::unique_ptr<QSettings> settings, QString path)
+    QtRegistryKey(std::shared_ptr<QSettings> settings, QString path)
         : settings_(std::move(settings)), path_(std::move(path))
     {
     }
@@ -41,6 +41,15 @@ public:
         return write(name, QVariant(value));
     }
 
+    bool commit() override
+    {
+        // The file is written again without the lines that could not be read.
+        settings_->remove(QLatin1String(registry_file::UnreadableLinesKey));
+        settings_->remove(QLatin1String(registry_file::UnreadableLineCountKey));
+        settings_->sync();
+        return settings_->status() == QSettings::NoError;
+    }
+
 private:
     QVariant value(const QString& name) const
     {
@@ -53,13 +62,10 @@ private:
         if (name.isEmpty())
             return false;
         settings_->setValue(registry_file::settingsKey(path_, name), data);
-        // The file is written again without the lines that could not be read.
-        settings_->remove(QLatin1String(registry_file::UnreadableLinesKey));
-        settings_->sync();
-        return settings_->status() == QSettings::NoError;
+        return true;
     }
 
-    std::unique_ptr<QSettings> settings_;
+    std::shared_ptr<QSettings> settings_;
     QString path_;
 };
 
@@ -72,18 +78,22 @@ QString keepDamagedCopy(const QString& fileName)
     return QFile::copy(fileName, copy) ? copy : QString();
 }
 
-QString unreadableLinesReport(const QString& fileName, const QStringList& notes)
-{
-    if (notes.isEmpty())
-        return {};
-    QString report = QStringLiteral("Some lines of %1 could not be read and were left out:\n%2")
-                         .arg(QDir::toNativeSeparators(fileName), notes.join(u'\n'));
-    if (const QString copy = keepDamagedCopy(fileName); !copy.isEmpty())
-        report += QStringLiteral("\nThe file as it was is kept in %1.").arg(QDir::toNativeSeparators(copy));
-    return report;
-}
-
 } // namespace
+
+StoreDamage QtRegistry::unreadableLines()
+{
+    StoreDamage damage;
+    damage.total = settings_->value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
+    if (damage.total == 0)
+        return damage;
+    damage.problems = settings_->value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
+    // Until the next write drops the lines, every opening finds them again:
+    // one copy is enough.
+    if (keptCopy_.isEmpty())
+        keptCopy_ = QDir::toNativeSeparators(keepDamagedCopy(fileName_));
+    damage.keptCopy = keptCopy_;
+    return damage;
+}
 
 QtRegistry::QtRegistry(const QString& directory)
     : fileName_(QDir(directory).filePath(QStringLiteral("registry.ini")))
@@ -102,16 +112,20 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
     // than let the player's statistics vanish without a word.
     QFile file(fileName_);
     if (file.exists() && !file.open(QIODevice::ReadOnly)) {
-        damage_ = QStringLiteral("%1 could not be opened: %2")
-                      .arg(QDir::toNativeSeparators(fileName_), file.errorString());
+        damage_ = {{QStringLiteral("%1 could not be opened: %2")
+                         .arg(QDir::toNativeSeparators(fileName_), file.errorString())},
+                   1,
+                   {}};
         return nullptr;
     }
-    auto settings = std::make_unique<QSettings>(fileName_, registry_file::format());
-    damage_ = unreadableLinesReport(
-        fileName_, settings->value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList());
-    if (!create && !settings->childGroups().contains(registry_file::group(path)))
+    // Read once and kept: the file may be large, and a key opened to write
+    // must not read it all again.
+    if (!settings_)
+        settings_ = std::make_shared<QSettings>(fileName_, registry_file::format());
+    damage_ = unreadableLines();
+    if (!create && !settings_->childGroups().contains(registry_file::group(path)))
         return nullptr;
-    return std::make_unique<QtRegistryKey>(std::move(settings), path);
+    return std::make_unique<QtRegistryKey>(settings_, path);
 }
 
 } // namespace tavolin

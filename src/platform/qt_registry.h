@@ -2,6 +2,8 @@
 
 #include "platform/registry.h"
 
+class QSettings;
+
 namespace tavolin {
 
 // The per-user registry as a text file, "registry.ini", in a folder of its
@@ -17,11 +19,15 @@ public:
     QString fileName() const { return fileName_; }
 
     std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) override;
-    QString damageReport() const override { return damage_; }
+    StoreDamage damage() const override { return damage_; }
 
 private:
+    StoreDamage unreadableLines();
+
     QString fileName_;
-    QString damage_;
+    std::shared_ptr<QSettings> settings_;
+    QString keptCopy_;
+    StoreDamage damage_;
 };
 
 } // namespace tavolin

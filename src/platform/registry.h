@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -9,6 +10,9 @@
 namespace tavolin {
 
 // One open key of the per-user registry. Closing is destruction.
+//
+// Values written to a key are stored together by commit(), so that a change
+// of several values costs one write of the store, not one per value.
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
@@ -17,9 +21,19 @@ public:
     virtual std::optional<std::int32_t> readDword(const QString& name) const = 0;
     // A missing value reads as the empty string.
     virtual QString readString(const QString& name) const = 0;
-    // False when the value could not be stored.
+    // False when the value cannot be stored at all (a name the store refuses).
     virtual bool writeDword(const QString& name, std::int32_t value) = 0;
     virtual bool writeString(const QString& name, const QString& value) = 0;
+    // Stores the values written since the last commit; false when they could
+    // not be stored.
+    virtual bool commit() = 0;
+};
+
+// What could not be read from the store the last time it was opened.
+struct StoreDamage {
+    QStringList problems;    // the first few, in plain words, one a line
+    qsizetype total = 0;     // how many there were in all
+    QString keptCopy;        // where the store as it was is kept, if anywhere
 };
 
 // The per-user registry: keys named by a path such as "Software\Projects\Tavolin 2.2".
@@ -31,9 +45,8 @@ public:
     // key, made when absent; nullptr only when it cannot be opened at all.
     virtual std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) = 0;
 
-    // A plain-words description of what could not be read from the store the
-    // last time it was opened (a damaged file), or empty when all was well.
-    virtual QString damageReport() const = 0;
+    // Empty (total 0) when all was well.
+    virtual StoreDamage damage() const = 0;
 };
 
 } // namespace tavolin

@@ -111,9 +111,9 @@ std::optional<Value> parseValue(QStringView line)
     return Value{name->text, *data};
 }
 
-std::optional<QString> decodedLine(QByteArray bytes)
+std::optional<QString> decodedLine(QByteArrayView bytes)
 {
-    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+    while (bytes.endsWith('\r'))
         bytes.chop(1);
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
@@ -134,11 +134,12 @@ class Reader {
 public:
     explicit Reader(QSettings::SettingsMap& map) : map_(map) {}
 
-    void read(int number, const QByteArray& bytes)
+    // One line, without its line feed.
+    void read(qlonglong number, QByteArrayView bytes)
     {
         const auto line = decodedLine(bytes);
         if (!line) {
-            notes_ << QStringLiteral("line %1 is not readable text").arg(number);
+            drop(number, "is not readable text");
             return;
         }
         const QString text = line->trimmed();
@@ -147,33 +148,39 @@ public:
         if (text.startsWith(u'[') && text.endsWith(u']') && text.size() > 2)
             keyPath_ = text.mid(1, text.size() - 2);
         else if (keyPath_.isEmpty())
-            notes_ << QStringLiteral("line %1 is not under any [key]: %2").arg(number).arg(shown(text));
+            drop(number, "is not under any [key]", text);
         else if (const auto value = parseValue(text))
             map_.insert(settingsKey(keyPath_, value->name), value->data);
         else
-            notes_ << QStringLiteral("line %1 could not be read: %2").arg(number).arg(shown(text));
+            drop(number, "could not be read", text);
     }
 
     void finish()
     {
-        if (!notes_.isEmpty())
-            map_.insert(QLatin1String(UnreadableLinesKey), notes_);
+        if (dropped_ == 0)
+            return;
+        map_.insert(QLatin1String(UnreadableLinesKey), notes_);
+        map_.insert(QLatin1String(UnreadableLineCountKey), dropped_);
     }
 
 private:
+    // A file of nothing but junk must not cost a note per line: only the
+    // first few are ever shown.
+    void drop(qlonglong number, const char* why, const QString& text = {})
+    {
+        if (++dropped_ > NotedLines)
+            return;
+        QString note = QStringLiteral("line %1 ").arg(number) + QLatin1String(why);
+        if (!text.isEmpty())
+            note += QStringLiteral(": ") + shown(text);
+        notes_ << note;
+    }
+
     QSettings::SettingsMap& map_;
     QString keyPath_;
     QStringList notes_;
+    qlonglong dropped_ = 0;
 };
-
-bool readFile(QIODevice& device, QSettings::SettingsMap& map)
-{
-    Reader reader(map);
-    for (int number = 1; !device.atEnd(); ++number)
-        reader.read(number, device.readLine());
-    reader.finish();
-    return true;
-}
 
 QString decoded(QStringView encoded)
 {
@@ -206,6 +213,30 @@ QByteArray fileText(const QSettings::SettingsMap& map)
     return text.toUtf8();
 }
 
+QString encoded(const QString& text)
+{
+    return QString::fromLatin1(text.toUtf8().toPercentEncoding());
+}
+
+} // namespace
+
+bool readFile(QIODevice& device, QSettings::SettingsMap& map)
+{
+    const QByteArray bytes = device.readAll();
+    const QByteArrayView all(bytes);
+    Reader reader(map);
+    qlonglong number = 1;
+    for (qsizetype start = 0; start < all.size(); ++number) {
+        qsizetype end = all.indexOf('\n', start);
+        if (end < 0)
+            end = all.size();
+        reader.read(number, all.sliced(start, end - start));
+        start = end + 1;
+    }
+    reader.finish();
+    return true;
+}
+
 bool writeFile(QIODevice& device, const QSettings::SettingsMap& map)
 {
     const QByteArray text = fileText(map);
@@ -215,13 +246,6 @@ bool writeFile(QIODevice& device, const QSettings::SettingsMap& map)
     }
     return device.write(text) == text.size();
 }
-
-QString encoded(const QString& text)
-{
-    return QString::fromLatin1(text.toUtf8().toPercentEncoding());
-}
-
-} // namespace
 
 QSettings::Format format()
 {

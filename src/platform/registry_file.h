@@ -28,9 +28,16 @@ QSettings::Format format();
 QString group(const QString& keyPath);
 QString settingsKey(const QString& keyPath, const QString& valueName);
 
-// Where reading leaves a note for each line it had to drop. The blank in it
-// keeps it apart from every percent-encoded key path.
+// What QSettings is given to read and write the file with.
+bool readFile(QIODevice& device, QSettings::SettingsMap& map);
+bool writeFile(QIODevice& device, const QSettings::SettingsMap& map);
+
+// Where reading leaves notes on the lines it had to drop: the first few
+// notes, and how many lines were dropped in all. The blanks keep these keys
+// apart from every percent-encoded key path.
 inline constexpr char UnreadableLinesKey[] = "unreadable lines";
+inline constexpr char UnreadableLineCountKey[] = "unreadable line count";
+inline constexpr int NotedLines = 10;
 
 // While set, every write stops halfway and fails, as a full disk or a crash
 // before the final rename would. Only tests set it.

@@ -2,6 +2,7 @@
 
 #include "settings/settings.h"
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 
@@ -40,5 +41,17 @@ struct StartupPlacement {
 };
 
 StartupPlacement placementToApply(const Settings& settings);
+
+// The settings with a stored placement (outer bounds, frame included) that
+// lies on the available screen area: a size below the minimum or beyond the
+// area is brought within them, and a window wholly or mostly off the area is
+// moved onto it. A window partly off the area, as the player may leave it,
+// stays where it is.
+Settings placementOnScreen(Settings settings, const QRect& available, QSize minimum);
+
+// The frame's width on each side, from a window's client and outer bounds.
+QMargins frameMargins(const QRect& client, const QRect& outer);
+// The client size that gives a window of this frame the outer size.
+QSize clientSizeFor(QSize outer, const QMargins& frame);
 
 } // namespace tavolin

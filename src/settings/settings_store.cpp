@@ -1,7 +1,6 @@
 #include "settings/settings_store.h"
 
 #include "platform/message_boxes.h"
-#include "platform/registry.h"
 #include "settings/placement.h"
 #include "settings/stored_values.h"
 
@@ -13,6 +12,7 @@ namespace tavolin {
 namespace {
 
 const QString Caption = QStringLiteral(" Settings");
+constexpr qsizetype MaxProblemsShown = 10;
 constexpr std::array<std::int32_t, 4> UsualSuitOrder{0, 1, 2, 3};
 
 QStringList allNames()
@@ -105,18 +105,22 @@ Settings SettingsStore::load(QSize screenResolution)
 {
     const Settings defaults = defaultSettings(screenResolution);
     auto key = registry_.openKey(SettingsKeyPath, false);
-    QStringList problems;
-    if (const QString report = registry_.damageReport(); !report.isEmpty())
-        problems << report;
+    const StoreDamage damage = registry_.damage();
     if (!key) {
-        tellDamage(problems);
         write(defaults, allNames());
+        tellDamage(damage, {});
         return defaults;
     }
+    QStringList problems;
     Settings settings = readStored(*key, defaults, problems);
     key.reset();
     correctRanges(settings, problems);
-    tellDamage(problems);
+    // Stored as used before the player is told, so that the next start has
+    // nothing to tell even if this one goes no further; a damaged file is
+    // rewritten without the lines it lost (its copy keeps them).
+    if (damage.total > 0 || !problems.isEmpty())
+        write(settings, allNames());
+    tellDamage(damage, problems);
     return settings;
 }
 
@@ -161,19 +165,27 @@ void SettingsStore::write(const Settings& settings, const QStringList& names)
     bool allStored = true;
     for (const QString& name : names)
         allStored = writeValue(*key, settings, name) && allStored;
-    if (!allStored)
+    if (!key->commit() || !allStored)
         tellWriteFailure();
 }
 
-void SettingsStore::tellDamage(const QStringList& problems)
+// The first few problems and how many more there are: a file of junk must
+// not give a box taller than the screen.
+void SettingsStore::tellDamage(const StoreDamage& damage, const QStringList& problems)
 {
-    if (problems.isEmpty())
+    const qsizetype total = damage.total + problems.size();
+    if (total == 0)
         return;
-    messages_.show(owner_, Caption,
-                   QStringLiteral("Some saved settings could not be used as they were, so the "
+    const QStringList all = damage.problems + problems;
+    const QStringList shown = all.mid(0, MaxProblemsShown);
+    QString text = QStringLiteral("Some saved settings could not be used as they were, so the "
                                   "game has replaced them:\n\n")
-                       + problems.join(u'\n'),
-                   MessageIcon::Warning, MessageButtons::Ok);
+        + shown.join(u'\n');
+    if (total > shown.size())
+        text += QStringLiteral("\n... and %1 more.").arg(total - shown.size());
+    if (!damage.keptCopy.isEmpty())
+        text += QStringLiteral("\n\nThe settings file as it was is kept in %1.").arg(damage.keptCopy);
+    messages_.show(owner_, Caption, text, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void SettingsStore::tellWriteFailure()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/registry.h"
 #include "settings/settings.h"
 
 #include <QSize>
@@ -10,10 +11,9 @@ class QWidget;
 namespace tavolin {
 
 class MessageBoxes;
-class Registry;
 
 // Reads the settings once at start-up and writes each change as it happens,
-// one open-write-close per change. Trouble with the store is told to the
+// one write of the store per change. Trouble with the store is told to the
 // player; play always goes on with the settings in memory.
 class SettingsStore {
 public:
@@ -21,7 +21,7 @@ public:
 
     // The stored settings, or on a first run the defaults for this screen,
     // which are then stored. Values that are missing, of the wrong type or out
-    // of range are replaced in memory only.
+    // of range are replaced, told once and stored as replaced.
     Settings load(QSize screenResolution);
 
     void savePlacement(const Settings& settings);
@@ -33,7 +33,7 @@ public:
 
 private:
     void write(const Settings& settings, const QStringList& names);
-    void tellDamage(const QStringList& problems);
+    void tellDamage(const StoreDamage& damage, const QStringList& problems);
     void tellWriteFailure();
 
     Registry& registry_;

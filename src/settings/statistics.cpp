@@ -1,22 +1,36 @@
 #include "statistics.h"
 
+#include <limits>
+
 namespace tavolin {
+namespace {
+
+// A count that has reached the top of its stored range stays there rather
+// than wrapping to a negative number the next start would throw away.
+template <typename Count>
+void countOne(Count& count)
+{
+    if (count < std::numeric_limits<Count>::max())
+        ++count;
+}
+
+} // namespace
 
 void countWin(Settings& settings, RunTotals& run)
 {
-    ++run.runWon;
-    ++settings.GamesWon;
+    countOne(run.runWon);
+    countOne(settings.GamesWon);
     settings.StreakType = 1;
-    ++settings.StreakWins;
+    countOne(settings.StreakWins);
     settings.StreakLosses = 0;
 }
 
 void countLoss(Settings& settings, RunTotals& run)
 {
-    ++run.runLost;
-    ++settings.GamesLost;
+    countOne(run.runLost);
+    countOne(settings.GamesLost);
     settings.StreakType = 2;
-    ++settings.StreakLosses;
+    countOne(settings.StreakLosses);
     settings.StreakWins = 0;
 }
 

@@ -1,9 +1,3 @@
-#include "app/main_window.h"
-#include "platform/doubles/fake_card_library.h"
-#include "platform/doubles/fake_environment.h"
-#include "platform/doubles/manual_clock.h"
-#include "platform/doubles/memory_registry.h"
-#include "platform/doubles/scripted_message_boxes.h"
 #include "platform/qt_registry.h"
 #include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
@@ -31,9 +25,9 @@
 namespace tavolin {
 namespace {
 
-const QString Key = testing::SettingsKey;
+const QString Key = testing::StoreKey;
 
-class MainWindowTest : public testing::WindowFixture {
+class MainWindowTest : public testing::WindowFixture<> {
 protected:
     QWidget* table() const { return window->centralWidget(); }
 

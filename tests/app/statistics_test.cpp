@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tavolin {
 namespace {
 
@@ -25,6 +27,28 @@ TEST(StatisticsTest, StreaksRestartWhenTheResultTurns)
     EXPECT_EQ(run.runLost, 1);
 }
 
+TEST(StatisticsTest, CountsStopAtTheTopOfTheirRange)
+{
+    constexpr std::int32_t Top = std::numeric_limits<std::int32_t>::max();
+    Settings settings;
+    settings.GamesWon = Top;
+    settings.GamesLost = Top;
+    settings.StreakWins = Top;
+    RunTotals run{Top, Top};
+    countWin(settings, run);
+    EXPECT_EQ(settings.GamesWon, Top);
+    EXPECT_EQ(settings.StreakWins, Top);
+    EXPECT_EQ(run.runWon, Top);
+
+    settings.StreakLosses = Top;
+    countLoss(settings, run);
+    EXPECT_EQ(settings.GamesLost, Top);
+    EXPECT_EQ(settings.StreakLosses, Top);
+    EXPECT_EQ(settings.StreakWins, 0);
+    EXPECT_EQ(run.runLost, Top);
+    EXPECT_EQ(WinPercent(settings.GamesWon, settings.GamesLost), 50);
+}
+
 TEST(StatisticsTest, WinPercentTruncatesAndMarksOnlyLosses)
 {
     EXPECT_EQ(WinPercent(0, 0), 0);
@@ -33,6 +57,10 @@ TEST(StatisticsTest, WinPercentTruncatesAndMarksOnlyLosses)
     EXPECT_EQ(WinPercent(2, 1), 66);
     EXPECT_EQ(WinPercent(5, 0), 100);
     EXPECT_EQ(WinPercent(2000000000, 2000000000), 50);
+    EXPECT_EQ(WinPercent(2147483647, 0), 100);
+    EXPECT_EQ(WinPercent(0, 2147483647), -100);
+    EXPECT_EQ(WinPercent(1, 2147483647), 0);
+    EXPECT_EQ(WinPercent(2147483647, 1), 99);
 }
 
 TEST(StatisticsTest, PlayingTimeDropsTheHoursAndCrossesMidnight)

@@ -18,7 +18,7 @@ namespace {
 using testing::cardNamed;
 using testing::TableBuilder;
 
-const QString Key = testing::SettingsKey;
+const QString Key = testing::StoreKey;
 const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
 const QColor BlockFrameColour(200, 180, 150);
@@ -34,7 +34,7 @@ QColor inverted(const QColor& colour)
     return QColor(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
 }
 
-class TablePaintingTest : public testing::WindowFixture {
+class TablePaintingTest : public testing::WindowFixture<> {
 protected:
     TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
     const TableLayout& layout() const { return window->tableLayout(); }

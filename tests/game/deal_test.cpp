@@ -44,6 +44,17 @@ TEST_F(DealTest, SeedOneGivesTheKnownDealOrder)
     EXPECT_EQ(cardText("%s of %s", order[51]), "Jack of Clubs");
 }
 
+// A seed of today's clock uses all 32 bits; one that kept only the low ones
+// would still deal seed 1 right.
+TEST_F(DealTest, LargeSeedGivesTheKnownDealOrder)
+{
+    dealWithSeed(1765100000u);
+    const auto& order = game.table.dealOrder;
+    EXPECT_EQ(std::vector<CardCode>(order.begin(), order.begin() + 8),
+              (std::vector<CardCode>{5, 8, 31, 36, 32, 18, 30, 16}));
+    EXPECT_EQ(std::vector<CardCode>(order.end() - 4, order.end()), (std::vector<CardCode>{7, 47, 12, 11}));
+}
+
 TEST_F(DealTest, EveryCardIsDealtOnce)
 {
     for (std::uint32_t seed : {0u, 1u, 2u, 1234567u, 0xffffffffu}) {

@@ -37,9 +37,12 @@ TEST(MemoryRegistry, KeepsTypesAndLogsWritesEvenWhenTheyFail)
     EXPECT_EQ(key->readDword("n"), 3);
     EXPECT_FALSE(key->readDword("s").has_value());
     EXPECT_EQ(key->readString("n"), QString());
+    EXPECT_TRUE(key->commit());
 
     registry.setFailWrites(true);
     EXPECT_FALSE(key->writeDword("n", 4));
+    EXPECT_FALSE(key->commit());
+    EXPECT_EQ(registry.commits(), 2);
     EXPECT_EQ(key->readDword("n"), 3);
     ASSERT_EQ(registry.writes().size(), 3u);
     EXPECT_EQ(registry.writes().back(), (MemoryRegistry::Write{path, "n", 4}));

@@ -19,6 +19,11 @@ protected:
     void writeFileBytes(const QByteArray& bytes) { ASSERT_TRUE(testing::writeFileBytes(registry.fileName(), bytes)); }
 
     std::unique_ptr<RegistryKey> open(bool create = false) { return registry.openKey(KeyPath, create); }
+    bool storeDword(const QString& name, std::int32_t value)
+    {
+        const auto key = open(true);
+        return key && key->writeDword(name, value) && key->commit();
+    }
 
     QTemporaryDir dir;
     QtRegistry registry{dir.path()};
@@ -33,6 +38,7 @@ TEST_F(RegistryFile, ValuesOutliveTheRegistryThatWroteThem)
         EXPECT_TRUE(key->writeDword(QStringLiteral("Lowest"), std::numeric_limits<std::int32_t>::min()));
         EXPECT_TRUE(key->writeDword(QStringLiteral("Highest"), std::numeric_limits<std::int32_t>::max()));
         EXPECT_TRUE(key->writeString(QStringLiteral("Odd \"name\" / with \\ slashes"), awkward));
+        EXPECT_TRUE(key->commit());
     }
 
     QtRegistry later(dir.path());
@@ -41,7 +47,7 @@ TEST_F(RegistryFile, ValuesOutliveTheRegistryThatWroteThem)
     EXPECT_EQ(key->readDword(QStringLiteral("Lowest")), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(key->readDword(QStringLiteral("Highest")), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(key->readString(QStringLiteral("Odd \"name\" / with \\ slashes")), awkward);
-    EXPECT_EQ(later.damageReport(), QString());
+    EXPECT_EQ(later.damage().total, 0);
 }
 
 TEST_F(RegistryFile, ValuesKeepTheirType)
@@ -63,7 +69,9 @@ TEST_F(RegistryFile, OnlyKeysWithValuesExist)
     EXPECT_FALSE(open(false)) << "nothing stored yet";
     EXPECT_FALSE(QFile::exists(registry.fileName())) << "opening without creating writes nothing";
 
-    ASSERT_TRUE(open(true)->writeDword(QStringLiteral("Form Top"), 1));
+    const auto written = open(true);
+    ASSERT_TRUE(written->writeDword(QStringLiteral("Form Top"), 1));
+    ASSERT_TRUE(written->commit());
     EXPECT_TRUE(open(false));
     EXPECT_FALSE(registry.openKey(QStringLiteral("Software\\Projects"), false));
     EXPECT_FALSE(registry.openKey(QStringLiteral("Software/Projects/Tavolin 2.2"), false))
@@ -76,6 +84,7 @@ TEST_F(RegistryFile, FileReadsLikeARegistryExport)
     ASSERT_TRUE(key->writeDword(QStringLiteral("Form Top"), 1));
     ASSERT_TRUE(key->writeDword(QStringLiteral("Form Left"), -4));
     ASSERT_TRUE(key->writeString(QStringLiteral("SWBmpPath"), QStringLiteral("C:\\Pics\\a \"b\".bmp")));
+    ASSERT_TRUE(key->commit());
 
     const QStringList lines = QString::fromUtf8(fileBytes()).split(u'\n');
     EXPECT_TRUE(lines.contains(QStringLiteral("[Software\\Projects\\Tavolin 2.2]")));
@@ -99,7 +108,7 @@ TEST_F(RegistryFile, HandEditedFileIsRead)
     EXPECT_EQ(key->readDword(QStringLiteral("Form Top")), 42);
     EXPECT_EQ(key->readString(QStringLiteral("SWBmpPath")), QStringLiteral("/home/me/side.bmp"));
     EXPECT_EQ(registry.openKey(QStringLiteral("Other key"), false)->readDword(QStringLiteral("Form Top")), 99);
-    EXPECT_EQ(registry.damageReport(), QString());
+    EXPECT_EQ(registry.damage().total, 0);
 }
 
 TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
@@ -121,7 +130,8 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
     EXPECT_FALSE(key->readDword(QStringLiteral("Games Lost")).has_value());
     EXPECT_EQ(key->readString(QStringLiteral("Escape")), QString());
 
-    const QString report = registry.damageReport();
+    EXPECT_EQ(registry.damage().total, 6);
+    const QString report = registry.damage().problems.join(u'\n');
     for (int line : {1, 4, 5, 6, 7, 9})
         EXPECT_TRUE(report.contains(QStringLiteral("line %1 ").arg(line))) << "line " << line;
     for (int line : {2, 3, 8})
@@ -133,16 +143,16 @@ TEST_F(RegistryFile, RewrittenFileNoLongerReportsDamageButKeepsACopy)
     const QByteArray damaged("[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\ngarbage\n");
     writeFileBytes(damaged);
     EXPECT_TRUE(open());
-    ASSERT_NE(registry.damageReport(), QString());
-    EXPECT_TRUE(registry.damageReport().contains(QStringLiteral("registry.ini.damaged")));
+    ASSERT_EQ(registry.damage().total, 1);
+    EXPECT_TRUE(registry.damage().keptCopy.endsWith(QStringLiteral("registry.ini.damaged")));
 
-    ASSERT_TRUE(open(true)->writeDword(QStringLiteral("Games Lost"), 3));
+    ASSERT_TRUE(storeDword(QStringLiteral("Games Lost"), 3));
     EXPECT_FALSE(fileBytes().contains("garbage"));
     QFile copy(registry.fileName() + QStringLiteral(".damaged"));
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), damaged);
     EXPECT_EQ(open()->readDword(QStringLiteral("Games Won")), 12);
-    EXPECT_EQ(registry.damageReport(), QString());
+    EXPECT_EQ(registry.damage().total, 0);
 }
 
 TEST_F(RegistryFile, FileThatCannotBeOpenedIsReportedAndLeftAlone)
@@ -150,7 +160,8 @@ TEST_F(RegistryFile, FileThatCannotBeOpenedIsReportedAndLeftAlone)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("registry.ini")));
 
     EXPECT_FALSE(open(false));
-    EXPECT_TRUE(registry.damageReport().contains(QStringLiteral("could not be opened")));
+    EXPECT_EQ(registry.damage().total, 1);
+    EXPECT_TRUE(registry.damage().problems.join(u' ').contains(QStringLiteral("could not be opened")));
     EXPECT_FALSE(open(true));
     EXPECT_TRUE(QFileInfo(registry.fileName()).isDir());
 }
@@ -163,13 +174,14 @@ struct InterruptedWrites {
 
 TEST_F(RegistryFile, InterruptedWriteKeepsThePreviousFile)
 {
-    ASSERT_TRUE(open(true)->writeDword(QStringLiteral("Games Won"), 5));
+    ASSERT_TRUE(storeDword(QStringLiteral("Games Won"), 5));
     const QByteArray before = fileBytes();
     {
         const InterruptedWrites interrupted;
         const auto key = open(true);
-        EXPECT_FALSE(key->writeDword(QStringLiteral("Games Won"), 6));
-        EXPECT_FALSE(key->writeString(QStringLiteral("SWBmpPath"), QStringLiteral("/tmp/a.bmp")));
+        key->writeDword(QStringLiteral("Games Won"), 6);
+        key->writeString(QStringLiteral("SWBmpPath"), QStringLiteral("/tmp/a.bmp"));
+        EXPECT_FALSE(key->commit());
     }
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -179,8 +191,40 @@ TEST_F(RegistryFile, InterruptedWriteKeepsThePreviousFile)
 
 TEST_F(RegistryFile, EmptyValueNameIsRefused)
 {
-    EXPECT_FALSE(open(true)->writeDword(QString(), 1));
+    const auto key = open(true);
+    EXPECT_FALSE(key->writeDword(QString(), 1));
+    EXPECT_TRUE(key->commit());
     EXPECT_FALSE(open(false));
+}
+
+TEST_F(RegistryFile, ValuesWrittenTogetherReachTheFileTogether)
+{
+    ASSERT_TRUE(storeDword(QStringLiteral("Games Won"), 5));
+    const QByteArray before = fileBytes();
+    const auto key = open(true);
+    key->writeDword(QStringLiteral("Games Won"), 6);
+    key->writeDword(QStringLiteral("Games Lost"), 7);
+    EXPECT_EQ(fileBytes(), before) << "nothing is written before the commit";
+    ASSERT_TRUE(key->commit());
+    const QStringList lines = QString::fromUtf8(fileBytes()).split(u'\n');
+    EXPECT_TRUE(lines.contains(QStringLiteral("\"Games Won\"=dword:6")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("\"Games Lost\"=dword:7")));
+}
+
+TEST_F(RegistryFile, AFileOfJunkNotesItsFirstLinesAndCountsTheRest)
+{
+    QByteArray junk = "[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\n";
+    for (int line = 0; line < 5000; ++line)
+        junk += "#%&! junk " + QByteArray::number(line) + '\n';
+    writeFileBytes(junk);
+
+    const auto key = open();
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->readDword(QStringLiteral("Games Won")), 12);
+    const StoreDamage damage = registry.damage();
+    EXPECT_EQ(damage.total, 5000);
+    ASSERT_EQ(damage.problems.size(), registry_file::NotedLines);
+    EXPECT_TRUE(damage.problems.front().startsWith(QStringLiteral("line 3 ")));
 }
 
 // Sets an environment variable for one test and puts the old value back.

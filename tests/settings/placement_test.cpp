@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tavolin {
 namespace {
 
@@ -99,6 +101,72 @@ TEST(Placement, MaximizedCloseComesBackAsTheSameBounds)
     const Settings saved =
         placementToSave(storedPlacement(), {.maximized = true, .top = 0, .left = 0, .width = 1280, .height = 995});
     EXPECT_EQ(placementToApply(saved).bounds, QRect(0, 0, 1280, 995));
+}
+
+// Stored as four numbers: a QRect cannot hold edges at the ends of the range.
+struct StoredBounds {
+    std::int32_t left, top, width, height;
+};
+
+struct OnScreenCase {
+    const char* what;
+    StoredBounds stored;
+    QRect expected;
+};
+
+TEST(PlacementOnScreen, BringsWhatIsOffTheScreenOrOutOfSizeOntoIt)
+{
+    constexpr int Most = std::numeric_limits<std::int32_t>::max();
+    constexpr int Least = std::numeric_limits<std::int32_t>::min();
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize minimum(683, 200);
+    const OnScreenCase cases[] = {
+        {"on the screen", {1, 1, 1279, 995}, {1, 1, 1279, 995}},
+        {"right of the screen, a monitor unplugged", {2500, 1, 1279, 995}, {1, 1, 1279, 995}},
+        {"below the screen", {100, 3000, 800, 600}, {100, 424, 800, 600}},
+        {"mostly off to the left", {-600, 10, 800, 600}, {0, 10, 800, 600}},
+        {"partly off, as a player may leave it", {-300, 10, 800, 600}, {-300, 10, 800, 600}},
+        {"negative size", {10, 10, -50, -50}, {10, 10, 683, 200}},
+        {"below the minimum", {10, 10, 100, 100}, {10, 10, 683, 200}},
+        {"larger than the screen", {0, 0, 5000, 5000}, {0, 0, 1280, 1024}},
+        {"at the top of the range", {Most, Most, Most, Most}, {0, 0, 1280, 1024}},
+        {"at the bottom of the range", {Least, Least, Least, Least}, {0, 0, 683, 200}},
+    };
+    for (const OnScreenCase& c : cases) {
+        Settings settings;
+        settings.FormLeft = c.stored.left;
+        settings.FormTop = c.stored.top;
+        settings.FormWidth = c.stored.width;
+        settings.FormHeight = c.stored.height;
+        const Settings placed = placementOnScreen(settings, screen, minimum);
+        EXPECT_EQ(QRect(placed.FormLeft, placed.FormTop, placed.FormWidth, placed.FormHeight), c.expected) << c.what;
+    }
+}
+
+TEST(PlacementOnScreen, KeepsToTheAreaLeftByATaskBarAndIgnoresNoPlacement)
+{
+    Settings settings;
+    settings.FormTop = -2000;
+    settings.FormLeft = 5;
+    settings.FormWidth = 1000;
+    settings.FormHeight = 700;
+    const Settings placed = placementOnScreen(settings, QRect(0, 40, 1280, 984), QSize(683, 200));
+    EXPECT_EQ(placed.FormTop, 40);
+    EXPECT_EQ(placed.FormLeft, 5);
+
+    settings.FormState = 0;
+    EXPECT_EQ(placementOnScreen(settings, QRect(0, 40, 1280, 984), QSize(683, 200)), settings);
+}
+
+TEST(FrameConversion, OuterBoundsComeBackThroughTheClientSize)
+{
+    // A frame of 4 pixels and a 30-pixel title bar.
+    const QRect outer(100, 50, 1279, 995);
+    const QRect client(104, 80, 1271, 961);
+    const QMargins frame = frameMargins(client, outer);
+    EXPECT_EQ(frame, QMargins(4, 30, 4, 4));
+    EXPECT_EQ(clientSizeFor(outer.size(), frame), client.size());
+    EXPECT_EQ(clientSizeFor(outer.size(), frameMargins(outer, outer)), outer.size()) << "no frame";
 }
 
 } // namespace

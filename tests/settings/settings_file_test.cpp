@@ -108,7 +108,40 @@ TEST_F(SettingsFileTest, DamagedFileLoadsWhatItCanAndTellsOnce)
     const QString told = boxes.shown().front().text;
     for (const char* part : {"line 5 ", "line 19 ", "\"Form Left\"", "\"SpeedSlider\" was 42", "Piles"})
         EXPECT_TRUE(told.contains(QLatin1String(part))) << part;
-    EXPECT_EQ(fileBytes(), damaged) << "loading writes nothing back";
+    EXPECT_TRUE(told.contains(QLatin1String("registry.ini.damaged")));
+
+    // Repaired at this start: the damaged copy keeps what was there, and the
+    // next start finds the settings as they were used and tells nothing.
+    EXPECT_EQ(testing::readFileBytes(registry.fileName() + QStringLiteral(".damaged")), damaged);
+    EXPECT_FALSE(fileBytes().contains("\xff"));
+    QtRegistry nextRun(dir.path());
+    SettingsStore nextStore(nextRun, boxes);
+    EXPECT_EQ(nextStore.load({1280, 1024}), settings);
+    EXPECT_EQ(boxes.shown().size(), 1u);
+}
+
+// A file of nothing but junk (a disk error, a wrong file copied over it) is
+// told in a few lines and replaced at the same start.
+TEST_F(SettingsFileTest, FileOfJunkIsToldBrieflyAndRepairedAtOnce)
+{
+    QByteArray junk;
+    for (int line = 0; line < 200; ++line)
+        junk += "\x01\x02 not a setting at all " + QByteArray::number(line) + '\n';
+    writeFileBytes(junk);
+
+    const Settings settings = store.load({1280, 1024});
+
+    EXPECT_EQ(settings, defaultSettings({1280, 1024}));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    const QString told = boxes.shown().front().text;
+    EXPECT_LE(told.count(u'\n'), 16);
+    EXPECT_TRUE(told.contains(QLatin1String("... and 190 more.")));
+    EXPECT_EQ(testing::readFileBytes(registry.fileName() + QStringLiteral(".damaged")), junk);
+
+    QtRegistry nextRun(dir.path());
+    SettingsStore nextStore(nextRun, boxes);
+    EXPECT_EQ(nextStore.load({1280, 1024}), settings);
+    EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
 TEST_F(SettingsFileTest, TruncatedFileKeepsWhatPrecedesTheCut)
@@ -166,9 +199,9 @@ TEST_F(SettingsFileTest, StoreThatCannotBeOpenedStillPlays)
     const Settings settings = store.load({1280, 1024});
 
     EXPECT_EQ(settings, defaultSettings({1280, 1024}));
-    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be read, then what could not be saved";
-    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be opened")));
-    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be saved")));
+    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be saved, and what could not be read";
+    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be saved")));
+    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be opened")));
 }
 
 } // namespace

@@ -119,10 +119,13 @@ TEST_F(SettingsStoreTest, MissingOrMistypedValuesFallBackToTheirDefaults)
     for (const char* name : {"\"Form Width\"", "\"SpeedSlider\"", "\"Games Won\""})
         EXPECT_TRUE(told.contains(QLatin1String(name))) << name;
     EXPECT_FALSE(told.contains(QLatin1String("\"Games Lost\"")));
-    EXPECT_TRUE(registry.writes().empty());
+    EXPECT_EQ(registry.commits(), 1);
+    EXPECT_EQ(registry.value(StoreKey, "Form Width"), MemoryRegistry::Value(1023));
+    EXPECT_EQ(registry.value(StoreKey, "Games Won"), MemoryRegistry::Value(0));
+    EXPECT_EQ(registry.value(StoreKey, "Games Lost"), MemoryRegistry::Value(5));
 }
 
-TEST_F(SettingsStoreTest, OutOfRangeValuesAreCorrectedInMemoryOnly)
+TEST_F(SettingsStoreTest, OutOfRangeValuesAreCorrectedToldAndStoredOnce)
 {
     store(firstRunValues());
     store("SpeedSlider", 42);
@@ -141,8 +144,14 @@ TEST_F(SettingsStoreTest, OutOfRangeValuesAreCorrectedInMemoryOnly)
     const QString told = onlyWarning();
     for (const char* part : {"\"SpeedSlider\" was 42", "\"Form State\" was 7", "Piles", "\"Games Lost\" was -3"})
         EXPECT_TRUE(told.contains(QLatin1String(part))) << part;
-    EXPECT_TRUE(registry.writes().empty());
-    EXPECT_EQ(registry.value(StoreKey, "SpeedSlider"), MemoryRegistry::Value(42));
+    EXPECT_EQ(registry.commits(), 1);
+    EXPECT_EQ(registry.value(StoreKey, "SpeedSlider"), MemoryRegistry::Value(10));
+    EXPECT_EQ(registry.value(StoreKey, "PileSuit 1"), MemoryRegistry::Value(1));
+
+    SettingsStore nextRun(registry, boxes);
+    EXPECT_EQ(nextRun.load({1280, 1024}), settings);
+    EXPECT_EQ(boxes.shown().size(), 1u) << "told once, not at every start";
+    EXPECT_EQ(registry.commits(), 1);
 }
 
 TEST_F(SettingsStoreTest, LowValuesAreRaisedToTheirRange)
@@ -162,18 +171,37 @@ TEST_F(SettingsStoreTest, DamageFoundByTheRegistryIsToldTogetherWithTheRest)
 {
     store(firstRunValues());
     store("SpeedSlider", 11);
-    registry.setDamageReport(QStringLiteral("line 9 could not be read: \"Games"));
+    registry.setDamage({{QStringLiteral("line 9 could not be read: \"Games")}, 1, QStringLiteral("/cfg/registry.ini.damaged")});
 
     settingsStore.load({1280, 1024});
 
     const QString told = onlyWarning();
     EXPECT_TRUE(told.contains(QLatin1String("line 9 could not be read")));
     EXPECT_TRUE(told.contains(QLatin1String("\"SpeedSlider\" was 11")));
+    EXPECT_TRUE(told.contains(QLatin1String("/cfg/registry.ini.damaged")));
+    EXPECT_EQ(registry.commits(), 1) << "the damaged store is rewritten at once";
+}
+
+TEST_F(SettingsStoreTest, ManyProblemsAreListedTenAtMostWithHowManyMore)
+{
+    store(firstRunValues());
+    store("SpeedSlider", 0);
+    QStringList notes;
+    for (int line = 1; line <= 10; ++line)
+        notes << QStringLiteral("line %1 could not be read: junk").arg(line);
+    registry.setDamage({notes, 938208, {}});
+
+    settingsStore.load({1280, 1024});
+
+    const QStringList lines = onlyWarning().split(u'\n');
+    EXPECT_LE(lines.size(), 15);
+    EXPECT_EQ(lines.filter(QStringLiteral("could not be read")).size(), 10);
+    EXPECT_TRUE(lines.contains(QStringLiteral("... and 938199 more."))) << "938208 lines and the speed, less ten";
 }
 
 TEST_F(SettingsStoreTest, DamagedStoreWithoutTheKeyIsToldAndStartsAfresh)
 {
-    registry.setDamageReport(QStringLiteral("line 1 is not readable text"));
+    registry.setDamage({{QStringLiteral("line 1 is not readable text")}, 1, {}});
 
     const Settings settings = settingsStore.load({1280, 1024});
 
@@ -213,6 +241,7 @@ TEST_F(SettingsStoreTest, EachWriterStoresItsValuesInOrder)
         for (const auto& write : fresh.writes())
             values.emplace_back(write.name, write.value);
         EXPECT_EQ(values, writer.values) << writer.name;
+        EXPECT_EQ(fresh.commits(), 1) << writer.name << ": one write of the store per change";
     }
     EXPECT_TRUE(boxes.shown().empty());
 }

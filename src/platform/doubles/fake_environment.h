@@ -16,6 +16,8 @@ public:
     void setCurrentDirectory(const QString& directory) { directory_ = directory; }
 
     QSize screenResolution() const override { return resolution_; }
+    // No task bar: the whole screen.
+    QRect availableArea() const override { return QRect(QPoint(0, 0), resolution_); }
     QString currentDirectory() const override { return directory_; }
 
 private:

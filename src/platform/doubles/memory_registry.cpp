@@ -35,6 +35,12 @@ public:
         return registry_.write(path_, name, value);
     }
 
+    bool commit() override
+    {
+        ++registry_.commits_;
+        return !registry_.failWrites_;
+    }
+
 private:
     MemoryRegistry& registry_;
     QString path_;

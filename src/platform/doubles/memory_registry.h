@@ -22,19 +22,23 @@ public:
     };
 
     std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) override;
-    QString damageReport() const override { return damageReport_; }
+    StoreDamage damage() const override { return damage_; }
 
     // Put a value in place without it counting as a write.
     void set(const QString& path, const QString& name, const Value& value);
     bool hasKey(const QString& path) const { return keys_.contains(path); }
     std::optional<Value> value(const QString& path, const QString& name) const;
 
-    // While set, every write fails and stores nothing (the key still opens).
+    // While set, every write and commit fails and stores nothing (the key
+    // still opens).
     void setFailWrites(bool fail) { failWrites_ = fail; }
-    void setDamageReport(const QString& report) { damageReport_ = report; }
+    void setDamage(const StoreDamage& damage) { damage_ = damage; }
 
     // Every write attempted, successful or not, in order.
     const std::vector<Write>& writes() const { return writes_; }
+    // How many times written values were committed, that is, how many times
+    // a file behind the store would have been written.
+    int commits() const { return commits_; }
 
 private:
     friend class MemoryRegistryKey;
@@ -42,7 +46,8 @@ private:
 
     std::map<QString, std::map<QString, Value>> keys_;
     std::vector<Write> writes_;
-    QString damageReport_;
+    StoreDamage damage_;
+    int commits_ = 0;
     bool failWrites_ = false;
 };
 

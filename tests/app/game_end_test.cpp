@@ -1,0 +1,230 @@
+// A game ends once, whatever the player chooses while the game is moving by
+// itself. The boxes here are real modal ones with their own event loops, as
+// the player's are: timers due while a box is open fire under it.
+#include "app/main_window.h"
+#include "window_fixture.h"
+#include "game/support/table_builder.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace tavolin {
+namespace {
+
+// Runs each box as a real QMessageBox for a number of turns of its event
+// loop, then gives the scripted answer. Whatever opens on top of a box in
+// the meantime is noted and closed.
+class LoopingMessageBoxes final : public MessageBoxes {
+public:
+    static constexpr int Turns = 30;
+
+    void answerNext(MessageAnswer answer) { script_.answerNext(answer); }
+    const std::vector<ScriptedMessageBoxes::Shown>& shown() const { return script_.shown(); }
+
+    // Called on one turn of the next box's loop, as the player acting while
+    // the box is open.
+    std::function<void()> whileOpen;
+    QStringList openedOnTop;
+
+    MessageAnswer show(QWidget* owner, const QString& caption, const QString& text, MessageIcon,
+                       MessageButtons buttons) override
+    {
+        const MessageAnswer answer = script_.show(owner, caption, text, MessageIcon::None, buttons);
+        const auto standard = buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                               : QMessageBox::Ok;
+        QMessageBox box(QMessageBox::NoIcon, caption, text, standard, owner);
+        auto act = std::exchange(whileOpen, nullptr);
+        int turns = 0;
+        QTimer turn;
+        QObject::connect(&turn, &QTimer::timeout, [&] {
+            QWidget* top = QApplication::activeModalWidget();
+            if (top && !boxes_.contains(top)) {
+                openedOnTop << top->windowTitle();
+                top->close();
+            } else if (top != &box) {
+                return;   // a box of ours over this one answers first
+            } else if (++turns == Turns / 2 && act) {
+                act();
+            } else if (turns >= Turns) {
+                box.done(answer == MessageAnswer::Yes ? QMessageBox::Yes
+                         : answer == MessageAnswer::No ? QMessageBox::No
+                                                       : QMessageBox::Ok);
+            }
+        });
+        turn.start(0);
+        boxes_ << &box;
+        box.exec();
+        boxes_.removeLast();
+        return answer;
+    }
+
+private:
+    ScriptedMessageBoxes script_;
+    QList<QWidget*> boxes_;
+};
+
+class GameEndTest : public testing::WindowFixture<LoopingMessageBoxes> {
+protected:
+    // A game whose next pass puts the last King up and wins it, with that
+    // pass already asked for.
+    void openAGameAboutToBeWon()
+    {
+        open();
+        newGame();
+        testing::TableBuilder(window->game())
+            .pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC")
+            .column(0, {"KC"})
+            .autoMovesOn();
+        window->Timer2Timer();
+    }
+
+    // Runs the event loop until no game is in play, within a bound.
+    void playOn()
+    {
+        for (int turn = 0; turn < 1000 && window->game().flags.gameInPlay; ++turn)
+            QApplication::processEvents();
+    }
+
+    // Closes each dialog (not a message box) as it opens, noting its title.
+    std::unique_ptr<QTimer> closeDialogs(QStringList& titles)
+    {
+        auto closer = std::make_unique<QTimer>();
+        QObject::connect(closer.get(), &QTimer::timeout, [&titles] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog && !qobject_cast<QMessageBox*>(dialog)) {
+                titles << dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        closer->start(0);
+        return closer;
+    }
+
+    int resultsRecorded() const { return window->settings().GamesWon + window->settings().GamesLost; }
+    bool told(const QString& text) const
+    {
+        for (const auto& box : messages.shown())
+            if (box.text == text)
+                return true;
+        return false;
+    }
+};
+
+struct Ending {
+    const char* command;
+    std::function<void(TForm1&)> choose;
+    int storeWrites;   // the result, and the placement when the window closes
+};
+
+const Ending Endings[] = {
+    {"Finish game", &TForm1::FinishGame1Click, 1},
+    {"the table button", &TForm1::BitBtn1Click, 1},
+    {"Exit", &TForm1::GameExitClick, 2},
+    {"closing the window", [](TForm1& window) { window.close(); }, 2},
+};
+
+TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
+{
+    for (const Ending& ending : Endings) {
+        registry = MemoryRegistry();
+        openAGameAboutToBeWon();
+        const int commits = registry.commits();
+        messages.answerNext(MessageAnswer::Yes);
+        ending.choose(*window);
+        playOn();
+        EXPECT_EQ(registry.commits(), commits + ending.storeWrites) << ending.command;
+
+        EXPECT_EQ(window->settings().GamesLost, 1) << ending.command;
+        EXPECT_EQ(window->settings().GamesWon, 0) << ending.command;
+        EXPECT_FALSE(told("Congratulations, you won!")) << ending.command;
+        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << ending.command << ": " << messages.openedOnTop.join(", ").toStdString();
+        messages.openedOnTop.clear();
+    }
+}
+
+TEST_F(GameEndTest, AGameKeptAfterTheQuestionGoesOnAndIsWonOnce)
+{
+    for (const Ending& ending : Endings) {
+        registry = MemoryRegistry();
+        openAGameAboutToBeWon();
+        const CardCode king = window->game().table.columns[0].card[0];
+        messages.answerNext(MessageAnswer::No);
+        ending.choose(*window);
+        EXPECT_EQ(window->game().table.columns[0].card[0], king) << ending.command << ": nothing moved under the question";
+        EXPECT_TRUE(window->game().flags.gameInPlay) << ending.command;
+
+        QStringList dialogs;
+        const auto closer = closeDialogs(dialogs);
+        playOn();
+
+        EXPECT_EQ(window->settings().GamesWon, 1) << ending.command;
+        EXPECT_EQ(window->settings().GamesLost, 0) << ending.command;
+        EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"}) << ending.command;
+        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << ending.command;
+        window->hide();
+    }
+}
+
+TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
+{
+    openAGameAboutToBeWon();
+    bool movedWhileOpen = true;
+    QTimer::singleShot(0, [&] {
+        QWidget* statistics = QApplication::activeModalWidget();
+        ASSERT_NE(statistics, nullptr);
+        for (int turn = 0; turn < LoopingMessageBoxes::Turns; ++turn)
+            QApplication::processEvents();
+        movedWhileOpen = !window->game().flags.gameInPlay || window->game().table.cardsLeft != 1;
+        statistics->close();
+    });
+    window->GameStats1Click();
+    EXPECT_FALSE(movedWhileOpen);
+
+    // The game resumes once the dialog is closed, and the statistics dialog
+    // that follows a win opens on its own.
+    QStringList dialogs;
+    const auto closer = closeDialogs(dialogs);
+    playOn();
+    EXPECT_EQ(resultsRecorded(), 1);
+    EXPECT_EQ(window->settings().GamesWon, 1);
+    EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
+    EXPECT_TRUE(messages.openedOnTop.isEmpty());
+}
+
+TEST_F(GameEndTest, TheGameAfterAWinStartsAfresh)
+{
+    openAGameAboutToBeWon();
+    QStringList dialogs;
+    const auto closer = closeDialogs(dialogs);
+    playOn();
+    ASSERT_EQ(window->settings().GamesWon, 1);
+
+    window->NewGame1Click();
+    for (int turn = 0; turn < LoopingMessageBoxes::Turns; ++turn)
+        QApplication::processEvents();
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->game().table.cardsLeft, 52);
+    EXPECT_EQ(window->settings().GamesWon, 1);
+}
+
+// The game recorded under the question, by quitting from inside it: the Yes
+// that follows must not record it again.
+TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
+{
+    openAGameAboutToBeWon();
+    messages.answerNext(MessageAnswer::Yes);
+    messages.answerNext(MessageAnswer::Yes);
+    messages.whileOpen = [this] { window->close(); };
+    window->FinishGame1Click();
+    playOn();
+    EXPECT_EQ(window->settings().GamesLost, 1);
+    EXPECT_EQ(resultsRecorded(), 1);
+}
+
+} // namespace
+} // namespace tavolin
