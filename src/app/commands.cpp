@@ -54,24 +54,24 @@ void TForm1::connectPreferences()
 
 void TForm1::Pref1DlgClick()
 {
-    PrefDlg1->showFromMainWindow();
+    preferencesDialog().showFromMainWindow();
     RefreshSideWindow();
 }
 
 void TForm1::GameStats1Click()
 {
-    Stats1Dlg->move(152, 56);
-    Stats1Dlg->exec();
+    statisticsDialog().move(152, 56);
+    statisticsDialog().exec();
 }
 
 void TForm1::HelpAboutClick()
 {
-    AboutBox->showModalOver(table_);
+    aboutBox().showModalOver(table_);
 }
 
 void TForm1::ShowDateClick()
 {
-    CalendarForm->exec();
+    calendarForm().exec();
 }
 
 void TForm1::MoveUndo1Click()

@@ -104,6 +104,10 @@ private:
     void updateCommands();
     std::array<int, 4> pileMarkNumbers() const;
     bool ask(const QString& caption, const QString& text);
+    TStats1Dlg& statisticsDialog();
+    TPrefDlg1& preferencesDialog();
+    TAboutBox& aboutBox();
+    TCalendarForm& calendarForm();
 
     void RunGame();
     void startGame();
@@ -141,6 +145,7 @@ private:
     bool Animating = false;
 
     TableView* table_ = nullptr;
+    // Built when first opened.
     TStats1Dlg* Stats1Dlg = nullptr;
     TPrefDlg1* PrefDlg1 = nullptr;
     TAboutBox* AboutBox = nullptr;

@@ -18,6 +18,7 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QCheckBox>
+#include <QDialog>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -477,6 +478,29 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheAboutBoxAndTheCalendar)
     }
 }
 
+// Built at start, the dialogs would delay the first frame; the calendar,
+// once built, keeps the date it showed last.
+TEST_F(MainWindowTest, DialogsAreBuiltWhenFirstOpenedAndKeptForTheNextTime)
+{
+    open();
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+    window->FormActivate();
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+
+    std::vector<QWidget*> opened;
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, [&] {
+            opened.push_back(QApplication::activeModalWidget());
+            opened.back()->close();
+        });
+        action("HelpDate")->trigger();
+    }
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_NE(opened[0], nullptr);
+    EXPECT_EQ(opened[0], opened[1]);
+    EXPECT_EQ(window->findChildren<QDialog*>().size(), 1);
+}
+
 TEST_F(MainWindowTest, PreferencesOpenBesideTheGameAndHideWhenTheWindowIsActivated)
 {
     open();
@@ -523,8 +547,8 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
     EXPECT_FALSE(window->settings().ShowPicture);
 
-    auto* preferences = window->findChild<TPrefDlg1*>();
     action("GamePref1")->trigger();
+    auto* preferences = window->findChild<TPrefDlg1*>();
     QTest::mouseClick(preferences->findChild<QCheckBox*>("CheckBox2"), Qt::LeftButton);
     window->FormActivate();
     window->RefreshSideWindow();
