@@ -105,6 +105,7 @@ void TForm1::toggleShowMoves()
     flags.ShowMoves = !flags.ShowMoves;
     if (flags.ShowMoves) {
         game_.DetectMoves();
+        Timer2->start(2000);
     } else {
         ClearPanel();
         game_.table.markAllColumnsDirty();

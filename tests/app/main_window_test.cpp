@@ -10,6 +10,7 @@
 #include "game/recording_events.h"
 #include "game/support/table_builder.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -351,6 +353,65 @@ TEST_F(MainWindowTest, PlayingTimeShowsMinutesAndSeconds)
     clock.advance((65 * 60 + 7) * 1000);
     window->Timer1Timer();
     EXPECT_EQ(window->statusText(2), "Playing Time: mins 05 : 07 secs");
+}
+
+// The timers of the window and of everything in it, by interval: what can
+// wake the program while the player does nothing. Zero-delay ones are the
+// game's pending passes, run first.
+std::multiset<int> timersAfterPassesOf(QWidget* window)
+{
+    auto running = [window] {
+        std::multiset<int> intervals;
+        QList<QObject*> objects = window->findChildren<QObject*>();
+        objects << window;
+        for (QObject* object : objects)
+            for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(object))
+                intervals.insert(timer.interval);
+        return intervals;
+    };
+    for (int i = 0; i < 100 && running().count(0) > 0; ++i)
+        QApplication::processEvents();
+    return running();
+}
+
+TEST_F(MainWindowTest, AnIdleWindowWakesOnlyForWhatItShows)
+{
+    struct Case {
+        const char* state;
+        bool playingTime;
+        bool movePanel;
+        std::multiset<int> timers;
+    };
+    const Case cases[] = {
+        {"clock, no panel", true, false, {1000}},
+        {"transfer info, no panel", false, false, {}},
+        {"clock and move panel", true, true, {1000, 2000}},
+        {"transfer info and move panel", false, true, {2000}},
+    };
+    for (const Case& c : cases) {
+        registry.set(Key, "TimeDisplay", c.playingTime ? 1 : 0);
+        registry.set(Key, "TransferInfo", c.playingTime ? 0 : 1);
+        open();
+        EXPECT_EQ(timersAfterPassesOf(window.get()), std::multiset<int>{}) << "no game, " << c.state;
+        newGame();
+        if (c.movePanel)
+            action("MoveShow1")->trigger();
+        EXPECT_EQ(timersAfterPassesOf(window.get()), c.timers) << c.state;
+        // Each tick has the panel's headings drawn again; turned off, the
+        // panel needs no more redrawing after the next tick.
+        if (c.movePanel) {
+            window->Timer2Timer();
+            EXPECT_TRUE(window->game().flags.HintHeaderDirty) << c.state;
+            timersAfterPassesOf(window.get());
+            EXPECT_FALSE(window->game().flags.HintHeaderDirty) << c.state;
+            action("MoveShow1")->trigger();
+            window->Timer2Timer();
+            EXPECT_EQ(timersAfterPassesOf(window.get()).count(2000), 0u) << c.state;
+        }
+        messages.answerNext(MessageAnswer::Yes);
+        window->FinishGame1Click();
+        EXPECT_EQ(timersAfterPassesOf(window.get()), std::multiset<int>{}) << "after the game, " << c.state;
+    }
 }
 
 TEST_F(MainWindowTest, FirstRunOnARealStoreWritesAllValues)
