@@ -153,7 +153,9 @@ void TForm1::createStatusBar()
     for (int i = 0; i < 4; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFixedWidth(widths[i]);
+        // A fixed size keeps a new text, such as the clock's every second,
+        // from laying the whole bar out again.
+        panel->setFixedSize(widths[i], panel->fontMetrics().height());
         panel->setAlignment((i == 1 || i == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         bar->addWidget(panel);
         panels_[i] = panel;

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QCheckBox>
@@ -412,6 +413,29 @@ TEST_F(MainWindowTest, AnIdleWindowWakesOnlyForWhatItShows)
         window->FinishGame1Click();
         EXPECT_EQ(timersAfterPassesOf(window.get()), std::multiset<int>{}) << "after the game, " << c.state;
     }
+}
+
+// The clock's new text every second repaints its panel and lays nothing out.
+TEST_F(MainWindowTest, ThePlayingTimeDoesNotLayTheStatusBarOutAgain)
+{
+    struct LayoutRequests : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::LayoutRequest ? 1 : 0;
+            return false;
+        }
+    } requests;
+    open();
+    newGame();
+    window->statusBar()->installEventFilter(&requests);
+    for (int second = 1; second <= 3; ++second) {
+        clock.advance(1000);
+        window->Timer1Timer();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(window->statusText(2), "Playing Time: mins 00 : 03 secs");
+    EXPECT_EQ(requests.count, 0);
 }
 
 TEST_F(MainWindowTest, FirstRunOnARealStoreWritesAllValues)
