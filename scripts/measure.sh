@@ -133,7 +133,7 @@ idle_use() {
         { dns += $2 - ns[$1]; dwk += $3 - wk[$1] }
         END { printf "%.4f %.2f\n", dns / (s * 1e9) * 100, dwk / s }' "$1" "$2"
 }
-rss_kib() { awk '/^VmRSS/ { print $2 }' /proc/"$1"/status; }
+rss_mib() { awk '/^VmRSS/ { printf "%.2f", $2 / 1024 }' /proc/"$1"/status; }
 
 # "min / median / max" of the numbers after the printf format.
 summary() {
@@ -187,7 +187,7 @@ for ((round = 1; round <= rounds; ++round)); do
     awk -v w="$white" 'BEGIN { exit !(w > 6.5) }' || { say "Tavolin did not deal (white ${white} %)"; exit 1; }
     sleep "$settle_seconds"
     for name in "${idle_names[@]}"; do
-        rss[$name]+="$(rss_kib "${pid_of[$name]}") "
+        rss[$name]+="$(rss_mib "${pid_of[$name]}") "
         threads "${pid_of[$name]}" >"$work/$name.before"
     done
     sleep "$idle_seconds"
@@ -198,7 +198,7 @@ for ((round = 1; round <= rounds; ++round)); do
         wake[$name]+="$wakes "
     done
     for group in "${live[@]}"; do stop "$group"; done
-    say "idle round $round/$rounds: $(for n in "${idle_names[@]}"; do printf '%s %s KiB %s %%  ' "$n" "$(last "${rss[$n]}")" "$(last "${cpu[$n]}")"; done)"
+    say "idle round $round/$rounds: $(for n in "${idle_names[@]}"; do printf '%s %s MiB %s %%  ' "$n" "$(last "${rss[$n]}")" "$(last "${cpu[$n]}")"; done)"
 done
 
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -206,7 +206,18 @@ load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 # ---- Report ------------------------------------------------------------------
 columns=(tavolin tavolin_empty minimal "${names[@]:2}")
 title[tavolin_empty]="Tavolin, no game"
-mib() { for k in "$@"; do awk -v k="$k" 'BEGIN { printf "%.2f\n", k / 1024 }'; done; }
+# A row of figures: its label, the printf format, and the name of the array
+# that holds each program's values.
+figure_row() {
+    local label=$1 format=$2 c
+    local -n values=$3
+    local cells=()
+    for c in "${columns[@]}"; do
+        # shellcheck disable=SC2086
+        if [ -n "${values[$c]:-}" ]; then cells+=("$(summary "$format" ${values[$c]})"); else cells+=("—"); fi
+    done
+    row "$label" "${cells[@]}"
+}
 row() { # label, then one cell per column
     local label=$1; shift
     printf '| %s |' "$label"
@@ -221,31 +232,15 @@ header=("")
 for c in "${columns[@]}"; do header+=("${title[$c]}"); done
 row "${header[@]}"
 printf '|---|'; for _ in "${columns[@]}"; do printf -- '---|'; done; printf '\n'
-cells=(); for c in "${columns[@]}"; do
-    # shellcheck disable=SC2086
-    if [ "$c" = tavolin_empty ]; then cells+=("—"); else cells+=("$(summary %.0f ${start_ms[$c]})"); fi
-done
-row "start to first visible window, ms ($starts starts)" "${cells[@]}"
-cells=(); for c in "${columns[@]}"; do
-    # shellcheck disable=SC2086
-    cells+=("$(summary %.1f $(mib ${rss[$c]}))")
-done
-row "resident memory, MiB, after ${settle_seconds} s idle ($rounds rounds)" "${cells[@]}"
-cells=(); for c in "${columns[@]}"; do
-    # shellcheck disable=SC2086
-    cells+=("$(summary %.3f ${cpu[$c]})")
-done
-row "CPU over ${idle_seconds} idle s, % of a core" "${cells[@]}"
-cells=(); for c in "${columns[@]}"; do
-    # shellcheck disable=SC2086
-    cells+=("$(summary %.2f ${wake[$c]})")
-done
-row "wake-ups a second while idle" "${cells[@]}"
+figure_row "start to first visible window, ms ($starts starts)" %.0f start_ms
+figure_row "resident memory, MiB, after ${settle_seconds} s idle ($rounds rounds)" %.1f rss
+figure_row "CPU over ${idle_seconds} idle s, % of a core" %.3f cpu
+figure_row "wake-ups a second while idle" %.2f wake
 
 # shellcheck disable=SC2086
 {
     t_start=$(median ${start_ms[tavolin]}); m_start=$(median ${start_ms[minimal]})
-    t_rss=$(median $(mib ${rss[tavolin]})); m_rss=$(median $(mib ${rss[minimal]}))
+    t_rss=$(median ${rss[tavolin]}); m_rss=$(median ${rss[minimal]})
     t_cpu=$(median ${cpu[tavolin]}); e_cpu=$(median ${cpu[tavolin_empty]})
 }
 verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t ? "met" : "**not met**") }'; }
@@ -259,7 +254,7 @@ for peer in aisleriot kpatience; do
     [ -n "${start_ms[$peer]:-}" ] || continue
     # shellcheck disable=SC2086
     p_start=$(median ${start_ms[$peer]})
-    target=$([ $peer = aisleriot ] && echo "about 0.5 × ${title[$peer]}" || echo "below ${title[$peer]}")
+    target=$([ $peer = aisleriot ] && echo "about 0.5 × ${title[$peer]}" || echo "against ${title[$peer]}")
     printf '| start %s | %.0f ms = %.2f × %.0f ms | |\n' "$target" "$t_start" \
         "$(awk -v a="$t_start" -v b="$p_start" 'BEGIN { print a / b }')" "$p_start"
 done
