@@ -5,7 +5,8 @@
 # server and session bus, and prints a Markdown table for the README.
 #
 #   start     start to the first visible window: N starts of each program,
-#             alternated, a fresh configuration folder for every start
+#             alternated, a fresh configuration folder for every start (and
+#             Tavolin once more with the settings file of an earlier start)
 #   memory    resident memory after a dealt game has idled for 10 s
 #   CPU       CPU used over the following idle seconds, and wake-ups a second
 #
@@ -77,11 +78,14 @@ mkdir -p "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
 export DBUS_SESSION_BUS_ADDRESS
 say "display $DISPLAY, session bus $DBUS_SESSION_BUS_ADDRESS"
 
-# The programs, by key; peers only when installed.
+# The programs, by key; peers only when installed. Tavolin starts as at its
+# first run (writing its settings file) and as at any later one.
 declare -A command title
-names=(tavolin minimal)
+names=(tavolin tavolin_later minimal)
 command[tavolin]=$PWD/build-release/bin/tavolin
 title[tavolin]="Tavolin (Release)"
+command[tavolin_later]=${command[tavolin]}
+title[tavolin_later]="Tavolin, later start"
 command[minimal]=$work/minimal_window
 title[minimal]="minimal Qt window"
 peer_path() { command -v "$1" 2>/dev/null || { [ -x "/usr/games/$1" ] && echo "/usr/games/$1"; }; }
@@ -96,12 +100,16 @@ if kpat=$(peer_path kpat); then
     title[kpatience]="KPatience $(dpkg-query -W -f='${Version}' kpat 2>/dev/null | sed 's/^[0-9]*://; s/-.*//')"
 fi
 
-# Starts a program with a fresh configuration folder; sets started_ms,
-# started_group, started_window and started_pid.
+# Starts a program with a fresh configuration folder, or a copy of its seed
+# folder when it has one; sets started_ms, started_group, started_window,
+# started_pid and started_config.
+declare -A seed
 launch() {
     local line
+    started_config=$(mktemp -d "$work/config.XXXXXX")
+    [ -n "${seed[$1]:-}" ] && cp -r "${seed[$1]}/." "$started_config/"
     # shellcheck disable=SC2086
-    line=$(XDG_CONFIG_HOME=$(mktemp -d "$work/config.XXXXXX") "$watch" start ${command[$1]} 2>>"$work/programs.log") ||
+    line=$(XDG_CONFIG_HOME=$started_config "$watch" start ${command[$1]} 2>>"$work/programs.log") ||
         { tail -5 "$work/programs.log" >&2; return 1; }
     read -r started_ms started_group started_window started_pid <<<"$line"
     running[$started_group]=1
@@ -151,7 +159,11 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 # ---- Starts ----------------------------------------------------------------
 declare -A start_ms
 say "warming up: one start of each program, not counted"
-for name in "${names[@]}"; do launch "$name" && stop "$started_group"; done
+for name in "${names[@]}"; do
+    launch "$name" && stop "$started_group"
+    # The settings file a first start leaves, for the later starts.
+    [ "$name" = tavolin ] && seed[tavolin_later]=$started_config
+done
 for ((i = 0; i < starts; ++i)); do
     # Rotate the order so that no program always follows the same one.
     for ((k = 0; k < ${#names[@]}; ++k)); do
@@ -166,7 +178,7 @@ done
 
 # ---- Memory and idle CPU -----------------------------------------------------
 # Every program at once, each with a dealt game; Tavolin also without one.
-idle_names=(minimal "${names[@]:2}" tavolin_empty tavolin)
+idle_names=(minimal "${names[@]:3}" tavolin_empty tavolin)
 command[tavolin_empty]=${command[tavolin]}
 declare -A rss cpu wake
 for ((round = 1; round <= rounds; ++round)); do
@@ -204,7 +216,7 @@ done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # ---- Report ------------------------------------------------------------------
-columns=(tavolin tavolin_empty minimal "${names[@]:2}")
+columns=(tavolin tavolin_later tavolin_empty minimal "${names[@]:3}")
 title[tavolin_empty]="Tavolin, no game"
 # A row of figures: its label, the printf format, and the name of the array
 # that holds each program's values.
@@ -240,6 +252,7 @@ figure_row "wake-ups a second while idle" %.2f wake
 # shellcheck disable=SC2086
 {
     t_start=$(median ${start_ms[tavolin]}); m_start=$(median ${start_ms[minimal]})
+    l_start=$(median ${start_ms[tavolin_later]})
     t_rss=$(median ${rss[tavolin]}); m_rss=$(median ${rss[minimal]})
     t_cpu=$(median ${cpu[tavolin]}); e_cpu=$(median ${cpu[tavolin_empty]})
 }
@@ -248,8 +261,11 @@ echo
 echo "| target | measured (medians) | |"
 echo "|---|---|---|"
 limit=$(awk -v m="$m_start" 'BEGIN { printf "%.0f", 1.1 * m }')
-printf '| start ≤ 1.1 × the minimal Qt window | %.0f ms = %.2f × %.0f ms | %s |\n' "$t_start" \
-    "$(awk -v a="$t_start" -v b="$m_start" 'BEGIN { print a / b }')" "$m_start" "$(verdict "$t_start" "$limit")"
+for run in first later; do
+    start=$([ $run = first ] && echo "$t_start" || echo "$l_start")
+    printf '| start ≤ 1.1 × the minimal Qt window, %s start | %.0f ms = %.2f × %.0f ms | %s |\n' "$run" "$start" \
+        "$(awk -v a="$start" -v b="$m_start" 'BEGIN { print a / b }')" "$m_start" "$(verdict "$start" "$limit")"
+done
 for peer in aisleriot kpatience; do
     [ -n "${start_ms[$peer]:-}" ] || continue
     # shellcheck disable=SC2086
