@@ -11,6 +11,9 @@
 // Returns 1 and points *data at a complete PNG file of *size bytes, owned by
 // the library and valid while it stays loaded. Returns 0 and leaves both
 // outputs alone for any other number or scale, or a null output pointer.
+//
+// velvet_large_bitmap does the same for the faces 1-52 of the enlarged
+// cell: 142 × 192 pixels at scale 1, 284 × 384 at scale 2.
 
 #ifdef __cplusplus
 extern "C" {
@@ -18,6 +21,8 @@ extern "C" {
 
 __attribute__((visibility("default"))) int velvet_bitmap(int number, int scale,
                                                          const unsigned char** data, int* size);
+__attribute__((visibility("default"))) int velvet_large_bitmap(int number, int scale,
+                                                               const unsigned char** data, int* size);
 
 #ifdef __cplusplus
 }
@@ -28,6 +33,7 @@ namespace tavolin::cards {
 
 using VelvetBitmapFunction = int (*)(int number, int scale, const unsigned char** data, int* size);
 inline constexpr char VelvetBitmapSymbol[] = "velvet_bitmap";
+inline constexpr char VelvetLargeBitmapSymbol[] = "velvet_large_bitmap";
 
 } // namespace tavolin::cards
 #endif

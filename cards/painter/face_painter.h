@@ -10,4 +10,10 @@ namespace tavolin::cards {
 // transform carries the scale. Rank 0 is the Ace, 12 the King.
 void paintFace(QPainter& painter, Suit suit, int rank);
 
+// The face of the enlarged 142 × 192 cell, in its own coordinates. A
+// covered card shows only its top 18 pixels, so rank and suit stand whole
+// in that strip, large enough to tell a Three from an Eight and a Spade
+// from a Club; the pips and court pictures lie below it.
+void paintLargeFace(QPainter& painter, Suit suit, int rank);
+
 } // namespace tavolin::cards

@@ -24,6 +24,10 @@ int main(int argc, char* argv[])
         for (int number = 1; number <= PictureCount; ++number)
             files.append(encodePng(renderPicture(number, scale)));
     }
+    for (int scale = 1; scale <= ScaleCount; ++scale) {
+        for (int number = 1; number <= LargeFaceCount; ++number)
+            files.append(encodePng(renderLargeFace(number, scale)));
+    }
     if (!writeTableSource(files, arguments[1])) {
         std::fprintf(stderr, "velvet_painter: cannot write %s\n", qPrintable(arguments[1]));
         return 1;

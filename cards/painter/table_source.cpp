@@ -26,7 +26,7 @@ void writeBytes(QTextStream& out, const QList<QByteArray>& files)
 
 void writeSpans(QTextStream& out, const QList<QByteArray>& files)
 {
-    out << "const PictureSpan PictureSpans[PictureCount * ScaleCount] = {\n";
+    out << "const PictureSpan PictureSpans[PictureFileCount] = {\n";
     qsizetype offset = 0;
     for (const QByteArray& file : files) {
         out << "    {" << offset << "u, " << file.size() << "u},\n";

@@ -55,6 +55,7 @@ void TForm1::connectPreferences()
 void TForm1::Pref1DlgClick()
 {
     preferencesDialog().showFromMainWindow();
+    table_->SidePictureShown = false;
     RefreshSideWindow();
 }
 
@@ -109,22 +110,24 @@ void TForm1::toggleShowMoves()
     } else {
         ClearPanel();
         game_.table.markAllColumnsDirty();
+        table_->FormPaint(PaintSender::Other);
     }
-    table_->update();
 }
 
 void TForm1::ClearPanel()
 {
     panel_.clear();
+    table_->copyPanel();
     game_.flags.HintHeaderDirty = true;
-    table_->update();
 }
 
 void TForm1::clearTable()
 {
-    Animating = false;
+    table_->stopAnimating();
     game_.ResetTable();
     ClearPanel();
+    table_->FullRepaint = true;
+    table_->FormPaint(PaintSender::TableButton);
 }
 
 void TForm1::FinishGame1Click()

@@ -28,9 +28,12 @@ void TForm1::startGame()
     if (settings_.TimeDisplay)
         Timer1->start();
     game_.beginGame();
+    table_->RoomsFrameDirty = true;
+    table_->PilesFrameDirty = true;
     setUpInformationDisplay();
     prefsChanged = false;
-    table_->update();
+    RefreshSideWindow();
+    table_->FormPaint(PaintSender::Other);
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }

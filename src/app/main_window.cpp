@@ -4,6 +4,7 @@
 #include "settings/preferences_dialog.h"
 
 #include "view/artwork.h"
+#include "view/side_picture.h"
 #include "view/table_view.h"
 
 #include <QAction>
@@ -44,13 +45,13 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
         scheduleGamePass();
     };
     // Told after the paint that found it, not from inside it.
-    table_->onMissingBitmap = [this](int number) {
+    table_->setMissingBitmapHandler([this](int number) {
         QTimer::singleShot(0, this, [this, number] {
             platform_.messages.show(this, QStringLiteral("VelvetRes2.DLL"),
                                     QStringLiteral("Load Error from DLL: Bitmap number %1").arg(number),
                                     MessageIcon::Error, MessageButtons::Ok);
         });
-    };
+    });
     table_->onMouseMove = [this](QPoint at) {
         syncRuleOptions();
         pointer_.FormMouseMove(at);
@@ -226,9 +227,12 @@ void TForm1::PlacePanel()
     ShowBtn1->hide();
     layout_.placePanel(screenClass_, height());
     game_.options.PanelLineLimit = layout_.PanelLineLimit;
-    panel_.resize(layout_.panelSize());
+    panel_.resize(layout_.panelSize(), devicePixelRatioF());
+    ClearPanel();
     UndoBtn1->move(layout_.undoButtonPos());
     ShowBtn1->move(layout_.showButtonPos());
+    if (game_.flags.gameInPlay || prefsChanged)
+        RefreshSideWindow();
 }
 
 void TForm1::SaveWindowPlacement()
@@ -299,6 +303,9 @@ void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+    // Another window may cover the side picture: the next paint draws it again.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        table_->SidePictureShown = false;
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         RefreshSideWindow();
     QMainWindow::changeEvent(event);
@@ -350,7 +357,7 @@ void TForm1::ApplicationIdle()
                 platform_.messages.show(this, QStringLiteral(" Current Directory"), directory,
                                         MessageIcon::None, MessageButtons::Ok);
         }
-        table_->update();
+        table_->FormPaint(PaintSender::Other);
     }
     if (ResizePending) {
         ResizePending = false;
@@ -360,22 +367,36 @@ void TForm1::ApplicationIdle()
 }
 
 // The side window shows the player's picture only once its path has been
-// confirmed in this run; a picture from an earlier run waits for that.
+// confirmed in this run; a picture from an earlier run waits for that. A
+// picture that cannot be loaded again leaves the side window as it was.
 void TForm1::RefreshSideWindow()
 {
-    table_->setSidePicture(nullptr);
     if (settings_.ShowPicture && !PicturePathVerified)
         settings_.ShowPicture = false;
-    if (settings_.ShowPicture) {
-        if (!SidePicture.load(settings_.SWBmpPath)) {
+    if (!settings_.ShowPicture) {
+        table_->setSidePicture(nullptr);
+        SidePicture = QImage();
+        table_->clearSideWindow();
+        table_->SidePictureShown = false;
+        return;
+    }
+    const QSize side(std::max(1, layout_.SideWidth), std::max(1, layout_.SideHeight));
+    QImage loaded = loadSidePicture(settings_.SWBmpPath, side * devicePixelRatioF());
+    if (loaded.isNull()) {
+        if (sidePictureFailure_ != settings_.SWBmpPath)
             platform_.messages.show(this, QStringLiteral(" Load Error"),
                                     QStringLiteral("Unable to load side-window Bitmap."), MessageIcon::Error,
                                     MessageButtons::Ok);
-        } else {
-            table_->setSidePicture(&SidePicture);
-        }
+        sidePictureFailure_ = settings_.SWBmpPath;
+        return;
     }
-    table_->update();
+    sidePictureFailure_.clear();
+    SidePicture = std::move(loaded);
+    table_->setSidePicture(&SidePicture);
+    if (prefsChanged && table_->SidePictureShown)
+        table_->clearSideWindow();
+    table_->SidePictureShown = false;
+    table_->FormPaint(PaintSender::Other);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

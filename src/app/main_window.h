@@ -79,6 +79,7 @@ private:
     // PointerFeedback
     void setPointerShape(PointerShape shape) override;
     void showStatus(int panel, const QString& text) override;
+    void showHeldCard() override;
 
     // GameEvents
     void showStatus(int panel, const std::string& text) override;
@@ -142,7 +143,9 @@ private:
     bool prefsChanged = false;
     bool PicturePathVerified = false;
     QImage SidePicture;
-    bool Animating = false;
+    // The picture file whose failure to load was last told: not told again
+    // at every resize.
+    QString sidePictureFailure_;
 
     TableView* table_ = nullptr;
     // Built when first opened.

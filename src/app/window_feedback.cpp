@@ -16,6 +16,11 @@ void TForm1::setPointerShape(PointerShape shape)
     }
 }
 
+void TForm1::showHeldCard()
+{
+    table_->showSelectedCard();
+}
+
 void TForm1::showStatus(int panel, const QString& text)
 {
     setStatusText(panel, text);
@@ -37,24 +42,16 @@ bool TForm1::askYesNo(const std::string& caption, const std::string& text)
     return ask(QString::fromStdString(caption), QString::fromStdString(text));
 }
 
-// Input waits while the card travels: each frame is painted at once, then
-// the clock sleeps without handling events.
+// Input waits while the card travels: the clock sleeps without handling events.
 void TForm1::animateCardToPile(CardCode card, int fromX, int fromY, int toX, int toY)
 {
-    Animating = true;
-    const int pause = cardFlightPause(screenClass_, settings_.SpeedSlider);
-    for (const QPoint& at : cardFlightPath({fromX, fromY}, {toX, toY})) {
-        table_->setFlyingCard(card, at);
-        table_->repaint();
-        platform_.clock.sleep(pause);
-    }
-    table_->landFlyingCard();
-    Animating = false;
+    table_->AnimateCardMove(card, {fromX, fromY}, {toX, toY}, cardFlightPause(screenClass_, settings_.SpeedSlider),
+                            platform_.clock);
 }
 
 void TForm1::repaintTable()
 {
-    table_->update();
+    table_->FormPaint(PaintSender::Other);
 }
 
 void TForm1::resetDetailsPanel()
@@ -65,19 +62,21 @@ void TForm1::resetDetailsPanel()
 void TForm1::showTransferDetails(const TransferDetails& details)
 {
     panel_.draw(details);
-    table_->update();
+    table_->copyPanel();
 }
 
 void TForm1::showMoveDetection(const MovePanel& panel)
 {
     panel_.draw(panel);
-    table_->update();
+    table_->copyPanel();
 }
 
 void TForm1::tableRestored()
 {
-    Animating = false;
-    table_->update();
+    table_->stopAnimating();
+    table_->RoomsFrameDirty = true;
+    table_->PilesFrameDirty = true;
+    table_->FormPaint(PaintSender::Other);
 }
 
 } // namespace tavolin

@@ -68,7 +68,7 @@ void PointerInput::PickUp(QPoint at)
     }
     if (!taken)
         return;
-    feedback_.repaintTable();
+    feedback_.showHeldCard();
     originReleases_ = 0;
 }
 

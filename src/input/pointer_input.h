@@ -17,8 +17,8 @@ public:
     virtual ~PointerFeedback() = default;
     virtual void setPointerShape(PointerShape shape) = 0;
     virtual void showStatus(int panel, const QString& text) = 0;
-    // The held card's look changed: show it at once.
-    virtual void repaintTable() = 0;
+    // A card was picked up: show it held at once.
+    virtual void showHeldCard() = 0;
 };
 
 // Picking a card up with the left button, tracking the place under the

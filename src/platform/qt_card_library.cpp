@@ -40,6 +40,8 @@ bool QtCardLibrary::loadFrom(const QString& fileName)
     if (!library_.load())
         return false;
     bitmapFunction_ = reinterpret_cast<BitmapFunction>(library_.resolve("velvet_bitmap"));
+    // A library without large faces still serves the small cells.
+    largeBitmapFunction_ = reinterpret_cast<BitmapFunction>(library_.resolve("velvet_large_bitmap"));
     if (!bitmapFunction_)
         library_.unload();
     return bitmapFunction_ != nullptr;
@@ -50,14 +52,16 @@ void QtCardLibrary::unload()
     if (!bitmapFunction_)
         return;
     bitmapFunction_ = nullptr;
+    largeBitmapFunction_ = nullptr;
     library_.unload();
 }
 
-std::optional<QImage> QtCardLibrary::bitmap(int number, int scale) const
+std::optional<QImage> QtCardLibrary::bitmap(int number, int scale, PictureSize pictureSize) const
 {
+    const BitmapFunction function = pictureSize == PictureSize::Large ? largeBitmapFunction_ : bitmapFunction_;
     const unsigned char* data = nullptr;
     int size = 0;
-    if (!bitmapFunction_ || !bitmapFunction_(number, scale, &data, &size) || !data || size <= 0)
+    if (!function || !function(number, scale, &data, &size) || !data || size <= 0)
         return std::nullopt;
     QImage image = QImage::fromData(data, size, "PNG");
     if (image.isNull())

@@ -31,15 +31,26 @@ QFont fontOf(const PanelText& text)
 
 } // namespace
 
-void InfoPanel::resize(QSize size)
+void InfoPanel::resize(QSize size, qreal pixelRatio)
 {
-    image_ = QImage(size, QImage::Format_RGB32);
+    size_ = size;
+    pixelRatio_ = pixelRatio;
     clear();
 }
 
-void InfoPanel::clear()
+// False when the panel has no room at all.
+bool InfoPanel::prepareImage(bool blank)
 {
-    image_.fill(TableColour);
+    if (size_.isEmpty())
+        return false;
+    if (image_.isNull()) {
+        image_ = QImage(size_ * pixelRatio_, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(pixelRatio_);
+        blank = true;
+    }
+    if (blank)
+        image_.fill(TableColour);
+    return true;
 }
 
 // Texts are opaque: each blanks the area behind it, so a shorter text
@@ -57,10 +68,8 @@ void InfoPanel::drawText(const PanelText& text)
 
 void InfoPanel::draw(const TransferDetails& details)
 {
-    if (image_.isNull())
+    if (!prepareImage(details.headingsRedrawn))
         return;
-    if (details.headingsRedrawn)
-        clear();
     for (const PanelText& text : details.headings)
         drawText(text);
     for (const PanelText& text : details.steps)
@@ -70,10 +79,8 @@ void InfoPanel::draw(const TransferDetails& details)
 
 void InfoPanel::draw(const MovePanel& panel)
 {
-    if (image_.isNull())
+    if (!prepareImage(panel.headingsRedrawn))
         return;
-    if (panel.headingsRedrawn)
-        clear();
     for (const PanelText& text : panel.headings)
         drawText(text);
     drawText(panel.freeRoomsCaption);

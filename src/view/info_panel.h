@@ -9,18 +9,26 @@ namespace tavolin {
 
 // The panel below the Columns, kept as an image: the move-detection counts or
 // the account of a transfer search are written into it and the table shows it.
+// A blank panel keeps no image at all.
 class InfoPanel {
 public:
-    void resize(QSize size);
-    void clear();
+    // Sized in the window's pixels, sharp at the screen's pixel ratio.
+    void resize(QSize size, qreal pixelRatio = 1.0);
+    void clear() { image_ = QImage(); }
     void draw(const TransferDetails& details);
     void draw(const MovePanel& panel);
 
+    QSize size() const { return size_; }
+    bool isBlank() const { return image_.isNull(); }
+    // Null while the panel is blank.
     const QImage& image() const { return image_; }
 
 private:
+    bool prepareImage(bool blank);
     void drawText(const PanelText& text);
 
+    QSize size_;
+    qreal pixelRatio_ = 1.0;
     QImage image_;
 };
 

@@ -1,32 +1,54 @@
 #include "table_view.h"
 
-#include "platform/card_library.h"
+#include "platform/clock.h"
+#include "view/card_flight.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <algorithm>
 
 namespace tavolin {
 namespace {
 
 const QColor TableColour(0, 153, 0);
-const QColor FrameTopLeft(200, 180, 150);
-const QColor FrameRight(210, 218, 200);
-const QColor FrameBottom(0, 218, 0);
-const QColor Separator(170, 160, 134);
+const QColor TableFrameColour(0, 218, 0);
+constexpr int FirstFramePause = 2;
+
+// The part of `image` that lies under `target`, the image's top left
+// corner being at `origin` on the window.
+void copyImage(QPainter& p, const QRect& target, const QImage& image, QPoint origin)
+{
+    const qreal ratio = image.devicePixelRatio();
+    inBands(target, ratio, [&](const QRect& band) {
+        const QRectF source(QPointF(band.topLeft() - origin) * ratio, QSizeF(band.size()) * ratio);
+        p.drawImage(QRectF(band), image, source);
+    });
+}
+
+// A black Two to Ten is tinted as well as inverted when held.
+bool isTintedWhenHeld(CardCode card)
+{
+    return colourOf(card) == 2 && rankOf(card) >= 1 && rankOf(card) <= 9;
+}
 
 } // namespace
 
-TableView::TableView(const Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
+TableView::TableView(Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
                      QWidget* parent)
-    : QWidget(parent), game_(game), layout_(layout), cards_(cards), panel_(panel)
+    : QWidget(parent), game_(game), layout_(layout), panel_(panel), cells_(cards)
 {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, TableColour);
-    setPalette(palette);
+    // Every pixel is painted from the images; what a partial repaint leaves
+    // out keeps what the window showed.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves between the two clicks of a click-and-click transfer are tracked too.
     setMouseTracking(true);
+}
+
+void TableView::setMissingBitmapHandler(std::function<void(int number)> handler)
+{
+    cells_.onMissingBitmap = std::move(handler);
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)
@@ -47,119 +69,212 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
         onMouseRelease(event->button(), event->position().toPoint());
 }
 
-const QImage* TableView::picture(int number)
+QRect TableView::topAreaRect() const
 {
-    if (!cards_.isLoaded() || picturesFailed_)
-        return nullptr;
-    auto found = pictures_.find(number);
-    if (found != pictures_.end())
-        return &found->second;
-    // The larger rendering keeps cards sharp when enlarged or on a 2× screen.
-    const int scale = (layout_.CardWidth > 72 || devicePixelRatioF() > 1.0) ? 2 : 1;
-    std::optional<QImage> image = cards_.bitmap(number, scale);
-    if (!image) {
-        picturesFailed_ = true;
-        if (onMissingBitmap)
-            onMissingBitmap(number);
-        return nullptr;
-    }
-    return &pictures_.emplace(number, *image).first->second;
+    return QRect(QPoint(6, 6), QPoint(layout_.TableWidth - 7, layout_.TopAreaHeight - 1));
 }
 
-void TableView::drawPicture(QPainter& p, int x, int y, int number, bool stretch)
+QRect TableView::columnAreaRect() const
 {
-    const QImage* image = picture(number);
-    if (!image)
-        return;
-    const QSizeF size = stretch ? QSizeF(layout_.CardWidth, layout_.CardHeight)
-                                : image->deviceIndependentSize();
-    p.drawImage(QRectF(QPointF(x, y), size), *image);
+    return QRect(QPoint(6, layout_.TopAreaHeight), QPoint(layout_.TableWidth - 7, height() - 1));
 }
 
-void TableView::drawCard(QPainter& p, int x, int y, CardCode card, DrawMode mode)
+QRect TableView::sideRect() const
 {
-    const QRect cell(x, y, layout_.CardWidth, layout_.CardHeight);
-    if (mode == DrawMode::Vacant) {
-        p.fillRect(cell, TableColour);
-        return;
-    }
-    if (mode == DrawMode::Base) {
-        drawPicture(p, x, y, card, false);
-        return;
-    }
-    if (!cards_.isLoaded() || !isValidCard(card))
-        return;
-    QPainterPath rounded;
-    rounded.addRoundedRect(QRectF(cell), 3, 3);
-    p.save();
-    p.setClipPath(rounded);
-    drawPicture(p, x, y, faceImageNumber(card), true);
-    if (mode == DrawMode::Selected) {
-        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        p.fillRect(cell, Qt::white);
-    }
-    p.restore();
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    p.restore();
+    return QRect(QPoint(layout_.TableWidth, layout_.TopAreaHeight), QPoint(width() - 1, height() - 1));
 }
 
-void TableView::drawFrames(QPainter& p) const
+// Two pixels wide; its bottom edge lies under the status bar.
+QRegion TableView::tableFrame() const
 {
-    const int L = layout_.LeftMargin;
-    const int T = layout_.TopMargin;
-    const int H = layout_.CardHeight;
-    for (int left : {L, layout_.PilesLeft}) {
-        p.setPen(FrameTopLeft);
-        p.drawLine(left, T, left + layout_.BlockWidth - 3, T);
-        p.drawLine(left, T, left, T + H);
-        p.setPen(FrameRight);
-        p.drawLine(left + 4 * layout_.CardWidth + 1, T, left + 4 * layout_.CardWidth + 1, T + H);
-        p.setPen(FrameBottom);
-        p.drawLine(left, T + H + 1, left + layout_.BlockWidth - 3, T + H + 1);
-    }
-    p.setPen(QPen(FrameBottom, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(QPoint(4, 4), QPoint(layout_.TableWidth - 4, height() - 1)));
+    const int right = layout_.TableWidth - 6;
+    QRegion frame(4, 4, right - 4 + 2, 2);
+    frame += QRect(4, 4, 2, height() - 4);
+    frame += QRect(right, 4, 2, height() - 4);
+    return frame;
 }
 
-void TableView::paintEvent(QPaintEvent*)
+QRect TableView::panelRect() const
+{
+    return QRect(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.size());
+}
+
+QRect TableView::cellAt(int x, int y) const
+{
+    return QRect(x, y, layout_.CardWidth, layout_.CardHeight);
+}
+
+// The images follow the card size and the screen's pixel ratio. The Column
+// image reaches down as far as anything can be drawn: the last place of a
+// Column, or the panel once it holds something; below that the table colour
+// is painted directly. It grows with the window and never shrinks, so nothing
+// is lost when the window is made small and large again. A new image is
+// drawn whole from the table.
+bool TableView::prepareImages()
+{
+    if (layout_.TableWidth <= 0)
+        return false;
+    const qreal ratio = devicePixelRatioF();
+    const QSize cell(layout_.CardWidth, layout_.CardHeight);
+    cells_.prepare(cell, ratio);
+    auto makeImage = [ratio](QSize size, QImage::Format format, const QColor& colour) {
+        QImage image(size * ratio, format);
+        image.setDevicePixelRatio(ratio);
+        image.fill(colour);
+        return image;
+    };
+    if (SelectTintBitmap.devicePixelRatio() != ratio || SelectTintBitmap.deviceIndependentSize() != QSizeF(cell)) {
+        SelectTintBitmap = makeImage(cell, QImage::Format_RGB32, QColor(255, 0, 0));
+        AnimationBitmap = makeImage(cell, QImage::Format_RGB32, TableColour);
+    }
+    const QSize top(layout_.TableWidth, layout_.TopAreaHeight);
+    const int columnsBottom = layout_.columnY(ColumnDepth - 1) + layout_.CardHeight;
+    const int panelBottom = panel_.isBlank() ? 0 : panelRect().bottom() + 1;
+    const int rows = std::max(1, std::min(height(), std::max(columnsBottom, panelBottom)) - layout_.TopAreaHeight);
+    const bool fits = TopAreaBitmap.devicePixelRatio() == ratio && TopAreaBitmap.deviceIndependentSize() == QSizeF(top)
+        && ColumnAreaBitmap.deviceIndependentSize().height() >= rows;
+    if (fits)
+        return true;
+    const int keptRows = ColumnAreaBitmap.devicePixelRatio() == ratio
+        ? std::max(rows, int(ColumnAreaBitmap.deviceIndependentSize().height()))
+        : rows;
+    TopAreaBitmap = makeImage(top, QImage::Format_RGB32, TableColour);
+    ColumnAreaBitmap = makeImage(QSize(layout_.TableWidth, keptRows), QImage::Format_RGB32, TableColour);
+    redrawImages();
+    return true;
+}
+
+// What the window shows of the table: the two images, the table frame and
+// the side window; the table colour everywhere else.
+void TableView::showImages(QPainter& p, const QRegion& region)
+{
+    const bool haveImages = prepareImages();
+    const QRect top = topAreaRect();
+    const QRect columns = columnAreaRect();
+    const QRect side = sideRect();
+    const QRegion frame = tableFrame();
+    QRegion plain = region;
+    if (haveImages) {
+        const QRect columnImage
+            = columns & QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize());
+        for (const QRect& part : region & top)
+            copyImage(p, part, TopAreaBitmap, QPoint(0, 0));
+        for (const QRect& part : region & columnImage)
+            copyImage(p, part, ColumnAreaBitmap, QPoint(0, layout_.TopAreaHeight));
+        plain -= top;
+        plain -= columnImage;
+    }
+    if (sidePicture_ && region.intersects(side)) {
+        p.save();
+        p.setClipRegion(region & side);
+        p.drawImage(side, *sidePicture_);
+        p.restore();
+        plain -= side;
+    }
+    for (const QRect& part : plain - frame)
+        p.fillRect(part, TableColour);
+    for (const QRect& part : region & frame)
+        p.fillRect(part, TableFrameColour);
+}
+
+void TableView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    if (sidePicture_ && !sidePicture_->isNull()) {
-        const QRect side(QPoint(layout_.TableWidth, layout_.TopAreaHeight), QPoint(width() - 1, height() - 1));
-        p.drawImage(side, *sidePicture_);
+    QRegion asked = event->region();
+    if (windowDrawing_)
+        asked -= windowDrawing_->area;
+    if (!asked.isEmpty())
+        showImages(p, asked);
+    if (windowDrawing_) {
+        p.setClipRegion(windowDrawing_->area);
+        (*windowDrawing_->draw)(p);
     }
-    drawFrames(p);
-    const TableState& table = game_.table;
-    for (const SlotRec& room : table.rooms) {
-        if (room.occupied) {
-            drawCard(p, room.x, room.y, room.card, room.mode);
-        } else {
-            p.setPen(Separator);
-            p.drawLine(room.x - 1, room.y, room.x - 1, room.y + layout_.CardHeight - 1);
+}
+
+// Painted synchronously, so it is on screen before whatever follows (a
+// pause of the flight, the next search step).
+void TableView::drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw)
+{
+    windowDrawing_ = WindowDrawing{area, &draw};
+    repaint(area);
+    windowDrawing_.reset();
+}
+
+void TableView::copyPanel()
+{
+    if (!prepareImages())
+        return;
+    const QRect area = panelRect();
+    QPainter p;
+    beginColumnPainting(p);
+    drawPanel(p);
+    p.end();
+    repaint(area & columnAreaRect());
+}
+
+void TableView::clearSideWindow()
+{
+    const QRect side = sideRect();
+    drawOnWindow(side, [&](QPainter& p) { p.fillRect(side, TableColour); });
+}
+
+// Drawn into the image that holds its place, then copied to the window
+// with the tint over it, which only the window shows.
+void TableView::showSelectedCard()
+{
+    const Selection& held = game_.selection;
+    if (held.isEmpty() || !prepareImages() || !cells_.canDraw())
+        return;
+    QPainter p;
+    QPoint at;
+    if (held.kind == SelectionKind::Column) {
+        const ColumnRec& rec = game_.table.columns[held.index];
+        at = QPoint(rec.x[held.position], rec.y[held.position]);
+        beginColumnPainting(p);
+    } else {
+        const SlotRec& room = game_.table.rooms[held.index];
+        at = QPoint(room.x, room.y);
+        p.begin(&TopAreaBitmap);
+    }
+    DrawCard(p, at.x(), at.y(), held.card, DrawMode::Selected, TableColour);
+    p.end();
+    const QRect cell = cellAt(at.x(), at.y());
+    const bool tinted = isTintedWhenHeld(held.card);
+    drawOnWindow(cell, [&](QPainter& window) {
+        showImages(window, cell);
+        if (tinted) {
+            window.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
+            window.drawImage(cell.topLeft(), SelectTintBitmap);
         }
+    });
+    if (tinted)
+        windowOnly_ += cell;
+}
+
+// Each frame is drawn over the last without erasing; the caller's paint
+// wipes the trail. While the card travels, no paint touches the images, so
+// the Pile does not show it before it lands.
+void TableView::AnimateCardMove(CardCode card, QPoint from, QPoint to, int pause, Clock& clock)
+{
+    if (!prepareImages())
+        return;
+    Animating = true;
+    {
+        QPainter p(&AnimationBitmap);
+        DrawCard(p, 0, 0, card, DrawMode::Face, TableColour);
     }
-    for (int i = 0; i < PileCount; ++i) {
-        const SlotRec& pile = table.piles[i];
-        if (pile.occupied) {
-            drawCard(p, pile.x, pile.y, pile.card, pile.mode);
-        } else {
-            drawCard(p, pile.x, pile.y, pileMarks_[i], DrawMode::Base);
-            p.setPen(Separator);
-            p.drawLine(pile.x - 1, pile.y, pile.x - 1, pile.y + layout_.CardHeight - 1);
-        }
+    const std::vector<QPoint> path = cardFlightPath(from, to);
+    for (std::size_t frame = 0; frame + 1 < path.size(); ++frame) {
+        const QRect area = cellAt(path[frame].x(), path[frame].y());
+        drawOnWindow(area, [&](QPainter& p) { p.drawImage(area.topLeft(), AnimationBitmap); });
+        windowOnly_ += area;
+        // Draw before sleeping: the frame must be on screen while we wait.
+        clock.sleep(frame == 0 ? FirstFramePause : pause);
     }
-    if (game_.flags.DetailsShown || game_.flags.ShowMoves)
-        p.drawImage(QPoint(layout_.PanelLeft, layout_.PanelTop), panel_.image());
-    for (const ColumnRec& column : table.columns)
-        for (int position = 0; position < ColumnDepth && column.present[position]; ++position)
-            drawCard(p, column.x[position], column.y[position], column.card[position], column.mode[position]);
-    if (flying_)
-        drawCard(p, flying_->at.x(), flying_->at.y(), flying_->card, DrawMode::Face);
+    const QRect landing = cellAt(to.x(), to.y());
+    drawOnWindow(landing, [&](QPainter& p) { DrawCard(p, to.x(), to.y(), card, DrawMode::Face, TableColour); });
+    windowOnly_ += landing;
+    Animating = false;
 }
 
 } // namespace tavolin

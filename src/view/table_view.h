@@ -1,37 +1,95 @@
 #pragma once
 
 #include "game/game.h"
+#include "view/card_cells.h"
 #include "view/info_panel.h"
 #include "view/layout.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
+#include <algorithm>
+#include <array>
 #include <functional>
-#include <map>
 #include <optional>
 
 namespace tavolin {
 
 class CardLibrary;
+class Clock;
 
-// The green table: Rooms, the table button's block, Piles and Columns,
-// painted from the game's places. It owns no game state.
+// Qt hands a fill or a copy of more than about 96 pixel rows to its worker
+// threads. For a card or a Column's strip, waking them costs more than it
+// saves: such small areas are drawn in bands of fewer rows. Large areas
+// (a whole image) gain from the threads and are drawn at once.
+template <typename Draw>
+void inBands(const QRect& area, qreal pixelRatio, Draw draw)
+{
+    constexpr int LargeArea = 128 * 1024;
+    if (area.width() * area.height() > LargeArea) {
+        draw(area);
+        return;
+    }
+    const int band = std::max(1, int(48 / pixelRatio));
+    for (int top = area.top(); top <= area.bottom(); top += band)
+        draw(QRect(area.left(), top, area.width(), std::min(band, area.bottom() + 1 - top)));
+}
+
+// Who asked for a paint. The table button's paints leave the side picture alone.
+enum class PaintSender { TableButton, Other };
+
+// The green table: Rooms, the table button's block, Piles, Columns, the
+// panel below them and the side window.
+//
+// The table is kept in off-screen images that a paint brings up to date
+// with only what the game marked as changed, and the window is given the
+// images by two copies. The widget's own backing store is what the window
+// shows: drawing "on the window at once" (a held card, the frames of a card
+// flight) is a synchronous repaint of just that rectangle, and the rest of
+// the backing store keeps what it had. A paint that Qt asks for by itself
+// (first showing, resize, a child widget uncovering the table) never reads
+// the change flags: it shows the images as they are.
 class TableView : public QWidget {
 public:
-    TableView(const Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
+    TableView(Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
               QWidget* parent = nullptr);
 
     // Called once when a picture the library should hold cannot be read;
     // from then on no card is drawn.
-    std::function<void(int number)> onMissingBitmap;
+    void setMissingBitmapHandler(std::function<void(int number)> handler);
     // Empty Piles show the mark of the suit they were given at the last deal.
     void setPileMarks(const std::array<int, 4>& imageNumbers) { pileMarks_ = imageNumbers; }
-    // The player's picture, stretched over the side window; null for none.
+    // The player's picture for the side window; null shows the table colour.
     void setSidePicture(const QImage* picture) { sidePicture_ = picture; }
-    // A card on its way to a Pile, drawn over everything else.
-    void setFlyingCard(CardCode card, QPoint at) { flying_ = Flight{card, at}; }
-    void landFlyingCard() { flying_.reset(); }
+
+    // What changed besides the Columns (their flags are the game's).
+    bool FullRepaint = true;
+    bool RoomsFrameDirty = false;
+    bool PilesFrameDirty = false;
+    // The side picture is on the window and need not be drawn again.
+    bool SidePictureShown = false;
+    bool isAnimating() const { return Animating; }
+    void stopAnimating() { Animating = false; }
+
+    // The game's paint: the images brought up to date, then shown.
+    void FormPaint(PaintSender sender);
+    // The panel's present content onto the table and the window.
+    void copyPanel();
+    // The held card drawn inverted at once, where it lies.
+    void showSelectedCard();
+    // The side window filled with the table colour, on the window at once.
+    void clearSideWindow();
+    // A card travels from a place to a Pile in a few jumps, each frame on
+    // the window at once; the clock waits between them.
+    void AnimateCardMove(CardCode card, QPoint from, QPoint to, int pause, Clock& clock);
+
+    // What the last paint of the game redrew, for tests and measurements.
+    struct Redrawn {
+        int cells = 0;
+        std::array<bool, ColumnCount> columns{};
+    };
+    const Redrawn& lastRedrawn() const { return redrawn_; }
 
     // The pointer, in table coordinates, for the window to act on.
     std::function<void(Qt::MouseButton, QPoint)> onMousePress;
@@ -45,24 +103,68 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void drawFrames(QPainter& p) const;
-    void drawCard(QPainter& p, int x, int y, CardCode card, DrawMode mode);
-    void drawPicture(QPainter& p, int x, int y, int number, bool stretch);
-    const QImage* picture(int number);
+    // Painting the top area and the Column area into their images.
+    QRegion paintTopArea();
+    void paintBlockFrame(QPainter& p, int left);
+    QRegion paintColumnArea();
+    QRect paintColumn(QPainter& p, int column);
+    int rowsShown(const ColumnRec& rec, int position, int count);
+    void drawPanel(QPainter& p);
+    QRegion paintPlaces(QPainter& p);
+    // `rows` limits a face to its top rows: the rest of a covered card is
+    // hidden under the next one.
+    void DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill,
+                  int rows = -1);
 
-    const Game& game_;
+    // The images, sized for the layout and the screen.
+    bool prepareImages();
+    void redrawImages();
+    void beginColumnPainting(QPainter& p);
+    QRect topAreaRect() const;
+    QRect columnAreaRect() const;
+    QRect sideRect() const;
+    QRegion tableFrame() const;
+    QRect cellAt(int x, int y) const;
+    QRect panelRect() const;
+
+    // Drawing on the window: a synchronous repaint of just that area.
+    void drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw);
+    void showImages(QPainter& p, const QRegion& region);
+
+    Game& game_;
     const TableLayout& layout_;
-    const CardLibrary& cards_;
     const InfoPanel& panel_;
+    CardCells cells_;
     std::array<int, 4> pileMarks_{53, 54, 55, 56};
-    std::map<int, QImage> pictures_;
-    bool picturesFailed_ = false;
-    struct Flight {
-        CardCode card;
-        QPoint at;
-    };
-    std::optional<Flight> flying_;
     const QImage* sidePicture_ = nullptr;
+    bool Animating = false;
+
+    QImage TopAreaBitmap;
+    QImage ColumnAreaBitmap;   // rows from TopAreaHeight down: the rows above are never shown
+    QImage SelectTintBitmap;
+    QImage AnimationBitmap;
+    // How far down each Column's strip holds anything but the table colour:
+    // clearing a strip stops there rather than at the bottom of the image.
+    std::array<int, ColumnCount> stripBottom_{};
+    // What each Room and Pile showed at the last paint: only a place that
+    // looks different now is copied to the window again.
+    struct PlaceLook {
+        bool occupied = false;
+        int cardOrMark = -1;
+        DrawMode mode = DrawMode::Vacant;
+        bool operator==(const PlaceLook&) const = default;
+    };
+    std::array<std::optional<PlaceLook>, RoomCount + PileCount> placesShown_{};
+    // Drawn on the window only (a tint, a flight's trail): the next paint
+    // of the game copies the images over it.
+    QRegion windowOnly_;
+    Redrawn redrawn_;
+
+    struct WindowDrawing {
+        QRegion area;
+        const std::function<void(QPainter&)>* draw;
+    };
+    std::optional<WindowDrawing> windowDrawing_;
 };
 
 } // namespace tavolin

@@ -9,6 +9,8 @@
 #include "settings/stats_dialog.h"
 #include "game/recording_events.h"
 #include "game/support/table_builder.h"
+#include "support/file_bytes.h"
+#include "window_fixture.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -33,37 +35,11 @@
 namespace tavolin {
 namespace {
 
-const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+const QString Key = testing::SettingsKey;
 
-// The window on test doubles of every machine service.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowFixture {
 protected:
-    MemoryRegistry registry;
-    ScriptedMessageBoxes messages;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
-    FakeEnvironment environment{QSize(1280, 1024)};
-    FakeCardLibrary cards;
-    Platform platform{registry, messages, clock, environment, cards};
-    std::unique_ptr<TForm1> window;
-
-    void open()
-    {
-        window = std::make_unique<TForm1>(platform);
-        window->show();
-        QApplication::processEvents();   // the first idle moment
-    }
-
-    void newGame()
-    {
-        window->NewGame1Click();
-        QApplication::processEvents();   // the game's first pass
-    }
-
     QWidget* table() const { return window->centralWidget(); }
-    QPoint centreOf(int x, int y) const
-    {
-        return QPoint(x + window->tableLayout().CardWidth / 2, y + window->tableLayout().CardHeight / 2);
-    }
 
     // Closes every modal dialog that opens until the returned timer is gone,
     // and notes its title.
@@ -614,6 +590,26 @@ TEST_F(MainWindowTest, ANewSuitOrderGovernsTheEmptyPilesAtOnce)
     EXPECT_EQ(stored("PileSuit 0"), 3);
 }
 
+// The start of a PNG file that says it holds a picture of that size.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    auto bigEndian = [](quint32 value) {
+        const char bytes[] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+        return QByteArray(bytes, 4);
+    };
+    auto crc32 = [](const QByteArray& data) {
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char byte : data) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
+    };
+    const QByteArray header = QByteArray("IHDR") + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\0\0\0", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + bigEndian(13) + header + bigEndian(crc32(header));
+}
+
 TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
 {
     QTemporaryDir directory;
@@ -639,12 +635,33 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     window->RefreshSideWindow();
     EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
 
-    // The file gone: the player is told and the side stays green.
-    ASSERT_TRUE(QFile::remove(path));
-    window->RefreshSideWindow();
-    EXPECT_EQ(messages.shown().back().caption, " Load Error");
-    EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
-    EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
+    // The file gone, replaced by text or by a picture far too large: the
+    // player is told once, not again at every resize, the side window keeps
+    // its picture and nothing stored changes.
+    const std::pair<const char*, QByteArray> badFiles[] = {
+        {"missing", QByteArray()},
+        {"not a picture", "not a picture"},
+        {"20000 x 20000", pngHeader(20000, 20000)},
+    };
+    for (const auto& [what, bytes] : badFiles) {
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(bytes.isEmpty() || testing::writeFileBytes(path, bytes));
+        const std::size_t before = messages.shown().size();
+        const std::size_t writes = registry.writes().size();
+        window->RefreshSideWindow();
+        ASSERT_EQ(messages.shown().size(), before + 1) << what;
+        EXPECT_EQ(messages.shown().back().caption, " Load Error");
+        EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
+        window->resize(window->width() - 10, window->height() - 10);
+        QApplication::processEvents();
+        EXPECT_EQ(messages.shown().size(), before + 1) << what;
+        EXPECT_EQ(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255)) << what;
+        EXPECT_EQ(registry.writes().size(), writes) << what;
+        // The picture back: shown again, and the next failure is told again.
+        ASSERT_TRUE(QFile::remove(path) || bytes.isEmpty());
+        ASSERT_TRUE(blue.save(path));
+        window->RefreshSideWindow();
+    }
 }
 
 TEST_F(MainWindowTest, PuttingTheLastKingUpWinsTheGame)

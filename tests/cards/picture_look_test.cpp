@@ -69,30 +69,60 @@ int lightness(QRgb pixel)
     return qRed(pixel) + qGreen(pixel) + qBlue(pixel);
 }
 
+QByteArray pixelsOf(const QImage& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+}
+
 TEST_F(VelvetLibrary, NoTwoPicturesAreAlike)
 {
     for (int scale : {1, 2}) {
         std::set<QByteArray> seen;
-        for (int number = 1; number <= AllPictures; ++number) {
-            const QImage image = picture(number, scale);
-            const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-            EXPECT_TRUE(seen.insert(pixels).second) << "picture " << number << " at " << scale << " repeats";
-        }
+        for (int number = 1; number <= AllPictures; ++number)
+            EXPECT_TRUE(seen.insert(pixelsOf(picture(number, scale))).second)
+                << "picture " << number << " at " << scale << " repeats";
+        for (int number = 1; number <= FaceCount; ++number)
+            EXPECT_TRUE(seen.insert(pixelsOf(largeFace(number, scale))).second)
+                << "large face " << number << " at " << scale << " repeats";
     }
 }
 
 TEST_F(VelvetLibrary, IndexesShowRedForHeartsAndDiamondsAndBlackForSpadesAndClubs)
 {
     for (int scale : {1, 2}) {
-        for (int face = 0; face < FaceCount; ++face) {
-            const QImage image = picture(face + 1, scale);
-            for (const QRect& corner : indexCorners(image)) {
-                const ColourCount count = countColours(image, corner);
+        const std::vector<QImage> faces = allFaces(scale);
+        for (std::size_t i = 0; i < faces.size(); ++i) {
+            const int face = int(i) % FaceCount;
+            for (const QRect& corner : indexCorners(faces[i])) {
+                const ColourCount count = countColours(faces[i], corner);
                 const int ink = isRedSuit(face) ? count.red : count.black;
                 const int wrongInk = isRedSuit(face) ? count.black : count.red;
-                EXPECT_GT(ink, 20 * scale * scale) << "face " << face + 1 << " at " << scale;
-                EXPECT_EQ(wrongInk, 0) << "face " << face + 1 << " at " << scale;
+                EXPECT_GT(ink, 20 * scale * scale) << "face " << i + 1 << " at " << scale;
+                EXPECT_EQ(wrongInk, 0) << "face " << i + 1 << " at " << scale;
             }
+        }
+    }
+}
+
+// A large card covered by the next card of its Column shows its top 18
+// pixels (the table's 2-pixel outline over the first two): its rank and
+// suit must lie wholly inside them, nothing below cut off, and no two
+// cards may show the same strip.
+TEST_F(VelvetLibrary, LargeFacesShowRankAndSuitWhollyInTheCoveredStrip)
+{
+    constexpr int Strip = 18;
+    constexpr int Outline = 2;
+    for (int scale : {1, 2}) {
+        std::set<QByteArray> strips;
+        for (int number = 1; number <= FaceCount; ++number) {
+            const QImage face = largeFace(number, scale);
+            const QRect index(Outline * scale, Outline * scale, face.width() / 2, (Strip - Outline) * scale);
+            const QRect belowStrip(0, Strip * scale, face.width(), 8 * scale);
+            const ColourCount inside = countColours(face, index);
+            const ColourCount below = countColours(face, belowStrip);
+            EXPECT_GT(inside.red + inside.black, 60 * scale * scale) << number << " at " << scale;
+            EXPECT_EQ(below.red + below.black, 0) << number << " at " << scale << " reaches below the strip";
+            EXPECT_TRUE(strips.insert(pixelsOf(face.copy(index))).second) << number << " at " << scale;
         }
     }
 }
@@ -101,9 +131,10 @@ TEST_F(VelvetLibrary, AcesCarryOneLargePipOfTheSuitColourInTheMiddle)
 {
     for (int scale : {1, 2}) {
         for (int suit = 0; suit < 4; ++suit) {
-            const QImage ace = picture(suit * 13 + 1, scale);
-            const QRgb middle = ace.pixel(ace.width() / 2, ace.height() / 2);
-            EXPECT_TRUE(suit < 2 ? isRed(middle) : isBlack(middle)) << "suit " << suit << " at " << scale;
+            for (const QImage& ace : {picture(suit * 13 + 1, scale), largeFace(suit * 13 + 1, scale)}) {
+                const QRgb middle = ace.pixel(ace.width() / 2, ace.height() / 2);
+                EXPECT_TRUE(suit < 2 ? isRed(middle) : isBlack(middle)) << "suit " << suit << " at " << scale;
+            }
         }
     }
 }
@@ -111,8 +142,11 @@ TEST_F(VelvetLibrary, AcesCarryOneLargePipOfTheSuitColourInTheMiddle)
 TEST_F(VelvetLibrary, OuterEdgeIsLeftClearForTheTableOutline)
 {
     for (int scale : {1, 2}) {
-        for (int number = 1; number <= AllPictures; ++number) {
-            const QImage image = picture(number, scale);
+        std::vector<QImage> pictures = allFaces(scale);
+        for (int number = FaceCount + 1; number <= AllPictures; ++number)
+            pictures.push_back(picture(number, scale));
+        for (std::size_t number = 1; number <= pictures.size(); ++number) {
+            const QImage& image = pictures[number - 1];
             const int right = image.width() - 1;
             const int bottom = image.height() - 1;
             for (int x = 0; x <= right; ++x) {
@@ -130,8 +164,9 @@ TEST_F(VelvetLibrary, OuterEdgeIsLeftClearForTheTableOutline)
 TEST_F(VelvetLibrary, FacesAreOpaqueInside)
 {
     for (int scale : {1, 2}) {
-        for (int number = 1; number <= FaceCount; ++number) {
-            const QImage image = picture(number, scale);
+        const std::vector<QImage> faces = allFaces(scale);
+        for (std::size_t number = 1; number <= faces.size(); ++number) {
+            const QImage& image = faces[number - 1];
             const QRect inside = image.rect().adjusted(6 * scale, 6 * scale, -6 * scale, -6 * scale);
             for (const QPoint point : {inside.topLeft(), inside.topRight(), inside.bottomLeft(),
                                        inside.bottomRight(), inside.center()})

@@ -14,16 +14,23 @@ constexpr int UntouchedSize = -7;
 
 TEST_F(VelvetLibrary, EveryPictureIsAPngOfTheScaledCardSize)
 {
-    for (int scale : {1, 2}) {
-        for (int number = 1; number <= AllPictures; ++number) {
-            const unsigned char* data = nullptr;
-            int size = 0;
-            ASSERT_EQ(velvetBitmap(number, scale, &data, &size), 1) << number << " at " << scale;
-            ASSERT_NE(data, nullptr);
-            ASSERT_GT(size, 0);
-            const QImage image = QImage::fromData(data, size, "PNG");
-            ASSERT_FALSE(image.isNull()) << number << " at " << scale;
-            EXPECT_EQ(image.size(), QSize(72 * scale, 96 * scale)) << number << " at " << scale;
+    struct Set {
+        VelvetBitmapFunction function;
+        int count;
+        QSize size;
+    };
+    for (const Set& set : {Set{velvetBitmap, AllPictures, QSize(72, 96)}, Set{velvetLargeBitmap, FaceCount, QSize(142, 192)}}) {
+        for (int scale : {1, 2}) {
+            for (int number = 1; number <= set.count; ++number) {
+                const unsigned char* data = nullptr;
+                int size = 0;
+                ASSERT_EQ(set.function(number, scale, &data, &size), 1) << number << " at " << scale;
+                ASSERT_NE(data, nullptr);
+                ASSERT_GT(size, 0);
+                const QImage image = QImage::fromData(data, size, "PNG");
+                ASSERT_FALSE(image.isNull()) << number << " at " << scale;
+                EXPECT_EQ(image.size(), set.size * scale) << number << " at " << scale;
+            }
         }
     }
 }
@@ -33,13 +40,19 @@ TEST_F(VelvetLibrary, RefusesNumbersAndScalesItDoesNotHold)
     const std::array<std::pair<int, int>, 9> refused{{
         {0, 1}, {57, 1}, {-1, 1}, {0, 2}, {57, 2}, {1, 0}, {1, 3}, {56, 3}, {1, -1},
     }};
-    for (const auto& [number, scale] : refused) {
+    // The large set has no Pile marks.
+    const std::array<std::pair<int, int>, 5> refusedLarge{{{0, 1}, {53, 1}, {56, 2}, {1, 0}, {1, 3}}};
+    auto expectRefused = [](VelvetBitmapFunction function, int number, int scale) {
         const unsigned char* data = Untouched;
         int size = UntouchedSize;
-        EXPECT_EQ(velvetBitmap(number, scale, &data, &size), 0) << number << " at " << scale;
+        EXPECT_EQ(function(number, scale, &data, &size), 0) << number << " at " << scale;
         EXPECT_EQ(data, Untouched) << number << " at " << scale;
         EXPECT_EQ(size, UntouchedSize) << number << " at " << scale;
-    }
+    };
+    for (const auto& [number, scale] : refused)
+        expectRefused(velvetBitmap, number, scale);
+    for (const auto& [number, scale] : refusedLarge)
+        expectRefused(velvetLargeBitmap, number, scale);
 }
 
 TEST_F(VelvetLibrary, RefusesNullOutputsAndLeavesTheOtherOneAlone)

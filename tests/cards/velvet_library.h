@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QLibrary>
 
+#include <vector>
+
 namespace tavolin::cards::testing {
 
 inline constexpr int FaceCount = 52;
@@ -22,27 +24,44 @@ protected:
         ASSERT_TRUE(library.load()) << library.errorString().toStdString();
         velvetBitmap = reinterpret_cast<VelvetBitmapFunction>(library.resolve(VelvetBitmapSymbol));
         ASSERT_NE(velvetBitmap, nullptr);
+        velvetLargeBitmap = reinterpret_cast<VelvetBitmapFunction>(library.resolve(VelvetLargeBitmapSymbol));
+        ASSERT_NE(velvetLargeBitmap, nullptr);
     }
 
     void TearDown() override { library.unload(); }
 
     // The PNG file of a picture; empty when the library refuses it.
-    QByteArray pictureFile(int number, int scale) const
+    static QByteArray pictureFile(VelvetBitmapFunction function, int number, int scale)
     {
         const unsigned char* data = nullptr;
         int size = 0;
-        if (velvetBitmap(number, scale, &data, &size) != 1)
+        if (function(number, scale, &data, &size) != 1)
             return {};
         return QByteArray(reinterpret_cast<const char*>(data), size);
     }
 
-    QImage picture(int number, int scale) const
+    static QImage decoded(const QByteArray& file)
     {
-        return QImage::fromData(pictureFile(number, scale), "PNG").convertToFormat(QImage::Format_ARGB32);
+        return QImage::fromData(file, "PNG").convertToFormat(QImage::Format_ARGB32);
+    }
+
+    QImage picture(int number, int scale) const { return decoded(pictureFile(velvetBitmap, number, scale)); }
+    QImage largeFace(int number, int scale) const { return decoded(pictureFile(velvetLargeBitmap, number, scale)); }
+
+    // Every face picture the library offers: small faces, then large ones.
+    std::vector<QImage> allFaces(int scale) const
+    {
+        std::vector<QImage> faces;
+        for (int number = 1; number <= FaceCount; ++number)
+            faces.push_back(picture(number, scale));
+        for (int number = 1; number <= FaceCount; ++number)
+            faces.push_back(largeFace(number, scale));
+        return faces;
     }
 
     QLibrary library{VELVET_LIBRARY_PATH};
     VelvetBitmapFunction velvetBitmap = nullptr;
+    VelvetBitmapFunction velvetLargeBitmap = nullptr;
 };
 
 } // namespace tavolin::cards::testing

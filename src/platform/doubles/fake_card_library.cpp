@@ -23,12 +23,13 @@ bool FakeCardLibrary::load(const QString& name)
     return loaded_;
 }
 
-std::optional<QImage> FakeCardLibrary::bitmap(int number, int scale) const
+std::optional<QImage> FakeCardLibrary::bitmap(int number, int scale, PictureSize size) const
 {
     ++bitmapRequests_;
-    if (!loaded_ || !numbers_.contains(number) || (scale != 1 && scale != 2))
+    const bool large = size == PictureSize::Large;
+    if (!loaded_ || !numbers_.contains(number) || (scale != 1 && scale != 2) || (large && number > 52))
         return std::nullopt;
-    QImage image(BitmapSize * scale, QImage::Format_RGB32);
+    QImage image((large ? LargeBitmapSize : BitmapSize) * scale, QImage::Format_RGB32);
     image.fill(colourOf(number));
     image.setDevicePixelRatio(scale);
     return image;

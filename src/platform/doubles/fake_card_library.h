@@ -10,9 +10,11 @@ namespace tavolin {
 
 // A card library that holds plain coloured 72 x 96 bitmaps (times the scale),
 // one colour per number, so a test can tell which bitmap was drawn where.
+// Its large faces are 142 x 192 in the same colours.
 class FakeCardLibrary final : public CardLibrary {
 public:
     static constexpr QSize BitmapSize{72, 96};
+    static constexpr QSize LargeBitmapSize{142, 192};
     static QColor colourOf(int number);
 
     void setLoadable(bool loadable) { loadable_ = loadable; }
@@ -22,7 +24,7 @@ public:
     bool load(const QString& name) override;
     bool isLoaded() const override { return loaded_; }
     void unload() override { loaded_ = false; }
-    std::optional<QImage> bitmap(int number, int scale = 1) const override;
+    std::optional<QImage> bitmap(int number, int scale = 1, PictureSize size = PictureSize::Small) const override;
 
     int loadAttempts() const { return loadAttempts_; }
     QString loadedName() const { return loadedName_; }

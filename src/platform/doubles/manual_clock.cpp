@@ -4,6 +4,8 @@ namespace tavolin {
 
 void ManualClock::sleep(int milliseconds)
 {
+    if (onSleep)
+        onSleep(milliseconds);
     advance(milliseconds);
     totalSlept_ += milliseconds;
     ++sleepCount_;

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+#include <functional>
+
 namespace tavolin {
 
 // A clock that moves only when told to. sleep() moves it on without waiting.
@@ -21,6 +23,10 @@ public:
     QTime timeOfDay() const override { return now_.time(); }
     std::int64_t calendarSeconds() const override { return now_.toSecsSinceEpoch(); }
     void sleep(int milliseconds) override;
+
+    // Called at every sleep, before time moves on: a test looks at what is
+    // on screen while the program waits.
+    std::function<void(int milliseconds)> onSleep;
 
     std::int64_t totalSlept() const { return totalSlept_; }
     int sleepCount() const { return sleepCount_; }

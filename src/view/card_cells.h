@@ -1,0 +1,57 @@
+#pragma once
+
+#include "game/card.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace tavolin {
+
+class CardLibrary;
+
+// The card pictures as the table draws them, each decoded once from the
+// library at the size in use. A face becomes its whole cell: the picture
+// clipped to the rounded cell, the black 2-pixel frame and the small stroke
+// in the lower right corner. A Pile mark stays at its own size, laid on the
+// table colour, so that a plain copy of it hides what the Pile showed before.
+class CardCells {
+public:
+    explicit CardCells(const CardLibrary& cards) : cards_(cards) {}
+
+    // Told once, when a picture the library should hold cannot be read.
+    std::function<void(int number)> onMissingBitmap;
+
+    // Forgets every picture when the cell size or the screen's pixel ratio changes.
+    void prepare(QSize cell, qreal pixelRatio);
+    // Nothing is drawn without a library or once a picture has failed.
+    bool canDraw() const;
+
+    // Null when the picture cannot be had.
+    const QImage* face(CardCode card);
+    QImage selectedFace(CardCode card);
+    const QImage* base(int number);
+    // The first row from which a face covers whatever lies under it: above
+    // it, the rounded corners let the card beneath show.
+    int solidFromRow(CardCode card);
+
+private:
+    std::optional<QImage> load(int number, bool largeFace);
+    QImage framed(const QImage& picture) const;
+
+    const CardLibrary& cards_;
+    QSize cell_{72, 96};
+    qreal pixelRatio_ = 1.0;
+    struct Face {
+        QImage cell;
+        int solidFromRow;
+    };
+    std::map<int, Face> faces_;
+    std::map<int, QImage> bases_;
+    bool failed_ = false;
+};
+
+} // namespace tavolin

@@ -1,0 +1,242 @@
+// Bringing the off-screen images up to date: what FormPaint redraws, and
+// DrawCard, which draws every cell.
+#include "table_view.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tavolin {
+namespace {
+
+const QColor TableColour(0, 153, 0);
+const QColor FrameTopLeft(200, 180, 150);
+const QColor FrameRight(210, 218, 200);
+const QColor FrameBottom(0, 218, 0);
+const QColor Separator(170, 160, 134);
+
+} // namespace
+
+void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill, int rows)
+{
+    if (!cells_.canDraw())
+        return;
+    ++redrawn_.cells;
+    auto drawFace = [&](const QImage& cell) {
+        const int shown = rows < 0 ? layout_.CardHeight : std::min(rows, layout_.CardHeight);
+        const qreal ratio = cell.devicePixelRatio();
+        inBands(QRect(x, y, layout_.CardWidth, shown), ratio, [&](const QRect& band) {
+            canvas.drawImage(band, cell, QRectF(0, (band.top() - y) * ratio, cell.width(), band.height() * ratio));
+        });
+    };
+    switch (mode) {
+    case DrawMode::Face:
+        if (const QImage* cell = isValidCard(cardOrImage) ? cells_.face(cardOrImage) : nullptr)
+            drawFace(*cell);
+        break;
+    case DrawMode::Selected:
+        if (isValidCard(cardOrImage)) {
+            const QImage cell = cells_.selectedFace(cardOrImage);
+            if (!cell.isNull())
+                drawFace(cell);
+        }
+        break;
+    case DrawMode::Base:
+        if (const QImage* mark = cells_.base(cardOrImage))
+            canvas.drawImage(QPoint(x, y), *mark);
+        break;
+    case DrawMode::Vacant:
+        inBands(cellAt(x, y), canvas.device()->devicePixelRatioF(), [&](const QRect& band) { canvas.fillRect(band, fill); });
+        break;
+    }
+}
+
+// Lines run from their first point up to, not including, the second.
+void TableView::paintBlockFrame(QPainter& p, int left)
+{
+    const int top = layout_.TopMargin;
+    const int height = layout_.CardHeight;
+    const int width = layout_.BlockWidth;
+    p.fillRect(QRect(left, top, width, height), TableColour);
+    p.fillRect(QRect(left, top, width - 2, 1), FrameTopLeft);
+    p.fillRect(QRect(left, top, 1, height + 1), FrameTopLeft);
+    p.fillRect(QRect(4 * layout_.CardWidth + left + 1, top, 1, height + 1), FrameRight);
+    p.fillRect(QRect(left, top + height + 1, width - 2, 1), FrameBottom);
+}
+
+// An empty place shows the table colour (a Room) or its suit's mark (a
+// Pile), with a darker line on its left. Returns the places that look
+// different from the last paint.
+QRegion TableView::paintPlaces(QPainter& p)
+{
+    const TableState& table = game_.table;
+    QRegion changed;
+    auto paintPlace = [&](std::size_t index, const SlotRec& slot, DrawMode emptyMode, int emptyImage) {
+        const PlaceLook look = slot.occupied ? PlaceLook{true, slot.card, slot.mode}
+                                             : PlaceLook{false, emptyImage, emptyMode};
+        DrawCard(p, slot.x, slot.y, look.cardOrMark, look.mode, TableColour);
+        if (!slot.occupied)
+            p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+        if (placesShown_[index] != look)
+            changed += cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
+        // Until the library is loaded nothing was drawn, whatever the place holds.
+        placesShown_[index] = cells_.canDraw() ? std::optional(look) : std::nullopt;
+    };
+    for (int i = 0; i < RoomCount; ++i)
+        paintPlace(i, table.rooms[i], DrawMode::Vacant, 0);
+    for (int i = 0; i < PileCount; ++i)
+        paintPlace(RoomCount + i, table.piles[i], DrawMode::Base, pileMarks_[i]);
+    return changed;
+}
+
+// Returns the part of the window that changed.
+QRegion TableView::paintTopArea()
+{
+    QPainter p(&TopAreaBitmap);
+    const bool framesDirty = FullRepaint || RoomsFrameDirty || PilesFrameDirty;
+    if (FullRepaint) {
+        p.fillRect(QRect(0, 0, layout_.TableWidth, layout_.TopAreaHeight), TableColour);
+        RoomsFrameDirty = true;
+        PilesFrameDirty = true;
+    }
+    if (RoomsFrameDirty) {
+        paintBlockFrame(p, layout_.LeftMargin);
+        RoomsFrameDirty = false;
+    }
+    if (PilesFrameDirty) {
+        paintBlockFrame(p, layout_.PilesLeft);
+        PilesFrameDirty = false;
+    }
+    const QRegion places = paintPlaces(p);
+    return framesDirty ? QRegion(topAreaRect()) : places;
+}
+
+// The Column's strip cleared, then its cards from position 0 up, each
+// covering the lower part of the one before. Returns the strip.
+QRect TableView::paintColumn(QPainter& p, int column)
+{
+    const ColumnRec& rec = game_.table.columns[column];
+    int count = 0;
+    for (const std::uint8_t present : rec.present)
+        count += present ? 1 : 0;
+    const int x0 = game_.geometry.columnX(column);
+    const int top = layout_.TopAreaHeight;
+    const int cardsBottom = count > 0 ? rec.y[count - 1] + layout_.CardHeight : top;
+    const QRect strip(x0 - 1, top, layout_.CardWidth + 2, std::max(stripBottom_[column], cardsBottom) - top);
+    inBands(strip, ColumnAreaBitmap.devicePixelRatio(), [&](const QRect& band) { p.fillRect(band, TableColour); });
+    for (int position = 0; position < count; ++position)
+        DrawCard(p, rec.x[position], rec.y[position], rec.card[position], rec.mode[position], TableColour,
+                 rowsShown(rec, position, count));
+    stripBottom_[column] = cardsBottom;
+    redrawn_.columns[column] = true;
+    return strip;
+}
+
+// How much of a Column's card is not hidden under the next card, which
+// covers everything below its own rounded top corners; -1 for all of it.
+int TableView::rowsShown(const ColumnRec& rec, int position, int count)
+{
+    if (position + 1 >= count)
+        return -1;
+    const DrawMode next = rec.mode[position + 1];
+    if (next != DrawMode::Face && next != DrawMode::Selected)
+        return -1;
+    const int step = rec.y[position + 1] - rec.y[position];
+    const int solid = cells_.solidFromRow(rec.card[position + 1]);
+    return step >= solid && rec.x[position + 1] == rec.x[position] ? step + solid : -1;
+}
+
+// The panel lies over the Columns' strips, which are then cleared through it.
+void TableView::drawPanel(QPainter& p)
+{
+    const QRect area = panelRect();
+    if (panel_.isBlank()) {
+        p.fillRect(area, TableColour);
+        return;
+    }
+    p.drawImage(area.topLeft(), panel_.image());
+    for (int& bottom : stripBottom_)
+        bottom = std::max(bottom, area.bottom() + 1);
+}
+
+// Returns the part of the window that changed.
+QRegion TableView::paintColumnArea()
+{
+    QPainter p;
+    beginColumnPainting(p);
+    QRegion changed;
+    if (FullRepaint) {
+        p.fillRect(QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize()),
+                   TableColour);
+        stripBottom_.fill(layout_.TopAreaHeight);
+        changed += columnAreaRect();
+    }
+    TableState& table = game_.table;
+    if (table.cardsLeft != 0) {
+        game_.ResetDetailsPanel();
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (!table.ColumnDirty[column])
+                continue;
+            changed += paintColumn(p, column);
+            table.ColumnDirty[column] = 0;
+        }
+    }
+    if (game_.flags.DetailsShown || game_.flags.ShowMoves) {
+        drawPanel(p);
+        changed += panelRect();
+    }
+    return changed & columnAreaRect();
+}
+
+// The images are made again whole from the table, without reading or
+// clearing what the game marked as changed.
+void TableView::redrawImages()
+{
+    TopAreaBitmap.fill(TableColour);
+    ColumnAreaBitmap.fill(TableColour);
+    {
+        QPainter p(&TopAreaBitmap);
+        paintBlockFrame(p, layout_.LeftMargin);
+        paintBlockFrame(p, layout_.PilesLeft);
+        paintPlaces(p);
+    }
+    // Everything is copied to the window at the next paint.
+    placesShown_.fill(std::nullopt);
+    stripBottom_.fill(layout_.TopAreaHeight);
+    QPainter p;
+    beginColumnPainting(p);
+    for (int column = 0; column < ColumnCount; ++column)
+        paintColumn(p, column);
+    if (game_.flags.DetailsShown || game_.flags.ShowMoves)
+        drawPanel(p);
+}
+
+void TableView::beginColumnPainting(QPainter& p)
+{
+    p.begin(&ColumnAreaBitmap);
+    p.translate(0, -layout_.TopAreaHeight);
+}
+
+void TableView::FormPaint(PaintSender sender)
+{
+    if (sender != PaintSender::TableButton)
+        SidePictureShown = false;
+    redrawn_ = {};
+    QRegion window = tableFrame();
+    if (prepareImages() && !Animating) {
+        window += paintTopArea();
+        window += paintColumnArea();
+        window += windowOnly_;
+        windowOnly_ = QRegion();
+    }
+    FullRepaint = false;
+    if (!SidePictureShown && sidePicture_) {
+        window += sideRect();
+        SidePictureShown = true;
+    }
+    // The table button hides its part of the images: repainting it would
+    // only repaint the button.
+    repaint(window - childrenRegion());
+}
+
+} // namespace tavolin

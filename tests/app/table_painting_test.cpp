@@ -1,0 +1,263 @@
+// What the painted window shows, read from its backing store on the
+// offscreen platform: the dealt table, a held card, a card's flight, and
+// the table without pictures.
+#include "window_fixture.h"
+#include "view/card_flight.h"
+#include "view/table_view.h"
+#include "game/support/table_builder.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tavolin {
+namespace {
+
+using testing::cardNamed;
+using testing::TableBuilder;
+
+const QString Key = testing::SettingsKey;
+const QColor TableColour(0, 153, 0);
+const QColor TableFrameColour(0, 218, 0);
+const QColor BlockFrameColour(200, 180, 150);
+const QColor SeparatorColour(170, 160, 134);
+
+QColor faceColour(const char* card)
+{
+    return FakeCardLibrary::colourOf(faceImageNumber(cardNamed(card)));
+}
+
+QColor inverted(const QColor& colour)
+{
+    return QColor(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
+}
+
+class TablePaintingTest : public testing::WindowFixture {
+protected:
+    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
+    const TableLayout& layout() const { return window->tableLayout(); }
+
+    // What the window shows now, as the window system would put it on screen.
+    QImage onScreen() const { return window->screen()->grabWindow(window->winId()).toImage(); }
+    QColor shown(const QImage& screen, QPoint inTable) const
+    {
+        return screen.pixelColor(table()->mapTo(window.get(), inTable));
+    }
+    QColor shownNow(QPoint inTable) const { return shown(onScreen(), inTable); }
+
+    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
+};
+
+// Every card of every Column shows in its uncovered strip, each place and
+// frame has its colour; with large cells the faces fill them while an empty
+// Pile's mark keeps its own size.
+TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
+{
+    for (const int origCardSize : {1, 0}) {
+        registry = MemoryRegistry();
+        registry.set(Key, "OrigCardSize", origCardSize);
+        open();
+        newGame();
+        const int width = layout().CardWidth;
+        const int height = layout().CardHeight;
+        ASSERT_EQ(width, origCardSize ? 72 : 142);
+        const QImage screen = onScreen();
+        const TableState& state = window->game().table;
+        for (int c = 0; c < ColumnCount; ++c) {
+            const ColumnRec& rec = state.columns[c];
+            for (int p = 0; p <= rec.topPosition(); ++p) {
+                const QColor face = FakeCardLibrary::colourOf(faceImageNumber(rec.card[p]));
+                EXPECT_EQ(shown(screen, QPoint(rec.x[p] + width / 2, rec.y[p] + 9)), face) << c << "/" << p;
+            }
+            const int top = rec.topPosition();
+            EXPECT_EQ(shown(screen, QPoint(rec.x[top] + width / 2, rec.y[top] + height - 10)),
+                      FakeCardLibrary::colourOf(faceImageNumber(rec.card[top])));
+            // The card's black frame at its left edge.
+            EXPECT_EQ(shown(screen, QPoint(rec.x[top], rec.y[top] + height / 2)), QColor(Qt::black));
+        }
+        const SlotRec& room = state.rooms[1];
+        EXPECT_EQ(shown(screen, centreOf(room.x, room.y)), TableColour);
+        EXPECT_EQ(shown(screen, QPoint(room.x - 1, room.y + 5)), SeparatorColour);
+        const SlotRec& pile = state.piles[2];
+        EXPECT_EQ(shown(screen, QPoint(pile.x + 36, pile.y + 48)), FakeCardLibrary::colourOf(55));
+        // Beyond the 72 x 96 mark, inside a large cell.
+        const QPoint pastTheMark(pile.x + 100, pile.y + 150);
+        if (!origCardSize) {
+            EXPECT_EQ(shown(screen, pastTheMark), TableColour) << "the mark keeps its own size";
+        }
+        EXPECT_EQ(shown(screen, QPoint(layout().LeftMargin, layout().TopMargin)), BlockFrameColour);
+        EXPECT_EQ(shown(screen, QPoint(4, 300)), TableFrameColour);
+        EXPECT_EQ(shown(screen, QPoint(layout().TableWidth - 5, 300)), TableFrameColour);
+        window.reset();
+    }
+}
+
+// A held card shows inverted; a black Two to Ten is tinted as well, so its
+// background turns cyan.
+TEST_F(TablePaintingTest, AHeldCardShowsInvertedAndABlackNumberCardTinted)
+{
+    open();
+    newGame();
+    TableBuilder(window->game())
+        .column(0, {"KD", "5C"}).column(1, {"KD", "JC"}).column(2, {"KH", "AS"}).column(3, {"KS", "5H"})
+        .column(4, {"10S"}).column(5, {"QH"}).column(6, {"QD"}).column(7, {"9D"});
+    window->game().table.markAllColumnsDirty();
+    table()->FormPaint(PaintSender::Other);
+
+    struct Held {
+        int column;
+        const char* card;
+        bool tinted;
+    };
+    for (const Held& held : {Held{0, "5C", true}, Held{1, "JC", false}, Held{2, "AS", false}, Held{3, "5H", false},
+                             Held{4, "10S", true}}) {
+        const ColumnRec& rec = window->game().table.columns[held.column];
+        const int top = rec.topPosition();
+        const QPoint centre = centreOf(rec.x[top], rec.y[top]);
+        click(centre);
+        ASSERT_EQ(window->game().selection.card, cardNamed(held.card));
+        const QColor flipped = inverted(faceColour(held.card));
+        const QColor expected = held.tinted ? QColor(flipped.red(), 255, 255) : flipped;
+        EXPECT_EQ(shownNow(centre), expected) << held.card;
+        // The frame stays black, or takes the tint with the rest of the cell.
+        EXPECT_EQ(shownNow(QPoint(rec.x[top] + 1, centre.y())), held.tinted ? QColor(0, 255, 255) : QColor(Qt::black))
+            << held.card;
+        click(centre);   // the second click puts it back
+        ASSERT_TRUE(window->game().selection.isEmpty());
+        EXPECT_EQ(shownNow(centre), faceColour(held.card)) << held.card;
+    }
+}
+
+TEST_F(TablePaintingTest, WithoutALibraryNoCellIsDrawnButTheFramesAre)
+{
+    cards.setLoadable(false);
+    open();
+    newGame();
+    const QImage screen = onScreen();
+    const TableState& state = window->game().table;
+    for (const ColumnRec& rec : state.columns)
+        EXPECT_EQ(shown(screen, centreOf(rec.x[0], rec.y[0])), TableColour);
+    EXPECT_EQ(shown(screen, centreOf(state.piles[0].x, state.piles[0].y)), TableColour);
+    EXPECT_EQ(shown(screen, QPoint(state.rooms[0].x - 1, state.rooms[0].y + 5)), SeparatorColour);
+    EXPECT_EQ(shown(screen, QPoint(layout().PilesLeft, layout().TopMargin)), BlockFrameColour);
+    EXPECT_EQ(shown(screen, QPoint(4, 300)), TableFrameColour);
+    EXPECT_EQ(table()->lastRedrawn().cells, 0);
+}
+
+TEST_F(TablePaintingTest, AMoveBetweenTwoColumnsRedrawsExactlyThoseTwo)
+{
+    open();
+    newGame();
+    TableBuilder(window->game())
+        .column(0, {"KD", "QS", "9D"}).column(1, {"KH", "7C", "6S"}).column(2, {"KS", "5H"}).column(3, {"QC"})
+        .column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"});
+    window->game().table.markAllColumnsDirty();
+    table()->FormPaint(PaintSender::Other);
+
+    const ColumnRec& from = window->game().table.columns[2];
+    const ColumnRec& onto = window->game().table.columns[1];
+    click(centreOf(from.x[1], from.y[1]));
+    click(centreOf(onto.x[2], onto.y[2]));
+    ASSERT_EQ(onto.topPosition(), 3);
+
+    TableView::Redrawn expected;
+    expected.columns[1] = true;
+    expected.columns[2] = true;
+    EXPECT_EQ(table()->lastRedrawn().columns, expected.columns);
+    EXPECT_EQ(table()->lastRedrawn().cells, RoomCount + PileCount + 4 + 1);
+    EXPECT_EQ(shownNow(centreOf(onto.x[3], onto.y[3])), faceColour("5H"));
+    EXPECT_EQ(shownNow(QPoint(from.x[1] + 30, from.y[1] + layout().CardHeight - 5)), TableColour);
+}
+
+// The worked example: from the top of the first Column, position 6, to the
+// first Pile. Each frame is on the window while the program waits, the
+// Pile does not show the card until it lands, and the caller's paint wipes
+// the trail.
+TEST_F(TablePaintingTest, AFlightShowsItsFramesAndThePileOnlyAfterLanding)
+{
+    open();
+    newGame();
+    TableBuilder(window->game())
+        .column(0, {"KD", "QS", "JD", "10S", "9D", "8S", "AH"}).column(1, {"KH"}).column(2, {"KS"})
+        .column(3, {"QC"}).column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"})
+        .autoMovesOn();
+    window->game().table.markAllColumnsDirty();
+    table()->FormPaint(PaintSender::Other);
+    const SlotRec& pile = window->game().table.piles[0];
+    ASSERT_EQ(QPoint(pile.x, pile.y), QPoint(376, 9));
+    // Inside the Pile, but clear of every frame of the flight.
+    const QPoint pileProbe(pile.x + 69, pile.y + 51);
+    const QColor ace = faceColour("AH");
+    const QColor mark = FakeCardLibrary::colourOf(53);
+
+    const std::vector<QPoint> frames{{7, 220}, {68, 185}, {129, 150}, {190, 115}, {251, 80}, {312, 45}, {373, 10}};
+    std::vector<int> pauses;
+    std::vector<QColor> frameShown;
+    std::vector<QColor> pileShown;
+    clock.onSleep = [&](int milliseconds) {
+        const QImage screen = onScreen();
+        const QPoint frame = frames.at(std::min(pauses.size(), frames.size() - 1));
+        pauses.push_back(milliseconds);
+        frameShown.push_back(shown(screen, QPoint(frame.x() + 30, frame.y() + 40)));
+        pileShown.push_back(shown(screen, pileProbe));
+    };
+    click(QPoint(900, 800));   // any event asks for the next pass
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->game().table.piles[0].occupied && !table()->isAnimating(); }));
+    clock.onSleep = nullptr;
+
+    const int pause = cardFlightPause(window->ScreenClass(), window->settings().SpeedSlider);
+    EXPECT_EQ(pauses, (std::vector<int>{2, pause, pause, pause, pause, pause, pause}));
+    EXPECT_EQ(frameShown, std::vector<QColor>(frames.size(), ace));
+    EXPECT_EQ(pileShown, std::vector<QColor>(frames.size(), mark));
+    EXPECT_EQ(shownNow(pileProbe), ace);
+    EXPECT_NE(shownNow(QPoint(frames[3].x() + 30, frames[3].y() + 40)), ace) << "the trail is wiped";
+}
+
+// Part of the Column area lies under the panel: a drop ends the search's
+// account, and the panel is blank until the next search.
+TEST_F(TablePaintingTest, TheDetailsPanelIsBlankAfterADropOnARoom)
+{
+    registry.set(Key, "TransferDetails", 1);
+    open();
+    newGame();
+    ASSERT_TRUE(window->game().flags.DetailsShown);
+    const ColumnRec& first = window->game().table.columns[0];
+    const ColumnRec& second = window->game().table.columns[1];
+    click(centreOf(first.x[first.topPosition()], first.y[first.topPosition()]));
+    QTest::mouseMove(table(), centreOf(second.x[second.topPosition()], second.y[second.topPosition()]));
+    const QRect panel(QPoint(layout().PanelLeft, layout().PanelTop), layout().panelSize());
+    auto inkInPanel = [&] {
+        const QImage screen = onScreen();
+        int ink = 0;
+        for (int y = panel.top(); y <= panel.bottom(); y += 2)
+            for (int x = panel.left(); x <= panel.right(); x += 2)
+                ink += shown(screen, QPoint(x, y)) != TableColour ? 1 : 0;
+        return ink;
+    };
+    ASSERT_GT(inkInPanel(), 0) << "the search wrote its account";
+    const SlotRec& room = window->game().table.rooms[0];
+    click(centreOf(room.x, room.y));
+    ASSERT_TRUE(window->game().table.rooms[0].occupied);
+    EXPECT_EQ(inkInPanel(), 0);
+}
+
+TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTable)
+{
+    open();
+    newGame();
+    const QSize size = window->size();
+    const ColumnRec& last = window->game().table.columns[7];
+    const QPoint top = centreOf(last.x[last.topPosition()], last.y[last.topPosition()]);
+    const QColor card = FakeCardLibrary::colourOf(faceImageNumber(last.card[last.topPosition()]));
+    window->resize(1, 1);
+    QApplication::processEvents();
+    window->resize(size);
+    QApplication::processEvents();
+    EXPECT_EQ(shownNow(top), card);
+    EXPECT_EQ(shownNow(QPoint(4, 300)), TableFrameColour);
+}
+
+} // namespace
+} // namespace tavolin
