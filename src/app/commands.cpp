@@ -54,25 +54,25 @@ void TForm1::connectPreferences()
 
 void TForm1::Pref1DlgClick()
 {
-    PrefDlg1->showFromMainWindow();
+    preferencesDialog().showFromMainWindow();
     table_->SidePictureShown = false;
     RefreshSideWindow();
 }
 
 void TForm1::GameStats1Click()
 {
-    Stats1Dlg->move(152, 56);
-    Stats1Dlg->exec();
+    statisticsDialog().move(152, 56);
+    statisticsDialog().exec();
 }
 
 void TForm1::HelpAboutClick()
 {
-    AboutBox->showModal();
+    aboutBox().showModal();
 }
 
 void TForm1::ShowDateClick()
 {
-    CalendarForm->exec();
+    calendarForm().exec();
 }
 
 void TForm1::MoveUndo1Click()
@@ -106,6 +106,7 @@ void TForm1::toggleShowMoves()
     flags.ShowMoves = !flags.ShowMoves;
     if (flags.ShowMoves) {
         game_.DetectMoves();
+        Timer2->start(2000);
     } else {
         ClearPanel();
         game_.table.markAllColumnsDirty();

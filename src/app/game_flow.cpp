@@ -25,7 +25,8 @@ void TForm1::startGame()
 {
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
-    Timer1->start();
+    if (settings_.TimeDisplay)
+        Timer1->start();
     game_.beginGame();
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;
@@ -50,7 +51,8 @@ void TForm1::setUpInformationDisplay()
         flags.DetailsShown = false;
         ShowBtn1->show();
         flags.HintHeaderDirty = true;
-        Timer2->start(2000);
+        if (flags.ShowMoves)
+            Timer2->start(2000);
         ClearPanel();
     }
     flags.showEnabled = !flags.DetailsShown;
@@ -169,14 +171,18 @@ void TForm1::Timer1Timer()
     Timer1->start();
 }
 
+// Redraws the move panel's headings every 2 s. With the panel off there is
+// nothing to redraw: the timer rests until the panel is shown again.
 void TForm1::Timer2Timer()
 {
     Timer2->stop();
-    if (!game_.flags.gameInPlay || !game_.flags.detectionOn)
+    const GameFlags& flags = game_.flags;
+    if (!flags.gameInPlay || !flags.detectionOn || !flags.ShowMoves)
         return;
-    if (game_.flags.ShowMoves && game_.selection.isEmpty())
+    if (game_.selection.isEmpty()) {
         game_.flags.HintHeaderDirty = true;
-    scheduleGamePass();
+        scheduleGamePass();
+    }
     Timer2->start();
 }
 

@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "platform/qt_card_library.h"
 #include "platform/qt_environment.h"
@@ -7,13 +8,29 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+int finish(const tavolin::CommandLineExit& exit)
+{
+    std::fputs(exit.text.toLocal8Bit().constData(), exit.code == 0 ? stdout : stderr);
+    return exit.code;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const auto exit = tavolin::helpOrVersion(tavolin::argumentList(argc, argv)))
+        return finish(*exit);
     QApplication application(argc, argv);
+    if (const auto exit = tavolin::unknownArguments(QApplication::arguments()))
+        return finish(*exit);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     // The caption's words; a window manager shows them for the program.
     QApplication::setApplicationDisplayName(tavolin::TForm1::Caption.trimmed());
-    QApplication::setApplicationVersion(QStringLiteral("2.2"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVOLIN_VERSION));
 
     tavolin::QtRegistry registry(tavolin::QtRegistry::defaultDirectory());
     tavolin::QtMessageBoxes messages;

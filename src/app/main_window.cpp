@@ -1,10 +1,7 @@
 #include "main_window.h"
 
-#include "dialogs/about_box.h"
-#include "dialogs/calendar_form.h"
 #include "settings/placement.h"
 #include "settings/preferences_dialog.h"
-#include "settings/stats_dialog.h"
 
 #include "view/artwork.h"
 #include "view/side_picture.h"
@@ -68,12 +65,6 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     createMenus();
     createButtons();
     createTimers();
-    CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
-    Stats1Dlg = new TStats1Dlg(settings_, run_, store_, platform_.messages, platform_.clock,
-                               [this] { return game_.flags.gameInPlay; }, this);
-    PrefDlg1 = new TPrefDlg1(settings_, store_, platform_.messages, platform_.clock, this);
-    connectPreferences();
-    AboutBox = new TAboutBox(this);
     applyPlacement();
     LayoutTable();
 
@@ -164,7 +155,9 @@ void TForm1::createStatusBar()
     for (int i = 0; i < 4; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFixedWidth(widths[i]);
+        // A fixed size keeps a new text, such as the clock's every second,
+        // from laying the whole bar out again.
+        panel->setFixedSize(widths[i], panel->fontMetrics().height());
         panel->setAlignment((i == 1 || i == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         bar->addWidget(panel);
         panels_[i] = panel;
@@ -362,7 +355,8 @@ void TForm1::resizeEvent(QResizeEvent* event)
 
 void TForm1::FormActivate()
 {
-    PrefDlg1->hide();
+    if (PrefDlg1)
+        PrefDlg1->hide();
     if (screenClass_ == 0) {
         platform_.messages.show(this, QStringLiteral(" Card Table Control"),
                                 QStringLiteral("This program requires a screen resolution of \n"

@@ -113,6 +113,10 @@ private:
     bool ask(const QString& caption, const QString& text);
     bool confirmEndOfGame();
     bool confirmQuit();
+    TStats1Dlg& statisticsDialog();
+    TPrefDlg1& preferencesDialog();
+    TAboutBox& aboutBox();
+    TCalendarForm& calendarForm();
 
     void RunGame();
     void startGame();
@@ -154,6 +158,7 @@ private:
     QString sidePictureFailure_;
 
     TableView* table_ = nullptr;
+    // Built when first opened.
     TStats1Dlg* Stats1Dlg = nullptr;
     TPrefDlg1* PrefDlg1 = nullptr;
     TAboutBox* AboutBox = nullptr;

@@ -64,6 +64,22 @@ QCursor largeArrowCursor(bool pointingUp)
     return QCursor(bitmap, mask, hotSpot.x(), hotSpot.y());
 }
 
+// The program's icon: three cards fanned about a point near their foot, red,
+// black, red, in units of a 64-pixel square. One description serves the
+// painted sizes and the scalable SVG.
+struct FannedCard {
+    int angle;
+    const char* pip;
+};
+constexpr FannedCard IconCards[] = {{-20, "#c8141e"}, {0, "#141414"}, {20, "#c8141e"}};
+constexpr double IconUnits = 64;
+const QPointF IconPivot(32, 59);
+const QRectF IconFace(-13, -48, 26, 38);
+constexpr double IconCorner = 4;
+constexpr double IconOutline = 1.5;
+const QPointF IconPip(0, -31);
+constexpr double IconPipRadius = 6;
+
 } // namespace
 
 QPixmap tableButtonPicture()
@@ -86,27 +102,48 @@ QPixmap tableButtonPicture()
 QCursor largeArrowUpCursor() { return largeArrowCursor(true); }
 QCursor largeArrowDownCursor() { return largeArrowCursor(false); }
 
-QPixmap applicationIcon()
+QImage applicationIconImage(int size)
 {
-    QPixmap icon(64, 64);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor suits[] = {QColor(200, 20, 30), QColor(20, 20, 20), QColor(200, 20, 30)};
-    for (int i = 0; i < 3; ++i) {
+    p.scale(size / IconUnits, size / IconUnits);
+    for (const FannedCard& card : IconCards) {
         p.save();
-        p.translate(32, 58);
-        p.rotate(-25 + 25 * i);
-        const QRectF card(-14, -50, 28, 40);
-        p.setPen(QPen(Qt::black, 1.5));
+        p.translate(IconPivot);
+        p.rotate(card.angle);
+        p.setPen(QPen(Qt::black, IconOutline));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(card, 4, 4);
+        p.drawRoundedRect(IconFace, IconCorner, IconCorner);
         p.setPen(Qt::NoPen);
-        p.setBrush(suits[i]);
-        p.drawEllipse(QPointF(0, -30), 6, 6);
+        p.setBrush(QColor(QLatin1String(card.pip)));
+        p.drawEllipse(IconPip, IconPipRadius, IconPipRadius);
         p.restore();
     }
     return icon;
+}
+
+QByteArray applicationIconSvg()
+{
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                                 "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(IconUnits);
+    for (const FannedCard& card : IconCards)
+        svg += QStringLiteral("  <g transform=\"translate(%1,%2) rotate(%3)\">\n"
+                              "    <rect x=\"%4\" y=\"%5\" width=\"%6\" height=\"%7\" rx=\"%8\" fill=\"#fff\" "
+                              "stroke=\"#000\" stroke-width=\"%9\"/>\n")
+                   .arg(IconPivot.x()).arg(IconPivot.y()).arg(card.angle)
+                   .arg(IconFace.x()).arg(IconFace.y()).arg(IconFace.width()).arg(IconFace.height())
+                   .arg(IconCorner).arg(IconOutline)
+               + QStringLiteral("    <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n  </g>\n")
+                     .arg(IconPip.x()).arg(IconPip.y()).arg(IconPipRadius).arg(QLatin1String(card.pip));
+    return (svg + QStringLiteral("</svg>\n")).toUtf8();
+}
+
+QPixmap applicationIcon()
+{
+    return QPixmap::fromImage(applicationIconImage(64));
 }
 
 } // namespace tavolin

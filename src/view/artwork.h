@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 
 namespace tavolin {
@@ -13,7 +15,10 @@ QPixmap tableButtonPicture();
 // place or a Pile) or down (the top card of a Column).
 QCursor largeArrowUpCursor();
 QCursor largeArrowDownCursor();
-// The window icon: a small fanned hand of cards.
+// The program's icon, a small fanned hand of cards: for the window, drawn at
+// a size in pixels, and as SVG for the desktop.
 QPixmap applicationIcon();
+QImage applicationIconImage(int size);
+QByteArray applicationIconSvg();
 
 } // namespace tavolin

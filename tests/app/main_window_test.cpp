@@ -6,19 +6,23 @@
 #include "support/file_bytes.h"
 #include "window_fixture.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QCheckBox>
+#include <QDialog>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -322,6 +326,88 @@ TEST_F(MainWindowTest, PlayingTimeShowsMinutesAndSeconds)
     EXPECT_EQ(window->statusText(2), "Playing Time: mins 05 : 07 secs");
 }
 
+// The timers of the window and of everything in it, by interval: what can
+// wake the program while the player does nothing. Zero-delay ones are the
+// game's pending passes, run first.
+std::multiset<int> timersAfterPassesOf(QWidget* window)
+{
+    auto running = [window] {
+        std::multiset<int> intervals;
+        QList<QObject*> objects = window->findChildren<QObject*>();
+        objects << window;
+        for (QObject* object : objects)
+            for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(object))
+                intervals.insert(timer.interval);
+        return intervals;
+    };
+    for (int i = 0; i < 100 && running().count(0) > 0; ++i)
+        QApplication::processEvents();
+    return running();
+}
+
+TEST_F(MainWindowTest, AnIdleWindowWakesOnlyForWhatItShows)
+{
+    struct Case {
+        const char* state;
+        bool playingTime;
+        bool movePanel;
+        std::multiset<int> timers;
+    };
+    const Case cases[] = {
+        {"clock, no panel", true, false, {1000}},
+        {"transfer info, no panel", false, false, {}},
+        {"clock and move panel", true, true, {1000, 2000}},
+        {"transfer info and move panel", false, true, {2000}},
+    };
+    for (const Case& c : cases) {
+        registry.set(Key, "TimeDisplay", c.playingTime ? 1 : 0);
+        registry.set(Key, "TransferInfo", c.playingTime ? 0 : 1);
+        open();
+        EXPECT_EQ(timersAfterPassesOf(window.get()), std::multiset<int>{}) << "no game, " << c.state;
+        newGame();
+        if (c.movePanel)
+            action("MoveShow1")->trigger();
+        EXPECT_EQ(timersAfterPassesOf(window.get()), c.timers) << c.state;
+        // Each tick has the panel's headings drawn again; turned off, the
+        // panel needs no more redrawing after the next tick.
+        if (c.movePanel) {
+            window->Timer2Timer();
+            EXPECT_TRUE(window->game().flags.HintHeaderDirty) << c.state;
+            timersAfterPassesOf(window.get());
+            EXPECT_FALSE(window->game().flags.HintHeaderDirty) << c.state;
+            action("MoveShow1")->trigger();
+            window->Timer2Timer();
+            EXPECT_EQ(timersAfterPassesOf(window.get()).count(2000), 0u) << c.state;
+        }
+        messages.answerNext(MessageAnswer::Yes);
+        window->FinishGame1Click();
+        EXPECT_EQ(timersAfterPassesOf(window.get()), std::multiset<int>{}) << "after the game, " << c.state;
+    }
+}
+
+// The clock's new text every second repaints its panel and lays nothing out.
+TEST_F(MainWindowTest, ThePlayingTimeDoesNotLayTheStatusBarOutAgain)
+{
+    struct LayoutRequests : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::LayoutRequest ? 1 : 0;
+            return false;
+        }
+    } requests;
+    open();
+    newGame();
+    window->statusBar()->installEventFilter(&requests);
+    for (int second = 1; second <= 3; ++second) {
+        clock.advance(1000);
+        window->Timer1Timer();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(window->statusText(2), "Playing Time: mins 00 : 03 secs");
+    EXPECT_EQ(requests.count, 0);
+}
+
 TEST_F(MainWindowTest, FirstRunOnARealStoreWritesAllValues)
 {
     QTemporaryDir directory;
@@ -447,6 +533,29 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheAboutBoxAndTheCalendar)
     }
 }
 
+// Built at start, the dialogs would delay the first frame; the calendar,
+// once built, keeps the date it showed last.
+TEST_F(MainWindowTest, DialogsAreBuiltWhenFirstOpenedAndKeptForTheNextTime)
+{
+    open();
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+    window->FormActivate();
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+
+    std::vector<QWidget*> opened;
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, [&] {
+            opened.push_back(QApplication::activeModalWidget());
+            opened.back()->close();
+        });
+        action("HelpDate")->trigger();
+    }
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_NE(opened[0], nullptr);
+    EXPECT_EQ(opened[0], opened[1]);
+    EXPECT_EQ(window->findChildren<QDialog*>().size(), 1);
+}
+
 TEST_F(MainWindowTest, PreferencesOpenBesideTheGameAndHideWhenTheWindowIsActivated)
 {
     open();
@@ -513,8 +622,8 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     EXPECT_NE(table()->grab().toImage().pixelColor(inSide), QColor(0, 0, 255));
     EXPECT_FALSE(window->settings().ShowPicture);
 
-    auto* preferences = window->findChild<TPrefDlg1*>();
     action("GamePref1")->trigger();
+    auto* preferences = window->findChild<TPrefDlg1*>();
     QTest::mouseClick(preferences->findChild<QCheckBox*>("CheckBox2"), Qt::LeftButton);
     window->FormActivate();
     window->RefreshSideWindow();

@@ -1,0 +1,43 @@
+// The main window's dialogs, each built the first time it is opened and kept
+// for the next: built at start they cost the first frame a third of its time.
+#include "main_window.h"
+
+#include "dialogs/about_box.h"
+#include "dialogs/calendar_form.h"
+#include "settings/preferences_dialog.h"
+#include "settings/stats_dialog.h"
+
+namespace tavolin {
+
+TStats1Dlg& TForm1::statisticsDialog()
+{
+    if (!Stats1Dlg)
+        Stats1Dlg = new TStats1Dlg(settings_, run_, store_, platform_.messages, platform_.clock,
+                                   [this] { return game_.flags.gameInPlay; }, this);
+    return *Stats1Dlg;
+}
+
+TPrefDlg1& TForm1::preferencesDialog()
+{
+    if (!PrefDlg1) {
+        PrefDlg1 = new TPrefDlg1(settings_, store_, platform_.messages, platform_.clock, this);
+        connectPreferences();
+    }
+    return *PrefDlg1;
+}
+
+TAboutBox& TForm1::aboutBox()
+{
+    if (!AboutBox)
+        AboutBox = new TAboutBox(this);
+    return *AboutBox;
+}
+
+TCalendarForm& TForm1::calendarForm()
+{
+    if (!CalendarForm)
+        CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
+    return *CalendarForm;
+}
+
+} // namespace tavolin
