@@ -68,7 +68,8 @@ void TForm1::servePreferences()
         setStatusText(1, QStringLiteral("Transfer Info selected"));
     } else {
         setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
-        Timer1->start();
+        if (settings_.TimeDisplay)
+            Timer1->start();
     }
     setStatusText(2, QString());
     prefsChanged = false;
