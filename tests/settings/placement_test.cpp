@@ -35,72 +35,37 @@ TEST(DefaultSettings, WindowFillsTheScreenLessTheTaskbarOnALargeOne)
     EXPECT_EQ(small.FormHeight, 767);
 }
 
-Settings storedPlacement()
+// A minimized window keeps the placement it last had on screen; a maximized
+// one keeps its maximized bounds, to come back to as a normal window.
+TEST(Placement, ClosingWindowLeavesItsBoundsAndStateForTheNextStart)
 {
-    Settings settings;
-    settings.FormTop = 10;
-    settings.FormLeft = 20;
-    settings.FormWidth = 700;
-    settings.FormHeight = 500;
-    settings.FormState = 1;
-    settings.GamesWon = 3;
-    return settings;
-}
-
-TEST(PlacementToSave, MinimizedWindowKeepsTheStoredPlacement)
-{
-    const Settings before = storedPlacement();
-    EXPECT_EQ(placementToSave(before, {.minimized = true, .top = 30000, .left = 30000, .width = 160, .height = 28}),
-              before);
-}
-
-TEST(PlacementToSave, NormalWindowStoresItsBoundsAsNormal)
-{
-    Settings before = storedPlacement();
+    Settings before;
+    before.FormTop = 10;
+    before.FormLeft = 20;
+    before.FormWidth = 700;
+    before.FormHeight = 500;
     before.FormState = 2;
-    const Settings after = placementToSave(before, {.top = 5, .left = 6, .width = 800, .height = 650});
-
-    Settings expected = before;
-    expected.FormTop = 5;
-    expected.FormLeft = 6;
-    expected.FormWidth = 800;
-    expected.FormHeight = 650;
-    expected.FormState = 1;
-    EXPECT_EQ(after, expected);
-}
-
-TEST(PlacementToSave, MaximizedWindowStoresItsMaximizedBounds)
-{
-    const Settings after =
-        placementToSave(storedPlacement(), {.maximized = true, .top = 0, .left = 0, .width = 1280, .height = 995});
-    EXPECT_EQ(after.FormState, 2);
-    EXPECT_EQ(QRect(after.FormLeft, after.FormTop, after.FormWidth, after.FormHeight), QRect(0, 0, 1280, 995));
-}
-
-TEST(PlacementToApply, StateDecidesBoundsAndNormalState)
-{
-    Settings settings = storedPlacement();
-    const QRect stored(20, 10, 700, 500);
-
-    settings.FormState = 1;
-    EXPECT_EQ(placementToApply(settings).bounds, stored);
-    EXPECT_TRUE(placementToApply(settings).normalState);
-
-    // A window closed maximized opens as a normal window with those bounds.
-    settings.FormState = 2;
-    EXPECT_EQ(placementToApply(settings).bounds, stored);
-    EXPECT_FALSE(placementToApply(settings).normalState);
-
-    settings.FormState = 0;
-    EXPECT_FALSE(placementToApply(settings).bounds.has_value());
-    EXPECT_FALSE(placementToApply(settings).normalState);
-}
-
-TEST(Placement, MaximizedCloseComesBackAsTheSameBounds)
-{
-    const Settings saved =
-        placementToSave(storedPlacement(), {.maximized = true, .top = 0, .left = 0, .width = 1280, .height = 995});
-    EXPECT_EQ(placementToApply(saved).bounds, QRect(0, 0, 1280, 995));
+    struct Case {
+        WindowPlacement closing;
+        QRect bounds;
+        int state;
+        bool normalAtStart;
+    };
+    const Case cases[] = {
+        {{.minimized = true, .top = 30000, .left = 30000, .width = 160, .height = 28}, {20, 10, 700, 500}, 2, false},
+        {{.top = 5, .left = 6, .width = 800, .height = 650}, {6, 5, 800, 650}, 1, true},
+        {{.maximized = true, .top = 0, .left = 0, .width = 1280, .height = 995}, {0, 0, 1280, 995}, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const Settings saved = placementToSave(before, c.closing);
+        EXPECT_EQ(QRect(saved.FormLeft, saved.FormTop, saved.FormWidth, saved.FormHeight), c.bounds);
+        EXPECT_EQ(saved.FormState, c.state);
+        EXPECT_EQ(placementToApply(saved).bounds, c.bounds);
+        EXPECT_EQ(placementToApply(saved).normalState, c.normalAtStart);
+    }
+    before.FormState = 0;
+    EXPECT_FALSE(placementToApply(before).bounds.has_value()) << "no placement stored";
 }
 
 // Stored as four numbers: a QRect cannot hold edges at the ends of the range.

@@ -2,28 +2,20 @@
 #include "store_fixture.h"
 
 #include <functional>
+#include <limits>
 
 namespace tavolin {
 namespace {
 
-class SettingsStoreTest : public testing::Test {
+constexpr std::int32_t Most = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Least = std::numeric_limits<std::int32_t>::min();
+
+class SettingsStoreTest : public ::testing::Test {
 protected:
     void store(const std::vector<StoredValue>& values)
     {
         for (const auto& [name, value] : values)
             registry.set(StoreKey, name, value);
-    }
-
-    void store(const QString& name, const MemoryRegistry::Value& value) { registry.set(StoreKey, name, value); }
-
-    std::vector<StoredValue> written() const
-    {
-        std::vector<StoredValue> values;
-        for (const auto& write : registry.writes()) {
-            EXPECT_EQ(write.path, StoreKey);
-            values.emplace_back(write.name, write.value);
-        }
-        return values;
     }
 
     QString onlyWarning() const
@@ -40,7 +32,7 @@ protected:
     SettingsStore settingsStore{registry, boxes};
 };
 
-TEST_F(SettingsStoreTest, FirstRunOnALargeScreenStoresTheDefaultsInTableOrder)
+TEST_F(SettingsStoreTest, FirstRunStoresTheDefaultsForTheScreenInTableOrder)
 {
     const Settings settings = settingsStore.load({1280, 1024});
 
@@ -48,65 +40,40 @@ TEST_F(SettingsStoreTest, FirstRunOnALargeScreenStoresTheDefaultsInTableOrder)
     expected.FormWidth = 1279;
     expected.FormHeight = 995;
     EXPECT_EQ(settings, expected);
-    EXPECT_EQ(written(), firstRunValues());
+    EXPECT_EQ(writtenValues(registry), firstRunValues());
+    EXPECT_EQ(registry.commits(), 1);
     EXPECT_TRUE(boxes.shown().empty());
-}
-
-TEST_F(SettingsStoreTest, FirstRunOnASmallScreen)
-{
-    const Settings settings = settingsStore.load({800, 600});
-
-    EXPECT_EQ(settings.FormWidth, 799);
-    EXPECT_EQ(settings.FormHeight, 599);
-    EXPECT_EQ(registry.value(StoreKey, "Form Width"), MemoryRegistry::Value(799));
-    EXPECT_EQ(registry.value(StoreKey, "Form Height"), MemoryRegistry::Value(599));
 }
 
 TEST_F(SettingsStoreTest, StoredSettingsAreReadWithoutWritingAnything)
 {
-    store({{"Form Top", 5},       {"Form Left", 6},      {"Form Width", 700},     {"Form Height", 500},
-           {"Form State", 2},     {"OrigCardSize", 0},   {"TimeDisplay", 0},      {"TransferInfo", 1},
-           {"TransferDetails", 1}, {"ShowPicture", 1},   {"SpeedSlider", 3},      {"PileSuit 0", 3},
-           {"PileSuit 1", 2},     {"PileSuit 2", 1},     {"PileSuit 3", 0},       {"Games Won", 4},
-           {"Games Lost", 5},     {"Streak Type", 2},    {"Streak Wins", 0},      {"Streak Losses", 3},
+    store({{"Form Top", 5},        {"Form Left", 6},     {"Form Width", 700},   {"Form Height", 500},
+           {"Form State", 2},      {"OrigCardSize", 0},  {"TimeDisplay", 5},    {"TransferInfo", -1},
+           {"TransferDetails", 1}, {"ShowPicture", 0},   {"SpeedSlider", 3},    {"PileSuit 0", 3},
+           {"PileSuit 1", 2},      {"PileSuit 2", 1},    {"PileSuit 3", 0},     {"Games Won", Most},
+           {"Games Lost", 5},      {"Streak Type", 2},   {"Streak Wins", 0},    {"Streak Losses", Most},
            {"SWBmpPath", QStringLiteral("/home/me/side.bmp")}});
 
     const Settings settings = settingsStore.load({1280, 1024});
 
-    const Settings expected{5, 6, 700, 500, 2, false, false, true, true, true, 3, {3, 2, 1, 0},
-                            4, 5, 2, 0, 3, QStringLiteral("/home/me/side.bmp")};
+    const Settings expected{5,    6, 700, 500,  2, false, true, true, true, false, 3, {3, 2, 1, 0},
+                            Most, 5, 2,   0, Most, QStringLiteral("/home/me/side.bmp")};
     EXPECT_EQ(settings, expected);
     EXPECT_TRUE(registry.writes().empty());
-    EXPECT_TRUE(boxes.shown().empty());
-}
-
-TEST_F(SettingsStoreTest, AnyNonzeroNumberIsOnAndIsWrittenBackAsOne)
-{
-    store(firstRunValues());
-    store("OrigCardSize", 5);
-    store("TimeDisplay", 5);
-    store("ShowPicture", -1);
-
-    const Settings settings = settingsStore.load({1280, 1024});
-    EXPECT_TRUE(settings.OrigCardSize);
-    EXPECT_TRUE(settings.TimeDisplay);
-    EXPECT_TRUE(settings.ShowPicture);
-    EXPECT_TRUE(boxes.shown().empty()) << "nonzero is a valid boolean";
+    EXPECT_TRUE(boxes.shown().empty()) << "any number but 0 is on, and a count may be at its top";
 
     settingsStore.saveDisplayOptions(settings);
-    EXPECT_EQ(registry.value(StoreKey, "TimeDisplay"), MemoryRegistry::Value(1));
-    EXPECT_EQ(registry.value(StoreKey, "ShowPicture"), MemoryRegistry::Value(1));
+    EXPECT_EQ(writtenValues(registry), (std::vector<StoredValue>{
+                                           {"TimeDisplay", 1}, {"TransferInfo", 1}, {"TransferDetails", 1}, {"ShowPicture", 0}}));
 }
 
 TEST_F(SettingsStoreTest, MissingOrMistypedValuesFallBackToTheirDefaults)
 {
-    for (const auto& [name, value] : firstRunValues()) {
-        if (name != "Form Width" && name != "SpeedSlider")
-            store(name, value);
+    for (const auto& value : firstRunValues()) {
+        if (value.first != "Form Width" && value.first != "SpeedSlider")
+            store({value});
     }
-    store("Form Height", 700);
-    store("Games Won", QStringLiteral("12"));
-    store("Games Lost", 5);
+    store({{"Form Height", 700}, {"Games Won", QStringLiteral("12")}, {"Games Lost", 5}});
 
     const Settings settings = settingsStore.load({1024, 768});
 
@@ -125,67 +92,60 @@ TEST_F(SettingsStoreTest, MissingOrMistypedValuesFallBackToTheirDefaults)
     EXPECT_EQ(registry.value(StoreKey, "Games Lost"), MemoryRegistry::Value(5));
 }
 
-TEST_F(SettingsStoreTest, OutOfRangeValuesAreCorrectedToldAndStoredOnce)
+// A value out of its range is brought into it, told once and stored as
+// used, so that the next start has nothing to tell.
+TEST(SettingsStoreRanges, OutOfRangeValuesAreCorrectedToldAndStoredOnce)
 {
-    store(firstRunValues());
-    store("SpeedSlider", 42);
-    store("Form State", 7);
-    store("PileSuit 0", 1);
-    store("Games Lost", -3);
-    store("Streak Wins", 2);
+    struct Case {
+        const char* name;
+        std::int32_t stored, used;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"SpeedSlider", 42, 10, "\"SpeedSlider\" was 42; 10"},  {"SpeedSlider", 0, 1, "\"SpeedSlider\" was 0; 1"},
+        {"Form State", 7, 1, "\"Form State\" was 7; 1"},        {"Form State", -1, 1, "\"Form State\" was -1; 1"},
+        {"Games Won", Least, 0, "\"Games Won\" was -2147483648"}, {"Games Lost", -3, 0, "\"Games Lost\" was -3"},
+        {"Streak Type", -1, 0, "\"Streak Type\" was -1"},       {"Streak Wins", -2, 0, "\"Streak Wins\" was -2"},
+        {"Streak Losses", -5, 0, "\"Streak Losses\" was -5"},   {"PileSuit 0", 1, 0, "Piles were 1, 1, 2, 3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.told);
+        MemoryRegistry registry;
+        for (const auto& [name, value] : firstRunValues())
+            registry.set(StoreKey, name, name == c.name ? MemoryRegistry::Value(c.stored) : value);
+        ScriptedMessageBoxes boxes;
 
-    const Settings settings = settingsStore.load({1280, 1024});
+        const Settings settings = SettingsStore(registry, boxes).load({1280, 1024});
 
-    EXPECT_EQ(settings.SpeedSlider, 10);
-    EXPECT_EQ(settings.FormState, 1);
-    EXPECT_EQ(settings.PileSuit, (std::array<std::int32_t, 4>{0, 1, 2, 3}));
-    EXPECT_EQ(settings.GamesLost, 0);
-    EXPECT_EQ(settings.StreakWins, 2);
-    const QString told = onlyWarning();
-    for (const char* part : {"\"SpeedSlider\" was 42", "\"Form State\" was 7", "Piles", "\"Games Lost\" was -3"})
-        EXPECT_TRUE(told.contains(QLatin1String(part))) << part;
-    EXPECT_EQ(registry.commits(), 1);
-    EXPECT_EQ(registry.value(StoreKey, "SpeedSlider"), MemoryRegistry::Value(10));
-    EXPECT_EQ(registry.value(StoreKey, "PileSuit 1"), MemoryRegistry::Value(1));
-
-    SettingsStore nextRun(registry, boxes);
-    EXPECT_EQ(nextRun.load({1280, 1024}), settings);
-    EXPECT_EQ(boxes.shown().size(), 1u) << "told once, not at every start";
-    EXPECT_EQ(registry.commits(), 1);
-}
-
-TEST_F(SettingsStoreTest, LowValuesAreRaisedToTheirRange)
-{
-    store(firstRunValues());
-    store("SpeedSlider", 0);
-    store("Form State", -1);
-
-    const Settings settings = settingsStore.load({1280, 1024});
-
-    EXPECT_EQ(settings.SpeedSlider, 1);
-    EXPECT_EQ(settings.FormState, 1);
-    EXPECT_EQ(boxes.shown().size(), 1u);
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_TRUE(isSettingsWarning(boxes.shown().front()));
+        EXPECT_TRUE(boxes.shown().front().text.contains(QLatin1String(c.told)));
+        EXPECT_EQ(registry.value(StoreKey, c.name), MemoryRegistry::Value(c.used));
+        EXPECT_EQ(registry.commits(), 1);
+        EXPECT_EQ(SettingsStore(registry, boxes).load({1280, 1024}), settings);
+        EXPECT_EQ(boxes.shown().size(), 1u) << "told once, not at every start";
+        EXPECT_EQ(registry.commits(), 1);
+    }
 }
 
 TEST_F(SettingsStoreTest, DamageFoundByTheRegistryIsToldTogetherWithTheRest)
 {
     store(firstRunValues());
-    store("SpeedSlider", 11);
+    store({{"SpeedSlider", 11}});
     registry.setDamage({{QStringLiteral("line 9 could not be read: \"Games")}, 1, QStringLiteral("/cfg/registry.ini.damaged")});
 
     settingsStore.load({1280, 1024});
 
     const QString told = onlyWarning();
-    EXPECT_TRUE(told.contains(QLatin1String("line 9 could not be read")));
-    EXPECT_TRUE(told.contains(QLatin1String("\"SpeedSlider\" was 11")));
-    EXPECT_TRUE(told.contains(QLatin1String("/cfg/registry.ini.damaged")));
+    for (const char* part : {"line 9 could not be read", "\"SpeedSlider\" was 11", "/cfg/registry.ini.damaged"})
+        EXPECT_TRUE(told.contains(QLatin1String(part))) << part;
     EXPECT_EQ(registry.commits(), 1) << "the damaged store is rewritten at once";
 }
 
 TEST_F(SettingsStoreTest, ManyProblemsAreListedTenAtMostWithHowManyMore)
 {
     store(firstRunValues());
-    store("SpeedSlider", 0);
+    store({{"SpeedSlider", 0}});
     QStringList notes;
     for (int line = 1; line <= 10; ++line)
         notes << QStringLiteral("line %1 could not be read: junk").arg(line);
@@ -203,11 +163,9 @@ TEST_F(SettingsStoreTest, DamagedStoreWithoutTheKeyIsToldAndStartsAfresh)
 {
     registry.setDamage({{QStringLiteral("line 1 is not readable text")}, 1, {}});
 
-    const Settings settings = settingsStore.load({1280, 1024});
-
-    EXPECT_EQ(settings.FormWidth, 1279);
+    EXPECT_EQ(settingsStore.load({1280, 1024}), defaultSettings({1280, 1024}));
     EXPECT_TRUE(onlyWarning().contains(QLatin1String("line 1 is not readable text")));
-    EXPECT_EQ(written(), firstRunValues());
+    EXPECT_EQ(writtenValues(registry), firstRunValues());
 }
 
 struct Writer {
@@ -216,10 +174,10 @@ struct Writer {
     std::vector<StoredValue> values;
 };
 
-TEST_F(SettingsStoreTest, EachWriterStoresItsValuesInOrder)
+TEST_F(SettingsStoreTest, EachWriterStoresItsValuesInOrderInOneWrite)
 {
     const Settings settings{11, 12, 713, 514, 2, false, true, true, false, true, 6, {2, 0, 3, 1},
-                            21, 22, 1, 3, 0, QStringLiteral("/pics/a.bmp")};
+                            21, 22, 1,   3,   0, QStringLiteral("/pics/a.bmp")};
     const Writer writers[] = {
         {"placement", &SettingsStore::savePlacement,
          {{"Form Top", 11}, {"Form Left", 12}, {"Form Width", 713}, {"Form Height", 514}, {"Form State", 2}}},
@@ -234,46 +192,34 @@ TEST_F(SettingsStoreTest, EachWriterStoresItsValuesInOrder)
         {"speed", &SettingsStore::saveSpeed, {{"SpeedSlider", 6}}},
     };
     for (const Writer& writer : writers) {
+        SCOPED_TRACE(writer.name);
         MemoryRegistry fresh;
         SettingsStore store(fresh, boxes);
         writer.save(store, settings);
-        std::vector<StoredValue> values;
-        for (const auto& write : fresh.writes())
-            values.emplace_back(write.name, write.value);
-        EXPECT_EQ(values, writer.values) << writer.name;
-        EXPECT_EQ(fresh.commits(), 1) << writer.name << ": one write of the store per change";
+        EXPECT_EQ(writtenValues(fresh), writer.values);
+        EXPECT_EQ(fresh.commits(), 1);
     }
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(SettingsStoreTest, FailedWritesAreToldOncePerRun)
+// Play goes on with the settings in memory; every change is still tried.
+TEST_F(SettingsStoreTest, StoreThatCannotBeWrittenIsToldOncePerRun)
 {
-    store(firstRunValues());
-    Settings settings = settingsStore.load({1280, 1024});
     registry.setFailWrites(true);
+    Settings settings = settingsStore.load({1280, 1024});
+    EXPECT_EQ(settings, defaultSettings({1280, 1024}));
+    EXPECT_EQ(registry.writes().size(), 21u);
 
     settings.GamesWon = 1;
     settingsStore.saveStatistics(settings);
     settings.SpeedSlider = 3;
     settingsStore.saveSpeed(settings);
-
     EXPECT_TRUE(onlyWarning().contains(QLatin1String("could not be saved")));
-    EXPECT_EQ(registry.writes().size(), 6u) << "every change is still tried";
+    EXPECT_EQ(registry.writes().size(), 27u);
 
     SettingsStore nextRun(registry, boxes);
     nextRun.saveSpeed(settings);
     EXPECT_EQ(boxes.shown().size(), 2u);
-}
-
-TEST_F(SettingsStoreTest, FirstRunThatCannotBeStoredStillPlaysWithTheDefaults)
-{
-    registry.setFailWrites(true);
-
-    const Settings settings = settingsStore.load({1280, 1024});
-
-    EXPECT_EQ(settings, defaultSettings({1280, 1024}));
-    EXPECT_TRUE(onlyWarning().contains(QLatin1String("could not be saved")));
-    EXPECT_EQ(registry.writes().size(), 21u);
 }
 
 } // namespace

@@ -1,18 +1,12 @@
 #include "platform/doubles/manual_clock.h"
-#include "platform/doubles/memory_registry.h"
-#include "platform/doubles/scripted_message_boxes.h"
-#include "settings/settings_store.h"
 #include "settings/stats_dialog.h"
+#include "store_fixture.h"
 
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 namespace tavolin {
 namespace {
-
-const QString Key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
 
 class StatsDialogTest : public ::testing::Test {
 protected:
@@ -25,55 +19,53 @@ protected:
     bool inPlay = false;
     TStats1Dlg dialog{settings, run, store, messages, clock, [this] { return inPlay; }};
 
+    // Shown afresh: the figures are computed at each showing.
     void showFigures()
     {
+        dialog.hide();
         dialog.show();
         QApplication::processEvents();
     }
-    void clickDelete() { QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton); }
+    QString figure(int label) const { return dialog.labelText(label).simplified(); }
+    void click(const char* button) { QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton); }
 };
 
-TEST_F(StatsDialogTest, NoGamesShowZeroEverywhere)
+TEST_F(StatsDialogTest, FiguresFollowTheResultsInTheOrderPlayed)
 {
-    showFigures();
-    EXPECT_EQ(dialog.windowTitle(), " Tavolin Statistics");
-    EXPECT_EQ(dialog.labelText(2), "This session:                 0%");
-    EXPECT_EQ(dialog.labelText(5), "Totals:                             0%");
-    EXPECT_EQ(dialog.labelText(3), "won:     0");
-    EXPECT_EQ(dialog.labelText(4), "lost:      0");
-    EXPECT_EQ(dialog.labelText(11), "no streaks detected");
-}
-
-TEST_F(StatsDialogTest, OneLossIsMinusAHundredPercent)
-{
-    countLoss(settings, run);
-    showFigures();
-    EXPECT_EQ(dialog.labelText(2), "This session:                 -100%");
-    EXPECT_EQ(dialog.labelText(5), "Totals:                             -100%");
-    EXPECT_EQ(dialog.labelText(11), "currently lost:  one game");
-}
-
-TEST_F(StatsDialogTest, StreakSentenceFollowsTheLastResults)
-{
-    for (int i = 0; i < 3; ++i)
-        countWin(settings, run);
-    showFigures();
-    EXPECT_EQ(dialog.labelText(11), "currently won:  3 games in a row");
-    EXPECT_EQ(dialog.labelText(9), "won:     3");
-    EXPECT_EQ(dialog.labelText(10), "lost:      0");
-
-    countLoss(settings, run);
-    countWin(settings, run);
-    dialog.hide();
-    showFigures();   // shown again: the figures are computed anew
-    EXPECT_EQ(dialog.labelText(11), "currently won:  one game");
-    EXPECT_EQ(dialog.labelText(2), "This session:                 80%");
+    struct Case {
+        const char* results;   // w won, l lost
+        const char* percent;
+        const char* won;
+        const char* lost;
+        const char* streak;
+    };
+    const Case cases[] = {
+        {"", "0%", "won: 0", "lost: 0", "no streaks detected"},
+        {"l", "-100%", "won: 0", "lost: 1", "currently lost: one game"},
+        {"www", "100%", "won: 3", "lost: 0", "currently won: 3 games in a row"},
+        {"wll", "33%", "won: 0", "lost: 2", "currently lost: 2 games in a row"},
+        {"wwwlw", "80%", "won: 1", "lost: 0", "currently won: one game"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.results);
+        settings = Settings();
+        run = RunTotals();
+        for (const char* r = c.results; *r; ++r)
+            *r == 'w' ? countWin(settings, run) : countLoss(settings, run);
+        showFigures();
+        EXPECT_EQ(figure(2), QStringLiteral("This session: %1").arg(c.percent));
+        EXPECT_EQ(figure(5), QStringLiteral("Totals: %1").arg(c.percent));
+        EXPECT_EQ(figure(9), c.won);
+        EXPECT_EQ(figure(10), c.lost);
+        EXPECT_EQ(figure(11), c.streak);
+    }
+    EXPECT_EQ(figure(3), "won: 4");
+    EXPECT_EQ(figure(4), "lost: 1");
 
     // A streak type the dialog does not know leaves the sentence as it was.
     settings.StreakType = 7;
-    dialog.hide();
     showFigures();
-    EXPECT_EQ(dialog.labelText(11), "currently won:  one game");
+    EXPECT_EQ(figure(11), "currently won: one game");
 }
 
 TEST_F(StatsDialogTest, DeleteDuringAGameIsRefused)
@@ -81,10 +73,9 @@ TEST_F(StatsDialogTest, DeleteDuringAGameIsRefused)
     countWin(settings, run);
     inPlay = true;
     showFigures();
-    clickDelete();
+    click("BitBtn2");
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, "Game should be finished first.");
-    EXPECT_EQ(messages.shown()[0].caption, " Statistics Delete Event");
     EXPECT_EQ(settings.GamesWon, 1);
     EXPECT_TRUE(registry.writes().empty());
 }
@@ -95,27 +86,27 @@ TEST_F(StatsDialogTest, DeleteAnsweredYesZeroesAndStoresEverything)
     countLoss(settings, run);
     showFigures();
     messages.answerNext(MessageAnswer::No);
-    clickDelete();
+    click("BitBtn2");
     EXPECT_EQ(settings.GamesWon, 1);
     EXPECT_TRUE(registry.writes().empty());
 
     messages.answerNext(MessageAnswer::Yes);
-    clickDelete();
+    click("BitBtn2");
     EXPECT_EQ(messages.shown().back().text, "Delete all statistics ?");
-    EXPECT_EQ(messages.shown().back().icon, MessageIcon::None);
+    EXPECT_EQ(messages.shown().back().buttons, MessageButtons::YesNo);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.labelText(2), "This session:                 0%");
-    EXPECT_EQ(dialog.labelText(6), "won:     0");
-    EXPECT_EQ(dialog.labelText(11), "no streaks detected");
+    EXPECT_EQ(figure(2), "This session: 0%");
+    EXPECT_EQ(figure(6), "won: 0");
+    EXPECT_EQ(figure(11), "no streaks detected");
     EXPECT_EQ(run.runLost, 0);
-    for (const char* name : {"Games Won", "Games Lost", "Streak Type", "Streak Wins", "Streak Losses"})
-        EXPECT_EQ(registry.value(Key, QString::fromLatin1(name)), MemoryRegistry::Value(0)) << name;
+    EXPECT_EQ(writtenValues(registry), (std::vector<StoredValue>{
+                                           {"Games Won", 0}, {"Games Lost", 0}, {"Streak Type", 0}, {"Streak Wins", 0}, {"Streak Losses", 0}}));
 }
 
 TEST_F(StatsDialogTest, OkWaitsBrieflyAndCloses)
 {
     showFigures();
-    QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+    click("BitBtn1");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(clock.totalSlept(), 10);
 }

@@ -26,6 +26,17 @@ inline std::vector<StoredValue> firstRunValues()
             {"SWBmpPath", QString()}};
 }
 
+// Every value written to the store, in order.
+inline std::vector<StoredValue> writtenValues(const MemoryRegistry& registry)
+{
+    std::vector<StoredValue> values;
+    for (const auto& write : registry.writes()) {
+        EXPECT_EQ(write.path, StoreKey);
+        values.emplace_back(write.name, write.value);
+    }
+    return values;
+}
+
 inline bool isSettingsWarning(const ScriptedMessageBoxes::Shown& box)
 {
     return box.caption == QStringLiteral(" Settings") && box.icon == MessageIcon::Warning
