@@ -4,46 +4,47 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace tavolin {
 namespace {
 
-TEST(ScreenClass, SwitchesAt800And1024PixelsWide)
+TEST(ScreenSize, DecidesTheFirstWindowAndWhereTheDetailsPanelFits)
 {
     EXPECT_EQ(screenClass({799, 1200}), 0);
     EXPECT_EQ(screenClass({800, 600}), 1);
     EXPECT_EQ(screenClass({1023, 768}), 1);
     EXPECT_EQ(screenClass({1024, 600}), 2);
-}
 
-TEST(DetailsColumnLimit, EighteenOnlyOnALargeScreenAndATallWindow)
-{
     EXPECT_EQ(detailsColumnLimit(2, 735), 9);
     EXPECT_EQ(detailsColumnLimit(2, 736), 18);
     EXPECT_EQ(detailsColumnLimit(1, 1000), 9);
-    EXPECT_EQ(detailsColumnLimit(0, 1000), 9);
+
+    // The whole screen, less a taskbar on a large one.
+    EXPECT_EQ(defaultSettings({1024, 768}).FormWidth, 1023);
+    EXPECT_EQ(defaultSettings({1024, 768}).FormHeight, 739);
+    EXPECT_EQ(defaultSettings({1023, 768}).FormWidth, 1022);
+    EXPECT_EQ(defaultSettings({1023, 768}).FormHeight, 767);
 }
 
-TEST(DefaultSettings, WindowFillsTheScreenLessTheTaskbarOnALargeOne)
-{
-    const Settings large = defaultSettings({1024, 768});
-    EXPECT_EQ(large.FormWidth, 1023);
-    EXPECT_EQ(large.FormHeight, 739);
+// Stored as four numbers: a QRect cannot hold edges at the ends of the range.
+struct StoredBounds {
+    std::int32_t left, top, width, height;
+};
 
-    const Settings small = defaultSettings({1023, 768});
-    EXPECT_EQ(small.FormWidth, 1022);
-    EXPECT_EQ(small.FormHeight, 767);
+Settings storedAt(const StoredBounds& b)
+{
+    Settings settings;
+    std::tie(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight) =
+        std::tuple(b.left, b.top, b.width, b.height);
+    return settings;
 }
 
 // A minimized window keeps the placement it last had on screen; a maximized
 // one keeps its maximized bounds, to come back to as a normal window.
 TEST(Placement, ClosingWindowLeavesItsBoundsAndStateForTheNextStart)
 {
-    Settings before;
-    before.FormTop = 10;
-    before.FormLeft = 20;
-    before.FormWidth = 700;
-    before.FormHeight = 500;
+    Settings before = storedAt({20, 10, 700, 500});
     before.FormState = 2;
     struct Case {
         WindowPlacement closing;
@@ -68,24 +69,17 @@ TEST(Placement, ClosingWindowLeavesItsBoundsAndStateForTheNextStart)
     EXPECT_FALSE(placementToApply(before).bounds.has_value()) << "no placement stored";
 }
 
-// Stored as four numbers: a QRect cannot hold edges at the ends of the range.
-struct StoredBounds {
-    std::int32_t left, top, width, height;
-};
-
-struct OnScreenCase {
-    const char* what;
-    StoredBounds stored;
-    QRect expected;
-};
-
 TEST(PlacementOnScreen, BringsWhatIsOffTheScreenOrOutOfSizeOntoIt)
 {
     constexpr int Most = std::numeric_limits<std::int32_t>::max();
     constexpr int Least = std::numeric_limits<std::int32_t>::min();
-    const QRect screen(0, 0, 1280, 1024);
     const QSize minimum(683, 200);
-    const OnScreenCase cases[] = {
+    struct Case {
+        const char* what;
+        StoredBounds stored;
+        QRect expected;
+    };
+    const Case cases[] = {
         {"on the screen", {1, 1, 1279, 995}, {1, 1, 1279, 995}},
         {"right of the screen, a monitor unplugged", {2500, 1, 1279, 995}, {1, 1, 1279, 995}},
         {"below the screen", {100, 3000, 800, 600}, {100, 424, 800, 600}},
@@ -97,30 +91,17 @@ TEST(PlacementOnScreen, BringsWhatIsOffTheScreenOrOutOfSizeOntoIt)
         {"at the top of the range", {Most, Most, Most, Most}, {0, 0, 1280, 1024}},
         {"at the bottom of the range", {Least, Least, Least, Least}, {0, 0, 683, 200}},
     };
-    for (const OnScreenCase& c : cases) {
-        Settings settings;
-        settings.FormLeft = c.stored.left;
-        settings.FormTop = c.stored.top;
-        settings.FormWidth = c.stored.width;
-        settings.FormHeight = c.stored.height;
-        const Settings placed = placementOnScreen(settings, screen, minimum);
+    for (const Case& c : cases) {
+        const Settings placed = placementOnScreen(storedAt(c.stored), QRect(0, 0, 1280, 1024), minimum);
         EXPECT_EQ(QRect(placed.FormLeft, placed.FormTop, placed.FormWidth, placed.FormHeight), c.expected) << c.what;
     }
-}
 
-TEST(PlacementOnScreen, KeepsToTheAreaLeftByATaskBarAndIgnoresNoPlacement)
-{
-    Settings settings;
-    settings.FormTop = -2000;
-    settings.FormLeft = 5;
-    settings.FormWidth = 1000;
-    settings.FormHeight = 700;
-    const Settings placed = placementOnScreen(settings, QRect(0, 40, 1280, 984), QSize(683, 200));
-    EXPECT_EQ(placed.FormTop, 40);
-    EXPECT_EQ(placed.FormLeft, 5);
-
-    settings.FormState = 0;
-    EXPECT_EQ(placementOnScreen(settings, QRect(0, 40, 1280, 984), QSize(683, 200)), settings);
+    // Within the area a taskbar leaves; a window with no placement stored is left alone.
+    const Settings above = placementOnScreen(storedAt({5, -2000, 1000, 700}), QRect(0, 40, 1280, 984), minimum);
+    EXPECT_EQ(QPoint(above.FormLeft, above.FormTop), QPoint(5, 40));
+    Settings unplaced = storedAt({5, -2000, 1000, 700});
+    unplaced.FormState = 0;
+    EXPECT_EQ(placementOnScreen(unplaced, QRect(0, 40, 1280, 984), minimum), unplaced);
 }
 
 TEST(FrameConversion, OuterBoundsComeBackThroughTheClientSize)
