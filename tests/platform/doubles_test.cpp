@@ -11,18 +11,14 @@ TEST(ManualClock, SleepMovesTimeOnAcrossMidnight)
 {
     ManualClock clock(QDateTime(QDate(2024, 3, 9), QTime(23, 59, 59, 500)));
     const std::int64_t start = clock.calendarSeconds();
-
     clock.sleep(300);
     clock.sleep(400);
-
-    EXPECT_EQ(clock.timeOfDay(), QTime(0, 0, 0, 200));
-    EXPECT_EQ(clock.dateTime().date(), QDate(2024, 3, 10));
-    EXPECT_EQ(clock.calendarSeconds() - start, 1);
-    EXPECT_EQ(clock.totalSlept(), 700);
-    EXPECT_EQ(clock.sleepCount(), 2);
-
     clock.advance(1000);
+    EXPECT_EQ(clock.timeOfDay(), QTime(0, 0, 1, 200));
+    EXPECT_EQ(clock.dateTime().date(), QDate(2024, 3, 10));
+    EXPECT_EQ(clock.calendarSeconds() - start, 2);
     EXPECT_EQ(clock.totalSlept(), 700) << "advancing is not sleeping";
+    EXPECT_EQ(clock.sleepCount(), 2);
 }
 
 TEST(MemoryRegistry, KeepsTypesAndLogsWritesEvenWhenTheyFail)
@@ -30,14 +26,11 @@ TEST(MemoryRegistry, KeepsTypesAndLogsWritesEvenWhenTheyFail)
     MemoryRegistry registry;
     const QString path = QStringLiteral("Software\\Test");
     EXPECT_FALSE(registry.openKey(path, false));
-
     auto key = registry.openKey(path, true);
-    ASSERT_TRUE(key->writeDword("n", 3));
-    ASSERT_TRUE(key->writeString("s", "three"));
+    ASSERT_TRUE(key->writeDword("n", 3) && key->writeString("s", "three") && key->commit());
     EXPECT_EQ(key->readDword("n"), 3);
     EXPECT_FALSE(key->readDword("s").has_value());
     EXPECT_EQ(key->readString("n"), QString());
-    EXPECT_TRUE(key->commit());
 
     registry.setFailWrites(true);
     EXPECT_FALSE(key->writeDword("n", 4));
@@ -48,22 +41,22 @@ TEST(MemoryRegistry, KeepsTypesAndLogsWritesEvenWhenTheyFail)
     EXPECT_EQ(registry.writes().back(), (MemoryRegistry::Write{path, "n", 4}));
 }
 
-TEST(FakeCardLibrary, HandsOutColouredBitmapsOnlyWhileLoaded)
+TEST(FakeCardLibrary, HandsOutBitmapsOfAColourPerNumberOnlyWhileLoaded)
 {
     FakeCardLibrary library;
     EXPECT_FALSE(library.bitmap(1).has_value());
     ASSERT_TRUE(library.load("velvetres2"));
-
-    const auto large = library.bitmap(56, 2);
+    const auto large = library.bitmap(52, 2, PictureSize::Large);
     ASSERT_TRUE(large.has_value());
-    EXPECT_EQ(large->deviceIndependentSize(), QSizeF(FakeCardLibrary::BitmapSize));
-    EXPECT_EQ(large->pixelColor(5, 5), FakeCardLibrary::colourOf(56));
-    EXPECT_NE(FakeCardLibrary::colourOf(1), FakeCardLibrary::colourOf(2));
+    EXPECT_EQ(large->deviceIndependentSize(), QSizeF(FakeCardLibrary::LargeBitmapSize));
+    EXPECT_EQ(large->pixelColor(5, 5), FakeCardLibrary::colourOf(52));
+    EXPECT_FALSE(library.bitmap(53, 1, PictureSize::Large).has_value()) << "large faces only";
+    for (int number = 1; number < 56; ++number)
+        EXPECT_NE(FakeCardLibrary::colourOf(number), FakeCardLibrary::colourOf(number + 1)) << number;
 
     library.removeBitmap(7);
     EXPECT_FALSE(library.bitmap(7).has_value());
-    EXPECT_FALSE(library.bitmap(57).has_value());
-
+    EXPECT_TRUE(library.bitmap(56).has_value());
     library.setLoadable(false);
     EXPECT_FALSE(library.load("velvetres2"));
     EXPECT_FALSE(library.bitmap(1).has_value());

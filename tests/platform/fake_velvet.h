@@ -4,7 +4,8 @@
 #include <QSize>
 
 // What the stand-in card libraries hold: bitmaps 1 and 2 as small PNG
-// pictures of one colour, and number 3 as bytes that are no picture at all.
+// pictures of one colour, and number 3 as bytes that are no picture at all;
+// the same again as large faces.
 namespace fake_velvet {
 
 constexpr QSize BitmapSize{6, 8};
@@ -15,6 +16,8 @@ constexpr int GarbageNumber = 3;
 constexpr int BesideShade = 10;
 constexpr int InstalledShade = 20;
 constexpr int InstalledOnlyShade = 30;
+// Added to the shade of a large face.
+constexpr int LargeShade = 100;
 
 inline QColor colourOf(int number, int shade)
 {

@@ -8,62 +8,54 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace tavolin {
 namespace {
 
-// Runs check on the box once it is up, then presses the given button.
-void whenBoxShows(QMessageBox::StandardButton press, std::function<void(QMessageBox&)> check)
+// The real boxes run their own event loop: the test looks at the box once it
+// is up and presses a button.
+TEST(QtMessageBoxes, ShowTheirCaptionTextIconAndButtonsAndAnswerThePressedOne)
 {
-    QTimer::singleShot(0, [press, check] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        check(*box);
-        box->button(press)->click();
-    });
-}
-
-TEST(QtMessageBoxes, QuestionShowsCaptionTextAndYesNo)
-{
+    using Box = QMessageBox;
+    struct Case {
+        MessageIcon icon;
+        Box::Icon shownIcon;
+        MessageButtons buttons;
+        Box::StandardButton press;
+        MessageAnswer answer;
+    };
+    const Case cases[] = {
+        {MessageIcon::Question, Box::Question, MessageButtons::YesNo, Box::Yes, MessageAnswer::Yes},
+        {MessageIcon::Question, Box::Question, MessageButtons::YesNo, Box::No, MessageAnswer::No},
+        {MessageIcon::None, Box::NoIcon, MessageButtons::YesNo, Box::Yes, MessageAnswer::Yes},
+        {MessageIcon::Error, Box::Critical, MessageButtons::Ok, Box::Ok, MessageAnswer::Ok},
+        {MessageIcon::Warning, Box::Warning, MessageButtons::Ok, Box::Ok, MessageAnswer::Ok},
+        {MessageIcon::Information, Box::Information, MessageButtons::Ok, Box::Ok, MessageAnswer::Ok},
+    };
     QtMessageBoxes boxes;
-    for (const auto press : {QMessageBox::Yes, QMessageBox::No}) {
-        whenBoxShows(press, [](QMessageBox& box) {
-            EXPECT_EQ(box.windowTitle(), QStringLiteral(" Closing Event"));
-            EXPECT_EQ(box.text(), QStringLiteral("Quit game and exit ?"));
-            EXPECT_EQ(box.icon(), QMessageBox::Question);
-            EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    QWidget owner;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), " Closing Event");
+            EXPECT_EQ(box->text(), "Quit game and exit ?");
+            EXPECT_EQ(box->icon(), c.shownIcon);
+            EXPECT_EQ(box->standardButtons(), c.buttons == MessageButtons::YesNo ? Box::Yes | Box::No : Box::Ok);
+            EXPECT_EQ(box->parentWidget(), &owner);
+            box->button(c.press)->click();
         });
-        const MessageAnswer answer = boxes.show(nullptr, QStringLiteral(" Closing Event"),
-                                                QStringLiteral("Quit game and exit ?"),
-                                                MessageIcon::Question, MessageButtons::YesNo);
-        EXPECT_EQ(answer, press == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No);
+        EXPECT_EQ(boxes.show(&owner, " Closing Event", "Quit game and exit ?", c.icon, c.buttons), c.answer);
     }
 }
 
-TEST(QtMessageBoxes, ErrorHasOkAndItsOwner)
-{
-    QtMessageBoxes boxes;
-    QWidget owner;
-    whenBoxShows(QMessageBox::Ok, [&owner](QMessageBox& box) {
-        EXPECT_EQ(box.icon(), QMessageBox::Critical);
-        EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
-        EXPECT_EQ(box.parentWidget(), &owner);
-    });
-    EXPECT_EQ(boxes.show(&owner, QStringLiteral(" DLL Load Error"), QStringLiteral("x"),
-                         MessageIcon::Error, MessageButtons::Ok),
-              MessageAnswer::Ok);
-}
-
-TEST(ScriptedMessageBoxes, AnswersFromTheScriptThenByDefault)
+TEST(ScriptedMessageBoxes, AnswerFromTheScriptThenByDefaultAndRecordEveryBox)
 {
     ScriptedMessageBoxes boxes;
     boxes.answerNext(MessageAnswer::Yes);
-    QWidget* const owner = nullptr;
-
-    EXPECT_EQ(boxes.show(owner, "a", "first", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::Yes);
-    EXPECT_EQ(boxes.show(owner, "b", "second", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::No);
-    EXPECT_EQ(boxes.show(owner, "c", "third", MessageIcon::Information, MessageButtons::Ok), MessageAnswer::Ok);
+    EXPECT_EQ(boxes.show(nullptr, "a", "first", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::Yes);
+    EXPECT_EQ(boxes.show(nullptr, "b", "second", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(boxes.show(nullptr, "c", "third", MessageIcon::Information, MessageButtons::Ok), MessageAnswer::Ok);
 
     ASSERT_EQ(boxes.shown().size(), 3u);
     EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("first"));

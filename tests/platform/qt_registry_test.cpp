@@ -1,12 +1,14 @@
 #include "platform/qt_registry.h"
-#include "support/file_bytes.h"
 #include "platform/registry_file.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace tavolin {
 namespace {
@@ -16,81 +18,63 @@ const QString KeyPath = QStringLiteral("Software\\Projects\\Tavolin 2.2");
 class RegistryFile : public ::testing::Test {
 protected:
     QByteArray fileBytes() const { return testing::readFileBytes(registry.fileName()); }
+    QStringList fileLines() const { return QString::fromUtf8(fileBytes()).split(u'\n'); }
     void writeFileBytes(const QByteArray& bytes) { ASSERT_TRUE(testing::writeFileBytes(registry.fileName(), bytes)); }
-
     std::unique_ptr<RegistryKey> open(bool create = false) { return registry.openKey(KeyPath, create); }
-    bool storeDword(const QString& name, std::int32_t value)
-    {
-        const auto key = open(true);
-        return key && key->writeDword(name, value) && key->commit();
-    }
 
     QTemporaryDir dir;
     QtRegistry registry{dir.path()};
 };
 
-TEST_F(RegistryFile, ValuesOutliveTheRegistryThatWroteThem)
+TEST_F(RegistryFile, ValuesKeepTheirTypeInAFileAPersonCanReadAndOutliveTheRegistry)
 {
     const QString awkward = QStringLiteral("C:\\Pics\\\"side\" 1.bmp\nsecond line\r\tünïcødé ; [x] = y");
+    const QString awkwardName = QStringLiteral("Odd \"name\" / with \\ slashes");
     {
         const auto key = open(true);
         ASSERT_TRUE(key);
         EXPECT_TRUE(key->writeDword(QStringLiteral("Lowest"), std::numeric_limits<std::int32_t>::min()));
         EXPECT_TRUE(key->writeDword(QStringLiteral("Highest"), std::numeric_limits<std::int32_t>::max()));
-        EXPECT_TRUE(key->writeString(QStringLiteral("Odd \"name\" / with \\ slashes"), awkward));
+        EXPECT_TRUE(key->writeString(awkwardName, awkward));
+        EXPECT_TRUE(key->writeString(QStringLiteral("Seven"), QStringLiteral("7")));
+        EXPECT_FALSE(key->writeDword(QString(), 1)) << "an empty name";
         EXPECT_TRUE(key->commit());
     }
+    const QStringList lines = fileLines();
+    EXPECT_TRUE(lines.contains(QStringLiteral("[Software\\Projects\\Tavolin 2.2]")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("\"Lowest\"=dword:-2147483648")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("\"Seven\"=\"7\"")));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("\"Odd \\\"name\\\" / with \\\\ slashes\"=\"C:\\\\Pics\\\\\\\"side\\\" 1.bmp\\nsecond line\\r\t"
+                       "ünïcødé ; [x] = y\"")));
 
     QtRegistry later(dir.path());
     const auto key = later.openKey(KeyPath, false);
     ASSERT_TRUE(key);
     EXPECT_EQ(key->readDword(QStringLiteral("Lowest")), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(key->readDword(QStringLiteral("Highest")), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(key->readString(QStringLiteral("Odd \"name\" / with \\ slashes")), awkward);
+    EXPECT_EQ(key->readString(awkwardName), awkward);
+    EXPECT_FALSE(key->readDword(QStringLiteral("Seven")).has_value());
+    EXPECT_EQ(key->readString(QStringLiteral("Highest")), QString());
+    EXPECT_FALSE(key->readDword(QStringLiteral("Missing")).has_value());
+    EXPECT_EQ(key->readString(QStringLiteral("Missing")), QString());
     EXPECT_EQ(later.damage().total, 0);
 }
 
-TEST_F(RegistryFile, ValuesKeepTheirType)
-{
-    const auto key = open(true);
-    ASSERT_TRUE(key->writeDword(QStringLiteral("Number"), 7));
-    ASSERT_TRUE(key->writeString(QStringLiteral("Text"), QStringLiteral("7")));
-
-    EXPECT_EQ(key->readDword(QStringLiteral("Number")), 7);
-    EXPECT_FALSE(key->readDword(QStringLiteral("Text")).has_value());
-    EXPECT_FALSE(key->readDword(QStringLiteral("Missing")).has_value());
-    EXPECT_EQ(key->readString(QStringLiteral("Text")), QStringLiteral("7"));
-    EXPECT_EQ(key->readString(QStringLiteral("Number")), QString());
-    EXPECT_EQ(key->readString(QStringLiteral("Missing")), QString());
-}
-
-TEST_F(RegistryFile, OnlyKeysWithValuesExist)
+// Values written together reach the file together, at the commit.
+TEST_F(RegistryFile, KeyAndFileComeOnlyWithTheFirstCommit)
 {
     EXPECT_FALSE(open(false)) << "nothing stored yet";
-    EXPECT_FALSE(QFile::exists(registry.fileName())) << "opening without creating writes nothing";
-
-    const auto written = open(true);
-    ASSERT_TRUE(written->writeDword(QStringLiteral("Form Top"), 1));
-    ASSERT_TRUE(written->commit());
+    const auto key = open(true);
+    key->writeDword(QStringLiteral("Games Won"), 6);
+    key->writeDword(QStringLiteral("Games Lost"), 7);
+    EXPECT_FALSE(QFile::exists(registry.fileName()));
+    ASSERT_TRUE(key->commit());
+    EXPECT_TRUE(fileLines().contains(QStringLiteral("\"Games Won\"=dword:6")));
+    EXPECT_TRUE(fileLines().contains(QStringLiteral("\"Games Lost\"=dword:7")));
     EXPECT_TRUE(open(false));
     EXPECT_FALSE(registry.openKey(QStringLiteral("Software\\Projects"), false));
-    EXPECT_FALSE(registry.openKey(QStringLiteral("Software/Projects/Tavolin 2.2"), false))
-        << "a slash is not a backslash";
-}
-
-TEST_F(RegistryFile, FileReadsLikeARegistryExport)
-{
-    const auto key = open(true);
-    ASSERT_TRUE(key->writeDword(QStringLiteral("Form Top"), 1));
-    ASSERT_TRUE(key->writeDword(QStringLiteral("Form Left"), -4));
-    ASSERT_TRUE(key->writeString(QStringLiteral("SWBmpPath"), QStringLiteral("C:\\Pics\\a \"b\".bmp")));
-    ASSERT_TRUE(key->commit());
-
-    const QStringList lines = QString::fromUtf8(fileBytes()).split(u'\n');
-    EXPECT_TRUE(lines.contains(QStringLiteral("[Software\\Projects\\Tavolin 2.2]")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("\"Form Top\"=dword:1")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("\"Form Left\"=dword:-4")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("\"SWBmpPath\"=\"C:\\\\Pics\\\\a \\\"b\\\".bmp\"")));
+    EXPECT_FALSE(registry.openKey(QStringLiteral("Software/Projects/Tavolin 2.2"), false));
 }
 
 TEST_F(RegistryFile, HandEditedFileIsRead)
@@ -132,86 +116,14 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
 
     EXPECT_EQ(registry.damage().total, 6);
     const QString report = registry.damage().problems.join(u'\n');
-    for (int line : {1, 4, 5, 6, 7, 9})
-        EXPECT_TRUE(report.contains(QStringLiteral("line %1 ").arg(line))) << "line " << line;
-    for (int line : {2, 3, 8})
-        EXPECT_FALSE(report.contains(QStringLiteral("line %1 ").arg(line))) << "line " << line;
+    const std::set<int> reported{1, 4, 5, 6, 7, 9};
+    for (int line = 1; line <= 9; ++line)
+        EXPECT_EQ(report.contains(QStringLiteral("line %1 ").arg(line)), reported.contains(line)) << line;
 }
 
-TEST_F(RegistryFile, RewrittenFileNoLongerReportsDamageButKeepsACopy)
-{
-    const QByteArray damaged("[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\ngarbage\n");
-    writeFileBytes(damaged);
-    EXPECT_TRUE(open());
-    ASSERT_EQ(registry.damage().total, 1);
-    EXPECT_TRUE(registry.damage().keptCopy.endsWith(QStringLiteral("registry.ini.damaged")));
-
-    ASSERT_TRUE(storeDword(QStringLiteral("Games Lost"), 3));
-    EXPECT_FALSE(fileBytes().contains("garbage"));
-    QFile copy(registry.fileName() + QStringLiteral(".damaged"));
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll(), damaged);
-    EXPECT_EQ(open()->readDword(QStringLiteral("Games Won")), 12);
-    EXPECT_EQ(registry.damage().total, 0);
-}
-
-TEST_F(RegistryFile, FileThatCannotBeOpenedIsReportedAndLeftAlone)
-{
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("registry.ini")));
-
-    EXPECT_FALSE(open(false));
-    EXPECT_EQ(registry.damage().total, 1);
-    EXPECT_TRUE(registry.damage().problems.join(u' ').contains(QStringLiteral("could not be opened")));
-    EXPECT_FALSE(open(true));
-    EXPECT_TRUE(QFileInfo(registry.fileName()).isDir());
-}
-
-// Turns interrupted writes on for one test and off again whatever happens.
-struct InterruptedWrites {
-    InterruptedWrites() { registry_file::setWritesInterrupted(true); }
-    ~InterruptedWrites() { registry_file::setWritesInterrupted(false); }
-};
-
-TEST_F(RegistryFile, InterruptedWriteKeepsThePreviousFile)
-{
-    ASSERT_TRUE(storeDword(QStringLiteral("Games Won"), 5));
-    const QByteArray before = fileBytes();
-    {
-        const InterruptedWrites interrupted;
-        const auto key = open(true);
-        key->writeDword(QStringLiteral("Games Won"), 6);
-        key->writeString(QStringLiteral("SWBmpPath"), QStringLiteral("/tmp/a.bmp"));
-        EXPECT_FALSE(key->commit());
-    }
-    EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("registry.ini")})
-        << "no half-written file is left behind";
-}
-
-TEST_F(RegistryFile, EmptyValueNameIsRefused)
-{
-    const auto key = open(true);
-    EXPECT_FALSE(key->writeDword(QString(), 1));
-    EXPECT_TRUE(key->commit());
-    EXPECT_FALSE(open(false));
-}
-
-TEST_F(RegistryFile, ValuesWrittenTogetherReachTheFileTogether)
-{
-    ASSERT_TRUE(storeDword(QStringLiteral("Games Won"), 5));
-    const QByteArray before = fileBytes();
-    const auto key = open(true);
-    key->writeDword(QStringLiteral("Games Won"), 6);
-    key->writeDword(QStringLiteral("Games Lost"), 7);
-    EXPECT_EQ(fileBytes(), before) << "nothing is written before the commit";
-    ASSERT_TRUE(key->commit());
-    const QStringList lines = QString::fromUtf8(fileBytes()).split(u'\n');
-    EXPECT_TRUE(lines.contains(QStringLiteral("\"Games Won\"=dword:6")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("\"Games Lost\"=dword:7")));
-}
-
-TEST_F(RegistryFile, AFileOfJunkNotesItsFirstLinesAndCountsTheRest)
+// Only the first lines of a file of junk are noted, the rest counted. The
+// next write leaves them out, keeping the file as it was in a copy.
+TEST_F(RegistryFile, FileOfJunkIsNotedBrieflyAndRewrittenWithoutItButKeptInACopy)
 {
     QByteArray junk = "[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\n";
     for (int line = 0; line < 5000; ++line)
@@ -221,38 +133,52 @@ TEST_F(RegistryFile, AFileOfJunkNotesItsFirstLinesAndCountsTheRest)
     const auto key = open();
     ASSERT_TRUE(key);
     EXPECT_EQ(key->readDword(QStringLiteral("Games Won")), 12);
-    const StoreDamage damage = registry.damage();
+    StoreDamage damage = registry.damage();
     EXPECT_EQ(damage.total, 5000);
     ASSERT_EQ(damage.problems.size(), registry_file::NotedLines);
     EXPECT_TRUE(damage.problems.front().startsWith(QStringLiteral("line 3 ")));
+    EXPECT_TRUE(damage.keptCopy.endsWith(QStringLiteral("registry.ini.damaged")));
+
+    ASSERT_TRUE(key->writeDword(QStringLiteral("Games Lost"), 3) && key->commit());
+    EXPECT_FALSE(fileBytes().contains("junk"));
+    EXPECT_EQ(testing::readFileBytes(damage.keptCopy), junk);
+    EXPECT_EQ(open()->readDword(QStringLiteral("Games Won")), 12);
+    EXPECT_EQ(registry.damage().total, 0);
 }
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const QByteArray& value)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~ScopedEnvironment() { wasSet_ ? qputenv(name_, old_) : qunsetenv(name_); }
+TEST_F(RegistryFile, InterruptedWriteKeepsThePreviousFile)
+{
+    const auto key = open(true);
+    ASSERT_TRUE(key->writeDword(QStringLiteral("Games Won"), 5) && key->commit());
+    const QByteArray before = fileBytes();
+    key->writeDword(QStringLiteral("Games Won"), 6);
+    key->writeString(QStringLiteral("SWBmpPath"), QStringLiteral("/tmp/a.bmp"));
+    registry_file::setWritesInterrupted(true);
+    const bool committed = key->commit();
+    registry_file::setWritesInterrupted(false);
 
-private:
-    const char* name_;
-    bool wasSet_;
-    QByteArray old_;
-};
+    EXPECT_FALSE(committed);
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("registry.ini")})
+        << "no half-written file is left behind";
+}
 
 TEST(RegistryLocation, FollowsXdgConfigHomeThenHome)
 {
-    QTemporaryDir home;
-    const ScopedEnvironment homeVariable("HOME", home.path().toLocal8Bit());
-    {
-        const ScopedEnvironment config("XDG_CONFIG_HOME", (home.path() + "/cfg").toLocal8Bit());
-        EXPECT_EQ(QtRegistry::defaultDirectory(), home.path() + "/cfg/Tavolin");
-    }
-    const ScopedEnvironment noConfig("XDG_CONFIG_HOME", QByteArray());
-    EXPECT_EQ(QtRegistry::defaultDirectory(), home.path() + "/.config/Tavolin");
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    QTemporaryDir temporary;
+    qputenv("HOME", temporary.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (temporary.path() + "/cfg").toLocal8Bit());
+    const QString followingConfig = QtRegistry::defaultDirectory();
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString followingHome = QtRegistry::defaultDirectory();
+    home.isNull() ? qunsetenv("HOME") : qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+
+    EXPECT_EQ(followingConfig, temporary.path() + "/cfg/Tavolin");
+    EXPECT_EQ(followingHome, temporary.path() + "/.config/Tavolin");
 }
 
 } // namespace
