@@ -1,4 +1,3 @@
-#include "platform/doubles/scripted_message_boxes.h"
 #include "platform/qt_message_boxes.h"
 
 #include <QAbstractButton>
@@ -47,21 +46,6 @@ TEST(QtMessageBoxes, ShowTheirCaptionTextIconAndButtonsAndAnswerThePressedOne)
         });
         EXPECT_EQ(boxes.show(&owner, " Closing Event", "Quit game and exit ?", c.icon, c.buttons), c.answer);
     }
-}
-
-TEST(ScriptedMessageBoxes, AnswerFromTheScriptThenByDefaultAndRecordEveryBox)
-{
-    ScriptedMessageBoxes boxes;
-    boxes.answerNext(MessageAnswer::Yes);
-    EXPECT_EQ(boxes.show(nullptr, "a", "first", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::Yes);
-    EXPECT_EQ(boxes.show(nullptr, "b", "second", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::No);
-    EXPECT_EQ(boxes.show(nullptr, "c", "third", MessageIcon::Information, MessageButtons::Ok), MessageAnswer::Ok);
-
-    ASSERT_EQ(boxes.shown().size(), 3u);
-    EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("first"));
-    EXPECT_EQ(boxes.shown()[2].caption, QStringLiteral("c"));
-    EXPECT_EQ(boxes.shown()[2].icon, MessageIcon::Information);
-    EXPECT_EQ(boxes.unusedAnswers(), 0u);
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 namespace tavolin {
 namespace {
 
+const QString NoFigures = QStringLiteral("This session: 0% | won: 0 | lost: 0 | Totals: 0% | won: 0 | lost: 0 | "
+                                         "Streaks: | won: 0 | lost: 0 | no streaks detected");
+
 class StatsDialogTest : public ::testing::Test {
 protected:
     MemoryRegistry registry;
@@ -27,88 +30,70 @@ protected:
         QApplication::processEvents();
     }
     QString figure(int label) const { return dialog.labelText(label).simplified(); }
-    void click(const char* button) { QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton); }
+    QString shownFigures() const
+    {
+        QStringList figures;
+        for (int label = 2; label <= 11; ++label)
+            figures << figure(label);
+        return figures.join(" | ");
+    }
+    void clickDelete() { QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton); }
 };
 
 TEST_F(StatsDialogTest, FiguresFollowTheResultsInTheOrderPlayed)
 {
-    struct Case {
-        const char* results;   // w won, l lost
-        const char* percent;
-        const char* won;
-        const char* lost;
-        const char* streak;
+    const std::pair<const char*, QString> cases[] = {   // w won, l lost; the figures then shown
+        {"", NoFigures},
+        {"l", "This session: -100% | won: 0 | lost: 1 | Totals: -100% | won: 0 | lost: 1 | Streaks: | won: 0 | "
+              "lost: 1 | currently lost: one game"},
+        {"www", "This session: 100% | won: 3 | lost: 0 | Totals: 100% | won: 3 | lost: 0 | Streaks: | won: 3 | "
+                "lost: 0 | currently won: 3 games in a row"},
+        {"wll", "This session: 33% | won: 1 | lost: 2 | Totals: 33% | won: 1 | lost: 2 | Streaks: | won: 0 | "
+                "lost: 2 | currently lost: 2 games in a row"},
+        {"wwwlw", "This session: 80% | won: 4 | lost: 1 | Totals: 80% | won: 4 | lost: 1 | Streaks: | won: 1 | "
+                  "lost: 0 | currently won: one game"},
     };
-    const Case cases[] = {
-        {"", "0%", "won: 0", "lost: 0", "no streaks detected"},
-        {"l", "-100%", "won: 0", "lost: 1", "currently lost: one game"},
-        {"www", "100%", "won: 3", "lost: 0", "currently won: 3 games in a row"},
-        {"wll", "33%", "won: 0", "lost: 2", "currently lost: 2 games in a row"},
-        {"wwwlw", "80%", "won: 1", "lost: 0", "currently won: one game"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.results);
+    for (const auto& [results, figures] : cases) {
         settings = Settings();
         run = RunTotals();
-        for (const char* r = c.results; *r; ++r)
+        for (const char* r = results; *r; ++r)
             *r == 'w' ? countWin(settings, run) : countLoss(settings, run);
         showFigures();
-        EXPECT_EQ(figure(2), QStringLiteral("This session: %1").arg(c.percent));
-        EXPECT_EQ(figure(5), QStringLiteral("Totals: %1").arg(c.percent));
-        EXPECT_EQ(figure(9), c.won);
-        EXPECT_EQ(figure(10), c.lost);
-        EXPECT_EQ(figure(11), c.streak);
+        EXPECT_EQ(shownFigures(), figures) << results;
     }
-    EXPECT_EQ(figure(3), "won: 4");
-    EXPECT_EQ(figure(4), "lost: 1");
-
     // A streak type the dialog does not know leaves the sentence as it was.
     settings.StreakType = 7;
     showFigures();
     EXPECT_EQ(figure(11), "currently won: one game");
 }
 
-TEST_F(StatsDialogTest, DeleteDuringAGameIsRefused)
-{
-    countWin(settings, run);
-    inPlay = true;
-    showFigures();
-    click("BitBtn2");
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, "Game should be finished first.");
-    EXPECT_EQ(settings.GamesWon, 1);
-    EXPECT_TRUE(registry.writes().empty());
-}
-
-TEST_F(StatsDialogTest, DeleteAnsweredYesZeroesAndStoresEverything)
+// Deleting is refused during a game and asks first between games.
+TEST_F(StatsDialogTest, DeleteZeroesAndStoresEverythingOnlyWhenAnsweredYesBetweenGames)
 {
     countWin(settings, run);
     countLoss(settings, run);
     showFigures();
+    const QString before = shownFigures();
+    inPlay = true;
+    clickDelete();
+    inPlay = false;
     messages.answerNext(MessageAnswer::No);
-    click("BitBtn2");
-    EXPECT_EQ(settings.GamesWon, 1);
+    clickDelete();
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, "Game should be finished first.");
+    EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(messages.shown()[1].text, "Delete all statistics ?");
+    EXPECT_EQ(messages.shown()[1].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(shownFigures(), before);
     EXPECT_TRUE(registry.writes().empty());
 
     messages.answerNext(MessageAnswer::Yes);
-    click("BitBtn2");
-    EXPECT_EQ(messages.shown().back().text, "Delete all statistics ?");
-    EXPECT_EQ(messages.shown().back().buttons, MessageButtons::YesNo);
+    clickDelete();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(figure(2), "This session: 0%");
-    EXPECT_EQ(figure(6), "won: 0");
-    EXPECT_EQ(figure(11), "no streaks detected");
-    EXPECT_EQ(run.runLost, 0);
-    EXPECT_EQ(writtenValues(registry), (std::vector<StoredValue>{
-                                           {"Games Won", 0}, {"Games Lost", 0}, {"Streak Type", 0}, {"Streak Wins", 0}, {"Streak Losses", 0}}));
-}
-
-TEST_F(StatsDialogTest, OkWaitsBrieflyAndCloses)
-{
-    showFigures();
-    click("BitBtn1");
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(clock.totalSlept(), 10);
+    EXPECT_EQ(shownFigures(), NoFigures);
+    EXPECT_EQ(writtenValues(registry), (std::vector<StoredValue>{{"Games Won", 0}, {"Games Lost", 0}, {"Streak Type", 0},
+                                                                 {"Streak Wins", 0}, {"Streak Losses", 0}}));
+    EXPECT_EQ(registry.commits(), 1);
 }
 
 } // namespace

@@ -43,4 +43,12 @@ inline bool isSettingsWarning(const ScriptedMessageBoxes::Shown& box)
         && box.buttons == MessageButtons::Ok;
 }
 
+// The text of the one box shown, if it is the settings warning.
+inline QString onlyWarning(const ScriptedMessageBoxes& boxes)
+{
+    EXPECT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(!boxes.shown().empty() && isSettingsWarning(boxes.shown().front()));
+    return boxes.shown().empty() ? QString() : boxes.shown().front().text;
+}
+
 } // namespace tavolin
