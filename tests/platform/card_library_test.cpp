@@ -33,7 +33,7 @@ TEST(CardLibrary, BitmapsComeAtTheirScaleOrNotAtAll)
     const auto single = library.bitmap(1, 1);
     const auto doubled = library.bitmap(1, 2);
     ASSERT_TRUE(single && doubled);
-    EXPECT_EQ(single->deviceIndependentSize(), QSizeF(fake_velvet::BitmapSize));
+    EXPECT_EQ(single->size(), fake_velvet::BitmapSize);
     EXPECT_EQ(doubled->size(), fake_velvet::BitmapSize * 2);
     EXPECT_EQ(doubled->deviceIndependentSize(), QSizeF(fake_velvet::BitmapSize));
 

@@ -10,8 +10,7 @@
 namespace tavolin {
 namespace {
 
-// The real boxes run their own event loop: the test looks at the box once it
-// is up and presses a button.
+// Each box runs its own event loop; the test looks at it once it is up and presses a button.
 TEST(QtMessageBoxes, ShowTheirCaptionTextIconAndButtonsAndAnswerThePressedOne)
 {
     using Box = QMessageBox;

@@ -104,16 +104,5 @@ TEST(PlacementOnScreen, BringsWhatIsOffTheScreenOrOutOfSizeOntoIt)
     EXPECT_EQ(placementOnScreen(unplaced, QRect(0, 40, 1280, 984), minimum), unplaced);
 }
 
-TEST(FrameConversion, OuterBoundsComeBackThroughTheClientSize)
-{
-    // A frame of 4 pixels and a 30-pixel title bar.
-    const QRect outer(100, 50, 1279, 995);
-    const QRect client(104, 80, 1271, 961);
-    const QMargins frame = frameMargins(client, outer);
-    EXPECT_EQ(frame, QMargins(4, 30, 4, 4));
-    EXPECT_EQ(clientSizeFor(outer.size(), frame), client.size());
-    EXPECT_EQ(clientSizeFor(outer.size(), frameMargins(outer, outer)), outer.size()) << "no frame";
-}
-
 } // namespace
 } // namespace tavolin
