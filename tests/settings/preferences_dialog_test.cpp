@@ -292,7 +292,7 @@ TEST(PreferencesDialog, LeavingTheWindowIsNotLeavingThePathBox)
     Prefs p;
     p.openOn(1);
     p.typePath(QStringLiteral("/half/typed"));
-    QWidget other;
+    QLineEdit other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
