@@ -174,10 +174,11 @@ build_targets() {
 declare -A base_secs
 failed_test=""
 
-# Runs one test program; true when it passes. On a failure failed_test
-# names the first failing test, or how the program ended.
+# Runs test program $1 for at most $2 seconds, its output into $3; true
+# when it passes. On a failure failed_test names the first failing test, or
+# how the program ended.
 run_test() {
-    local target=$1 limit=$2 out=$logs/run-$1.log rc=0
+    local target=$1 limit=$2 out=$3 rc=0
     (cd "$build" && QT_QPA_PLATFORM=offscreen timeout -k 10 "$limit" \
         "bin/$target" --gtest_brief=1 --gtest_fail_fast) >"$out" 2>&1 || rc=$?
     [ $rc -eq 0 ] && return 0
@@ -208,8 +209,8 @@ check_unmutated() {
         die "the unmutated tree does not build cleanly; see $logs/build-unmutated.log"
     for target in "${needed[@]}"; do
         start=$SECONDS
-        run_test "$target" 1800 ||
-            die "$target fails on the unmutated tree ($failed_test); see $logs/run-$target.log"
+        run_test "$target" 1800 "$logs/run-unmutated-$target.log" ||
+            die "$target fails on the unmutated tree ($failed_test); see $logs/run-unmutated-$target.log"
         base_secs[$target]=$((SECONDS - start))
         echo "  $target passes unmutated in ${base_secs[$target]}s"
     done
@@ -271,14 +272,16 @@ run_fault() {
         return
     fi
     for target in "${targets[@]}"; do
-        run_test "$target" "$(limit_for "$target")" || failures+=("$target: $failed_test")
+        run_test "$target" "$(limit_for "$target")" "$logs/run-${ids[i]}-$target.log" ||
+            failures+=("$target: $failed_test")
     done
     restore
     if [ ${#failures[@]} -eq 0 ]; then
         result[i]=survived
     else
         result[i]=caught
-        detail[i]=$(IFS=';'; echo "${failures[*]}")
+        detail[i]=$(printf '%s; ' "${failures[@]}")
+        detail[i]=${detail[i]%; }
     fi
 }
 
@@ -310,12 +313,12 @@ configure
 status_on_death=2 check_unmutated
 
 echo
-printf '%-5s %-9s %-15s %s\n' id area result details
+printf '%-5s %-9s %-15s %s\n' id area result "fault [what caught it, or why not run] (time)"
 for i in "${chosen[@]}"; do
     start=$SECONDS
     run_fault "$i"
     printf '%-5s %-9s %-15s %s\n' "${ids[i]}" "${areas[i]}" "${result[i]}" \
-        "${detail[i]:+${detail[i]} }($((SECONDS - start))s)"
+        "${whats[i]}${detail[i]:+ [${detail[i]}]} ($((SECONDS - start))s)"
 done
 
 echo
