@@ -80,7 +80,7 @@ TEST_F(RegistryFile, HandEditedFileIsRead)
                    "[Other key]\r\n"
                    "\"Form Top\"=dword:99\r\n"
                    "  [Software\\Projects\\Tavolin 2.2]  \r\n"
-                   "\"Form Top\" = dword: 42\r\n"
+                   "\"Form Top\" = dword: 042\r\n"
                    "\"SWBmpPath\"=\"/home/me/side.bmp\"\r\n");
 
     const auto key = open();
@@ -100,7 +100,8 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
                    "\"Escape\"=\"a\\qb\"\n"                   // 6: unknown escape
                    "no quotes=dword:5\n"                      // 7
                    "\"Streak Wins\"=dword:2\n"                // 8
-                   "\"Streak Los");                           // 9: cut off
+                   "\"Trailing\"=\"a\" b\n"                   // 9: text after the value
+                   "\"Streak Los");                           // 10: cut off
 
     const auto key = open();
     ASSERT_TRUE(key);
@@ -109,10 +110,10 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
     EXPECT_FALSE(key->readDword(QStringLiteral("Games Lost")).has_value());
     EXPECT_EQ(key->readString(QStringLiteral("Escape")), QString());
 
-    EXPECT_EQ(registry.damage().total, 6);
+    EXPECT_EQ(registry.damage().total, 7);
     const QString report = registry.damage().problems.join(u'\n');
-    const std::set<int> reported{1, 4, 5, 6, 7, 9};
-    for (int line = 1; line <= 9; ++line)
+    const std::set<int> reported{1, 4, 5, 6, 7, 9, 10};
+    for (int line = 1; line <= 10; ++line)
         EXPECT_EQ(report.contains(QStringLiteral("line %1 ").arg(line)), reported.contains(line)) << line;
 }
 

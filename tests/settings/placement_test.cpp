@@ -102,6 +102,7 @@ TEST(PlacementOnScreen, BringsWhatIsOffTheScreenOrOutOfSizeOntoIt)
     Settings unplaced = storedAt({5, -2000, 1000, 700});
     unplaced.FormState = 0;
     EXPECT_EQ(placementOnScreen(unplaced, QRect(0, 40, 1280, 984), minimum), unplaced);
+    EXPECT_EQ(placementOnScreen(storedAt({0, 0, 90, 90}), QRect(0, 0, 600, 150), minimum).FormWidth, 683);
 }
 
 } // namespace

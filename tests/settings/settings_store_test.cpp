@@ -80,7 +80,7 @@ TEST(SettingsStoreRanges, OutOfRangeValuesAreCorrectedToldAndStoredOnce)
     };
     const Case cases[] = {
         {"SpeedSlider", 42, 10, "\"SpeedSlider\" was 42; 10"},  {"SpeedSlider", 0, 1, "\"SpeedSlider\" was 0; 1"},
-        {"Form State", 7, 1, "\"Form State\" was 7; 1"},        {"Form State", -1, 1, "\"Form State\" was -1; 1"},
+        {"Form State", 3, 1, "\"Form State\" was 3; 1"},        {"Form State", -1, 1, "\"Form State\" was -1; 1"},
         {"Games Won", Least, 0, "\"Games Won\" was -2147483648"}, {"Games Lost", -3, 0, "\"Games Lost\" was -3"},
         {"Streak Type", -1, 0, "\"Streak Type\" was -1"},       {"Streak Losses", -5, 0, "\"Streak Losses\" was -5"},
         {"PileSuit 0", 1, 0, "Piles were 1, 1, 2, 3"},
