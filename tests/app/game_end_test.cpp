@@ -1,15 +1,16 @@
 // A game ends once, whatever the player chooses while the game is moving by
 // itself. The boxes here are real modal ones with their own event loops, as
 // the player's are: timers due while a box is open fire under it.
-#include "app/main_window.h"
 #include "window_fixture.h"
 #include "game/support/table_builder.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -71,6 +72,14 @@ private:
 
 class GameEndTest : public testing::WindowFixture<LoopingMessageBoxes> {
 protected:
+    // A click beside the table changes nothing but asks for a pass.
+    void askForAPass()
+    {
+        const TableLayout& layout = window->tableLayout();
+        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {},
+                          QPoint(layout.TableWidth + 10, layout.TopAreaHeight + 10));
+    }
+
     // A game whose next pass puts the last King up and wins it, with that
     // pass already asked for.
     void openAGameAboutToBeWon()
@@ -81,10 +90,7 @@ protected:
             .pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC")
             .column(0, {"KC"})
             .autoMovesOn();
-        // A click beside the table changes nothing but asks for a pass.
-        const TableLayout& layout = window->tableLayout();
-        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {},
-                          QPoint(layout.TableWidth + 10, layout.TopAreaHeight + 10));
+        askForAPass();
     }
 
     // Runs the event loop until no game is in play, within a bound.
@@ -112,41 +118,55 @@ protected:
     int resultsRecorded() const { return window->settings().GamesWon + window->settings().GamesLost; }
     bool told(const QString& text) const
     {
-        for (const auto& box : messages.shown())
-            if (box.text == text)
-                return true;
-        return false;
+        return std::any_of(messages.shown().begin(), messages.shown().end(),
+                           [&](const auto& box) { return box.text == text; });
+    }
+    long questions() const
+    {
+        return std::count_if(messages.shown().begin(), messages.shown().end(),
+                             [](const auto& box) { return box.buttons == MessageButtons::YesNo; });
     }
 };
 
 struct Ending {
     const char* command;
     std::function<void(TForm1&)> choose;
-    int storeWrites;   // the result, and the placement when the window closes
+    bool closesWindow;
+    int writesAfterNo;   // closing stores the placement even when the player stays
 };
 
 const Ending Endings[] = {
-    {"Finish game", &TForm1::FinishGame1Click, 1},
-    {"the table button", &TForm1::BitBtn1Click, 1},
-    {"Exit", &TForm1::GameExitClick, 2},
-    {"closing the window", [](TForm1& window) { window.close(); }, 2},
+    {"Finish game", &TForm1::FinishGame1Click, false, 0},
+    {"the table button", &TForm1::BitBtn1Click, false, 0},
+    {"Exit", &TForm1::GameExitClick, true, 0},
+    {"closing the window", [](TForm1& window) { window.close(); }, true, 1},
 };
 
 TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
 {
     for (const Ending& ending : Endings) {
+        SCOPED_TRACE(ending.command);
         registry = MemoryRegistry();
         openAGameAboutToBeWon();
         const int commits = registry.commits();
+        const long asked = questions();
         messages.answerNext(MessageAnswer::Yes);
         ending.choose(*window);
         playOn();
-        EXPECT_EQ(registry.commits(), commits + ending.storeWrites) << ending.command;
-
-        EXPECT_EQ(window->settings().GamesLost, 1) << ending.command;
-        EXPECT_EQ(window->settings().GamesWon, 0) << ending.command;
-        EXPECT_FALSE(told("Congratulations, you won!")) << ending.command;
-        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << ending.command << ": " << messages.openedOnTop.join(", ").toStdString();
+        // The result, and the placement when the window closes.
+        EXPECT_EQ(registry.commits(), commits + 1 + (ending.closesWindow ? 1 : 0));
+        EXPECT_EQ(questions(), asked + 1);
+        EXPECT_EQ(stored("Games Lost"), 1);
+        EXPECT_EQ(stored("Streak Losses"), 1);
+        EXPECT_EQ(stored("Games Won"), 0);
+        EXPECT_FALSE(told("Congratulations, you won!"));
+        EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
+        EXPECT_EQ(window->isVisible(), !ending.closesWindow);
+        if (!ending.closesWindow) {
+            EXPECT_EQ(window->game().EmptyColumnCount(), ColumnCount);
+            EXPECT_FALSE(window->findChild<QPushButton*>("UndoBtn1")->isVisible());
+        }
+        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << messages.openedOnTop.join(", ").toStdString();
         messages.openedOnTop.clear();
     }
 }
@@ -154,23 +174,38 @@ TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
 TEST_F(GameEndTest, AGameKeptAfterTheQuestionGoesOnAndIsWonOnce)
 {
     for (const Ending& ending : Endings) {
+        SCOPED_TRACE(ending.command);
         registry = MemoryRegistry();
         openAGameAboutToBeWon();
         const CardCode king = window->game().table.columns[0].card[0];
+        const int commits = registry.commits();
         messages.answerNext(MessageAnswer::No);
         ending.choose(*window);
-        EXPECT_EQ(window->game().table.columns[0].card[0], king) << ending.command << ": nothing moved under the question";
-        EXPECT_TRUE(window->game().flags.gameInPlay) << ending.command;
+        EXPECT_EQ(window->game().table.columns[0].card[0], king) << "nothing moved under the question";
+        EXPECT_TRUE(window->game().flags.gameInPlay);
+        EXPECT_EQ(registry.commits(), commits + ending.writesAfterNo);
 
         QStringList dialogs;
         const auto closer = closeDialogs(dialogs);
         playOn();
 
-        EXPECT_EQ(window->settings().GamesWon, 1) << ending.command;
-        EXPECT_EQ(window->settings().GamesLost, 0) << ending.command;
-        EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"}) << ending.command;
-        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << ending.command;
+        EXPECT_EQ(window->settings().GamesWon, 1);
+        EXPECT_EQ(window->settings().GamesLost, 0);
+        EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
+        EXPECT_TRUE(messages.openedOnTop.isEmpty());
         window->hide();
+    }
+}
+
+TEST_F(GameEndTest, WithoutAGameNothingIsAskedOrRecorded)
+{
+    for (const Ending& ending : Endings) {
+        SCOPED_TRACE(ending.command);
+        open();
+        ending.choose(*window);
+        EXPECT_TRUE(messages.shown().empty());
+        EXPECT_EQ(resultsRecorded(), 0);
+        EXPECT_EQ(window->isVisible(), !ending.closesWindow);
     }
 }
 
@@ -200,13 +235,19 @@ TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
     EXPECT_TRUE(messages.openedOnTop.isEmpty());
 }
 
-TEST_F(GameEndTest, TheGameAfterAWinStartsAfresh)
+TEST_F(GameEndTest, AWinIsToldAndStoredAndTheNextGameStartsAfresh)
 {
     openAGameAboutToBeWon();
+    const int commits = registry.commits();
     QStringList dialogs;
     const auto closer = closeDialogs(dialogs);
     playOn();
-    ASSERT_EQ(window->settings().GamesWon, 1);
+    EXPECT_TRUE(told("Congratulations, you won!"));
+    EXPECT_TRUE(window->statusText(1).startsWith("Game won at "));
+    EXPECT_EQ(registry.commits(), commits + 1);
+    EXPECT_EQ(stored("Games Won"), 1);
+    EXPECT_EQ(stored("Streak Type"), 1);
+    EXPECT_EQ(window->game().EmptyColumnCount(), ColumnCount);
 
     window->NewGame1Click();
     for (int turn = 0; turn < LoopingMessageBoxes::Turns; ++turn)
@@ -228,6 +269,29 @@ TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
     playOn();
     EXPECT_EQ(window->settings().GamesLost, 1);
     EXPECT_EQ(resultsRecorded(), 1);
+}
+
+TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
+{
+    open();
+    newGame();
+    // Kings in the Rooms and only red cards on the Columns: nothing fits anywhere.
+    testing::TableBuilder(window->game())
+        .room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC")
+        .column(0, {"QH"}).column(1, {"QD"}).column(2, {"JH"}).column(3, {"JD"})
+        .column(4, {"10H"}).column(5, {"10D"}).column(6, {"9H"}).column(7, {"9D"});
+    QStringList dialogs;
+    const auto closer = closeDialogs(dialogs);
+    askForAPass();
+    playOn();
+
+    EXPECT_TRUE(told(" No move left. Game finished."));
+    EXPECT_TRUE(window->game().flags.ShowMoves);
+    EXPECT_EQ(window->settings().GamesLost, 1);
+    EXPECT_EQ(resultsRecorded(), 1);
+    EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
+    EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
+    EXPECT_TRUE(messages.openedOnTop.isEmpty());
 }
 
 } // namespace

@@ -16,6 +16,22 @@ inline constexpr int FaceCount = 52;
 inline constexpr int MarkCount = 4;
 inline constexpr int AllPictures = FaceCount + MarkCount;
 
+// One picture the library offers, decoded.
+struct Picture {
+    int number;
+    bool large;
+    int scale;
+    QImage image;
+
+    bool isFace() const { return number <= FaceCount; }
+    bool isRedFace() const { return number <= 26; }
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Picture& picture)
+{
+    return out << (picture.large ? "large " : "") << picture.number << " at " << picture.scale;
+}
+
 // Loads the built library by its path for each test and unloads it after.
 class VelvetLibrary : public ::testing::Test {
 protected:
@@ -30,38 +46,33 @@ protected:
 
     void TearDown() override { library.unload(); }
 
-    // The PNG file of a picture; empty when the library refuses it.
-    static QByteArray pictureFile(VelvetBitmapFunction function, int number, int scale)
+    // Every picture at both scales: the small set (faces, then the Pile
+    // marks), then the large faces.
+    std::vector<Picture> allPictures() const
     {
-        const unsigned char* data = nullptr;
-        int size = 0;
-        if (function(number, scale, &data, &size) != 1)
-            return {};
-        return QByteArray(reinterpret_cast<const char*>(data), size);
-    }
-
-    static QImage decoded(const QByteArray& file)
-    {
-        return QImage::fromData(file, "PNG").convertToFormat(QImage::Format_ARGB32);
-    }
-
-    QImage picture(int number, int scale) const { return decoded(pictureFile(velvetBitmap, number, scale)); }
-    QImage largeFace(int number, int scale) const { return decoded(pictureFile(velvetLargeBitmap, number, scale)); }
-
-    // Every face picture the library offers: small faces, then large ones.
-    std::vector<QImage> allFaces(int scale) const
-    {
-        std::vector<QImage> faces;
-        for (int number = 1; number <= FaceCount; ++number)
-            faces.push_back(picture(number, scale));
-        for (int number = 1; number <= FaceCount; ++number)
-            faces.push_back(largeFace(number, scale));
-        return faces;
+        std::vector<Picture> pictures;
+        for (int scale : {1, 2}) {
+            for (int number = 1; number <= AllPictures; ++number)
+                pictures.push_back({number, false, scale, decoded(velvetBitmap, number, scale)});
+            for (int number = 1; number <= FaceCount; ++number)
+                pictures.push_back({number, true, scale, decoded(velvetLargeBitmap, number, scale)});
+        }
+        return pictures;
     }
 
     QLibrary library{VELVET_LIBRARY_PATH};
     VelvetBitmapFunction velvetBitmap = nullptr;
     VelvetBitmapFunction velvetLargeBitmap = nullptr;
+
+private:
+    static QImage decoded(VelvetBitmapFunction function, int number, int scale)
+    {
+        const unsigned char* data = nullptr;
+        int size = 0;
+        if (function(number, scale, &data, &size) != 1)
+            return {};
+        return QImage::fromData(data, size, "PNG").convertToFormat(QImage::Format_ARGB32);
+    }
 };
 
 } // namespace tavolin::cards::testing
