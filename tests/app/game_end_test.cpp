@@ -6,11 +6,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -115,12 +113,6 @@ protected:
         return closer;
     }
 
-    int resultsRecorded() const { return window->settings().GamesWon + window->settings().GamesLost; }
-    bool told(const QString& text) const
-    {
-        return std::any_of(messages.shown().begin(), messages.shown().end(),
-                           [&](const auto& box) { return box.text == text; });
-    }
 };
 
 struct Ending {
@@ -161,10 +153,7 @@ TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
         EXPECT_EQ(stored("Games Won"), 0);
         EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
         EXPECT_EQ(window->isVisible(), !ending.closesWindow);
-        if (!ending.closesWindow) {
-            EXPECT_EQ(window->game().EmptyColumnCount(), ColumnCount);
-            EXPECT_FALSE(window->findChild<QPushButton*>("UndoBtn1")->isVisible());
-        }
+        EXPECT_TRUE(ending.closesWindow || window->game().EmptyColumnCount() == ColumnCount) << "the table is cleared";
         EXPECT_TRUE(messages.openedOnTop.isEmpty()) << messages.openedOnTop.join(", ").toStdString();
         messages.openedOnTop.clear();
     }
@@ -188,7 +177,7 @@ TEST_F(GameEndTest, AGameKeptAfterTheQuestionGoesOnAndIsWonOnce)
         const auto closer = closeDialogs(dialogs);
         playOn();
 
-        EXPECT_TRUE(told("Congratulations, you won!"));
+        EXPECT_EQ(messages.shown().back().text, "Congratulations, you won!");
         EXPECT_TRUE(window->statusText(1).startsWith("Game won at "));
         EXPECT_EQ(registry.commits(), commits + ending.writesAfterNo + 1);
         EXPECT_EQ(stored("Games Won"), 1);
@@ -220,8 +209,7 @@ TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
     QStringList dialogs;
     const auto closer = closeDialogs(dialogs);
     playOn();
-    EXPECT_EQ(resultsRecorded(), 1);
-    EXPECT_EQ(window->settings().GamesWon, 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(1, 0));
     EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
     EXPECT_TRUE(messages.openedOnTop.isEmpty());
     window->NewGame1Click();
@@ -229,7 +217,7 @@ TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
         QApplication::processEvents();
     EXPECT_TRUE(window->game().flags.gameInPlay);
     EXPECT_EQ(window->game().table.cardsLeft, 52);
-    EXPECT_EQ(resultsRecorded(), 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(1, 0));
 }
 
 // The game recorded under the question, by quitting from inside it: the Yes
@@ -242,8 +230,7 @@ TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
     messages.whileOpen = [this] { window->close(); };
     window->FinishGame1Click();
     playOn();
-    EXPECT_EQ(window->settings().GamesLost, 1);
-    EXPECT_EQ(resultsRecorded(), 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
 }
 
 TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
@@ -260,10 +247,10 @@ TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
     askForAPass();
     playOn();
 
-    EXPECT_TRUE(told(" No move left. Game finished."));
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, " No move left. Game finished.");
     EXPECT_TRUE(window->game().flags.ShowMoves);
-    EXPECT_EQ(window->settings().GamesLost, 1);
-    EXPECT_EQ(resultsRecorded(), 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
     EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
     EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
     EXPECT_TRUE(messages.openedOnTop.isEmpty());

@@ -28,10 +28,7 @@ using testing::StoreKey;
 class MainWindowTest : public testing::WindowFixture<> {
 protected:
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) const
-    {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(window->centralWidget(), button, {}, at);
@@ -42,29 +39,13 @@ protected:
     }
 };
 
-TEST_F(MainWindowTest, StartsWithAnEmptyTableAndOnlyTheCommandsThatNeedNoGame)
+// A screen narrower than 800 pixels is refused; on the others the window
+// starts with an empty table and only the commands that need no game.
+TEST_F(MainWindowTest, StartsWithAnEmptyTableOnAScreenWideEnough)
 {
-    open();
-    EXPECT_EQ(window->game().EmptyColumnCount(), ColumnCount);
-    for (const char* command : {"FinishGame1", "MoveUndo1", "MoveShow1"})
-        EXPECT_FALSE(action(command)->isEnabled()) << command;
-    EXPECT_TRUE(action("NewGame1")->isEnabled());
-    EXPECT_FALSE(button("UndoBtn1")->isVisible());
-    EXPECT_FALSE(button("ShowBtn1")->isVisible());
-    EXPECT_EQ(window->statusText(0), " Dir: /home/player");
-    EXPECT_EQ(window->statusText(1), " Library used: VelvetRes2.DLL");
-    EXPECT_EQ(cards.loadedName(), "velvetres2");
-    EXPECT_TRUE(messages.shown().empty());
-    // A menu hint goes to the first panel.
-    QStatusTipEvent tip(QStringLiteral("a hint"));
-    QApplication::sendEvent(window.get(), &tip);
-    EXPECT_EQ(window->statusText(0), "a hint");
-}
-
-TEST_F(MainWindowTest, TheScreenDecidesWhetherTheGameRunsAndHowLongItsPanelIs)
-{
-    for (const auto& [screen, refused, panelLines] :
-         {std::tuple(QSize(799, 600), true, 5), std::tuple(QSize(800, 600), false, 5), std::tuple(QSize(1280, 1024), false, 14)}) {
+    for (const auto& [screen, refused, panelLines] : {std::tuple(QSize(799, 600), true, 5),
+                                                      std::tuple(QSize(800, 600), false, 5),
+                                                      std::tuple(QSize(1280, 1024), false, 14)}) {
         SCOPED_TRACE(screen.width());
         environment.setScreenResolution(screen);
         registry = MemoryRegistry();
@@ -74,7 +55,19 @@ TEST_F(MainWindowTest, TheScreenDecidesWhetherTheGameRunsAndHowLongItsPanelIs)
         EXPECT_EQ(messages.shown().size() > told, refused);
         EXPECT_EQ(window->isVisible(), !refused);
         EXPECT_EQ(window->game().options.PanelLineLimit, panelLines);
+        EXPECT_EQ(window->game().EmptyColumnCount(), ColumnCount);
+        for (const char* command : {"FinishGame1", "MoveUndo1", "MoveShow1"})
+            EXPECT_FALSE(action(command)->isEnabled()) << command;
+        EXPECT_TRUE(action("NewGame1")->isEnabled());
+        EXPECT_FALSE(button("UndoBtn1")->isVisible() || button("ShowBtn1")->isVisible());
     }
+    EXPECT_EQ(window->statusText(0), " Dir: /home/player");
+    EXPECT_EQ(window->statusText(1), " Library used: VelvetRes2.DLL");
+    EXPECT_EQ(cards.loadedName(), "velvetres2");
+    // A menu hint goes to the first panel.
+    QStatusTipEvent tip(QStringLiteral("a hint"));
+    QApplication::sendEvent(window.get(), &tip);
+    EXPECT_EQ(window->statusText(0), "a hint");
 }
 
 TEST_F(MainWindowTest, NewGameDealsFromTheClockAndIsRefusedWhileAGameIsOpen)
@@ -87,7 +80,6 @@ TEST_F(MainWindowTest, NewGameDealsFromTheClockAndIsRefusedWhileAGameIsOpen)
     sameSecond.BuildPack();
     const auto deal = window->game().table.dealOrder;
     EXPECT_EQ(deal, sameSecond.table.dealOrder);
-    EXPECT_TRUE(window->game().flags.gameInPlay);
     EXPECT_TRUE(action("FinishGame1")->isEnabled());
     EXPECT_TRUE(button("UndoBtn1")->isVisible());
     EXPECT_FALSE(button("UndoBtn1")->isEnabled());
@@ -109,38 +101,12 @@ TEST_F(MainWindowTest, AMissingPictureIsToldOnceAndNoCardIsDrawnAfter)
     QApplication::processEvents();
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, "Load Error from DLL: Bitmap number 53");
-
     const int requests = cards.bitmapRequests();
     newGame();
     window->centralWidget()->grab();
     QApplication::processEvents();
     EXPECT_EQ(cards.bitmapRequests(), requests);
     EXPECT_EQ(messages.shown().size(), 1u);
-}
-
-// The clock drops the hours; its new text every second repaints its own
-// panel and lays nothing out.
-TEST_F(MainWindowTest, ThePlayingTimeShowsMinutesAndSecondsAndLaysNothingOut)
-{
-    struct LayoutRequests : QObject {
-        int count = 0;
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            count += event->type() == QEvent::LayoutRequest ? 1 : 0;
-            return false;
-        }
-    } requests;
-    open();
-    newGame();
-    window->statusBar()->installEventFilter(&requests);
-    clock.advance((65 * 60 + 4) * 1000);
-    for (int second = 0; second < 3; ++second) {
-        clock.advance(1000);
-        window->Timer1Timer();
-        QApplication::processEvents();
-    }
-    EXPECT_EQ(window->statusText(2), "Playing Time: mins 05 : 07 secs");
-    EXPECT_EQ(requests.count, 0);
 }
 
 // The timers of the window and of everything in it, by interval: what can
@@ -162,10 +128,19 @@ std::multiset<int> timersAfterPassesOf(QWidget* window)
     return running();
 }
 
-// The playing time ticks each second, the move panel's headings are drawn
-// again every 2 s while it is shown; nothing else runs.
+// The playing time ticks each second, and its new text repaints its own
+// panel without laying the status bar out again; the move panel's headings
+// are drawn again every 2 s while it is shown. Nothing else runs.
 TEST_F(MainWindowTest, AnIdleWindowWakesOnlyForWhatItShows)
 {
+    struct LayoutRequests : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::LayoutRequest ? 1 : 0;
+            return false;
+        }
+    };
     const std::tuple<bool, bool, std::multiset<int>> cases[] = {
         {true, false, {1000}}, {false, false, {}}, {true, true, {1000, 2000}}, {false, true, {2000}}};
     for (const auto& [playingTime, movePanel, timers] : cases) {
@@ -178,6 +153,15 @@ TEST_F(MainWindowTest, AnIdleWindowWakesOnlyForWhatItShows)
         if (movePanel)
             action("MoveShow1")->trigger();
         EXPECT_EQ(timersAfterPassesOf(window.get()), timers);
+        if (playingTime) {
+            LayoutRequests requests;
+            window->statusBar()->installEventFilter(&requests);
+            clock.advance((65 * 60 + 7) * 1000);
+            window->Timer1Timer();
+            QApplication::processEvents();
+            EXPECT_EQ(window->statusText(2), "Playing Time: mins 05 : 07 secs");
+            EXPECT_EQ(requests.count, 0);
+        }
         if (movePanel) {
             window->Timer2Timer();
             EXPECT_TRUE(window->game().flags.HintHeaderDirty);
@@ -224,12 +208,15 @@ TEST_F(MainWindowTest, ACardMovedByTheLeftButtonComesBackWithUndo)
 }
 
 // Built at start, the dialogs would delay the first frame; once built, each
-// is kept with what it showed last.
+// is kept with what it showed last, and opens modally at its own place on
+// the screen wherever the window is. The preferences open beside the game,
+// and a new suit order governs the Piles at once.
 TEST_F(MainWindowTest, EachDialogIsBuiltWhenFirstOpenedAndKept)
 {
     open();
     window->FormActivate();
     EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+    newGame();
     const std::pair<const char*, QString> commands[] = {
         {"GameStats1", " Tavolin Statistics"},
         {"HelpAbout1", " About this game... "},
@@ -238,9 +225,12 @@ TEST_F(MainWindowTest, EachDialogIsBuiltWhenFirstOpenedAndKept)
     for (const auto& [command, title] : commands) {
         SCOPED_TRACE(command);
         std::vector<QWidget*> opened;
-        for (int time = 0; time < 2; ++time) {
+        std::vector<QPoint> places;
+        for (const QPoint windowAt : {QPoint(300, 200), QPoint(20, 10)}) {
+            window->move(windowAt);
             QTimer::singleShot(0, [&] {
                 opened.push_back(QApplication::activeModalWidget());
+                places.push_back(opened.back() ? opened.back()->pos() : QPoint());
                 if (opened.back())
                     opened.back()->close();
             });
@@ -249,19 +239,13 @@ TEST_F(MainWindowTest, EachDialogIsBuiltWhenFirstOpenedAndKept)
         ASSERT_NE(opened.at(0), nullptr);
         EXPECT_EQ(opened[0]->windowTitle(), title);
         EXPECT_EQ(opened.at(1), opened[0]);
+        EXPECT_EQ(places.at(1), places[0]);
     }
-    EXPECT_EQ(window->findChildren<QDialog*>().size(), 3);
-}
 
-TEST_F(MainWindowTest, PreferencesOpenBesideTheGameAndANewSuitOrderGovernsThePilesAtOnce)
-{
-    open();
-    newGame();
     action("GamePref1")->trigger();
     auto* preferences = window->findChild<TPrefDlg1*>();
     ASSERT_NE(preferences, nullptr);
-    EXPECT_TRUE(preferences->isVisible());
-    EXPECT_FALSE(preferences->isModal());
+    EXPECT_TRUE(preferences->isVisible() && !preferences->isModal());
     preferences->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
     for (const char* suit : {"BitBtn4", "BitBtn3", "BitBtn2", "BitBtn1", "Button1"})
         QTest::mouseClick(preferences->findChild<QPushButton*>(suit), Qt::LeftButton);
@@ -269,6 +253,7 @@ TEST_F(MainWindowTest, PreferencesOpenBesideTheGameAndANewSuitOrderGovernsThePil
     EXPECT_EQ(stored("PileSuit 0"), 3);
     window->FormActivate();
     EXPECT_FALSE(preferences->isVisible());
+    EXPECT_EQ(window->findChildren<QDialog*>().size(), 4);
 }
 
 TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
@@ -299,8 +284,7 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
     // changes. The picture back, the next failure is told again.
     for (const QByteArray& bytes : {QByteArray(), QByteArray("not a picture")}) {
         SCOPED_TRACE(bytes.isEmpty() ? "missing" : "not a picture");
-        ASSERT_TRUE(QFile::remove(path));
-        ASSERT_TRUE(bytes.isEmpty() || testing::writeFileBytes(path, bytes));
+        ASSERT_TRUE(QFile::remove(path) && (bytes.isEmpty() || testing::writeFileBytes(path, bytes)));
         const std::size_t told = messages.shown().size();
         const std::size_t writes = registry.writes().size();
         window->RefreshSideWindow();
@@ -311,8 +295,7 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
         EXPECT_EQ(messages.shown().size(), told + 1);
         EXPECT_EQ(sideShown(), QColor(0, 0, 255));
         EXPECT_EQ(registry.writes().size(), writes);
-        ASSERT_TRUE(QFile::remove(path) || bytes.isEmpty());
-        ASSERT_TRUE(blue.save(path));
+        ASSERT_TRUE((QFile::remove(path) || bytes.isEmpty()) && blue.save(path));
         window->RefreshSideWindow();
     }
 }

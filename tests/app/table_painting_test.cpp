@@ -28,11 +28,6 @@ QColor faceColour(CardCode card)
     return FakeCardLibrary::colourOf(faceImageNumber(card));
 }
 
-QColor faceColour(const char* card)
-{
-    return faceColour(cardNamed(card));
-}
-
 class TablePaintingTest : public testing::WindowFixture<> {
 protected:
     TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
@@ -47,6 +42,19 @@ protected:
     QColor shownNow(QPoint inTable) const { return shown(onScreen(), inTable); }
 
     void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
+
+    // A game in play whose table the test lays out, then has painted whole.
+    TableBuilder dealt()
+    {
+        open();
+        newGame();
+        return TableBuilder(window->game());
+    }
+    void paintWhole()
+    {
+        window->game().table.markAllColumnsDirty();
+        table()->FormPaint(PaintSender::Other);
+    }
 };
 
 // Every card of every Column shows in its uncovered strip, each place and
@@ -67,9 +75,11 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
         for (int c = 0; c < ColumnCount; ++c) {
             const ColumnRec& rec = state.columns[c];
             for (int p = 0; p <= rec.topPosition(); ++p)
-                EXPECT_EQ(shown(screen, QPoint(rec.x[p] + width / 2, rec.y[p] + 9)), faceColour(rec.card[p])) << c << "/" << p;
+                EXPECT_EQ(shown(screen, QPoint(rec.x[p] + width / 2, rec.y[p] + 9)), faceColour(rec.card[p]))
+                    << c << "/" << p;
             const int top = rec.topPosition();
-            EXPECT_EQ(shown(screen, QPoint(rec.x[top] + width / 2, rec.y[top] + height - 10)), faceColour(rec.card[top]));
+            EXPECT_EQ(shown(screen, QPoint(rec.x[top] + width / 2, rec.y[top] + height - 10)),
+                      faceColour(rec.card[top]));
             // The card's black frame at its left edge.
             EXPECT_EQ(shown(screen, QPoint(rec.x[top], rec.y[top] + height / 2)), QColor(Qt::black));
         }
@@ -92,35 +102,27 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
 // background turns cyan.
 TEST_F(TablePaintingTest, AHeldCardShowsInvertedAndABlackNumberCardTinted)
 {
-    open();
-    newGame();
-    TableBuilder(window->game())
+    dealt()
         .column(0, {"KD", "5C"}).column(1, {"KD", "JC"}).column(2, {"KH", "AS"}).column(3, {"KS", "5H"})
         .column(4, {"10S"}).column(5, {"QH"}).column(6, {"QD"}).column(7, {"9D"});
-    window->game().table.markAllColumnsDirty();
-    table()->FormPaint(PaintSender::Other);
-
-    struct Held {
-        int column;
-        const char* card;
-        bool tinted;
-    };
-    for (const Held& held : {Held{0, "5C", true}, Held{1, "JC", false}, Held{2, "AS", false}, Held{3, "5H", false},
-                             Held{4, "10S", true}}) {
-        const ColumnRec& rec = window->game().table.columns[held.column];
+    paintWhole();
+    for (const auto& [column, card, tinted] : {std::tuple(0, "5C", true), std::tuple(1, "JC", false),
+                                               std::tuple(2, "AS", false), std::tuple(3, "5H", false),
+                                               std::tuple(4, "10S", true)}) {
+        SCOPED_TRACE(card);
+        const ColumnRec& rec = window->game().table.columns[column];
         const int top = rec.topPosition();
         const QPoint centre = centreOf(rec.x[top], rec.y[top]);
         click(centre);
-        ASSERT_EQ(window->game().selection.card, cardNamed(held.card));
-        const QColor face = faceColour(held.card);
+        ASSERT_EQ(window->game().selection.card, cardNamed(card));
+        const QColor face = faceColour(cardNamed(card));
         const QColor inverted(255 - face.red(), 255 - face.green(), 255 - face.blue());
-        EXPECT_EQ(shownNow(centre), held.tinted ? QColor(inverted.red(), 255, 255) : inverted) << held.card;
+        EXPECT_EQ(shownNow(centre), tinted ? QColor(inverted.red(), 255, 255) : inverted);
         // The frame stays black, or takes the tint with the rest of the cell.
-        EXPECT_EQ(shownNow(QPoint(rec.x[top] + 1, centre.y())), held.tinted ? QColor(0, 255, 255) : QColor(Qt::black))
-            << held.card;
+        EXPECT_EQ(shownNow(QPoint(rec.x[top] + 1, centre.y())), tinted ? QColor(0, 255, 255) : QColor(Qt::black));
         click(centre);   // the second click puts it back
         ASSERT_TRUE(window->game().selection.isEmpty());
-        EXPECT_EQ(shownNow(centre), faceColour(held.card)) << held.card;
+        EXPECT_EQ(shownNow(centre), face);
     }
 }
 
@@ -153,47 +155,37 @@ TEST_F(TablePaintingTest, WithoutALibraryNoCellIsDrawnButTheFramesAre)
 // clears what it found marked.
 TEST_F(TablePaintingTest, ATransferRedrawsExactlyTheColumnsItChanged)
 {
-    open();
-    newGame();
-    TableBuilder(window->game())
+    dealt()
         .column(0, {"KD", "QS", "9C"}).column(1, {"KH", "7C", "6S"}).column(2, {"KS", "5H"}).column(3, {"QC"})
         .column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"});
-    window->game().table.markAllColumnsDirty();
-    table()->FormPaint(PaintSender::Other);
+    paintWhole();
     const TableState& state = window->game().table;
     constexpr int Room = ColumnCount;
-    // The top card of a Column, or the first Room; where it shows, and a
-    // point of it that no card covers once it is gone.
-    auto place = [&](int index) {
+    // Where the top card of a Column, or the first Room, shows, and a point
+    // of it that no card covers once it is gone.
+    auto place = [&](int index) -> std::pair<QPoint, QPoint> {
+        const QPoint room = centreOf(state.rooms[0].x, state.rooms[0].y);
         if (index == Room)
-            return std::pair(centreOf(state.rooms[0].x, state.rooms[0].y), centreOf(state.rooms[0].x, state.rooms[0].y));
+            return {room, room};
         const ColumnRec& rec = state.columns[index];
         const int top = rec.topPosition();
-        return std::pair(centreOf(rec.x[top], rec.y[top]), QPoint(rec.x[top] + 30, rec.y[top] + layout().CardHeight - 5));
+        return {centreOf(rec.x[top], rec.y[top]), QPoint(rec.x[top] + 30, rec.y[top] + layout().CardHeight - 5)};
     };
-    auto redrawnColumns = [&] {
-        std::vector<int> columns;
-        for (int column = 0; column < ColumnCount; ++column)
-            if (table()->lastRedrawn().columns[column])
-                columns.push_back(column);
-        return columns;
-    };
-    struct Transfer {
-        int from;
-        int onto;
-        const char* card;
-        std::vector<int> redrawn;
-    };
-    for (const Transfer& transfer : {Transfer{2, 1, "5H", {1, 2}}, Transfer{7, Room, "8H", {7}}, Transfer{Room, 0, "8H", {0}}}) {
-        SCOPED_TRACE(transfer.card);
-        const auto [from, vacated] = place(transfer.from);
+    for (const auto& [fromPlace, ontoPlace, card, redrawn] :
+         {std::tuple(2, 1, "5H", std::vector{1, 2}), std::tuple(7, Room, "8H", std::vector{7}),
+          std::tuple(Room, 0, "8H", std::vector{0})}) {
+        SCOPED_TRACE(card);
+        const auto [from, vacated] = place(fromPlace);
         click(from);
-        click(place(transfer.onto).first);
+        click(place(ontoPlace).first);
         ASSERT_TRUE(window->game().selection.isEmpty());
-        EXPECT_EQ(redrawnColumns(), transfer.redrawn);
+        std::array<bool, ColumnCount> expected{};
+        for (const int column : redrawn)
+            expected[column] = true;
+        EXPECT_EQ(table()->lastRedrawn().columns, expected);
         EXPECT_EQ(state.ColumnDirty, (std::array<std::int32_t, ColumnCount>{}));
         EXPECT_FALSE(table()->FullRepaint || table()->RoomsFrameDirty || table()->PilesFrameDirty);
-        EXPECT_EQ(shownNow(place(transfer.onto).first), faceColour(transfer.card));
+        EXPECT_EQ(shownNow(place(ontoPlace).first), faceColour(cardNamed(card)));
         EXPECT_EQ(shownNow(vacated), TableColour);
     }
 }
@@ -204,19 +196,16 @@ TEST_F(TablePaintingTest, ATransferRedrawsExactlyTheColumnsItChanged)
 // the trail.
 TEST_F(TablePaintingTest, AFlightShowsItsFramesAndThePileOnlyAfterLanding)
 {
-    open();
-    newGame();
-    TableBuilder(window->game())
+    dealt()
         .column(0, {"KD", "QS", "JD", "10S", "9D", "8S", "AH"}).column(1, {"KH"}).column(2, {"KS"})
         .column(3, {"QC"}).column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"})
         .autoMovesOn();
-    window->game().table.markAllColumnsDirty();
-    table()->FormPaint(PaintSender::Other);
+    paintWhole();
     const SlotRec& pile = window->game().table.piles[0];
     ASSERT_EQ(QPoint(pile.x, pile.y), QPoint(376, 9));
     // Inside the Pile, but clear of every frame of the flight.
     const QPoint pileProbe(pile.x + 69, pile.y + 51);
-    const QColor ace = faceColour("AH");
+    const QColor ace = faceColour(cardNamed("AH"));
     const QColor mark = FakeCardLibrary::colourOf(53);
 
     const std::vector<QPoint> frames{{7, 220}, {68, 185}, {129, 150}, {190, 115}, {251, 80}, {312, 45}, {373, 10}};
@@ -240,7 +229,7 @@ TEST_F(TablePaintingTest, AFlightShowsItsFramesAndThePileOnlyAfterLanding)
     EXPECT_EQ(pileShown, std::vector<QColor>(frames.size(), mark));
     EXPECT_EQ(shownNow(pileProbe), ace);
     EXPECT_NE(shownNow(frames[3] + QPoint(30, 40)), ace) << "the trail is wiped";
-    EXPECT_EQ(shownNow(frames[0] + QPoint(30, 40)), faceColour("8S")) << "the Column is redrawn without the Ace";
+    EXPECT_EQ(shownNow(frames[0] + QPoint(30, 40)), faceColour(cardNamed("8S"))) << "the Column is redrawn";
 }
 
 // Part of the Column area lies under the panel: a drop ends the search's
