@@ -217,12 +217,12 @@ TEST_F(MainWindowTest, EachDialogIsBuiltWhenFirstOpenedAndKept)
     window->FormActivate();
     EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
     newGame();
-    const std::pair<const char*, QString> commands[] = {
-        {"GameStats1", " Tavolin Statistics"},
-        {"HelpAbout1", " About this game... "},
-        {"HelpDate", " A Calendar, for your convenience"},
+    const std::tuple<const char*, QString, QPoint> commands[] = {
+        {"GameStats1", " Tavolin Statistics", QPoint(152, 56)},
+        {"HelpAbout1", " About this game... ", QPoint(150, 56)},
+        {"HelpDate", " A Calendar, for your convenience", QPoint(130, 200)},
     };
-    for (const auto& [command, title] : commands) {
+    for (const auto& [command, title, place] : commands) {
         SCOPED_TRACE(command);
         std::vector<QWidget*> opened;
         std::vector<QPoint> places;
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, EachDialogIsBuiltWhenFirstOpenedAndKept)
         ASSERT_NE(opened.at(0), nullptr);
         EXPECT_EQ(opened[0]->windowTitle(), title);
         EXPECT_EQ(opened.at(1), opened[0]);
-        EXPECT_EQ(places.at(1), places[0]);
+        EXPECT_EQ(places, std::vector<QPoint>(2, place));
     }
 
     action("GamePref1")->trigger();
