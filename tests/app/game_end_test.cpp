@@ -1,7 +1,6 @@
 // A game ends once, whatever the player chooses while the game is moving by
 // itself. The boxes here are real modal ones with their own event loops, as
 // the player's are: timers due while a box is open fire under it.
-#include "app/main_window.h"
 #include "window_fixture.h"
 #include "game/support/table_builder.h"
 
@@ -71,6 +70,14 @@ private:
 
 class GameEndTest : public testing::WindowFixture<LoopingMessageBoxes> {
 protected:
+    // A click beside the table changes nothing but asks for a pass.
+    void askForAPass()
+    {
+        const TableLayout& layout = window->tableLayout();
+        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {},
+                          QPoint(layout.TableWidth + 10, layout.TopAreaHeight + 10));
+    }
+
     // A game whose next pass puts the last King up and wins it, with that
     // pass already asked for.
     void openAGameAboutToBeWon()
@@ -81,10 +88,7 @@ protected:
             .pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC")
             .column(0, {"KC"})
             .autoMovesOn();
-        // A click beside the table changes nothing but asks for a pass.
-        const TableLayout& layout = window->tableLayout();
-        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {},
-                          QPoint(layout.TableWidth + 10, layout.TopAreaHeight + 10));
+        askForAPass();
     }
 
     // Runs the event loop until no game is in play, within a bound.
@@ -109,44 +113,48 @@ protected:
         return closer;
     }
 
-    int resultsRecorded() const { return window->settings().GamesWon + window->settings().GamesLost; }
-    bool told(const QString& text) const
-    {
-        for (const auto& box : messages.shown())
-            if (box.text == text)
-                return true;
-        return false;
-    }
 };
 
 struct Ending {
     const char* command;
     std::function<void(TForm1&)> choose;
-    int storeWrites;   // the result, and the placement when the window closes
+    bool closesWindow;
+    int writesAfterNo;   // closing stores the placement even when the player stays
 };
 
 const Ending Endings[] = {
-    {"Finish game", &TForm1::FinishGame1Click, 1},
-    {"the table button", &TForm1::BitBtn1Click, 1},
-    {"Exit", &TForm1::GameExitClick, 2},
-    {"closing the window", [](TForm1& window) { window.close(); }, 2},
+    {"Finish game", &TForm1::FinishGame1Click, false, 0},
+    {"the table button", &TForm1::BitBtn1Click, false, 0},
+    {"Exit", &TForm1::GameExitClick, true, 0},
+    {"closing the window", [](TForm1& window) { window.close(); }, true, 1},
 };
 
+// Without a game nothing is asked; during one, Yes records one loss.
 TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
 {
     for (const Ending& ending : Endings) {
+        SCOPED_TRACE(ending.command);
         registry = MemoryRegistry();
+        open();
+        const std::size_t shownBefore = messages.shown().size();
+        ending.choose(*window);
+        EXPECT_EQ(messages.shown().size(), shownBefore) << "no game, no question";
+        EXPECT_EQ(window->isVisible(), !ending.closesWindow);
         openAGameAboutToBeWon();
         const int commits = registry.commits();
+        const std::size_t boxes = messages.shown().size();
         messages.answerNext(MessageAnswer::Yes);
         ending.choose(*window);
         playOn();
-        EXPECT_EQ(registry.commits(), commits + ending.storeWrites) << ending.command;
-
-        EXPECT_EQ(window->settings().GamesLost, 1) << ending.command;
-        EXPECT_EQ(window->settings().GamesWon, 0) << ending.command;
-        EXPECT_FALSE(told("Congratulations, you won!")) << ending.command;
-        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << ending.command << ": " << messages.openedOnTop.join(", ").toStdString();
+        EXPECT_EQ(messages.shown().size(), boxes + 1) << "the question, once";
+        // The result, and the placement when the window closes.
+        EXPECT_EQ(registry.commits(), commits + 1 + (ending.closesWindow ? 1 : 0));
+        EXPECT_EQ(stored("Games Lost"), 1);
+        EXPECT_EQ(stored("Games Won"), 0);
+        EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
+        EXPECT_EQ(window->isVisible(), !ending.closesWindow);
+        EXPECT_TRUE(ending.closesWindow || window->game().EmptyColumnCount() == ColumnCount) << "the table is cleared";
+        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << messages.openedOnTop.join(", ").toStdString();
         messages.openedOnTop.clear();
     }
 }
@@ -154,22 +162,29 @@ TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
 TEST_F(GameEndTest, AGameKeptAfterTheQuestionGoesOnAndIsWonOnce)
 {
     for (const Ending& ending : Endings) {
+        SCOPED_TRACE(ending.command);
         registry = MemoryRegistry();
         openAGameAboutToBeWon();
         const CardCode king = window->game().table.columns[0].card[0];
+        const int commits = registry.commits();
         messages.answerNext(MessageAnswer::No);
         ending.choose(*window);
-        EXPECT_EQ(window->game().table.columns[0].card[0], king) << ending.command << ": nothing moved under the question";
-        EXPECT_TRUE(window->game().flags.gameInPlay) << ending.command;
+        EXPECT_EQ(window->game().table.columns[0].card[0], king) << "nothing moved under the question";
+        EXPECT_TRUE(window->game().flags.gameInPlay);
+        EXPECT_EQ(registry.commits(), commits + ending.writesAfterNo);
 
         QStringList dialogs;
         const auto closer = closeDialogs(dialogs);
         playOn();
 
-        EXPECT_EQ(window->settings().GamesWon, 1) << ending.command;
-        EXPECT_EQ(window->settings().GamesLost, 0) << ending.command;
-        EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"}) << ending.command;
-        EXPECT_TRUE(messages.openedOnTop.isEmpty()) << ending.command;
+        EXPECT_EQ(messages.shown().back().text, "Congratulations, you won!");
+        EXPECT_TRUE(window->statusText(1).startsWith("Game won at "));
+        EXPECT_EQ(registry.commits(), commits + ending.writesAfterNo + 1);
+        EXPECT_EQ(stored("Games Won"), 1);
+        EXPECT_EQ(stored("Games Lost"), 0);
+        EXPECT_EQ(window->game().EmptyColumnCount(), ColumnCount);
+        EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
+        EXPECT_TRUE(messages.openedOnTop.isEmpty());
         window->hide();
     }
 }
@@ -190,30 +205,19 @@ TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
     EXPECT_FALSE(movedWhileOpen);
 
     // The game resumes once the dialog is closed, and the statistics dialog
-    // that follows a win opens on its own.
+    // that follows a win opens on its own. The next game starts afresh.
     QStringList dialogs;
     const auto closer = closeDialogs(dialogs);
     playOn();
-    EXPECT_EQ(resultsRecorded(), 1);
-    EXPECT_EQ(window->settings().GamesWon, 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(1, 0));
     EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
     EXPECT_TRUE(messages.openedOnTop.isEmpty());
-}
-
-TEST_F(GameEndTest, TheGameAfterAWinStartsAfresh)
-{
-    openAGameAboutToBeWon();
-    QStringList dialogs;
-    const auto closer = closeDialogs(dialogs);
-    playOn();
-    ASSERT_EQ(window->settings().GamesWon, 1);
-
     window->NewGame1Click();
     for (int turn = 0; turn < LoopingMessageBoxes::Turns; ++turn)
         QApplication::processEvents();
     EXPECT_TRUE(window->game().flags.gameInPlay);
     EXPECT_EQ(window->game().table.cardsLeft, 52);
-    EXPECT_EQ(window->settings().GamesWon, 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(1, 0));
 }
 
 // The game recorded under the question, by quitting from inside it: the Yes
@@ -226,8 +230,30 @@ TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
     messages.whileOpen = [this] { window->close(); };
     window->FinishGame1Click();
     playOn();
-    EXPECT_EQ(window->settings().GamesLost, 1);
-    EXPECT_EQ(resultsRecorded(), 1);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
+}
+
+TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
+{
+    open();
+    newGame();
+    // Kings in the Rooms and only red cards on the Columns: nothing fits anywhere.
+    testing::TableBuilder(window->game())
+        .room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC")
+        .column(0, {"QH"}).column(1, {"QD"}).column(2, {"JH"}).column(3, {"JD"})
+        .column(4, {"10H"}).column(5, {"10D"}).column(6, {"9H"}).column(7, {"9D"});
+    QStringList dialogs;
+    const auto closer = closeDialogs(dialogs);
+    askForAPass();
+    playOn();
+
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, " No move left. Game finished.");
+    EXPECT_TRUE(window->game().flags.ShowMoves);
+    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
+    EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
+    EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
+    EXPECT_TRUE(messages.openedOnTop.isEmpty());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // What the painted window shows, read from its backing store on the
-// offscreen platform: the dealt table, a held card, a card's flight, and
-// the table without pictures.
+// offscreen platform: the dealt table, a held card, what a transfer redraws,
+// a card's flight, and the table without pictures.
 #include "window_fixture.h"
 #include "view/card_flight.h"
 #include "view/table_view.h"
@@ -18,20 +18,14 @@ namespace {
 using testing::cardNamed;
 using testing::TableBuilder;
 
-const QString Key = testing::StoreKey;
 const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
 const QColor BlockFrameColour(200, 180, 150);
 const QColor SeparatorColour(170, 160, 134);
 
-QColor faceColour(const char* card)
+QColor faceColour(CardCode card)
 {
-    return FakeCardLibrary::colourOf(faceImageNumber(cardNamed(card)));
-}
-
-QColor inverted(const QColor& colour)
-{
-    return QColor(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
+    return FakeCardLibrary::colourOf(faceImageNumber(card));
 }
 
 class TablePaintingTest : public testing::WindowFixture<> {
@@ -48,6 +42,19 @@ protected:
     QColor shownNow(QPoint inTable) const { return shown(onScreen(), inTable); }
 
     void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
+
+    // A game in play whose table the test lays out, then has painted whole.
+    TableBuilder dealt()
+    {
+        open();
+        newGame();
+        return TableBuilder(window->game());
+    }
+    void paintWhole()
+    {
+        window->game().table.markAllColumnsDirty();
+        table()->FormPaint(PaintSender::Other);
+    }
 };
 
 // Every card of every Column shows in its uncovered strip, each place and
@@ -57,7 +64,7 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
 {
     for (const int origCardSize : {1, 0}) {
         registry = MemoryRegistry();
-        registry.set(Key, "OrigCardSize", origCardSize);
+        registry.set(testing::StoreKey, "OrigCardSize", origCardSize);
         open();
         newGame();
         const int width = layout().CardWidth;
@@ -67,13 +74,12 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
         const TableState& state = window->game().table;
         for (int c = 0; c < ColumnCount; ++c) {
             const ColumnRec& rec = state.columns[c];
-            for (int p = 0; p <= rec.topPosition(); ++p) {
-                const QColor face = FakeCardLibrary::colourOf(faceImageNumber(rec.card[p]));
-                EXPECT_EQ(shown(screen, QPoint(rec.x[p] + width / 2, rec.y[p] + 9)), face) << c << "/" << p;
-            }
+            for (int p = 0; p <= rec.topPosition(); ++p)
+                EXPECT_EQ(shown(screen, QPoint(rec.x[p] + width / 2, rec.y[p] + 9)), faceColour(rec.card[p]))
+                    << c << "/" << p;
             const int top = rec.topPosition();
             EXPECT_EQ(shown(screen, QPoint(rec.x[top] + width / 2, rec.y[top] + height - 10)),
-                      FakeCardLibrary::colourOf(faceImageNumber(rec.card[top])));
+                      faceColour(rec.card[top]));
             // The card's black frame at its left edge.
             EXPECT_EQ(shown(screen, QPoint(rec.x[top], rec.y[top] + height / 2)), QColor(Qt::black));
         }
@@ -83,14 +89,12 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
         const SlotRec& pile = state.piles[2];
         EXPECT_EQ(shown(screen, QPoint(pile.x + 36, pile.y + 48)), FakeCardLibrary::colourOf(55));
         // Beyond the 72 x 96 mark, inside a large cell.
-        const QPoint pastTheMark(pile.x + 100, pile.y + 150);
         if (!origCardSize) {
-            EXPECT_EQ(shown(screen, pastTheMark), TableColour) << "the mark keeps its own size";
+            EXPECT_EQ(shown(screen, QPoint(pile.x + 100, pile.y + 150)), TableColour) << "the mark keeps its own size";
         }
         EXPECT_EQ(shown(screen, QPoint(layout().LeftMargin, layout().TopMargin)), BlockFrameColour);
         EXPECT_EQ(shown(screen, QPoint(4, 300)), TableFrameColour);
         EXPECT_EQ(shown(screen, QPoint(layout().TableWidth - 5, 300)), TableFrameColour);
-        window.reset();
     }
 }
 
@@ -98,43 +102,44 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
 // background turns cyan.
 TEST_F(TablePaintingTest, AHeldCardShowsInvertedAndABlackNumberCardTinted)
 {
-    open();
-    newGame();
-    TableBuilder(window->game())
+    dealt()
         .column(0, {"KD", "5C"}).column(1, {"KD", "JC"}).column(2, {"KH", "AS"}).column(3, {"KS", "5H"})
         .column(4, {"10S"}).column(5, {"QH"}).column(6, {"QD"}).column(7, {"9D"});
-    window->game().table.markAllColumnsDirty();
-    table()->FormPaint(PaintSender::Other);
-
-    struct Held {
-        int column;
-        const char* card;
-        bool tinted;
-    };
-    for (const Held& held : {Held{0, "5C", true}, Held{1, "JC", false}, Held{2, "AS", false}, Held{3, "5H", false},
-                             Held{4, "10S", true}}) {
-        const ColumnRec& rec = window->game().table.columns[held.column];
+    paintWhole();
+    for (const auto& [column, card, tinted] : {std::tuple(0, "5C", true), std::tuple(1, "JC", false),
+                                               std::tuple(2, "AS", false), std::tuple(3, "5H", false),
+                                               std::tuple(4, "10S", true)}) {
+        SCOPED_TRACE(card);
+        const ColumnRec& rec = window->game().table.columns[column];
         const int top = rec.topPosition();
         const QPoint centre = centreOf(rec.x[top], rec.y[top]);
         click(centre);
-        ASSERT_EQ(window->game().selection.card, cardNamed(held.card));
-        const QColor flipped = inverted(faceColour(held.card));
-        const QColor expected = held.tinted ? QColor(flipped.red(), 255, 255) : flipped;
-        EXPECT_EQ(shownNow(centre), expected) << held.card;
+        ASSERT_EQ(window->game().selection.card, cardNamed(card));
+        const QColor face = faceColour(cardNamed(card));
+        const QColor inverted(255 - face.red(), 255 - face.green(), 255 - face.blue());
+        EXPECT_EQ(shownNow(centre), tinted ? QColor(inverted.red(), 255, 255) : inverted);
         // The frame stays black, or takes the tint with the rest of the cell.
-        EXPECT_EQ(shownNow(QPoint(rec.x[top] + 1, centre.y())), held.tinted ? QColor(0, 255, 255) : QColor(Qt::black))
-            << held.card;
+        EXPECT_EQ(shownNow(QPoint(rec.x[top] + 1, centre.y())), tinted ? QColor(0, 255, 255) : QColor(Qt::black));
         click(centre);   // the second click puts it back
         ASSERT_TRUE(window->game().selection.isEmpty());
-        EXPECT_EQ(shownNow(centre), faceColour(held.card)) << held.card;
+        EXPECT_EQ(shownNow(centre), face);
     }
 }
 
+// The player is told once where the library was looked for; the game
+// plays on with the frames alone.
 TEST_F(TablePaintingTest, WithoutALibraryNoCellIsDrawnButTheFramesAre)
 {
     cards.setLoadable(false);
+    environment.setCurrentDirectory("/opt/games");
     open();
+    window->ApplicationIdle();
+    EXPECT_EQ(cards.loadAttempts(), 1);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, " Unable to load 'VelvetRes2.DLL'.");
+    EXPECT_EQ(messages.shown()[1].text, "/opt/games");
     newGame();
+    ASSERT_TRUE(window->game().flags.gameInPlay);
     const QImage screen = onScreen();
     const TableState& state = window->game().table;
     for (const ColumnRec& rec : state.columns)
@@ -146,29 +151,43 @@ TEST_F(TablePaintingTest, WithoutALibraryNoCellIsDrawnButTheFramesAre)
     EXPECT_EQ(table()->lastRedrawn().cells, 0);
 }
 
-TEST_F(TablePaintingTest, AMoveBetweenTwoColumnsRedrawsExactlyThoseTwo)
+// A transfer redraws the Columns it changed and no other, and every paint
+// clears what it found marked.
+TEST_F(TablePaintingTest, ATransferRedrawsExactlyTheColumnsItChanged)
 {
-    open();
-    newGame();
-    TableBuilder(window->game())
-        .column(0, {"KD", "QS", "9D"}).column(1, {"KH", "7C", "6S"}).column(2, {"KS", "5H"}).column(3, {"QC"})
+    dealt()
+        .column(0, {"KD", "QS", "9C"}).column(1, {"KH", "7C", "6S"}).column(2, {"KS", "5H"}).column(3, {"QC"})
         .column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"});
-    window->game().table.markAllColumnsDirty();
-    table()->FormPaint(PaintSender::Other);
-
-    const ColumnRec& from = window->game().table.columns[2];
-    const ColumnRec& onto = window->game().table.columns[1];
-    click(centreOf(from.x[1], from.y[1]));
-    click(centreOf(onto.x[2], onto.y[2]));
-    ASSERT_EQ(onto.topPosition(), 3);
-
-    TableView::Redrawn expected;
-    expected.columns[1] = true;
-    expected.columns[2] = true;
-    EXPECT_EQ(table()->lastRedrawn().columns, expected.columns);
-    EXPECT_EQ(table()->lastRedrawn().cells, RoomCount + PileCount + 4 + 1);
-    EXPECT_EQ(shownNow(centreOf(onto.x[3], onto.y[3])), faceColour("5H"));
-    EXPECT_EQ(shownNow(QPoint(from.x[1] + 30, from.y[1] + layout().CardHeight - 5)), TableColour);
+    paintWhole();
+    const TableState& state = window->game().table;
+    constexpr int Room = ColumnCount;
+    // Where the top card of a Column, or the first Room, shows, and a point
+    // of it that no card covers once it is gone.
+    auto place = [&](int index) -> std::pair<QPoint, QPoint> {
+        const QPoint room = centreOf(state.rooms[0].x, state.rooms[0].y);
+        if (index == Room)
+            return {room, room};
+        const ColumnRec& rec = state.columns[index];
+        const int top = rec.topPosition();
+        return {centreOf(rec.x[top], rec.y[top]), QPoint(rec.x[top] + 30, rec.y[top] + layout().CardHeight - 5)};
+    };
+    for (const auto& [fromPlace, ontoPlace, card, redrawn] :
+         {std::tuple(2, 1, "5H", std::vector{1, 2}), std::tuple(7, Room, "8H", std::vector{7}),
+          std::tuple(Room, 0, "8H", std::vector{0})}) {
+        SCOPED_TRACE(card);
+        const auto [from, vacated] = place(fromPlace);
+        click(from);
+        click(place(ontoPlace).first);
+        ASSERT_TRUE(window->game().selection.isEmpty());
+        std::array<bool, ColumnCount> expected{};
+        for (const int column : redrawn)
+            expected[column] = true;
+        EXPECT_EQ(table()->lastRedrawn().columns, expected);
+        EXPECT_EQ(state.ColumnDirty, (std::array<std::int32_t, ColumnCount>{}));
+        EXPECT_FALSE(table()->FullRepaint || table()->RoomsFrameDirty || table()->PilesFrameDirty);
+        EXPECT_EQ(shownNow(place(ontoPlace).first), faceColour(cardNamed(card)));
+        EXPECT_EQ(shownNow(vacated), TableColour);
+    }
 }
 
 // The worked example: from the top of the first Column, position 6, to the
@@ -177,19 +196,16 @@ TEST_F(TablePaintingTest, AMoveBetweenTwoColumnsRedrawsExactlyThoseTwo)
 // the trail.
 TEST_F(TablePaintingTest, AFlightShowsItsFramesAndThePileOnlyAfterLanding)
 {
-    open();
-    newGame();
-    TableBuilder(window->game())
+    dealt()
         .column(0, {"KD", "QS", "JD", "10S", "9D", "8S", "AH"}).column(1, {"KH"}).column(2, {"KS"})
         .column(3, {"QC"}).column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"})
         .autoMovesOn();
-    window->game().table.markAllColumnsDirty();
-    table()->FormPaint(PaintSender::Other);
+    paintWhole();
     const SlotRec& pile = window->game().table.piles[0];
     ASSERT_EQ(QPoint(pile.x, pile.y), QPoint(376, 9));
     // Inside the Pile, but clear of every frame of the flight.
     const QPoint pileProbe(pile.x + 69, pile.y + 51);
-    const QColor ace = faceColour("AH");
+    const QColor ace = faceColour(cardNamed("AH"));
     const QColor mark = FakeCardLibrary::colourOf(53);
 
     const std::vector<QPoint> frames{{7, 220}, {68, 185}, {129, 150}, {190, 115}, {251, 80}, {312, 45}, {373, 10}};
@@ -200,7 +216,7 @@ TEST_F(TablePaintingTest, AFlightShowsItsFramesAndThePileOnlyAfterLanding)
         const QImage screen = onScreen();
         const QPoint frame = frames.at(std::min(pauses.size(), frames.size() - 1));
         pauses.push_back(milliseconds);
-        frameShown.push_back(shown(screen, QPoint(frame.x() + 30, frame.y() + 40)));
+        frameShown.push_back(shown(screen, frame + QPoint(30, 40)));
         pileShown.push_back(shown(screen, pileProbe));
     };
     click(QPoint(900, 800));   // any event asks for the next pass
@@ -212,14 +228,15 @@ TEST_F(TablePaintingTest, AFlightShowsItsFramesAndThePileOnlyAfterLanding)
     EXPECT_EQ(frameShown, std::vector<QColor>(frames.size(), ace));
     EXPECT_EQ(pileShown, std::vector<QColor>(frames.size(), mark));
     EXPECT_EQ(shownNow(pileProbe), ace);
-    EXPECT_NE(shownNow(QPoint(frames[3].x() + 30, frames[3].y() + 40)), ace) << "the trail is wiped";
+    EXPECT_NE(shownNow(frames[3] + QPoint(30, 40)), ace) << "the trail is wiped";
+    EXPECT_EQ(shownNow(frames[0] + QPoint(30, 40)), faceColour(cardNamed("8S"))) << "the Column is redrawn";
 }
 
 // Part of the Column area lies under the panel: a drop ends the search's
 // account, and the panel is blank until the next search.
 TEST_F(TablePaintingTest, TheDetailsPanelIsBlankAfterADropOnARoom)
 {
-    registry.set(Key, "TransferDetails", 1);
+    registry.set(testing::StoreKey, "TransferDetails", 1);
     open();
     newGame();
     ASSERT_TRUE(window->game().flags.DetailsShown);
@@ -250,7 +267,7 @@ TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTa
     const QSize size = window->size();
     const ColumnRec& last = window->game().table.columns[7];
     const QPoint top = centreOf(last.x[last.topPosition()], last.y[last.topPosition()]);
-    const QColor card = FakeCardLibrary::colourOf(faceImageNumber(last.card[last.topPosition()]));
+    const QColor card = faceColour(last.card[last.topPosition()]);
     window->resize(1, 1);
     QApplication::processEvents();
     window->resize(size);

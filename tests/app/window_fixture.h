@@ -1,7 +1,12 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/window_doubles.h"
+#include "platform/doubles/fake_card_library.h"
+#include "platform/doubles/fake_environment.h"
+#include "platform/doubles/manual_clock.h"
+#include "platform/doubles/memory_registry.h"
+#include "platform/doubles/scripted_message_boxes.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 
@@ -11,15 +16,26 @@
 
 namespace tavolin::testing {
 
-// The main window on test doubles of every machine service.
+inline const QString StoreKey = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+
+// The main window on test doubles of every machine service, on a
+// 1280 x 1024 screen on a December morning.
 template <typename Boxes = ScriptedMessageBoxes>
-class WindowFixture : public ::testing::Test, protected WindowDoubles<Boxes> {
+class WindowFixture : public ::testing::Test {
 protected:
+    MemoryRegistry registry;
+    Boxes messages;
+    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0))};
+    FakeEnvironment environment{QSize(1280, 1024)};
+    FakeCardLibrary cards;
+    Platform platform{registry, messages, clock, environment, cards};
     std::unique_ptr<TForm1> window;
 
+    // A window of an earlier start goes first: closing, it unloads the library.
     void open()
     {
-        window = std::make_unique<TForm1>(this->platform);
+        window.reset();
+        window = std::make_unique<TForm1>(platform);
         window->show();
         QApplication::processEvents();   // the first idle moment
     }
@@ -33,6 +49,12 @@ protected:
     QPoint centreOf(int x, int y) const
     {
         return QPoint(x + window->tableLayout().CardWidth / 2, y + window->tableLayout().CardHeight / 2);
+    }
+
+    std::int32_t stored(const char* name) const
+    {
+        const auto value = registry.value(StoreKey, QString::fromLatin1(name));
+        return value ? std::get<std::int32_t>(*value) : -1;
     }
 };
 
