@@ -32,6 +32,14 @@ protected:
         return names;
     }
 
+    static Names texts(const std::vector<PanelText>& lines)
+    {
+        Names names;
+        for (const PanelText& line : lines)
+            names.push_back(line.text);
+        return names;
+    }
+
     // Picks a Column's top card up; the test fails if it cannot.
     void holdColumnTop(int c) { ASSERT_TRUE(game.PickUpFromColumn(c)); }
     void holdRoomCard(int r) { ASSERT_TRUE(game.PickUpFromRoom(r)); }
