@@ -1,5 +1,7 @@
 #include "game_fixture.h"
 
+#include <set>
+
 namespace tavolin::testing {
 namespace {
 
@@ -30,6 +32,7 @@ TEST_F(TransferSearchTest, FindsTheCardOfTheDeckThatFitsTheTarget)
 TEST_F(TransferSearchTest, EmptyColumnTakesTheLongestDeckEndingWithTheHeldCard)
 {
     table().column(0, {"KS", "9C", "8H", "7C"}).column(1, {"4D"}).room(0, "QD");
+    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 0);   // nothing held
     holdColumnTop(0);
     EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 3);
     EXPECT_EQ(game.TransferSearch(1, EmptyColumnTarget), 0);   // not empty
@@ -42,13 +45,6 @@ TEST_F(TransferSearchTest, EmptyColumnTakesTheLongestDeckEndingWithTheHeldCard)
     EXPECT_EQ(game.TransferSearch(1, 0), 0);
 }
 
-TEST_F(TransferSearchTest, NothingHeldFindsNothing)
-{
-    table().column(0, {"5H"}).column(1, {"6S"});
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 0);
-}
-
 class DetailsTest : public GameTest {
 protected:
     void SetUp() override
@@ -58,115 +54,85 @@ protected:
     }
 
     const TransferDetails& last() const { return events.details.back(); }
-
-    static Names texts(const std::vector<PanelText>& lines)
-    {
-        Names names;
-        for (const PanelText& line : lines)
-            names.push_back(line.text);
-        return names;
-    }
 };
 
 constexpr const char* Dots = " . . . . . . . . . . . . . . . . . . . . . . . . . ";
 
-TEST_F(DetailsTest, WalksTheDeckOntoTheEightOfClubs)
+TEST_F(DetailsTest, TheAccountWalksDownTheDeck)
 {
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 3);
-
-    ASSERT_EQ(events.details.size(), 1u);
-    const TransferDetails& details = last();
-    EXPECT_TRUE(details.headingsRedrawn);
-    EXPECT_EQ(texts(details.headings),
-              (Names{"Card Tranfer Info", "Search Details", "Result returned from destination",
-                     "Selected origin:  5 of Hearts", "Selected target:  8 of Clubs", "Destination:  Column number 2"}));
-    EXPECT_EQ(details.headings[0].colour, PanelColour::Aqua);
-    EXPECT_TRUE(details.headings[0].underline);
-    EXPECT_EQ(details.headings[4].y, 46);
-    EXPECT_EQ(texts(details.steps),
-              (Names{"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
-                     "Card number 2 is 6 of Spades", Dots, "Card number 3 is 7 of Diamonds",
-                     "Card number 3 matches target."}));
-    const std::vector<int> rows = {26, 42, 58, 58, 74, 74, 90};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(details.steps[i].y, rows[i]) << i;
-        EXPECT_EQ(details.steps[i].x, 320);
-        EXPECT_EQ(details.steps[i].font, PanelFont::TimesNewRoman);
+    const struct { const char* under; Names steps; const char* result; PanelColour colour; int count; } cases[] = {
+        {"7D",
+         {"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
+          "Card number 2 is 6 of Spades", Dots, "Card number 3 is 7 of Diamonds", "Card number 3 matches target."},
+         "3 cards at origin match target.", PanelColour::Lime, 3},
+        {"8D",
+         {"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
+          "Card number 2 is 6 of Spades", Dots, "Card number 3 is 8 of Diamonds",
+          "Card number 3 no match for previous card."},
+         "Try other target.", PanelColour::Yellow, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.under);
+        events.details.clear();
+        table().column(0, {c.under, "6S", "5H"}).column(1, {"8C"});
+        holdColumnTop(0);
+        EXPECT_EQ(game.TransferSearch(1, 0), c.count);
+        ASSERT_EQ(events.details.size(), 1u);
+        EXPECT_TRUE(last().headingsRedrawn);
+        EXPECT_EQ(texts(last().headings),
+                  (Names{"Card Tranfer Info", "Search Details", "Result returned from destination",
+                         "Selected origin:  5 of Hearts", "Selected target:  8 of Clubs", "Destination:  Column number 2"}));
+        EXPECT_EQ(texts(last().steps), c.steps);
+        EXPECT_EQ(last().result.text, c.result);
+        EXPECT_EQ(last().result.colour, c.colour);
+        EXPECT_EQ(last().count, c.count);
     }
-    EXPECT_EQ(details.result.text, "3 cards at origin match target.");
-    EXPECT_EQ(details.result.colour, PanelColour::Lime);
-    EXPECT_EQ(details.result.font, PanelFont::CourierNew);
-    EXPECT_EQ(details.result.y, 110);
-    EXPECT_EQ(details.count, 3);
 }
 
-TEST_F(DetailsTest, ABrokenDeckEndsWithNoMatch)
-{
-    table().column(0, {"8D", "6S", "5H"}).column(1, {"9C"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    EXPECT_EQ(texts(last().steps),
-              (Names{"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
-                     "Card number 2 is 6 of Spades", Dots, "Card number 3 is 8 of Diamonds",
-                     "Card number 3 no match for previous card."}));
-    EXPECT_EQ(last().result.text, "Try other target.");
-    EXPECT_EQ(last().result.colour, PanelColour::Yellow);
-}
-
-TEST_F(DetailsTest, LinesStopAdvancingAfterTheLineLimit)
+// Cards past the panel's last row share that row: the later covers the earlier.
+TEST_F(DetailsTest, CardLinesStopAdvancingAtTheLineLimit)
 {
     table().column(0, {"KD", "QC", "JH", "10S", "9D", "8C", "7H", "6S", "5H"}).column(1, {"2C"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    std::vector<int> cardRows;
-    for (const PanelText& line : last().steps)
-        if (line.text.starts_with("Card number"))
-            cardRows.push_back(line.y);
-    // Cards 2 to 6 get rows of their own, cards 7 to 9 share the next one.
-    EXPECT_EQ(cardRows, (std::vector<int>{58, 74, 90, 106, 122, 138, 138, 138}));
-    EXPECT_EQ(last().result.text, "Try other target.");
-
-    game.PutBack();
-    game.options.PanelLineLimit = 14;
-    holdColumnTop(0);
-    game.TransferSearch(1, 0);
-    EXPECT_EQ(last().steps.back().y, 26 + 16 * 9);
+    for (const auto& [limit, rows] : {std::pair(5, 6u), std::pair(14, 8u)}) {
+        game.options.PanelLineLimit = limit;
+        holdColumnTop(0);
+        EXPECT_EQ(game.TransferSearch(1, 0), 0);
+        std::set<int> cardRows;
+        for (const PanelText& line : last().steps)
+            if (line.text.starts_with("Card number"))
+                cardRows.insert(line.y);
+        EXPECT_EQ(cardRows.size(), rows) << "line limit " << limit;
+        EXPECT_EQ(last().steps.back().y, *cardRows.rbegin());
+        game.PutBack();
+    }
 }
 
 TEST_F(DetailsTest, ResultTextsForEveryKindOfOrigin)
 {
     table().column(0, {"9C", "8H"}).column(1, {"9S"}).column(2, {"7S"}).column(3, {"KD", "QH", "JC"})
         .room(0, "8D").room(1, "2H");
-    auto result = [&](int column, int position) {
-        game.TransferSearch(column, position);
-        return std::pair(last().result.text, last().steps.size());
+    const struct { int room, column; int target, position; const char* result; std::size_t steps; } cases[] = {
+        {0, -1, 1, 0, "Ready for tranfer of single card.", 0},
+        {0, -1, 2, 0, "Try other destination.", 0},
+        {0, -1, 7, EmptyColumnTarget, "Ready for transfer of single card.", 0},
+        {-1, 2, 0, 1, "Ready for tranfer of single deck card.", 0},   // the only card of its Column
+        {-1, 2, 1, 0, "Try other destination.", 0},
+        {-1, 2, 7, EmptyColumnTarget, "Ready for tranfer of single deck card.", 1},
+        {-1, 0, 1, 0, "Selected card matches target.", 1},
+        {-1, 0, 7, EmptyColumnTarget, "Ready for tranfer of 2 deck cards.", 3},
+        // The King does not continue the Deck: the walk ends without a line of its own.
+        {-1, 3, 7, EmptyColumnTarget, "Ready for tranfer of 2 deck cards.", 5},
     };
-
-    holdRoomCard(0);
-    EXPECT_EQ(result(1, 0), std::pair(std::string("Ready for tranfer of single card."), std::size_t{0}));
-    EXPECT_EQ(result(2, 0), std::pair(std::string("Try other destination."), std::size_t{0}));
-    EXPECT_EQ(result(7, EmptyColumnTarget), std::pair(std::string("Ready for transfer of single card."), std::size_t{0}));
-    game.PutBack();
-
-    holdColumnTop(2);   // the only card of its Column
-    EXPECT_EQ(result(0, 1), std::pair(std::string("Ready for tranfer of single deck card."), std::size_t{0}));
-    EXPECT_EQ(result(1, 0), std::pair(std::string("Try other destination."), std::size_t{0}));
-    EXPECT_EQ(result(7, EmptyColumnTarget), std::pair(std::string("Ready for tranfer of single deck card."), std::size_t{1}));
-    game.PutBack();
-
-    holdColumnTop(0);
-    EXPECT_EQ(result(1, 0), std::pair(std::string("Selected card matches target."), std::size_t{1}));
-    EXPECT_EQ(result(7, EmptyColumnTarget), std::pair(std::string("Ready for tranfer of 2 deck cards."), std::size_t{3}));
-    game.PutBack();
-
-    holdColumnTop(3);
-    game.TransferSearch(7, EmptyColumnTarget);
-    // The King does not continue the Deck: the walk ends without a line of its own.
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result);
+        ASSERT_TRUE(c.room >= 0 ? game.PickUpFromRoom(c.room) : game.PickUpFromColumn(c.column));
+        game.TransferSearch(c.target, c.position);
+        EXPECT_EQ(last().result.text, c.result);
+        EXPECT_EQ(last().steps.size(), c.steps);
+        game.PutBack();
+    }
     EXPECT_EQ(texts(last().steps), (Names{"First card at origin is Jack of Clubs", Dots, "Card number 2 is Queen of Hearts",
                                           Dots, "Card number 3 is King of Diamonds"}));
-    EXPECT_EQ(last().result.text, "Ready for tranfer of 2 deck cards.");
     EXPECT_EQ(last().count, 2);
 }
 
@@ -202,26 +168,21 @@ TEST_F(DetailsTest, HeadingsAreDrawnForANewCardOrANewTargetOnly)
     EXPECT_TRUE(last().headingsRedrawn);
 }
 
-TEST_F(DetailsTest, ADropOnAColumnSearchesAgainAndBlanksThePanel)
+// A drop searches again and blanks the panel once it is carried out; nothing at all while the panel is off.
+TEST_F(DetailsTest, ADropOnAColumnShowsItsSearchAndBlanksThePanel)
 {
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"}).column(2, {"9H"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(2, 0), DropOutcome::Ignored);
-    EXPECT_EQ(events.detailsResets, 0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
-    EXPECT_EQ(events.details.size(), 2u);
-    EXPECT_EQ(events.detailsResets, 1);
-}
-
-TEST_F(DetailsTest, NothingIsShownWhileTheDetailsPanelIsOff)
-{
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"});
-    game.flags.DetailsShown = false;
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 3);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
-    EXPECT_TRUE(events.details.empty());
-    EXPECT_EQ(events.detailsResets, 0);
+    for (const auto& [shown, searches, resets] : {std::tuple(true, 2u, 1), std::tuple(false, 0u, 0)}) {
+        SCOPED_TRACE(shown);
+        events = RecordingEvents{};
+        table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"}).column(2, {"9H"});
+        game.flags.DetailsShown = shown;
+        holdColumnTop(0);
+        EXPECT_EQ(game.DropOnColumnTop(2, 0), DropOutcome::Ignored);
+        EXPECT_EQ(events.detailsResets, 0);
+        EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
+        EXPECT_EQ(events.details.size(), searches);
+        EXPECT_EQ(events.detailsResets, resets);
+    }
 }
 
 TEST_F(DetailsTest, AGapUnderTheHeldCardStopsTheSearch)

@@ -3,6 +3,8 @@
 namespace tavolin::testing {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 class TransferTest : public GameTest {
 protected:
     void SetUp() override { game.options.TransferInfo = true; }
@@ -13,12 +15,20 @@ protected:
         builder.column(2, {"2C"}).column(3, {"3C"}).column(4, {"4C"}).column(5, {"5C"}).column(6, {"2S"});
         return builder;
     }
+
+    // Unused places of a Column lose their position, so that a move must give its cards theirs.
+    void forgetPlaces(int c, int from)
+    {
+        for (int position = from; position < ColumnDepth; ++position)
+            game.table.columns[c].x[position] = game.table.columns[c].y[position] = 0;
+    }
 };
 
-TEST_F(TransferTest, CapacityCountsEveryFreeRoomAndEmptyColumnOnce)
+TEST_F(TransferTest, ADeckAsLongAsTheCapacityMovesInItsOrder)
 {
     fillers(table()).room(0, "KH").room(1, "KD").column(0, {"KS", "9C", "8H", "7C", "6D"}).column(1, {"QC", "10H"});
     EXPECT_EQ(game.Capacity(), 4);   // two Rooms, one Column, plus one
+    forgetPlaces(1, 2);
 
     holdColumnTop(0);
     EXPECT_EQ(game.DropOnColumnTop(1, 1), DropOutcome::Done);
@@ -31,37 +41,29 @@ TEST_F(TransferTest, CapacityCountsEveryFreeRoomAndEmptyColumnOnce)
     const ColumnRec& target = game.table.columns[1];
     for (int position = 2; position <= 5; ++position) {
         EXPECT_EQ(target.x[position], target.x[1]);
-        EXPECT_EQ(target.y[position], target.y[1] + (position - 1) * 18);
-        EXPECT_EQ(target.mode[position], DrawMode::Face);
+        EXPECT_EQ(target.y[position], target.y[position - 1] + game.geometry.ColumnStep);
     }
     EXPECT_EQ(game.table.columns[0].mode[1], DrawMode::Vacant);
     EXPECT_FALSE(game.flags.autoSuspended);
 }
 
-TEST_F(TransferTest, DeckLongerThanTheCapacityIsRefusedAndPutBack)
+TEST_F(TransferTest, ADeckLongerThanTheCapacityIsRefusedAndPutBack)
 {
     fillers(table()).room(0, "KH").room(1, "KD").column(0, {"KS", "10H", "9C", "8H", "7C", "6D"}).column(1, {"QD", "JC"});
     const TableState before = game.table;
-    game.table.ColumnDirty.fill(0);
-
     holdColumnTop(0);
     EXPECT_EQ(game.DropOnColumnTop(1, 1), DropOutcome::Refused);
-
-    EXPECT_EQ(events.informations, (std::vector<std::string>{"Number of cards permitted to move: only 4."}));
+    EXPECT_EQ(events.informations, (Texts{"Number of cards permitted to move: only 4."}));
     EXPECT_EQ(game.table.columns, before.columns);   // the held card is drawn normally again
-    EXPECT_EQ(game.table.ColumnDirty[0], 1);
-}
+    game.EndSelection(false);
 
-TEST_F(TransferTest, WithoutFreePlaceOnlySingleCardsMove)
-{
+    // Without a free place only single cards move.
     fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC").column(7, {"3S"})
         .column(0, {"QS", "8H", "7C"}).column(1, {"9S"});
     holdColumnTop(0);
     EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Refused);
-    EXPECT_EQ(events.informations, (std::vector<std::string>{"Number of cards permitted to move: only 1."}));
+    EXPECT_EQ(events.informations.back(), "Number of cards permitted to move: only 1.");
     game.EndSelection(false);
-    EXPECT_EQ(column(1), (Names{"9S"}));
-
     game.table.columns[1].card[0] = card("8D");
     holdColumnTop(0);
     EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
@@ -69,76 +71,48 @@ TEST_F(TransferTest, WithoutFreePlaceOnlySingleCardsMove)
     EXPECT_EQ(events.lastStatus(2), "Deck -> Column:  7 of Clubs");
 }
 
-class EmptyColumnTest : public TransferTest {
-protected:
-    // One free Room, Column 7 the only empty Column, a Deck of three on Column 0.
-    void SetUp() override
-    {
-        TransferTest::SetUp();
-        fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").column(0, {"KC", "9C", "8H", "7C"})
-            .column(1, {"QD"});
+TEST_F(TransferTest, AnEmptyColumnTakesWhatTheCapacityAndTheAnswerAllow)
+{
+    const struct {
+        const char* name;
+        bool lastRoomTaken;
+        int room, column;   // where the held card comes from
+        std::deque<bool> answers;
+        Names moved, left;
+        std::size_t questions;
+        const char* status;
+    } cases[] = {
+        {"Yes: cut to the capacity", false, -1, 0, {true}, {"8H", "7C"}, {"KC", "9C"}, 1, "Deck -> empty Column:  2 cards"},
+        {"No", false, -1, 0, {false}, {"7C"}, {"KC", "9C", "8H"}, 1, "Deck -> empty Column:  1 cards"},
+        {"no free Room", true, -1, 0, {}, {"7C"}, {"KC", "9C", "8H"}, 0, "Deck -> empty Column:  1 cards"},
+        {"an Ace alone", false, -1, 6, {}, {"AS"}, {}, 0, "Deck -> Column:  Ace of Spades"},
+        {"a Room card", false, 2, -1, {}, {"KS"}, {}, 0, "Room -> Column:  King of Spades"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        events = RecordingEvents{};
+        events.answers = c.answers;
+        TableBuilder builder = fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").column(6, {"AS"})
+            .column(0, {"KC", "9C", "8H", "7C"}).column(1, {"QD"});
+        if (c.lastRoomTaken)
+            builder.room(3, "QS");
+        forgetPlaces(7, 1);
+        ASSERT_TRUE(c.room >= 0 ? game.PickUpFromRoom(c.room) : game.PickUpFromColumn(c.column));
+
+        EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
+        EXPECT_EQ(column(7), c.moved);
+        if (c.moved.size() > 1) {
+            EXPECT_EQ(game.table.columns[7].x[1], game.table.columns[7].x[0]);
+            EXPECT_EQ(game.table.columns[7].y[1], game.table.columns[7].y[0] + game.geometry.ColumnStep);
+        }
+        if (c.column >= 0)
+            EXPECT_EQ(column(c.column), c.left);
+        else
+            EXPECT_EQ(game.table.rooms[c.room].mode, DrawMode::Vacant);
+        EXPECT_EQ(events.questions.size(), c.questions);
+        EXPECT_EQ(events.lastStatus(2), c.status);
+        EXPECT_TRUE(game.flags.autoSuspended);
     }
-};
-
-TEST_F(EmptyColumnTest, AsksBeforeMovingMoreThanOneCardAndYesMovesThem)
-{
-    events.answers = {true};
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-
-    ASSERT_EQ(events.questions.size(), 1u);
-    EXPECT_EQ(events.questions[0].caption, " Transfer to empty Column");
-    EXPECT_EQ(events.questions[0].text, "Move more than one card ?");
-    EXPECT_EQ(column(7), (Names{"8H", "7C"}));   // cut to the capacity without a word
-    EXPECT_EQ(column(0), (Names{"KC", "9C"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> empty Column:  2 cards");
-    const ColumnRec& target = game.table.columns[7];
-    EXPECT_EQ(target.y[1], target.y[0] + 18);
-    EXPECT_EQ(target.x[1], target.x[0]);
-    EXPECT_TRUE(game.flags.autoSuspended);
-}
-
-TEST_F(EmptyColumnTest, NoMovesTheHeldCardAlone)
-{
-    events.answers = {false};
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_EQ(events.questions.size(), 1u);
-    EXPECT_EQ(column(7), (Names{"7C"}));
-    EXPECT_EQ(column(0), (Names{"KC", "9C", "8H"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> empty Column:  1 cards");
-}
-
-TEST_F(EmptyColumnTest, NoQuestionWhenOnlyOneCardMayGo)
-{
-    fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").room(3, "QS").column(0, {"KC", "9C", "8H", "7C"})
-        .column(1, {"QD"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_TRUE(events.questions.empty());
-    EXPECT_EQ(column(7), (Names{"7C"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> empty Column:  1 cards");
-}
-
-TEST_F(EmptyColumnTest, OnlyCardOfItsColumnMovesAlone)
-{
-    holdColumnTop(1);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_TRUE(events.questions.empty());
-    EXPECT_EQ(column(7), (Names{"QD"}));
-    EXPECT_TRUE(game.table.columns[1].isEmpty());
-    EXPECT_EQ(events.lastStatus(2), "Deck -> Column:  Queen of Diamonds");
-}
-
-TEST_F(EmptyColumnTest, RoomCardGoesToPositionZeroWithoutResumingAutomaticMoves)
-{
-    holdRoomCard(2);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_EQ(column(7), (Names{"KS"}));
-    EXPECT_FALSE(game.table.rooms[2].occupied);
-    EXPECT_EQ(game.table.rooms[2].mode, DrawMode::Vacant);
-    EXPECT_EQ(events.lastStatus(2), "Room -> Column:  King of Spades");
-    EXPECT_TRUE(game.flags.autoSuspended);
 }
 
 TEST_F(TransferTest, RoomsTakeAnyCardButAnAce)
@@ -168,26 +142,19 @@ TEST_F(TransferTest, RoomsTakeAnyCardButAnAce)
     EXPECT_EQ(events.lastStatus(1), "Deck -> free Room:  6 of Clubs");
     EXPECT_FALSE(game.flags.autoSuspended);
     EXPECT_TRUE(game.table.columns[1].isEmpty());
-    EXPECT_EQ(game.table.ColumnDirty[1], 1);
-}
-
-TEST_F(TransferTest, AceGoesToAnEmptyColumn)
-{
-    fillers(table()).column(0, {"KD", "AS"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(1), DropOutcome::Done);
-    EXPECT_EQ(column(1), (Names{"AS"}));
 }
 
 TEST_F(TransferTest, RoomCardOntoColumnsAndPiles)
 {
     fillers(table()).pileUpTo("AH").room(0, "2H").room(1, "7C").column(0, {"8D"}).column(1, {"9S"});
+    forgetPlaces(0, 1);
     holdRoomCard(1);
     EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Ignored);
     EXPECT_EQ(game.DropOnPile(3), DropOutcome::Ignored);
     EXPECT_EQ(game.DropOnColumnTop(0, 0), DropOutcome::Done);
     EXPECT_EQ(column(0), (Names{"8D", "7C"}));
-    EXPECT_EQ(game.table.columns[0].y[1], game.table.columns[0].y[0] + 18);
+    EXPECT_EQ(game.table.columns[0].x[1], game.table.columns[0].x[0]);
+    EXPECT_EQ(game.table.columns[0].y[1], game.table.columns[0].y[0] + game.geometry.ColumnStep);
     EXPECT_EQ(events.lastStatus(2), "Room -> Column:  7 of Clubs");
     EXPECT_FALSE(game.flags.autoSuspended);
     game.EndSelection(true);
@@ -202,51 +169,32 @@ TEST_F(TransferTest, RoomCardOntoColumnsAndPiles)
     EXPECT_FALSE(game.flags.autoSuspended);
 }
 
-class FullColumnTest : public TransferTest {
-protected:
-    // Column 1 holds `count` cards with the Nine of Clubs on top.
-    void build(int count, std::initializer_list<std::string_view> origin)
-    {
-        static constexpr std::string_view Under[] = {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H",
-                                                     "4H", "3H", "2H", "KD", "QD", "JD", "10D", "9D"};
-        fillers(table()).room(0, "8D").column(0, origin).column(1, {"9C"});
+// Column 1 is filled up to just under the target; position 17 is its last.
+TEST_F(TransferTest, NothingGoesPastAColumnsLastPosition)
+{
+    static constexpr std::string_view Under[] = {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H",
+                                                 "4H", "3H", "2H", "KD", "QD", "JD", "10D", "9D"};
+    const struct { int target; bool fromRoom; DropOutcome outcome; int count; const char* refusal; } cases[] = {
+        {17, true, DropOutcome::Ignored, 18, nullptr},
+        {16, false, DropOutcome::Refused, 17, "Number of cards permitted to move: only 5."},
+        {15, false, DropOutcome::Done, 18, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        events = RecordingEvents{};
+        fillers(table()).room(0, "8D").column(0, {"KS", "8H", "7S"}).column(1, {"9C"});
         ColumnRec& full = game.table.columns[1];
-        for (int position = 0; position + 1 < count; ++position) {
+        for (int position = 0; position <= c.target; ++position) {
             full.present[position] = 1;
-            full.card[position] = card(Under[position]);
+            full.card[position] = card(position == c.target ? "9C" : Under[position]);
         }
-        full.present[count - 1] = 1;
-        full.card[count - 1] = card("9C");
+        ASSERT_TRUE(c.fromRoom ? game.PickUpFromRoom(0) : game.PickUpFromColumn(0));
+        EXPECT_EQ(game.DropOnColumnTop(1, c.target), c.outcome);
+        EXPECT_EQ(game.table.columns[1].cardCount(), c.count);
+        EXPECT_EQ(events.informations, c.refusal ? Texts{c.refusal} : Texts{});
+        EXPECT_EQ(game.table.columns[0].cardCount(), c.outcome == DropOutcome::Done ? 1 : 3);
+        EXPECT_EQ(game.table.rooms[0].mode, c.fromRoom ? DrawMode::Selected : DrawMode::Face);   // still held
     }
-};
-
-TEST_F(FullColumnTest, RoomCardOntoPositionSeventeenStaysHeld)
-{
-    build(18, {"KS"});
-    holdRoomCard(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 17), DropOutcome::Ignored);
-    EXPECT_TRUE(events.informations.empty());
-    EXPECT_EQ(game.selection.kind, SelectionKind::Room);
-    EXPECT_EQ(game.table.rooms[0].mode, DrawMode::Selected);
-    EXPECT_EQ(game.table.columns[1].cardCount(), 18);
-}
-
-TEST_F(FullColumnTest, DeckPassingPositionSeventeenIsRefusedWithTheCapacity)
-{
-    build(17, {"KS", "8H", "7S"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 16), DropOutcome::Refused);
-    EXPECT_EQ(events.informations, (std::vector<std::string>{"Number of cards permitted to move: only 5."}));
-    EXPECT_EQ(column(0), (Names{"KS", "8H", "7S"}));
-}
-
-TEST_F(FullColumnTest, DeckFillingPositionSeventeenExactlyMoves)
-{
-    build(16, {"KS", "8H", "7S"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 15), DropOutcome::Done);
-    EXPECT_EQ(game.table.columns[1].cardCount(), 18);
-    EXPECT_EQ(game.table.columns[1].card[17], card("7S"));
 }
 
 TEST_F(TransferTest, NothingIsWrittenWhenTransferInfoIsOff)
@@ -270,24 +218,21 @@ TEST_F(TransferTest, CallsNamingNoSuchPlaceChangeNothing)
     fillers(table()).room(0, "5H").column(0, {"7C", "6D"}).column(1, {"8S"});
     holdColumnTop(0);
     const TableState before = game.table;
-    const Selection held = game.selection;
 
     for (int bad : {-1, 4, 1000})
         EXPECT_EQ(game.DropOnRoom(bad), DropOutcome::Ignored) << bad;
     for (int bad : {-1, 4})
         EXPECT_EQ(game.DropOnPile(bad), DropOutcome::Ignored) << bad;
-    EXPECT_EQ(game.DropOnColumnTop(8, 0), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(-1, 0), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(1, 18), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(1, -3), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(1, 4), DropOutcome::Ignored);    // no card there
-    EXPECT_EQ(game.DropOnColumnTop(0, 1), DropOutcome::Ignored);    // its own card
+    // No such Column, no card there, or the held card's own Column.
+    for (const auto& [c, position] : {std::pair(8, 0), std::pair(-1, 0), std::pair(1, 18), std::pair(1, -3),
+                                      std::pair(1, 4), std::pair(0, 1)})
+        EXPECT_EQ(game.DropOnColumnTop(c, position), DropOutcome::Ignored) << c << ' ' << position;
     EXPECT_EQ(game.DropOnEmptyColumn(1), DropOutcome::Ignored);     // not empty
     EXPECT_EQ(game.DropOnEmptyColumn(8), DropOutcome::Ignored);
     EXPECT_EQ(game.TransferSearch(1, 19), 0);
     EXPECT_EQ(game.TransferSearch(-2, 0), 0);
     EXPECT_EQ(game.table, before);
-    EXPECT_EQ(game.selection.kind, held.kind);
+    EXPECT_EQ(game.selection.kind, SelectionKind::Column);
 
     // A selection that names no card on the table is not acted on either.
     for (const Selection corrupt : {Selection{SelectionKind::Column, 9, 1, card("6D")},
