@@ -14,6 +14,20 @@ namespace tavolin::testing {
 
 using Names = std::vector<std::string>;
 
+// Origins: Columns 0..7, Rooms -1 - room.
+inline bool hold(Game& game, int origin)
+{
+    return origin < 0 ? game.PickUpFromRoom(-1 - origin) : game.PickUpFromColumn(origin);
+}
+
+// Places: 'R' a Room, 'P' a Pile, 'E' an empty Column, 'C' a Column's top card.
+inline DropOutcome drop(Game& game, char place, int index)
+{
+    return place == 'R' ? game.DropOnRoom(index) : place == 'P' ? game.DropOnPile(index)
+         : place == 'E' ? game.DropOnEmptyColumn(index)
+                        : game.DropOnColumnTop(index, game.table.columns[index].topPosition());
+}
+
 // A game on a table set up by the test, recording what it shows.
 class GameTest : public ::testing::Test {
 protected:
@@ -33,6 +47,7 @@ protected:
         return names;
     }
 
+    // The texts of a panel's lines, in drawing order.
     static Names texts(const std::vector<PanelText>& lines)
     {
         Names names;
@@ -45,8 +60,7 @@ protected:
     void forgetPlaces()
     {
         for (ColumnRec& rec : game.table.columns)
-            for (int position = std::max(rec.topPosition() + 1, 1); position < ColumnDepth; ++position)
-                rec.x[position] = rec.y[position] = 0;
+            std::fill(rec.y.begin() + std::max(rec.topPosition() + 1, 1), rec.y.end(), 0);
     }
 
     // Every Column's cards lie one step below each other, where its first card lies.
@@ -54,30 +68,15 @@ protected:
     {
         for (int c = 0; c < ColumnCount; ++c) {
             const ColumnRec& rec = game.table.columns[c];
-            for (int position = 1; position <= rec.topPosition(); ++position)
-                if (rec.x[position] != rec.x[0] || rec.y[position] != rec.y[0] + position * game.geometry.ColumnStep)
-                    return ::testing::AssertionFailure() << "Column " << c << " position " << position;
+            for (int p = 1; p <= rec.topPosition(); ++p)
+                if (rec.x[p] != rec.x[0] || rec.y[p] != rec.y[0] + p * game.geometry.ColumnStep)
+                    return ::testing::AssertionFailure() << "Column " << c << " position " << p;
         }
         return ::testing::AssertionSuccess();
     }
 
-    // Origins: Columns 0..7, Rooms -1 - room.
-    bool hold(int origin) { return origin < 0 ? game.PickUpFromRoom(-1 - origin) : game.PickUpFromColumn(origin); }
-
-    // Places: 'R' a Room, 'P' a Pile, 'E' an empty Column, 'C' a Column's top card.
-    DropOutcome drop(char place, int index)
-    {
-        switch (place) {
-        case 'R': return game.DropOnRoom(index);
-        case 'P': return game.DropOnPile(index);
-        case 'E': return game.DropOnEmptyColumn(index);
-        default: return game.DropOnColumnTop(index, game.table.columns[index].topPosition());
-        }
-    }
-
     // Picks a Column's top card up; the test fails if it cannot.
     void holdColumnTop(int c) { ASSERT_TRUE(game.PickUpFromColumn(c)); }
-    void holdRoomCard(int r) { ASSERT_TRUE(game.PickUpFromRoom(r)); }
 };
 
 } // namespace tavolin::testing
