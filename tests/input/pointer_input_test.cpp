@@ -98,7 +98,7 @@ TEST_F(PointerInputTest, AnEmptyColumnTracksFurtherThanItTakesARelease)
 
 TEST_F(PointerInputTest, AnAceIsNoTargetOverARoomAndNotDroppedThere)
 {
-    for (const auto& [card, shape] : {std::pair("2D", LargeArrowUp), std::pair("AD", Arrow)}) {
+    for (const auto& [card, shape] : {std::pair("AD", Arrow), std::pair("2D", LargeArrowUp)}) {
         deal();
         game.table.columns[1].card[0] = cardNamed(card);
         input.FormMouseDown(Qt::LeftButton, columnTop(1));
