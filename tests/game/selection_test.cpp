@@ -39,6 +39,7 @@ TEST_F(SelectionTest, PickingUpSnapshotsTheTableBeforeMarkingTheCardOnlyIfThereI
     const TableState before = game.table;
     for (int origin : {5, 8, -1, -5, -4, 99})   // empty Columns and free Rooms, or none at all
         EXPECT_FALSE(hold(game, origin)) << origin;
+    EXPECT_FALSE(game.PickUpFromColumn(-1));
     game.flags.gameInPlay = false;
     EXPECT_FALSE(hold(game, 0));
     EXPECT_EQ(game.table, before);

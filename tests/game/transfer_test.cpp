@@ -125,17 +125,17 @@ TEST_F(TransferTest, NothingGoesPastAColumnsLastPosition)
     }
 }
 
-// Places that do not exist, hold no card, are not empty, or are the held card's own.
+// Places that do not exist, hold no card, lie under a top card, are not empty, or are the held card's own.
 TEST_F(TransferTest, CallsNamingNoSuchPlaceChangeNothing)
 {
-    fillers().room(0, "5H").column(0, {"7C", "6D"}).column(1, {"8S"});
+    fillers().room(0, "5H").column(0, {"7C", "6D"}).column(1, {"7S", "8S"});
     holdColumnTop(0);
     const TableState before = game.table;
     for (const auto& [place, index] : {std::pair('R', -1), std::pair('R', 4), std::pair('P', -1), std::pair('P', 4),
                                        std::pair('E', 1), std::pair('E', 8), std::pair('E', -1), std::pair('C', 0)})
         EXPECT_EQ(drop(game, place, index), DropOutcome::Ignored) << place << index;
     for (const auto& [c, position] : {std::pair(8, 0), std::pair(-1, 0), std::pair(1, 18), std::pair(1, -3),
-                                      std::pair(1, 4)})
+                                      std::pair(1, 4), std::pair(1, 0)})
         EXPECT_TRUE(game.DropOnColumnTop(c, position) == DropOutcome::Ignored && game.TransferSearch(c, position) == 0)
             << c << ' ' << position;
     EXPECT_EQ(game.table, before);
