@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -20,9 +21,7 @@ public:
     std::vector<Question> questions;
     std::deque<bool> answers;   // answered in order; an empty script answers No
     std::vector<Flight> flights;
-    int repaints = 0;
-    int detailsResets = 0;
-    int restores = 0;
+    int repaints = 0, detailsResets = 0, restores = 0;
     std::vector<TransferDetails> details;
     std::vector<MovePanel> movePanels;
 
@@ -31,10 +30,9 @@ public:
     bool askYesNo(const std::string& caption, const std::string& text) override
     {
         questions.push_back({caption, text});
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
     void animateCardToPile(CardCode card, int fromX, int fromY, int toX, int toY) override
@@ -49,10 +47,9 @@ public:
 
     std::string lastStatus(int panel) const
     {
-        for (auto it = statuses.rbegin(); it != statuses.rend(); ++it)
-            if (it->panel == panel)
-                return it->text;
-        return {};
+        const auto last = std::find_if(statuses.rbegin(), statuses.rend(),
+                                       [&](const Status& status) { return status.panel == panel; });
+        return last == statuses.rend() ? std::string() : last->text;
     }
 };
 

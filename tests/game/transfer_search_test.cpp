@@ -1,239 +1,127 @@
 #include "game_fixture.h"
 
+#include <set>
+
 namespace tavolin::testing {
 namespace {
 
-class TransferSearchTest : public GameTest {};
-
-TEST_F(TransferSearchTest, FindsTheCardOfTheDeckThatFitsTheTarget)
-{
-    table().column(0, {"8D", "6S", "5H"}).column(1, {"9C"}).column(2, {"KC", "6S", "5H"}).column(3, {"7D"})
-        .column(4, {"6D"});
-    holdColumnTop(0);
-    const TableState before = game.table;
-    // The Six continues the Deck but does not fit; the Eight breaks it.
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    EXPECT_EQ(game.table, before);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Ignored);
-    EXPECT_EQ(game.selection.kind, SelectionKind::Column);
-    EXPECT_EQ(game.table.columns[0].mode[2], DrawMode::Selected);
-    game.PutBack();
-
-    holdColumnTop(2);
-    EXPECT_EQ(game.TransferSearch(4, 0), 0);   // same colour, and nothing under the Five fits a Six
-    EXPECT_EQ(game.TransferSearch(3, 0), 2);
-    EXPECT_EQ(game.DropOnColumnTop(3, 0), DropOutcome::Done);
-    EXPECT_EQ(column(3), (Names{"7D", "6S", "5H"}));
-    EXPECT_EQ(column(2), (Names{"KC"}));
-}
-
-TEST_F(TransferSearchTest, EmptyColumnTakesTheLongestDeckEndingWithTheHeldCard)
-{
-    table().column(0, {"KS", "9C", "8H", "7C"}).column(1, {"4D"}).room(0, "QD");
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 3);
-    EXPECT_EQ(game.TransferSearch(1, EmptyColumnTarget), 0);   // not empty
-    game.PutBack();
-    holdColumnTop(1);
-    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 1);
-    game.PutBack();
-    holdRoomCard(0);
-    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 1);
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-}
-
-TEST_F(TransferSearchTest, NothingHeldFindsNothing)
-{
-    table().column(0, {"5H"}).column(1, {"6S"});
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 0);
-}
-
-class DetailsTest : public GameTest {
+class TransferSearchTest : public GameTest {
 protected:
-    void SetUp() override
-    {
-        game.flags.DetailsShown = true;
-        game.options.PanelLineLimit = 5;
-    }
-
     const TransferDetails& last() const { return events.details.back(); }
-
-    static Names texts(const std::vector<PanelText>& lines)
-    {
-        Names names;
-        for (const PanelText& line : lines)
-            names.push_back(line.text);
-        return names;
-    }
 };
 
 constexpr const char* Dots = " . . . . . . . . . . . . . . . . . . . . . . . . . ";
 
-TEST_F(DetailsTest, WalksTheDeckOntoTheEightOfClubs)
+// The same count whether or not the details panel shows the search; the panel
+// shows the result and one step line for each card examined.
+TEST_F(TransferSearchTest, FindsTheCardOfTheDeckThatFitsTheTarget)
 {
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 3);
-
-    ASSERT_EQ(events.details.size(), 1u);
-    const TransferDetails& details = last();
-    EXPECT_TRUE(details.headingsRedrawn);
-    EXPECT_EQ(texts(details.headings),
-              (Names{"Card Tranfer Info", "Search Details", "Result returned from destination",
-                     "Selected origin:  5 of Hearts", "Selected target:  8 of Clubs", "Destination:  Column number 2"}));
-    EXPECT_EQ(details.headings[0].colour, PanelColour::Aqua);
-    EXPECT_TRUE(details.headings[0].underline);
-    EXPECT_EQ(details.headings[4].y, 46);
-    EXPECT_EQ(texts(details.steps),
-              (Names{"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
-                     "Card number 2 is 6 of Spades", Dots, "Card number 3 is 7 of Diamonds",
-                     "Card number 3 matches target."}));
-    const std::vector<int> rows = {26, 42, 58, 58, 74, 74, 90};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(details.steps[i].y, rows[i]) << i;
-        EXPECT_EQ(details.steps[i].x, 320);
-        EXPECT_EQ(details.steps[i].font, PanelFont::TimesNewRoman);
+    const struct { int origin, column, position, count; const char* result; std::size_t steps; } cases[] = {
+        {-1, 1, 0, 1, "Ready for tranfer of single card.", 0},
+        {-1, 2, 0, 0, "Try other destination.", 0},
+        {-1, 7, EmptyColumnTarget, 1, "Ready for transfer of single card.", 0},
+        {2, 0, 1, 1, "Ready for tranfer of single deck card.", 0},   // the only card of its Column
+        {2, 1, 0, 0, "Try other destination.", 0},
+        {2, 7, EmptyColumnTarget, 1, "Ready for tranfer of single deck card.", 1},
+        {0, 1, 0, 1, "Selected card matches target.", 1},
+        {0, 6, 0, 2, "2 cards at origin match target.", 5},
+        {0, 7, EmptyColumnTarget, 2, "Ready for tranfer of 2 deck cards.", 3},
+        {3, 7, EmptyColumnTarget, 2, "Ready for tranfer of 2 deck cards.", 5},   // the King does not continue
+        {4, 1, 0, 0, "Try other target.", 7},   // the Six continues the Deck but does not fit; the Eight breaks it
+        {4, 5, 0, 2, "2 cards at origin match target.", 5},
+        {4, 7, EmptyColumnTarget, 2, "Ready for tranfer of 2 deck cards.", 5},
+        {4, 2, EmptyColumnTarget, 0, "", 0},   // not empty
+    };
+    for (const bool shown : {false, true}) {
+        table().column(0, {"9C", "8H"}).column(1, {"9S"}).column(2, {"7S"}).column(3, {"KD", "QH", "JC"})
+            .column(4, {"8C", "6S", "5H"}).column(5, {"7D"}).column(6, {"10D"}).room(0, "8D");
+        game.flags.DetailsShown = shown;
+        EXPECT_EQ(game.TransferSearch(1, 0) + game.TransferSearch(7, EmptyColumnTarget), 0);   // nothing held
+        for (const auto& c : cases) {
+            SCOPED_TRACE(::testing::Message() << "from " << c.origin << " to " << c.column << ", shown " << shown);
+            events.details.clear();
+            ASSERT_TRUE(hold(game, c.origin));
+            const TableState before = game.table;
+            EXPECT_EQ(game.TransferSearch(c.column, c.position), c.count);
+            EXPECT_EQ(game.table, before);
+            EXPECT_EQ(events.details.size(), shown && c.result[0] ? 1u : 0u);
+            if (!events.details.empty()) {
+                EXPECT_EQ(std::tuple(last().result.text, last().steps.size(), last().count),
+                          std::tuple(c.result, c.steps, c.count));
+            }
+            game.PutBack();
+        }
+        // A gap under the held card stops the search.
+        game.table.columns[4].present[1] = 0;
+        holdColumnTop(4);
+        EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 0);
+        EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Ignored);
     }
-    EXPECT_EQ(details.result.text, "3 cards at origin match target.");
-    EXPECT_EQ(details.result.colour, PanelColour::Lime);
-    EXPECT_EQ(details.result.font, PanelFont::CourierNew);
-    EXPECT_EQ(details.result.y, 110);
-    EXPECT_EQ(details.count, 3);
+    EXPECT_EQ(last().result.text, "Card missing in selected column.");
 }
 
-TEST_F(DetailsTest, ABrokenDeckEndsWithNoMatch)
+TEST_F(TransferSearchTest, TheDetailsWalkDownTheDeck)
 {
-    table().column(0, {"8D", "6S", "5H"}).column(1, {"9C"});
+    game.flags.DetailsShown = true;
+    table().column(0, {"8C", "6S", "5H"}).column(1, {"9S"}).column(2, {"7D"});
     holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    EXPECT_EQ(texts(last().steps),
-              (Names{"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
-                     "Card number 2 is 6 of Spades", Dots, "Card number 3 is 8 of Diamonds",
-                     "Card number 3 no match for previous card."}));
-    EXPECT_EQ(last().result.text, "Try other target.");
+    game.TransferSearch(2, 0);
+    EXPECT_EQ(texts(last().headings), (Names{"Card Tranfer Info", "Search Details", "Result returned from destination",
+                                             "Selected origin:  5 of Hearts", "Selected target:  7 of Diamonds",
+                                             "Destination:  Column number 3"}));
+    Names steps{"First card at origin is 5 of Hearts", "First card doesn't match target.", Dots,
+                "Card number 2 is 6 of Spades", "Card number 2 matches target."};
+    EXPECT_EQ(texts(last().steps), steps);
+    EXPECT_EQ(last().result.colour, PanelColour::Lime);
+    game.TransferSearch(1, 0);
+    steps.back() = Dots;
+    steps.insert(steps.end(), {"Card number 3 is 8 of Clubs", "Card number 3 no match for previous card."});
+    EXPECT_EQ(texts(last().steps), steps);
     EXPECT_EQ(last().result.colour, PanelColour::Yellow);
 }
 
-TEST_F(DetailsTest, LinesStopAdvancingAfterTheLineLimit)
+// Cards past the panel's last row share that row: the later covers the earlier.
+TEST_F(TransferSearchTest, CardLinesStopAdvancingAtTheLineLimit)
 {
+    game.flags.DetailsShown = true;
     table().column(0, {"KD", "QC", "JH", "10S", "9D", "8C", "7H", "6S", "5H"}).column(1, {"2C"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    std::vector<int> cardRows;
-    for (const PanelText& line : last().steps)
-        if (line.text.starts_with("Card number"))
-            cardRows.push_back(line.y);
-    // Cards 2 to 6 get rows of their own, cards 7 to 9 share the next one.
-    EXPECT_EQ(cardRows, (std::vector<int>{58, 74, 90, 106, 122, 138, 138, 138}));
-    EXPECT_EQ(last().result.text, "Try other target.");
-
-    game.PutBack();
-    game.options.PanelLineLimit = 14;
-    holdColumnTop(0);
-    game.TransferSearch(1, 0);
-    EXPECT_EQ(last().steps.back().y, 26 + 16 * 9);
+    for (const auto& [limit, rows] : {std::pair(5, 6u), std::pair(14, 8u)}) {
+        game.options.PanelLineLimit = limit;
+        holdColumnTop(0);
+        EXPECT_EQ(game.TransferSearch(1, 0), 0);
+        std::set<int> cardRows;
+        for (const PanelText& line : last().steps)
+            if (line.text.starts_with("Card number"))
+                cardRows.insert(line.y);
+        EXPECT_EQ(cardRows.size(), rows) << "line limit " << limit;
+        game.PutBack();
+    }
 }
 
-TEST_F(DetailsTest, ResultTextsForEveryKindOfOrigin)
+TEST_F(TransferSearchTest, HeadingsAreDrawnForANewCardOrANewTargetOnly)
 {
-    table().column(0, {"9C", "8H"}).column(1, {"9S"}).column(2, {"7S"}).column(3, {"KD", "QH", "JC"})
-        .room(0, "8D").room(1, "2H");
-    auto result = [&](int column, int position) {
+    game.flags.DetailsShown = true;
+    table().column(0, {"KD", "QH", "JC"}).column(1, {"9S"}).column(2, {"QD"});
+    holdColumnTop(0);
+    const auto search = [&](int column, int position) {
         game.TransferSearch(column, position);
-        return std::pair(last().result.text, last().steps.size());
+        return last().headingsRedrawn ? texts(last().headings).back() : std::string("kept");
     };
-
-    holdRoomCard(0);
-    EXPECT_EQ(result(1, 0), std::pair(std::string("Ready for tranfer of single card."), std::size_t{0}));
-    EXPECT_EQ(result(2, 0), std::pair(std::string("Try other destination."), std::size_t{0}));
-    EXPECT_EQ(result(7, EmptyColumnTarget), std::pair(std::string("Ready for transfer of single card."), std::size_t{0}));
+    EXPECT_EQ(search(7, EmptyColumnTarget), "Destination:  Column number 8");
+    EXPECT_EQ(search(6, EmptyColumnTarget), "kept");   // another empty Column looks the same
+    EXPECT_EQ(search(1, 0), "Destination:  Column number 2");
+    EXPECT_EQ(search(1, 0), "kept");
     game.PutBack();
-
-    holdColumnTop(2);   // the only card of its Column
-    EXPECT_EQ(result(0, 1), std::pair(std::string("Ready for tranfer of single deck card."), std::size_t{0}));
-    EXPECT_EQ(result(1, 0), std::pair(std::string("Try other destination."), std::size_t{0}));
-    EXPECT_EQ(result(7, EmptyColumnTarget), std::pair(std::string("Ready for tranfer of single deck card."), std::size_t{1}));
-    game.PutBack();
-
     holdColumnTop(0);
-    EXPECT_EQ(result(1, 0), std::pair(std::string("Selected card matches target."), std::size_t{1}));
-    EXPECT_EQ(result(7, EmptyColumnTarget), std::pair(std::string("Ready for tranfer of 2 deck cards."), std::size_t{3}));
-    game.PutBack();
-
-    holdColumnTop(3);
-    game.TransferSearch(7, EmptyColumnTarget);
-    // The King does not continue the Deck: the walk ends without a line of its own.
-    EXPECT_EQ(texts(last().steps), (Names{"First card at origin is Jack of Clubs", Dots, "Card number 2 is Queen of Hearts",
-                                          Dots, "Card number 3 is King of Diamonds"}));
-    EXPECT_EQ(last().result.text, "Ready for tranfer of 2 deck cards.");
-    EXPECT_EQ(last().count, 2);
-}
-
-TEST_F(DetailsTest, HeadingsAreDrawnForANewCardOrANewTargetOnly)
-{
-    table().column(0, {"KD", "QH", "JC"}).column(1, {"9S"}).column(2, {"8C"});
-    holdColumnTop(0);
-    game.TransferSearch(7, EmptyColumnTarget);
-    EXPECT_TRUE(last().headingsRedrawn);
-    EXPECT_EQ(last().headings[5].text, "Destination:  Column number 8");
-    EXPECT_EQ(game.flags.DetailsTargetCard, EmptyColumnDetailsTarget);
-
-    game.TransferSearch(6, EmptyColumnTarget);   // another empty Column looks the same
-    EXPECT_FALSE(last().headingsRedrawn);
-    EXPECT_TRUE(last().headings.empty());
-    EXPECT_EQ(last().result.text, "Ready for tranfer of 2 deck cards.");
-
-    game.TransferSearch(1, 0);
-    EXPECT_TRUE(last().headingsRedrawn);
-    EXPECT_EQ(last().headings[4].text, "Selected target:  9 of Spades");
-    game.TransferSearch(1, 0);
-    EXPECT_FALSE(last().headingsRedrawn);
-
-    game.PutBack();
-    holdColumnTop(0);   // a pick-up always asks for the headings
-    game.TransferSearch(1, 0);
-    EXPECT_TRUE(last().headingsRedrawn);
-
-    // A blanked panel shows no headings any more: the next search draws them.
+    EXPECT_EQ(search(1, 0), "Destination:  Column number 2");   // a pick-up always asks for them
     game.ResetDetailsPanel();
+    EXPECT_EQ(search(1, 0), "Destination:  Column number 2");   // a blanked panel shows none
+    // A drop searches again, and blanks the panel once it is carried out.
+    const std::size_t searches = events.details.size();
+    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Ignored);
     EXPECT_EQ(events.detailsResets, 1);
-    game.TransferSearch(1, 0);
-    EXPECT_TRUE(last().headingsRedrawn);
-}
-
-TEST_F(DetailsTest, ADropOnAColumnSearchesAgainAndBlanksThePanel)
-{
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"}).column(2, {"9H"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(2, 0), DropOutcome::Ignored);
-    EXPECT_EQ(events.detailsResets, 0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
-    EXPECT_EQ(events.details.size(), 2u);
-    EXPECT_EQ(events.detailsResets, 1);
-}
-
-TEST_F(DetailsTest, NothingIsShownWhileTheDetailsPanelIsOff)
-{
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"});
-    game.flags.DetailsShown = false;
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 3);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
-    EXPECT_TRUE(events.details.empty());
-    EXPECT_EQ(events.detailsResets, 0);
-}
-
-TEST_F(DetailsTest, AGapUnderTheHeldCardStopsTheSearch)
-{
-    table().column(0, {"7D", "6S", "5H"}).column(1, {"8C"});
-    game.table.columns[0].present[1] = 0;
-    holdColumnTop(0);
-    EXPECT_EQ(game.TransferSearch(1, 0), 0);
-    EXPECT_EQ(last().steps.back().text, "Last card number 2 processed: 1");
-    EXPECT_EQ(last().result.text, "Card missing in selected column.");
-    EXPECT_EQ(game.TransferSearch(7, EmptyColumnTarget), 0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Ignored);
+    EXPECT_EQ(game.DropOnColumnTop(2, 0), DropOutcome::Done);
+    EXPECT_EQ(std::pair(events.details.size(), events.detailsResets), std::pair(searches + 2, 2));
 }
 
 } // namespace

@@ -3,303 +3,151 @@
 namespace tavolin::testing {
 namespace {
 
+using Texts = std::vector<std::string>;
+constexpr int Room0 = -1, Room1 = -2;
+
 class TransferTest : public GameTest {
 protected:
     void SetUp() override { game.options.TransferInfo = true; }
-
     // Columns 2..6 hold one card each, out of the way.
-    static TableBuilder fillers(TableBuilder builder)
+    TableBuilder fillers()
     {
+        TableBuilder builder = table();
         builder.column(2, {"2C"}).column(3, {"3C"}).column(4, {"4C"}).column(5, {"5C"}).column(6, {"2S"});
         return builder;
     }
 };
 
-TEST_F(TransferTest, CapacityCountsEveryFreeRoomAndEmptyColumnOnce)
+// Which drops a card or Deck may make, what each reports, and whether automatic
+// moves resume: every transfer resumes them but one between Rooms or to an empty Column.
+TEST_F(TransferTest, EachDropTakesWhatTheRulesAllowAndSaysSo)
 {
-    fillers(table()).room(0, "KH").room(1, "KD").column(0, {"KS", "9C", "8H", "7C", "6D"}).column(1, {"QC", "10H"});
-    EXPECT_EQ(game.Capacity(), 4);   // two Rooms, one Column, plus one
+    const struct { const char* name; int origin; char place; int at; const char* status; bool suspended; } cases[] = {
+        {"an Ace into a Room", 2, 'R', 2, nullptr, true},
+        {"an Ace onto another suit's Pile", 2, 'P', 0, nullptr, true},
+        {"an Ace onto its Pile", 2, 'P', 2, "Deck -> Pile:  Ace of Spades", false},
+        {"a Room card into its own Room", Room0, 'R', 0, nullptr, true},
+        {"a card into an occupied Room", 3, 'R', 1, nullptr, true},
+        {"a Room card into a free Room", Room0, 'R', 2, "Room -> free Room:  2 of Hearts", true},
+        {"a Column card into a free Room", 3, 'R', 3, "Deck -> free Room:  6 of Clubs", false},
+        {"a Room card onto a Column it does not fit", Room1, 'C', 1, nullptr, true},
+        {"a Room card onto another suit's Pile", Room1, 'P', 3, nullptr, true},
+        {"a Room card onto a Column", Room1, 'C', 0, "Room -> Column:  7 of Clubs", false},
+        {"a Room card onto its Pile", Room0, 'P', 0, "Room -> Pile: 2 of Hearts", false},
+        {"a Deck onto a Column", 4, 'C', 5, "Deck -> Column:  2 cards", false},
+        {"a card into an empty Column", 3, 'E', 6, "Deck -> Column:  6 of Clubs", true},
+        {"a Room card into an empty Column", Room0, 'E', 6, "Room -> Column:  2 of Hearts", true},
+    };
+    for (const bool transferInfo : {true, false}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (transferInfo ? "" : ", no transfer info"));
+            table().pileUpTo("AH").room(0, "2H").room(1, "7C").column(0, {"8D"}).column(1, {"9S"}).column(2, {"AS"})
+                .column(3, {"6C"}).column(4, {"QH", "10S", "9D"}).column(5, {"JD"});
+            game.options.TransferInfo = transferInfo;
+            forgetPlaces();
+            ASSERT_TRUE(hold(game, c.origin));
+            const TableState before = game.table;
+            events.statuses.clear();
+            const DropOutcome outcome = drop(game, c.place, c.at);
+            EXPECT_EQ(outcome, c.status ? DropOutcome::Done : DropOutcome::Ignored);
+            EXPECT_TRUE(outcome == DropOutcome::Done || game.table == before) << "the card is still held";
+            EXPECT_TRUE(cardsStacked());
+            EXPECT_EQ(events.lastStatus(c.place == 'R' ? 1 : 2), transferInfo && c.status ? c.status : "");
+            EXPECT_EQ(events.statuses.size(), transferInfo && c.status ? 1u : 0u);
+            EXPECT_EQ(game.flags.autoSuspended, c.suspended);
+        }
+    }
+}
 
+TEST_F(TransferTest, ADeckMayBeAsLongAsTheCapacity)
+{
+    fillers().room(0, "KH").room(1, "KD").column(0, {"KS", "9C", "8H", "7C", "6D"}).column(1, {"QC", "10H"});
+    EXPECT_EQ(game.Capacity(), 4);   // two Rooms, one Column, plus one
+    forgetPlaces();
     holdColumnTop(0);
     EXPECT_EQ(game.DropOnColumnTop(1, 1), DropOutcome::Done);
-    game.EndSelection(true);
-
     EXPECT_EQ(column(1), (Names{"QC", "10H", "9C", "8H", "7C", "6D"}));
-    EXPECT_EQ(column(0), (Names{"KS"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> Column:  4 cards");
-    EXPECT_TRUE(events.informations.empty());
-    const ColumnRec& target = game.table.columns[1];
-    for (int position = 2; position <= 5; ++position) {
-        EXPECT_EQ(target.x[position], target.x[1]);
-        EXPECT_EQ(target.y[position], target.y[1] + (position - 1) * 18);
-        EXPECT_EQ(target.mode[position], DrawMode::Face);
-    }
-    EXPECT_EQ(game.table.columns[0].mode[1], DrawMode::Vacant);
-    EXPECT_FALSE(game.flags.autoSuspended);
-}
-
-TEST_F(TransferTest, DeckLongerThanTheCapacityIsRefusedAndPutBack)
-{
-    fillers(table()).room(0, "KH").room(1, "KD").column(0, {"KS", "10H", "9C", "8H", "7C", "6D"}).column(1, {"QD", "JC"});
+    EXPECT_TRUE(cardsStacked() && events.informations.empty());
+    fillers().room(0, "KH").room(1, "KD").column(0, {"KS", "10H", "9C", "8H", "7C", "6D"}).column(1, {"QD", "JC"});
     const TableState before = game.table;
-    game.table.ColumnDirty.fill(0);
-
     holdColumnTop(0);
     EXPECT_EQ(game.DropOnColumnTop(1, 1), DropOutcome::Refused);
-
-    EXPECT_EQ(events.informations, (std::vector<std::string>{"Number of cards permitted to move: only 4."}));
+    EXPECT_EQ(events.informations, (Texts{"Number of cards permitted to move: only 4."}));
     EXPECT_EQ(game.table.columns, before.columns);   // the held card is drawn normally again
-    EXPECT_EQ(game.table.ColumnDirty[0], 1);
 }
 
-TEST_F(TransferTest, WithoutFreePlaceOnlySingleCardsMove)
+TEST_F(TransferTest, AnEmptyColumnTakesWhatTheCapacityAndTheAnswerAllow)
 {
-    fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC").column(7, {"3S"})
-        .column(0, {"QS", "8H", "7C"}).column(1, {"9S"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Refused);
-    EXPECT_EQ(events.informations, (std::vector<std::string>{"Number of cards permitted to move: only 1."}));
-    game.EndSelection(false);
-    EXPECT_EQ(column(1), (Names{"9S"}));
-
-    game.table.columns[1].card[0] = card("8D");
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Done);
-    EXPECT_EQ(column(1), (Names{"8D", "7C"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> Column:  7 of Clubs");
-}
-
-class EmptyColumnTest : public TransferTest {
-protected:
-    // One free Room, Column 7 the only empty Column, a Deck of three on Column 0.
-    void SetUp() override
-    {
-        TransferTest::SetUp();
-        fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").column(0, {"KC", "9C", "8H", "7C"})
+    const struct { const char* name; bool noRoom; std::deque<bool> answers; Names moved; const char* text; } cases[] = {
+        {"Yes: cut to the capacity", false, {true}, {"8H", "7C"}, "Deck -> empty Column:  2 cards"},
+        {"No", false, {false}, {"7C"}, "Deck -> empty Column:  1 cards"},
+        {"no free Room: no question", true, {}, {"7C"}, "Deck -> empty Column:  1 cards"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        events = RecordingEvents{};
+        events.answers = c.answers;
+        TableBuilder builder = fillers().room(0, "KH").room(1, "KD").room(2, "KS").column(0, {"KC", "9C", "8H", "7C"})
             .column(1, {"QD"});
+        if (c.noRoom)
+            builder.room(3, "QS");
+        forgetPlaces();
+        holdColumnTop(0);
+        EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
+        EXPECT_EQ(column(7), c.moved);
+        EXPECT_TRUE(cardsStacked());
+        ASSERT_EQ(events.questions.size(), c.noRoom ? 0u : 1u);
+        for (const auto& question : events.questions)
+            EXPECT_EQ(question.caption + question.text, " Transfer to empty ColumnMove more than one card ?");
+        EXPECT_EQ(events.lastStatus(2), c.text);
     }
-};
-
-TEST_F(EmptyColumnTest, AsksBeforeMovingMoreThanOneCardAndYesMovesThem)
-{
-    events.answers = {true};
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-
-    ASSERT_EQ(events.questions.size(), 1u);
-    EXPECT_EQ(events.questions[0].caption, " Transfer to empty Column");
-    EXPECT_EQ(events.questions[0].text, "Move more than one card ?");
-    EXPECT_EQ(column(7), (Names{"8H", "7C"}));   // cut to the capacity without a word
-    EXPECT_EQ(column(0), (Names{"KC", "9C"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> empty Column:  2 cards");
-    const ColumnRec& target = game.table.columns[7];
-    EXPECT_EQ(target.y[1], target.y[0] + 18);
-    EXPECT_EQ(target.x[1], target.x[0]);
-    EXPECT_TRUE(game.flags.autoSuspended);
 }
 
-TEST_F(EmptyColumnTest, NoMovesTheHeldCardAlone)
+// Column 1 is filled up to the target; position 17 is its last.
+TEST_F(TransferTest, NothingGoesPastAColumnsLastPosition)
 {
-    events.answers = {false};
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_EQ(events.questions.size(), 1u);
-    EXPECT_EQ(column(7), (Names{"7C"}));
-    EXPECT_EQ(column(0), (Names{"KC", "9C", "8H"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> empty Column:  1 cards");
-}
-
-TEST_F(EmptyColumnTest, NoQuestionWhenOnlyOneCardMayGo)
-{
-    fillers(table()).room(0, "KH").room(1, "KD").room(2, "KS").room(3, "QS").column(0, {"KC", "9C", "8H", "7C"})
-        .column(1, {"QD"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_TRUE(events.questions.empty());
-    EXPECT_EQ(column(7), (Names{"7C"}));
-    EXPECT_EQ(events.lastStatus(2), "Deck -> empty Column:  1 cards");
-}
-
-TEST_F(EmptyColumnTest, OnlyCardOfItsColumnMovesAlone)
-{
-    holdColumnTop(1);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_TRUE(events.questions.empty());
-    EXPECT_EQ(column(7), (Names{"QD"}));
-    EXPECT_TRUE(game.table.columns[1].isEmpty());
-    EXPECT_EQ(events.lastStatus(2), "Deck -> Column:  Queen of Diamonds");
-}
-
-TEST_F(EmptyColumnTest, RoomCardGoesToPositionZeroWithoutResumingAutomaticMoves)
-{
-    holdRoomCard(2);
-    EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
-    EXPECT_EQ(column(7), (Names{"KS"}));
-    EXPECT_FALSE(game.table.rooms[2].occupied);
-    EXPECT_EQ(game.table.rooms[2].mode, DrawMode::Vacant);
-    EXPECT_EQ(events.lastStatus(2), "Room -> Column:  King of Spades");
-    EXPECT_TRUE(game.flags.autoSuspended);
-}
-
-TEST_F(TransferTest, RoomsTakeAnyCardButAnAce)
-{
-    fillers(table()).room(0, "5H").column(0, {"AS"}).column(1, {"6C"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnRoom(1), DropOutcome::Ignored);
-    EXPECT_EQ(game.table.columns[0].mode[0], DrawMode::Selected);
-    EXPECT_EQ(game.DropOnPile(0), DropOutcome::Ignored);   // the Hearts' Pile
-    EXPECT_EQ(game.DropOnPile(2), DropOutcome::Done);
-    EXPECT_EQ(events.lastStatus(2), "Deck -> Pile:  Ace of Spades");
-    EXPECT_EQ(game.table.cardsLeft, 51);
-    game.EndSelection(true);
-
-    game.flags.autoSuspended = true;
-    holdRoomCard(0);
-    EXPECT_EQ(game.DropOnRoom(0), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnRoom(1), DropOutcome::Done);
-    EXPECT_EQ(events.lastStatus(1), "Room -> free Room:  5 of Hearts");
-    EXPECT_TRUE(game.flags.autoSuspended);
-    EXPECT_EQ(game.table.rooms[0].mode, DrawMode::Vacant);
-    game.EndSelection(true);
-
-    holdColumnTop(1);
-    EXPECT_EQ(game.DropOnRoom(1), DropOutcome::Ignored);   // occupied
-    EXPECT_EQ(game.DropOnRoom(3), DropOutcome::Done);
-    EXPECT_EQ(events.lastStatus(1), "Deck -> free Room:  6 of Clubs");
-    EXPECT_FALSE(game.flags.autoSuspended);
-    EXPECT_TRUE(game.table.columns[1].isEmpty());
-    EXPECT_EQ(game.table.ColumnDirty[1], 1);
-}
-
-TEST_F(TransferTest, AceGoesToAnEmptyColumn)
-{
-    fillers(table()).column(0, {"KD", "AS"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnEmptyColumn(1), DropOutcome::Done);
-    EXPECT_EQ(column(1), (Names{"AS"}));
-}
-
-TEST_F(TransferTest, RoomCardOntoColumnsAndPiles)
-{
-    fillers(table()).pileUpTo("AH").room(0, "2H").room(1, "7C").column(0, {"8D"}).column(1, {"9S"});
-    holdRoomCard(1);
-    EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnPile(3), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(0, 0), DropOutcome::Done);
-    EXPECT_EQ(column(0), (Names{"8D", "7C"}));
-    EXPECT_EQ(game.table.columns[0].y[1], game.table.columns[0].y[0] + 18);
-    EXPECT_EQ(events.lastStatus(2), "Room -> Column:  7 of Clubs");
-    EXPECT_FALSE(game.flags.autoSuspended);
-    game.EndSelection(true);
-
-    game.flags.autoSuspended = true;
-    holdRoomCard(0);
-    EXPECT_EQ(game.DropOnPile(0), DropOutcome::Done);
-    EXPECT_EQ(events.lastStatus(2), "Room -> Pile: 2 of Hearts");
-    EXPECT_EQ(game.table.piles[0].card, card("2H"));
-    EXPECT_EQ(game.table.rankTable[1].onPile[0], 1);
-    EXPECT_FALSE(game.table.rooms[0].occupied);
-    EXPECT_FALSE(game.flags.autoSuspended);
-}
-
-class FullColumnTest : public TransferTest {
-protected:
-    // Column 1 holds `count` cards with the Nine of Clubs on top.
-    void build(int count, std::initializer_list<std::string_view> origin)
-    {
-        static constexpr std::string_view Under[] = {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H",
-                                                     "4H", "3H", "2H", "KD", "QD", "JD", "10D", "9D"};
-        fillers(table()).room(0, "8D").column(0, origin).column(1, {"9C"});
-        ColumnRec& full = game.table.columns[1];
-        for (int position = 0; position + 1 < count; ++position) {
-            full.present[position] = 1;
-            full.card[position] = card(Under[position]);
-        }
-        full.present[count - 1] = 1;
-        full.card[count - 1] = card("9C");
+    const struct { int target, origin; DropOutcome outcome; int count; const char* refusal; } cases[] = {
+        {17, Room0, DropOutcome::Ignored, 18, nullptr},
+        {16, 0, DropOutcome::Refused, 17, "Number of cards permitted to move: only 5."},
+        {15, 0, DropOutcome::Done, 18, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        events = RecordingEvents{};
+        fillers().room(0, "8D").column(0, {"KS", "8H", "7S"}).column(1, {"9C"});
+        std::fill_n(game.table.columns[1].present.begin(), c.target + 1, 1);
+        game.table.columns[1].card.fill(card("9C"));
+        ASSERT_TRUE(hold(game, c.origin));
+        EXPECT_EQ(game.DropOnColumnTop(1, c.target), c.outcome);
+        EXPECT_EQ(game.table.columns[1].cardCount(), c.count);
+        EXPECT_EQ(events.informations, c.refusal ? Texts{c.refusal} : Texts{});
+        EXPECT_EQ(game.table.rooms[0].mode, c.origin == Room0 ? DrawMode::Selected : DrawMode::Face);   // still held
     }
-};
-
-TEST_F(FullColumnTest, RoomCardOntoPositionSeventeenStaysHeld)
-{
-    build(18, {"KS"});
-    holdRoomCard(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 17), DropOutcome::Ignored);
-    EXPECT_TRUE(events.informations.empty());
-    EXPECT_EQ(game.selection.kind, SelectionKind::Room);
-    EXPECT_EQ(game.table.rooms[0].mode, DrawMode::Selected);
-    EXPECT_EQ(game.table.columns[1].cardCount(), 18);
 }
 
-TEST_F(FullColumnTest, DeckPassingPositionSeventeenIsRefusedWithTheCapacity)
-{
-    build(17, {"KS", "8H", "7S"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 16), DropOutcome::Refused);
-    EXPECT_EQ(events.informations, (std::vector<std::string>{"Number of cards permitted to move: only 5."}));
-    EXPECT_EQ(column(0), (Names{"KS", "8H", "7S"}));
-}
-
-TEST_F(FullColumnTest, DeckFillingPositionSeventeenExactlyMoves)
-{
-    build(16, {"KS", "8H", "7S"});
-    holdColumnTop(0);
-    EXPECT_EQ(game.DropOnColumnTop(1, 15), DropOutcome::Done);
-    EXPECT_EQ(game.table.columns[1].cardCount(), 18);
-    EXPECT_EQ(game.table.columns[1].card[17], card("7S"));
-}
-
-TEST_F(TransferTest, NothingIsWrittenWhenTransferInfoIsOff)
-{
-    game.options.TransferInfo = false;
-    fillers(table()).room(0, "5H").column(0, {"AS"}).column(1, {"7C", "6D"});
-    holdColumnTop(0);
-    game.DropOnPile(2);
-    game.EndSelection(true);
-    holdRoomCard(0);
-    game.DropOnRoom(2);
-    game.EndSelection(true);
-    holdColumnTop(1);
-    game.DropOnEmptyColumn(7);
-    game.EndSelection(true);
-    EXPECT_TRUE(events.statuses.empty());
-}
-
+// Places that do not exist, hold no card, lie under a top card, are not empty, or are the held card's own.
 TEST_F(TransferTest, CallsNamingNoSuchPlaceChangeNothing)
 {
-    fillers(table()).room(0, "5H").column(0, {"7C", "6D"}).column(1, {"8S"});
+    fillers().room(0, "5H").column(0, {"7C", "6D"}).column(1, {"7S", "8S"});
     holdColumnTop(0);
     const TableState before = game.table;
-    const Selection held = game.selection;
-
-    for (int bad : {-1, 4, 1000})
-        EXPECT_EQ(game.DropOnRoom(bad), DropOutcome::Ignored) << bad;
-    for (int bad : {-1, 4})
-        EXPECT_EQ(game.DropOnPile(bad), DropOutcome::Ignored) << bad;
-    EXPECT_EQ(game.DropOnColumnTop(8, 0), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(-1, 0), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(1, 18), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(1, -3), DropOutcome::Ignored);
-    EXPECT_EQ(game.DropOnColumnTop(1, 4), DropOutcome::Ignored);    // no card there
-    EXPECT_EQ(game.DropOnColumnTop(0, 1), DropOutcome::Ignored);    // its own card
-    EXPECT_EQ(game.DropOnEmptyColumn(1), DropOutcome::Ignored);     // not empty
-    EXPECT_EQ(game.DropOnEmptyColumn(8), DropOutcome::Ignored);
-    EXPECT_EQ(game.TransferSearch(1, 19), 0);
-    EXPECT_EQ(game.TransferSearch(-2, 0), 0);
+    for (const auto& [place, index] : {std::pair('R', -1), std::pair('R', 4), std::pair('P', -1), std::pair('P', 4),
+                                       std::pair('E', 1), std::pair('E', 8), std::pair('E', -1), std::pair('C', 0)})
+        EXPECT_EQ(drop(game, place, index), DropOutcome::Ignored) << place << index;
+    for (const auto& [c, position] : {std::pair(8, 0), std::pair(-1, 0), std::pair(1, 18), std::pair(1, -3),
+                                      std::pair(1, 4), std::pair(1, 0)})
+        EXPECT_TRUE(game.DropOnColumnTop(c, position) == DropOutcome::Ignored && game.TransferSearch(c, position) == 0)
+            << c << ' ' << position;
     EXPECT_EQ(game.table, before);
-    EXPECT_EQ(game.selection.kind, held.kind);
-
     // A selection that names no card on the table is not acted on either.
-    for (const Selection corrupt : {Selection{SelectionKind::Column, 9, 1, card("6D")},
-                                    Selection{SelectionKind::Column, 0, 18, card("6D")},
-                                    Selection{SelectionKind::Column, 0, 1, 60},
-                                    Selection{SelectionKind::Room, -1, 0, card("5H")},
-                                    Selection{SelectionKind::Room, 2, 0, card("5H")}}) {
+    const CardCode six = card("6D"), five = card("5H");
+    const auto inColumn = SelectionKind::Column, inRoom = SelectionKind::Room;
+    for (const Selection corrupt : {Selection{inColumn, 9, 1, six}, Selection{inColumn, 0, 18, six},
+                                    Selection{inColumn, 0, 1, 60}, Selection{inRoom, -1, 0, five},
+                                    Selection{inRoom, 2, 0, five}}) {
         game.selection = corrupt;
-        EXPECT_EQ(game.DropOnColumnTop(1, 0), DropOutcome::Ignored);
-        EXPECT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Ignored);
-        EXPECT_EQ(game.DropOnRoom(3), DropOutcome::Ignored);
-        EXPECT_EQ(game.DropOnPile(0), DropOutcome::Ignored);
+        for (const char place : {'C', 'E', 'R', 'P'})
+            EXPECT_EQ(drop(game, place, place == 'C' ? 1 : place == 'E' ? 7 : 3), DropOutcome::Ignored) << place;
         game.PutBack();
         EXPECT_EQ(game.table, before);
     }
