@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tavolin {
 namespace {
 
@@ -258,6 +260,45 @@ TEST_F(TablePaintingTest, TheDetailsPanelIsBlankAfterADropOnARoom)
     click(centreOf(room.x, room.y));
     ASSERT_TRUE(window->game().table.rooms[0].occupied);
     EXPECT_EQ(inkInPanel(), 0);
+}
+
+// Repaints the game asks for outside a transfer: the table button's whole
+// table, the panel taken off the Columns under it, the last cards going up.
+TEST_F(TablePaintingTest, TheTableButtonRedrawsBothFrames)
+{
+    open();
+    window->BitBtn1Click();
+    for (const int left : {layout().LeftMargin, layout().PilesLeft})
+        EXPECT_EQ(shownNow(QPoint(left, layout().TopMargin)), BlockFrameColour) << left;
+}
+
+TEST_F(TablePaintingTest, HidingTheMovesShowsTheColumnUnderThePanelAgain)
+{
+    registry.set(testing::StoreKey, "OrigCardSize", 0);   // large cards reach under the panel
+    dealt().column(0, {"KD", "QS", "JD", "10S", "9D", "8S", "7D", "6S", "5D", "4S", "3D", "2S", "KH", "QC"});
+    paintWhole();
+    const ColumnRec& rec = window->game().table.columns[0];
+    const QPoint underPanel(rec.x[0] + 30, layout().PanelTop + 4);
+    ASSERT_GT(rec.y[rec.topPosition()] + layout().CardHeight, underPanel.y());
+    const QColor before = shownNow(underPanel);
+    window->ShowBtn1Click();
+    ASSERT_TRUE(window->game().flags.ShowMoves);
+    window->ShowBtn1Click();
+    EXPECT_EQ(shownNow(underPanel), before);
+}
+
+TEST_F(TablePaintingTest, TheLastButOneCardLeavesItsColumnBlank)
+{
+    dealt().pileUpTo("KD").pileUpTo("KC").pileUpTo("QH").pileUpTo("QS").column(0, {"KH"}).column(1, {"KS"});
+    paintWhole();
+    const TableState& state = window->game().table;
+    const int hearts = static_cast<int>(std::find(state.pileSuit.begin(), state.pileSuit.end(),
+                                                  suitOf(cardNamed("KH"))) - state.pileSuit.begin());
+    const QPoint king = centreOf(state.columns[0].x[0], state.columns[0].y[0]);
+    click(king);
+    click(centreOf(state.piles[hearts].x, state.piles[hearts].y));
+    ASSERT_EQ(state.cardsLeft, 1);
+    EXPECT_EQ(shownNow(king), TableColour);
 }
 
 TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTable)

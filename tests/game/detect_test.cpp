@@ -48,6 +48,11 @@ TEST_F(DetectTest, CountsThePossibleMovesOfEachKind)
         EXPECT_EQ(game.detection.counts, c.counts);
         EXPECT_EQ(game.detection.freeSpace, c.freeSpace);
         EXPECT_EQ(game.flags.movesLeft, c.freeSpace > 0 || c.counts != Counts{});
+        // Each kind keeps the 1-based places of its last move found.
+        for (int k = 0; k < MoveCategoryCount; ++k) {
+            const auto slots = std::minmax(game.detection.moveSlots[2 * k], game.detection.moveSlots[2 * k + 1]);
+            EXPECT_TRUE(c.counts[k] ? slots.first >= 1 && slots.second <= ColumnCount : slots.first == NoMoveSlot) << k;
+        }
     }
 }
 
