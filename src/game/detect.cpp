@@ -1,6 +1,8 @@
 #include "game.h"
 #include "transfer_walk.h"
 
+#include <bit>
+
 namespace tavolin {
 
 namespace {
@@ -91,18 +93,28 @@ void Game::countRoomToDeck(const ColumnTops& tops)
 // target Column's last position.
 void Game::countColumnToColumn(const ColumnTops& tops)
 {
-    SearchAccount silent;
+    SilentAccount silent;
     const int capacity = detection.freeSpace + 1;
+    // Bit c of higherTops[rank]: Column c's top card ranks above `rank`.
+    std::array<unsigned, RankCount> higherTops{};
+    for (int column = 0; column < ColumnCount; ++column)
+        if (tops[column] >= 0)
+            for (int rank = 0; rank < rankOf(table.columns[column].card[tops[column]]); ++rank)
+                higherTops[rank] |= 1u << column;
     for (int source = 0; source < ColumnCount; ++source) {
         const int top = tops[source];
         if (top < 0)
             continue;
         const Selection trial{SelectionKind::Column, source, top, table.columns[source].card[top]};
-        for (int target = 0; target < ColumnCount; ++target) {
+        // A Deck's ranks rise from its top card: only a higher card can take any of it.
+        const int rank = rankOf(trial.card);
+        unsigned targets = higherTops[rank];
+        // One card per rank up to the target's: a Deck that may move reaches `capacity` ranks higher at most.
+        if (rank + capacity < RankCount)
+            targets &= ~higherTops[rank + capacity];
+        for (; targets != 0; targets &= targets - 1) {
+            const int target = std::countr_zero(targets);
             const int targetTop = tops[target];
-            // A Deck's ranks rise from its top card: only a higher card can take any of it.
-            if (target == source || targetTop < 0 || rankOf(table.columns[target].card[targetTop]) <= rankOf(trial.card))
-                continue;
             const int count = searchTransfer(trial, target, targetTop, silent);
             if (count > 0 && count <= capacity && targetTop + count <= LastPosition)
                 recordMove(MoveCategory::ColumnToColumn, source, target);

@@ -71,8 +71,6 @@ struct RuleOptions {
     std::int32_t PanelLineLimit = 5;
 };
 
-class SearchAccount;
-
 // Each Column's top position, -1 for an empty Column.
 using ColumnTops = std::array<int, ColumnCount>;
 
@@ -157,9 +155,13 @@ private:
     void beginSelection(SelectionKind kind, int index, int position, CardCode card);
     void takeUndoSnapshot();
 
-    int searchTransfer(const Selection& held, int column, int position, SearchAccount& account) const;
-    int searchTargetCard(const Selection& held, CardCode target, SearchAccount& account) const;
-    int searchEmptyColumn(const Selection& held, SearchAccount& account) const;
+    // The walk is written once; an Account is a SearchAccount or a SilentAccount.
+    template <typename Account>
+    int searchTransfer(const Selection& held, int column, int position, Account& account) const;
+    template <typename Account>
+    int searchTargetCard(const Selection& held, CardCode target, Account& account) const;
+    template <typename Account>
+    int searchEmptyColumn(const Selection& held, Account& account) const;
     void writeDetailsHeadings(TransferDetails& details, int column, int position);
 
     void reportCardTransfer(int panel, const char* format, CardCode card);

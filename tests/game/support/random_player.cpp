@@ -1,20 +1,8 @@
 #include "random_player.h"
 
 #include <algorithm>
-#include <array>
 
 namespace tavolin::testing {
-
-namespace {
-
-enum class TargetKind { Pile, Column, Room };
-
-struct Target {
-    TargetKind kind;
-    int index;
-};
-
-} // namespace
 
 RandomGame::RandomGame(std::uint32_t seed, PlayLimits limits)
     : random(seed), events(random), game(events), limits_(limits)
@@ -73,7 +61,7 @@ void RandomGame::act()
             origins[count++] = column;
     if (count == 0)
         return;
-    const int origin = origins[random() % count];
+    const int origin = origins[below(count)];
     const bool picked = origin < 0 ? game.PickUpFromRoom(-1 - origin) : game.PickUpFromColumn(origin);
     if (!picked)
         return;
@@ -84,46 +72,56 @@ void RandomGame::act()
 // Tries the places in a random order; true once a drop ended the selection.
 bool RandomGame::dropSomewhere(int originColumn)
 {
-    std::array<Target, PileCount + ColumnCount + RoomCount> targets{};
-    const bool byKind = percent() < limits_.steerPercent;
-    auto add = [&](TargetKind kind, int count, int& end) {
-        const int begin = end;
-        for (int i = 0; i < count; ++i)
-            targets[end++] = {kind, i};
-        if (byKind)
-            std::shuffle(targets.begin() + begin, targets.begin() + end, random);
-    };
-    int end = 0;
-    add(TargetKind::Pile, PileCount, end);
-    add(TargetKind::Column, ColumnCount, end);
-    add(TargetKind::Room, RoomCount, end);
-    if (!byKind)
-        std::shuffle(targets.begin(), targets.end(), random);
+    Targets targets{};
+    auto end = targets.begin();
+    for (int pile = 0; pile < PileCount; ++pile)
+        *end++ = {TargetKind::Pile, pile};
+    for (int column = 0; column < ColumnCount; ++column)
+        *end++ = {TargetKind::Column, column};
+    for (int room = 0; room < RoomCount; ++room)
+        *end++ = {TargetKind::Room, room};
+    if (percent() >= limits_.steerPercent)
+        return dropOnAny(targets.begin(), targets.end(), originColumn);
+    const auto columns = targets.begin() + PileCount;
+    const auto rooms = columns + ColumnCount;
+    return dropOnAny(targets.begin(), columns, originColumn) || dropOnAny(columns, rooms, originColumn)
+        || dropOnAny(rooms, targets.end(), originColumn);
+}
 
-    for (const Target& target : targets) {
-        DropOutcome outcome = DropOutcome::Ignored;
-        switch (target.kind) {
-        case TargetKind::Pile:
-            outcome = game.DropOnPile(target.index);
-            break;
-        case TargetKind::Room:
-            outcome = game.DropOnRoom(target.index);
-            break;
-        case TargetKind::Column: {
-            const int top = game.table.columns[target.index].topPosition();
-            if (top < 0)
-                outcome = game.DropOnEmptyColumn(target.index);
-            else if (target.index != originColumn)
-                outcome = game.DropOnColumnTop(target.index, top);
-            break;
-        }
-        }
-        if (outcome != DropOutcome::Ignored) {
-            game.EndSelection(outcome == DropOutcome::Done);
+// A shuffle drawn one place at a time: most drops end long before the last place.
+bool RandomGame::dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn)
+{
+    for (; first != last; ++first) {
+        std::iter_swap(first, first + below(static_cast<int>(last - first)));
+        if (dropOn(*first, originColumn))
             return true;
-        }
     }
     return false;
+}
+
+bool RandomGame::dropOn(Target target, int originColumn)
+{
+    DropOutcome outcome = DropOutcome::Ignored;
+    switch (target.kind) {
+    case TargetKind::Pile:
+        outcome = game.DropOnPile(target.index);
+        break;
+    case TargetKind::Room:
+        outcome = game.DropOnRoom(target.index);
+        break;
+    case TargetKind::Column: {
+        const int top = game.table.columns[target.index].topPosition();
+        if (top < 0)
+            outcome = game.DropOnEmptyColumn(target.index);
+        else if (target.index != originColumn)
+            outcome = game.DropOnColumnTop(target.index, top);
+        break;
+    }
+    }
+    if (outcome == DropOutcome::Ignored)
+        return false;
+    game.EndSelection(outcome == DropOutcome::Done);
+    return true;
 }
 
 } // namespace tavolin::testing

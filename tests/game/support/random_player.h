@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -63,9 +64,21 @@ private:
     PlayLimits limits_;
     int steps_ = 0;
 
-    int percent() { return static_cast<int>(random() % 100); }
+    enum class TargetKind { Pile, Column, Room };
+    struct Target {
+        TargetKind kind;
+        int index;
+    };
+    using Targets = std::array<Target, PileCount + ColumnCount + RoomCount>;
+
+    // A draw in 0..n-1 by multiplying rather than dividing; the bias, below
+    // n in 2^31, is far too small to matter here.
+    int below(int n) { return static_cast<int>((random() * static_cast<std::uint64_t>(n)) >> 31); }
+    int percent() { return below(100); }
     void act();
     bool dropSomewhere(int originColumn);
+    bool dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn);
+    bool dropOn(Target target, int originColumn);
 };
 
 } // namespace tavolin::testing
