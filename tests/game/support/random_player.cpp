@@ -5,7 +5,7 @@
 namespace tavolin::testing {
 
 RandomGame::RandomGame(std::uint32_t seed, PlayLimits limits)
-    : random(seed), events(random), game(events), limits_(limits)
+    : dice(seed), events(dice), game(events), limits_(limits)
 {
     game.ResetTable();
     game.random.seed(seed);
@@ -46,7 +46,7 @@ GameEnd RandomGame::play(const std::function<void(const Game&)>& check)
 // player puts it back, as a player who changed their mind would.
 void RandomGame::act()
 {
-    if (game.flags.undoEnabled && percent() < limits_.undoPercent) {
+    if (game.flags.undoEnabled && dice.percent() < limits_.undoPercent) {
         game.Undo();
         return;
     }
@@ -61,11 +61,11 @@ void RandomGame::act()
             origins[count++] = column;
     if (count == 0)
         return;
-    const int origin = origins[below(count)];
+    const int origin = origins[dice.below(count)];
     const bool picked = origin < 0 ? game.PickUpFromRoom(-1 - origin) : game.PickUpFromColumn(origin);
     if (!picked)
         return;
-    if (percent() < limits_.putBackPercent || !dropSomewhere(origin))
+    if (dice.percent() < limits_.putBackPercent || !dropSomewhere(origin))
         game.PutBack();
 }
 
@@ -80,7 +80,7 @@ bool RandomGame::dropSomewhere(int originColumn)
         *end++ = {TargetKind::Column, column};
     for (int room = 0; room < RoomCount; ++room)
         *end++ = {TargetKind::Room, room};
-    if (percent() >= limits_.steerPercent)
+    if (dice.percent() >= limits_.steerPercent)
         return dropOnAny(targets.begin(), targets.end(), originColumn);
     const auto columns = targets.begin() + PileCount;
     const auto rooms = columns + ColumnCount;
@@ -88,15 +88,12 @@ bool RandomGame::dropSomewhere(int originColumn)
         || dropOnAny(rooms, targets.end(), originColumn);
 }
 
-// A shuffle drawn one place at a time: most drops end long before the last place.
+// Tries the places from first to last in a random order; true once one took the drop.
 bool RandomGame::dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn)
 {
-    for (; first != last; ++first) {
-        std::iter_swap(first, first + below(static_cast<int>(last - first)));
-        if (dropOn(*first, originColumn))
-            return true;
-    }
-    return false;
+    for (auto end = last; end - first > 1; --end)
+        std::iter_swap(end - 1, first + dice.below(static_cast<int>(end - first)));
+    return std::any_of(first, last, [&](Target target) { return dropOn(target, originColumn); });
 }
 
 bool RandomGame::dropOn(Target target, int originColumn)

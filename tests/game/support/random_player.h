@@ -9,14 +9,29 @@
 
 namespace tavolin::testing {
 
+// The random player's draws: Knuth's 64-bit linear congruential generator,
+// one multiplication a draw. Its high bits are the well-mixed ones, and a
+// draw below n scales them by multiplying rather than dividing; the bias,
+// under n in 2^32, is far too small to matter here.
+class Dice {
+public:
+    explicit Dice(std::uint64_t seed) : engine_(seed) {}
+
+    int below(int n) { return static_cast<int>(((engine_() >> 32) * static_cast<std::uint64_t>(n)) >> 32); }
+    int percent() { return below(100); }
+
+private:
+    std::linear_congruential_engine<std::uint64_t, 6364136223846793005u, 1442695040888963407u, 0u> engine_;
+};
+
 // Shows nothing and answers the empty-Column question at random.
 class QuietEvents : public GameEvents {
 public:
-    explicit QuietEvents(std::minstd_rand& random) : random_(random) {}
+    explicit QuietEvents(Dice& dice) : dice_(dice) {}
 
     void showStatus(int, const std::string&) override {}
     void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return random_() % 2 == 0; }
+    bool askYesNo(const std::string&, const std::string&) override { return dice_.below(2) == 0; }
     void animateCardToPile(CardCode, int, int, int, int) override {}
     void repaintTable() override {}
     void resetDetailsPanel() override {}
@@ -25,7 +40,7 @@ public:
     void tableRestored() override {}
 
 private:
-    std::minstd_rand& random_;
+    Dice& dice_;
 };
 
 // GaveUp: no card reached a Pile for a long while (a player in a pocket of
@@ -55,8 +70,8 @@ public:
     GameEnd play(const std::function<void(const Game&)>& check = {});
     int steps() const { return steps_; }
 
-    // In this order: the events answer from the generator, the game reports to the events.
-    std::minstd_rand random;
+    // In this order: the events answer from the dice, the game reports to the events.
+    Dice dice;
     QuietEvents events;
     Game game;
 
@@ -71,10 +86,6 @@ private:
     };
     using Targets = std::array<Target, PileCount + ColumnCount + RoomCount>;
 
-    // A draw in 0..n-1 by multiplying rather than dividing; the bias, below
-    // n in 2^31, is far too small to matter here.
-    int below(int n) { return static_cast<int>((random() * static_cast<std::uint64_t>(n)) >> 31); }
-    int percent() { return below(100); }
     void act();
     bool dropSomewhere(int originColumn);
     bool dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn);
