@@ -4,6 +4,16 @@
 
 namespace tavolin::testing {
 
+PlayLimits limitsFor(std::uint32_t seed)
+{
+    PlayLimits limits;
+    if (seed % 2 == 0) {
+        limits.steerPercent = 100;
+        limits.patience = 150;
+    }
+    return limits;
+}
+
 RandomGame::RandomGame(std::uint32_t seed, PlayLimits limits)
     : dice(seed), events(dice), game(events), limits_(limits)
 {

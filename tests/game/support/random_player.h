@@ -57,6 +57,11 @@ struct PlayLimits {
     int steerPercent = 0;
 };
 
+// The mix of players the random-play test and the soak run meet: every other
+// deal is played by a player who tries the Piles first, then the Columns,
+// and is more patient; those games get further.
+PlayLimits limitsFor(std::uint32_t seed);
+
 // One seeded deal played the way the game loop runs it: an automatic move,
 // move detection, then one action of a player who picks a random card up and
 // drops it on a random place that takes it, now and then putting it back or
