@@ -102,7 +102,8 @@ void Game::countRoomToDeck(const ColumnTops& tops, const TopRanks& ranks)
             continue;
         const CardCode card = table.rooms[room].card;
         // Only a top card one rank higher can take it.
-        for (unsigned columns = columnsRanked(ranks, rankOf(card) + 1, rankOf(card) + 1); columns != 0; columns &= columns - 1) {
+        const int above = rankOf(card) + 1;
+        for (unsigned columns = columnsRanked(ranks, above, above); columns != 0; columns &= columns - 1) {
             const int column = std::countr_zero(columns);
             const int top = tops[column];
             if (top < LastPosition && fits(card, table.columns[column].card[top]))
@@ -126,7 +127,8 @@ void Game::countColumnToColumn(const ColumnTops& tops, const TopRanks& ranks)
         // A Deck's ranks rise from its top card: only a higher card can take any of it,
         // and a Deck that may move, one card per rank, reaches `capacity` ranks higher at most.
         const int rank = rankOf(trial.card);
-        for (unsigned targets = columnsRanked(ranks, rank + 1, rank + capacity); targets != 0; targets &= targets - 1) {
+        unsigned targets = columnsRanked(ranks, rank + 1, rank + capacity);
+        for (; targets != 0; targets &= targets - 1) {
             const int target = std::countr_zero(targets);
             const int targetTop = tops[target];
             const int count = searchTransfer(trial, target, targetTop, silent);

@@ -1,6 +1,5 @@
 #include "game.h"
 
-
 namespace tavolin {
 
 void Game::ResetTable()
