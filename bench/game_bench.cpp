@@ -6,6 +6,7 @@
 namespace tavolin {
 namespace {
 
+using testing::Dice;
 using testing::QuietEvents;
 using testing::RandomGame;
 using testing::TableBuilder;
@@ -41,8 +42,8 @@ void buildCrowdedTable(Game& game)
 // One detection pass over a table laid out by setUp.
 void BM_DetectMoves(benchmark::State& state, void (*setUp)(Game&))
 {
-    std::minstd_rand random;
-    QuietEvents events(random);
+    Dice dice(1);
+    QuietEvents events(dice);
     Game game(events);
     setUp(game);
     for (auto _ : state) {
@@ -56,8 +57,8 @@ BENCHMARK_CAPTURE(BM_DetectMoves, CrowdedTable, buildCrowdedTable);
 // The search the pointer tracking runs: a Deck of six walked onto a target.
 void BM_TransferSearch(benchmark::State& state)
 {
-    std::minstd_rand random;
-    QuietEvents events(random);
+    Dice dice(1);
+    QuietEvents events(dice);
     Game game(events);
     buildCrowdedTable(game);
     game.PickUpFromColumn(0);
@@ -69,8 +70,8 @@ BENCHMARK(BM_TransferSearch);
 // One pass that scans the whole table and moves nothing: the common case.
 void BM_AutoMoveToPilesPass(benchmark::State& state)
 {
-    std::minstd_rand random;
-    QuietEvents events(random);
+    Dice dice(1);
+    QuietEvents events(dice);
     Game game(events);
     buildCrowdedTable(game);
     for (auto _ : state)

@@ -71,10 +71,10 @@ struct RuleOptions {
     std::int32_t PanelLineLimit = 5;
 };
 
-class SearchAccount;
-
 // Each Column's top position, -1 for an empty Column.
 using ColumnTops = std::array<int, ColumnCount>;
+// Bit c of entry r: Column c's top card ranks r or above. None ranks above the Kings.
+using TopRanks = std::array<unsigned, RankCount + 1>;
 
 // The one table of a run and the operations on it. Plain data is public:
 // the window paints from it and the game loop acts on the flags. Every call
@@ -108,10 +108,7 @@ public:
     {
         if (pile < 0 || pile >= PileCount || !isValidCard(card))
             return false;
-        const SlotRec& slot = table.piles[pile];
-        if (slot.occupied)
-            return suitOf(card) == suitOf(slot.card) && rankOf(card) == rankOf(slot.card) + 1;
-        return rankOf(card) == AceRank && suitOf(card) == table.pileSuit[pile];
+        return card == cardPileTakes(pile);
     }
     int FreeRoomCount() const;
     int EmptyColumnCount() const;
@@ -152,14 +149,29 @@ public:
 private:
     GameEvents& events_;
 
+    // Each Pile takes one card at a time: this one, or none when the code
+    // is outside the pack. One rank up is four codes on, in the same suit.
+    CardCode cardPileTakes(int pile) const
+    {
+        const SlotRec& slot = table.piles[pile];
+        if (slot.occupied)
+            return slot.card + SuitCount;
+        const int suit = table.pileSuit[pile];
+        return suit >= 0 && suit < SuitCount ? makeCard(AceRank, suit) : -1;
+    }
+
     bool heldCardInPlace() const;
     DrawMode& heldCardMode();
     void beginSelection(SelectionKind kind, int index, int position, CardCode card);
     void takeUndoSnapshot();
 
-    int searchTransfer(const Selection& held, int column, int position, SearchAccount& account) const;
-    int searchTargetCard(const Selection& held, CardCode target, SearchAccount& account) const;
-    int searchEmptyColumn(const Selection& held, SearchAccount& account) const;
+    // The walk is written once; an Account is a SearchAccount or a SilentAccount.
+    template <typename Account>
+    int searchTransfer(const Selection& held, int column, int position, Account& account) const;
+    template <typename Account>
+    int searchTargetCard(const Selection& held, CardCode target, Account& account) const;
+    template <typename Account>
+    int searchEmptyColumn(const Selection& held, Account& account) const;
     void writeDetailsHeadings(TransferDetails& details, int column, int position);
 
     void reportCardTransfer(int panel, const char* format, CardCode card);
@@ -177,8 +189,8 @@ private:
     void autoMoveFromRoom(int room, int pile);
 
     void countPileMoves(const ColumnTops& tops);
-    void countRoomToDeck(const ColumnTops& tops);
-    void countColumnToColumn(const ColumnTops& tops);
+    void countRoomToDeck(const ColumnTops& tops, const TopRanks& ranks);
+    void countColumnToColumn(const ColumnTops& tops, const TopRanks& ranks);
     void recordMove(MoveCategory category, int from, int to);
     MovePanel movePanel(bool headingsRedrawn) const;
 };

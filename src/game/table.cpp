@@ -1,30 +1,6 @@
 #include "game.h"
 
-#include <bit>
-#include <cstring>
-
 namespace tavolin {
-
-// Every rule asks for the top card, so the flags are read eight at a time:
-// the highest nonzero byte of a little-endian word is the highest present position.
-int ColumnRec::topPosition() const
-{
-    static_assert(std::endian::native == std::endian::little);
-    static_assert(ColumnDepth == 18);
-    std::uint16_t last = 0;
-    std::uint64_t middle = 0;
-    std::uint64_t first = 0;
-    std::memcpy(&first, present.data(), 8);
-    std::memcpy(&middle, present.data() + 8, 8);
-    std::memcpy(&last, present.data() + 16, 2);
-    if (last != 0)
-        return 16 + (15 - std::countl_zero(last)) / 8;
-    if (middle != 0)
-        return 8 + (63 - std::countl_zero(middle)) / 8;
-    if (first != 0)
-        return (63 - std::countl_zero(first)) / 8;
-    return -1;
-}
 
 void Game::ResetTable()
 {

@@ -55,7 +55,7 @@ int Game::TransferSearch(int column, int position)
     if (!validTarget)
         return 0;
     if (!flags.DetailsShown) {
-        SearchAccount silent;
+        SilentAccount silent;
         return searchTransfer(selection, column, position, silent);
     }
     TransferDetails details;

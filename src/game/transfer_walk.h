@@ -9,7 +9,8 @@
 
 namespace tavolin {
 
-inline int Game::searchTransfer(const Selection& held, int column, int position, SearchAccount& account) const
+template <typename Account>
+int Game::searchTransfer(const Selection& held, int column, int position, Account& account) const
 {
     if (held.isEmpty())
         return 0;
@@ -23,7 +24,8 @@ inline int Game::searchTransfer(const Selection& held, int column, int position,
 // Walks down from the held card while the cards under it form a Deck, until
 // one of them fits the target. Ranks rise by one along a Deck, so at most one
 // card can fit: the answer is unique.
-inline int Game::searchTargetCard(const Selection& held, CardCode target, SearchAccount& account) const
+template <typename Account>
+int Game::searchTargetCard(const Selection& held, CardCode target, Account& account) const
 {
     const CardCode h = held.card;
     if (held.kind == SelectionKind::Room)
@@ -66,7 +68,8 @@ inline int Game::searchTargetCard(const Selection& held, CardCode target, Search
 }
 
 // The longest Deck that ends with the held card.
-inline int Game::searchEmptyColumn(const Selection& held, SearchAccount& account) const
+template <typename Account>
+int Game::searchEmptyColumn(const Selection& held, Account& account) const
 {
     if (held.kind == SelectionKind::Room)
         return account.result(1, "Ready for transfer of single card.");

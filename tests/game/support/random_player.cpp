@@ -1,23 +1,21 @@
 #include "random_player.h"
 
 #include <algorithm>
-#include <array>
 
 namespace tavolin::testing {
 
-namespace {
-
-enum class TargetKind { Pile, Column, Room };
-
-struct Target {
-    TargetKind kind;
-    int index;
-};
-
-} // namespace
+PlayLimits limitsFor(std::uint32_t seed)
+{
+    PlayLimits limits;
+    if (seed % 2 == 0) {
+        limits.steerPercent = 100;
+        limits.patience = 150;
+    }
+    return limits;
+}
 
 RandomGame::RandomGame(std::uint32_t seed, PlayLimits limits)
-    : random(seed), events(random), game(events), limits_(limits)
+    : dice(seed), events(dice), game(events), limits_(limits)
 {
     game.ResetTable();
     game.random.seed(seed);
@@ -58,7 +56,7 @@ GameEnd RandomGame::play(const std::function<void(const Game&)>& check)
 // player puts it back, as a player who changed their mind would.
 void RandomGame::act()
 {
-    if (game.flags.undoEnabled && percent() < limits_.undoPercent) {
+    if (game.flags.undoEnabled && dice.percent() < limits_.undoPercent) {
         game.Undo();
         return;
     }
@@ -73,57 +71,64 @@ void RandomGame::act()
             origins[count++] = column;
     if (count == 0)
         return;
-    const int origin = origins[random() % count];
+    const int origin = origins[dice.below(count)];
     const bool picked = origin < 0 ? game.PickUpFromRoom(-1 - origin) : game.PickUpFromColumn(origin);
     if (!picked)
         return;
-    if (percent() < limits_.putBackPercent || !dropSomewhere(origin))
+    if (dice.percent() < limits_.putBackPercent || !dropSomewhere(origin))
         game.PutBack();
 }
 
 // Tries the places in a random order; true once a drop ended the selection.
 bool RandomGame::dropSomewhere(int originColumn)
 {
-    std::array<Target, PileCount + ColumnCount + RoomCount> targets{};
-    const bool byKind = percent() < limits_.steerPercent;
-    auto add = [&](TargetKind kind, int count, int& end) {
-        const int begin = end;
-        for (int i = 0; i < count; ++i)
-            targets[end++] = {kind, i};
-        if (byKind)
-            std::shuffle(targets.begin() + begin, targets.begin() + end, random);
-    };
-    int end = 0;
-    add(TargetKind::Pile, PileCount, end);
-    add(TargetKind::Column, ColumnCount, end);
-    add(TargetKind::Room, RoomCount, end);
-    if (!byKind)
-        std::shuffle(targets.begin(), targets.end(), random);
+    Targets targets{};
+    auto end = targets.begin();
+    for (int pile = 0; pile < PileCount; ++pile)
+        *end++ = {TargetKind::Pile, pile};
+    for (int column = 0; column < ColumnCount; ++column)
+        *end++ = {TargetKind::Column, column};
+    for (int room = 0; room < RoomCount; ++room)
+        *end++ = {TargetKind::Room, room};
+    if (dice.percent() >= limits_.steerPercent)
+        return dropOnAny(targets.begin(), targets.end(), originColumn);
+    const auto columns = targets.begin() + PileCount;
+    const auto rooms = columns + ColumnCount;
+    return dropOnAny(targets.begin(), columns, originColumn) || dropOnAny(columns, rooms, originColumn)
+        || dropOnAny(rooms, targets.end(), originColumn);
+}
 
-    for (const Target& target : targets) {
-        DropOutcome outcome = DropOutcome::Ignored;
-        switch (target.kind) {
-        case TargetKind::Pile:
-            outcome = game.DropOnPile(target.index);
-            break;
-        case TargetKind::Room:
-            outcome = game.DropOnRoom(target.index);
-            break;
-        case TargetKind::Column: {
-            const int top = game.table.columns[target.index].topPosition();
-            if (top < 0)
-                outcome = game.DropOnEmptyColumn(target.index);
-            else if (target.index != originColumn)
-                outcome = game.DropOnColumnTop(target.index, top);
-            break;
-        }
-        }
-        if (outcome != DropOutcome::Ignored) {
-            game.EndSelection(outcome == DropOutcome::Done);
-            return true;
-        }
+// Tries the places from first to last in a random order; true once one took the drop.
+bool RandomGame::dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn)
+{
+    for (auto end = last; end - first > 1; --end)
+        std::iter_swap(end - 1, first + dice.below(static_cast<int>(end - first)));
+    return std::any_of(first, last, [&](Target target) { return dropOn(target, originColumn); });
+}
+
+bool RandomGame::dropOn(Target target, int originColumn)
+{
+    DropOutcome outcome = DropOutcome::Ignored;
+    switch (target.kind) {
+    case TargetKind::Pile:
+        outcome = game.DropOnPile(target.index);
+        break;
+    case TargetKind::Room:
+        outcome = game.DropOnRoom(target.index);
+        break;
+    case TargetKind::Column: {
+        const int top = game.table.columns[target.index].topPosition();
+        if (top < 0)
+            outcome = game.DropOnEmptyColumn(target.index);
+        else if (target.index != originColumn)
+            outcome = game.DropOnColumnTop(target.index, top);
+        break;
     }
-    return false;
+    }
+    if (outcome == DropOutcome::Ignored)
+        return false;
+    game.EndSelection(outcome == DropOutcome::Done);
+    return true;
 }
 
 } // namespace tavolin::testing

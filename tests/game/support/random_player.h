@@ -2,20 +2,36 @@
 
 #include "game/game.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
 
 namespace tavolin::testing {
 
+// The random player's draws: Knuth's 64-bit linear congruential generator,
+// one multiplication a draw. Its high bits are the well-mixed ones, and a
+// draw below n scales them by multiplying rather than dividing; the bias,
+// under n in 2^32, is far too small to matter here.
+class Dice {
+public:
+    explicit Dice(std::uint64_t seed) : engine_(seed) {}
+
+    int below(int n) { return static_cast<int>(((engine_() >> 32) * static_cast<std::uint64_t>(n)) >> 32); }
+    int percent() { return below(100); }
+
+private:
+    std::linear_congruential_engine<std::uint64_t, 6364136223846793005u, 1442695040888963407u, 0u> engine_;
+};
+
 // Shows nothing and answers the empty-Column question at random.
 class QuietEvents : public GameEvents {
 public:
-    explicit QuietEvents(std::minstd_rand& random) : random_(random) {}
+    explicit QuietEvents(Dice& dice) : dice_(dice) {}
 
     void showStatus(int, const std::string&) override {}
     void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return random_() % 2 == 0; }
+    bool askYesNo(const std::string&, const std::string&) override { return dice_.below(2) == 0; }
     void animateCardToPile(CardCode, int, int, int, int) override {}
     void repaintTable() override {}
     void resetDetailsPanel() override {}
@@ -24,7 +40,7 @@ public:
     void tableRestored() override {}
 
 private:
-    std::minstd_rand& random_;
+    Dice& dice_;
 };
 
 // GaveUp: no card reached a Pile for a long while (a player in a pocket of
@@ -41,6 +57,11 @@ struct PlayLimits {
     int steerPercent = 0;
 };
 
+// The mix of players the random-play test and the soak run meet: every other
+// deal is played by a player who tries the Piles first, then the Columns,
+// and is more patient; those games get further.
+PlayLimits limitsFor(std::uint32_t seed);
+
 // One seeded deal played the way the game loop runs it: an automatic move,
 // move detection, then one action of a player who picks a random card up and
 // drops it on a random place that takes it, now and then putting it back or
@@ -54,8 +75,8 @@ public:
     GameEnd play(const std::function<void(const Game&)>& check = {});
     int steps() const { return steps_; }
 
-    // In this order: the events answer from the generator, the game reports to the events.
-    std::minstd_rand random;
+    // In this order: the events answer from the dice, the game reports to the events.
+    Dice dice;
     QuietEvents events;
     Game game;
 
@@ -63,9 +84,17 @@ private:
     PlayLimits limits_;
     int steps_ = 0;
 
-    int percent() { return static_cast<int>(random() % 100); }
+    enum class TargetKind { Pile, Column, Room };
+    struct Target {
+        TargetKind kind;
+        int index;
+    };
+    using Targets = std::array<Target, PileCount + ColumnCount + RoomCount>;
+
     void act();
     bool dropSomewhere(int originColumn);
+    bool dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn);
+    bool dropOn(Target target, int originColumn);
 };
 
 } // namespace tavolin::testing

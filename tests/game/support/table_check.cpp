@@ -6,6 +6,8 @@ namespace tavolin::testing {
 
 namespace {
 
+// Runs after every step of millions of random games: the texts are written
+// only for a fault.
 class Checker {
 public:
     explicit Checker(const Game& game) : game_(game) {}
@@ -31,10 +33,15 @@ private:
             fault_ = text;
     }
 
-    void see(CardCode card, const std::string& where)
+    void fail(const char* place, int index, const std::string& text)
+    {
+        fail(place + (' ' + std::to_string(index)) + text);
+    }
+
+    void see(CardCode card, const char* place, int index)
     {
         if (!isValidCard(card))
-            return fail(where + " holds no valid card");
+            return fail(place, index, " holds no valid card");
         ++seen_[card];
     }
 
@@ -49,13 +56,12 @@ private:
     {
         for (int c = 0; c < ColumnCount; ++c) {
             const ColumnRec& rec = game_.table.columns[c];
-            const std::string where = "Column " + std::to_string(c);
             for (int position = 0; position <= rec.topPosition(); ++position) {
                 if (!rec.present[position])
-                    return fail(where + " has a gap at " + std::to_string(position));
-                see(rec.card[position], where);
+                    return fail("Column", c, " has a gap at " + std::to_string(position));
+                see(rec.card[position], "Column", c);
                 if (rec.mode[position] != expectedMode(SelectionKind::Column, c, position))
-                    fail(where + " draws position " + std::to_string(position) + " wrongly");
+                    fail("Column", c, " draws position " + std::to_string(position) + " wrongly");
             }
         }
     }
@@ -66,9 +72,9 @@ private:
             const SlotRec& room = game_.table.rooms[r];
             if (!room.occupied)
                 continue;
-            see(room.card, "Room " + std::to_string(r));
+            see(room.card, "Room", r);
             if (room.mode != expectedMode(SelectionKind::Room, r, 0))
-                fail("Room " + std::to_string(r) + " is drawn wrongly");
+                fail("Room", r, " is drawn wrongly");
         }
     }
 
@@ -80,13 +86,13 @@ private:
             const int suit = game_.table.pileSuit[p];
             const int height = pile.occupied ? rankOf(pile.card) + 1 : 0;
             if (pile.occupied && suitOf(pile.card) != suit)
-                fail("Pile " + std::to_string(p) + " holds another suit");
+                fail("Pile", p, " holds another suit");
             for (int rank = 0; rank < RankCount; ++rank) {
                 const bool up = ranks[rank].onPile[suit] != 0;
                 if (up != (rank < height))
-                    fail("Pile " + std::to_string(p) + " is not built in order");
+                    fail("Pile", p, " is not built in order");
                 if (up)
-                    see(makeCard(rank, suit), "Pile " + std::to_string(p));
+                    see(makeCard(rank, suit), "Pile", p);
             }
         }
         for (const RankRow& row : ranks)
@@ -112,6 +118,14 @@ private:
 std::string tableFault(const Game& game)
 {
     return Checker(game).run();
+}
+
+std::string faultBetweenPasses(const Game& game)
+{
+    std::string fault = tableFault(game);
+    if (fault.empty() && !game.selection.isEmpty())
+        fault = "a card is still held between two passes";
+    return fault;
 }
 
 } // namespace tavolin::testing

@@ -12,4 +12,8 @@ namespace tavolin::testing {
 // and every card drawn normally unless it is the one held.
 std::string tableFault(const Game& game);
 
+// The same, and also no card may still be held: what holds between two
+// passes of the game loop, where every player's action has ended.
+std::string faultBetweenPasses(const Game& game);
+
 } // namespace tavolin::testing
