@@ -26,7 +26,14 @@ struct MoveDetection {
     std::int32_t freeSpace = 0;   // free Rooms + empty Columns
 
     std::int32_t count(MoveCategory category) const { return counts[static_cast<int>(category)]; }
-    bool anyMove() const { return counts[0] + counts[1] + counts[2] + counts[3] > 0; }
+    // A kind of move was found once its first slot names a place.
+    bool anyMove() const
+    {
+        for (int category = 0; category < MoveCategoryCount; ++category)
+            if (moveSlots[2 * category] != NoMoveSlot)
+                return true;
+        return false;
+    }
 };
 
 enum class MarkerKind {
