@@ -14,7 +14,7 @@ public:
     PointerShape shape = Arrow;
     int shapes = 0, heldShown = 0;
     QStringList statuses;   // "panel: text"
-    void setPointerShape(PointerShape next) override { shape = next, ++shapes; }
+    void setPointerShape(PointerShape next) override { shape = next; ++shapes; }
     void showStatus(int panel, const QString& text) override { statuses << QString::number(panel) + ": " + text; }
     void showHeldCard() override { ++heldShown; }
 };
@@ -51,7 +51,7 @@ protected:
         const ColumnRec& rec = game.table.columns[c];
         return QPoint(rec.x[0] + 1, rec.y[0] + static_cast<int>(steps * layout.ColumnStep));
     }
-    void pickUp(QPoint at) { input.FormMouseDown(Qt::LeftButton, at), input.FormMouseUp(Qt::LeftButton, at); }
+    void pickUp(QPoint at) { input.FormMouseDown(Qt::LeftButton, at); input.FormMouseUp(Qt::LeftButton, at); }
 };
 
 TEST_F(PointerInputTest, TheTargetsShowWhatTheyWouldTake)
