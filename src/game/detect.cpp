@@ -82,8 +82,10 @@ void Game::countPileMoves(const ColumnTops& tops)
     for (int pile = 0; pile < PileCount; ++pile)
         taken[pile] = cardPileTakes(pile);
     auto countPilesTaking = [&](CardCode card, MoveCategory category, int from) {
+        if (!isValidCard(card))
+            return;
         for (int pile = 0; pile < PileCount; ++pile)
-            if (isValidCard(card) && card == taken[pile])
+            if (card == taken[pile])
                 recordMove(category, from, pile);
     };
     for (int room = 0; room < RoomCount; ++room)
