@@ -4,6 +4,7 @@
 #include "game_events.h"
 #include "geometry.h"
 #include "move_detection.h"
+#include "place.h"
 #include "random.h"
 #include "table.h"
 #include "transfer_details.h"
@@ -28,8 +29,6 @@ struct Selection {
 // What a drop did: carried out, refused with a message (the card is back in
 // its place), or not taken at all (nothing changed, the card is still held).
 enum class DropOutcome { Done, Refused, Ignored };
-
-enum class PlaceKind { Room, Column };
 
 // One card that went to a Pile by itself.
 struct AutoMove {

@@ -51,6 +51,15 @@ void TableView::setMissingBitmapHandler(std::function<void(int number)> handler)
     cells_.onMissingBitmap = std::move(handler);
 }
 
+void TableView::setKeyboardCursor(std::optional<Place> place)
+{
+    if (place == keyboardCursor_)
+        return;
+    keyboardCursor_ = place;
+    if (onKeyboardCursorChanged)
+        onKeyboardCursorChanged();
+}
+
 void TableView::mousePressEvent(QMouseEvent* event)
 {
     if (onMousePress)

@@ -91,6 +91,12 @@ public:
     };
     const Redrawn& lastRedrawn() const { return redrawn_; }
 
+    // The place the keys act on, framed on the table once a key was used;
+    // none hides the frame. Its change is told to whoever follows it.
+    std::optional<Place> keyboardCursor() const { return keyboardCursor_; }
+    void setKeyboardCursor(std::optional<Place> place);
+    std::function<void()> onKeyboardCursorChanged;
+
     // The pointer, in table coordinates, for the window to act on.
     std::function<void(Qt::MouseButton, QPoint)> onMousePress;
     std::function<void(QPoint)> onMouseMove;
@@ -159,6 +165,7 @@ private:
     // of the game copies the images over it.
     QRegion windowOnly_;
     Redrawn redrawn_;
+    std::optional<Place> keyboardCursor_;
 
     struct WindowDrawing {
         QRegion area;
