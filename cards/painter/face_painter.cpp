@@ -18,6 +18,8 @@ const QColor Border(58, 58, 64);
 // stays clear: the table draws its own outline there.
 struct FaceDesign {
     QRectF body;
+    // No rounder than the table's outline drawn over the face: a rounder
+    // body would let the table show between that outline and the paper.
     qreal cornerRadius;
     // Rank and suit side by side near the top left corner.
     qreal rankCentreX;
@@ -33,8 +35,8 @@ struct FaceDesign {
 
 // The index fits the top 18 pixels, the part of a card that still shows
 // when the next card of a Column covers it.
-const FaceDesign Small{QRectF(1.5, 1.5, 69, 93), 5, 7.5, 14, 10, 10, QPointF(18, 9), 9, 1};
-const FaceDesign Large{QRectF(1.5, 1.5, 139, 189), 8, 15, 14.5, 11.5, 20, QPointF(35, 9), 12.5, 2};
+const FaceDesign Small{QRectF(1.5, 1.5, 69, 93), 1, 7.5, 14, 10, 10, QPointF(18, 9), 9, 1};
+const FaceDesign Large{QRectF(1.5, 1.5, 139, 189), 1, 15, 14.5, 11.5, 20, QPointF(35, 9), 12.5, 2};
 
 // The pip field of the number cards: centres of the outer columns and rows.
 const QRectF PipField(22, 20, 28, 56);
