@@ -1,3 +1,4 @@
+#include "app/application_identity.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "platform/qt_card_library.h"
@@ -27,10 +28,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     if (const auto exit = tavolin::unknownArguments(QApplication::arguments()))
         return finish(*exit);
-    QApplication::setApplicationName(QStringLiteral("Tavolin"));
-    // The caption's words; a window manager shows them for the program.
-    QApplication::setApplicationDisplayName(tavolin::TForm1::Caption.trimmed());
-    QApplication::setApplicationVersion(QStringLiteral(TAVOLIN_VERSION));
+    tavolin::nameApplication();
 
     tavolin::QtRegistry registry(tavolin::QtRegistry::defaultDirectory());
     tavolin::QtMessageBoxes messages;

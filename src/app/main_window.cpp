@@ -64,6 +64,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     };
     createMenus();
     createButtons();
+    fitCardsToScreen();
     createTimers();
     applyPlacement();
     LayoutTable();
@@ -124,8 +125,8 @@ void TForm1::createButtons()
     BitBtn1 = new QPushButton(table_);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(228, 25, 41, 41);
-    BitBtn1->setIcon(tableButtonPicture());
     BitBtn1->setIconSize(QSize(37, 37));
+    BitBtn1->setIcon(tableButtonIcon(BitBtn1->iconSize()));
     BitBtn1->setFocusPolicy(Qt::NoFocus);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
@@ -218,6 +219,30 @@ void TForm1::applyPlacement()
     game_.options.DetailsColumnLimit = detailsColumnLimit(screenClass_, height());
 }
 
+// The large cards only where the whole table fits the screen: elsewhere the
+// small ones serve this run, and the stored choice waits for a larger screen.
+void TForm1::fitCardsToScreen()
+{
+    if (settings_.OrigCardSize)
+        return;
+    layout_.layoutTable(BitBtn1->size(), table_->size());
+    const int available = platform_.environment.availableArea().width();
+    if (layout_.minimumWindowWidth() <= available)
+        return;
+    smallCardsTold_ = QStringLiteral("The large cards need a screen at least %1 pixels wide;\n"
+                                     "this one has %2. The small cards are used on it.")
+                          .arg(layout_.minimumWindowWidth())
+                          .arg(available);
+    layout_ = TableLayout::forCards(true);
+}
+
+void TForm1::placeCommandButtons()
+{
+    const TableLayout::CommandButtons places = layout_.commandButtonPlaces(UndoBtn1->size(), BitBtn1->size());
+    UndoBtn1->move(places.undo);
+    ShowBtn1->move(places.show);
+}
+
 void TForm1::LayoutTable()
 {
     if (!table_)
@@ -226,6 +251,7 @@ void TForm1::LayoutTable()
     if (width() < layout_.minimumWindowWidth())
         resize(layout_.minimumWindowWidth(), height());
     BitBtn1->move(layout_.tableButtonPos);
+    placeCommandButtons();
     game_.geometry = layout_;
     const QSize outer = frameGeometry().size();
     setStatusText(2, QStringLiteral("Main form: %1 x %2 pixels").arg(outer.width()).arg(outer.height()));
@@ -239,8 +265,7 @@ void TForm1::PlacePanel()
     game_.options.PanelLineLimit = layout_.PanelLineLimit;
     panel_.resize(layout_.panelSize(), devicePixelRatioF());
     ClearPanel();
-    UndoBtn1->move(layout_.undoButtonPos());
-    ShowBtn1->move(layout_.showButtonPos());
+    placeCommandButtons();
     if (game_.flags.gameInPlay || prefsChanged)
         RefreshSideWindow();
 }
@@ -373,6 +398,9 @@ void TForm1::ApplicationIdle()
 {
     if (!libraryTried_) {
         libraryTried_ = true;
+        if (!smallCardsTold_.isEmpty())
+            platform_.messages.show(this, QStringLiteral(" Card Table Control"), smallCardsTold_,
+                                    MessageIcon::Information, MessageButtons::Ok);
         if (platform_.cards.load(QStringLiteral("velvetres2"))) {
             setStatusText(1, QStringLiteral(" Library used: VelvetRes2.DLL"));
         } else {

@@ -103,6 +103,8 @@ private:
     void createTimers();
     void LoadSettings();
     void applyPlacement();
+    void fitCardsToScreen();
+    void placeCommandButtons();
     void LayoutTable();
     void PlacePanel();
     void SaveWindowPlacement();
@@ -149,6 +151,9 @@ private:
     std::optional<QRect> placedOuter_;   // outer bounds given at start, until the frame is known
     QTime GameStartTime;
     bool libraryTried_ = false;
+    // Why the small cards are used though the large ones are stored; told
+    // at the first idle moment.
+    QString smallCardsTold_;
     bool ResizePending = false;
     bool prefsChanged = false;
     bool PicturePathVerified = false;

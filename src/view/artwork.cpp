@@ -82,12 +82,15 @@ constexpr double IconPipRadius = 6;
 
 } // namespace
 
-QPixmap tableButtonPicture()
+// Drawn in 41 units, the button's own size, scaled to the picture's size.
+QPixmap tableButtonPicture(QSize size, qreal pixelRatio)
 {
-    QPixmap picture(41, 41);
+    QPixmap picture(size * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
     picture.fill(TableGreen.darker(115));
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size.width() / 41.0, size.height() / 41.0);
     const QPointF stem(20.5, 35);
     p.setPen(QPen(QColor(90, 60, 20), 1.6));
     p.drawLine(stem, QPointF(20.5, 22));
@@ -97,6 +100,14 @@ QPixmap tableButtonPicture()
     drawLeaf(p, QPointF(20.5, 31), -165, 12, QColor(245, 230, 90));
     drawLeaf(p, QPointF(20.5, 31), -15, 12, QColor(40, 160, 40));
     return picture;
+}
+
+QIcon tableButtonIcon(QSize size)
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0})
+        icon.addPixmap(tableButtonPicture(size, ratio));
+    return icon;
 }
 
 QCursor largeArrowUpCursor() { return largeArrowCursor(true); }

@@ -48,8 +48,10 @@ bool InfoPanel::prepareImage(bool blank)
         image_.setDevicePixelRatio(pixelRatio_);
         blank = true;
     }
-    if (blank)
+    if (blank) {
         image_.fill(TableColour);
+        contentHeight_ = 0;
+    }
     return true;
 }
 
@@ -64,6 +66,7 @@ void InfoPanel::drawText(const PanelText& text)
     p.fillRect(QRect(text.x, text.y, metrics.horizontalAdvance(line) + 2, metrics.height()), TableColour);
     p.setPen(colourOf(text.colour));
     p.drawText(QPoint(text.x, text.y + metrics.ascent()), line);
+    holdDownTo(text.y + metrics.height());
 }
 
 void InfoPanel::draw(const TransferDetails& details)
@@ -97,6 +100,7 @@ void InfoPanel::draw(const MovePanel& panel)
             p.drawEllipse(inner);
         else
             p.drawRect(inner);
+        holdDownTo(box.y + 25);
     }
     for (const Marker& marker : panel.markers) {
         const QRect cell(marker.x, marker.y, 10, 10);
@@ -115,6 +119,7 @@ void InfoPanel::draw(const MovePanel& panel)
             p.drawRect(cell);
             break;
         }
+        holdDownTo(marker.y + 11);
     }
     p.end();
     for (const PanelText& text : panel.countLabels)

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 namespace tavolin {
 
 // The panel below the Columns, kept as an image: the move-detection counts or
@@ -14,7 +16,11 @@ class InfoPanel {
 public:
     // Sized in the window's pixels, sharp at the screen's pixel ratio.
     void resize(QSize size, qreal pixelRatio = 1.0);
-    void clear() { image_ = QImage(); }
+    void clear()
+    {
+        image_ = QImage();
+        contentHeight_ = 0;
+    }
     void draw(const TransferDetails& details);
     void draw(const MovePanel& panel);
 
@@ -22,14 +28,18 @@ public:
     bool isBlank() const { return image_.isNull(); }
     // Null while the panel is blank.
     const QImage& image() const { return image_; }
+    // How far down from its top the panel holds anything.
+    int contentHeight() const { return contentHeight_; }
 
 private:
     bool prepareImage(bool blank);
     void drawText(const PanelText& text);
+    void holdDownTo(int bottom) { contentHeight_ = std::max(contentHeight_, bottom); }
 
     QSize size_;
     qreal pixelRatio_ = 1.0;
     QImage image_;
+    int contentHeight_ = 0;
 };
 
 } // namespace tavolin

@@ -40,6 +40,19 @@ QPoint TableLayout::showButtonPos() const
     return QPoint(TableWidth + (largeArrangement ? 42 : 21), 62);
 }
 
+TableLayout::CommandButtons TableLayout::commandButtonPlaces(QSize buttonSize, QSize tableButtonSize) const
+{
+    const CommandButtons beside{undoButtonPos(), showButtonPos()};
+    if (beside.undo.x() + buttonSize.width() <= TableWidth + SideWidth)
+        return beside;
+    const int left = tableButtonPos.x() + (tableButtonSize.width() - buttonSize.width()) / 2;
+    const int undoTop = tableButtonPos.y() + tableButtonSize.height() + 8;
+    const CommandButtons below{QPoint(left, undoTop), QPoint(left, undoTop + beside.show.y() - beside.undo.y())};
+    const bool fitsGap = left >= LeftMargin + BlockWidth && left + buttonSize.width() <= PilesLeft
+        && below.show.y() + buttonSize.height() <= TopAreaHeight - TopMargin;
+    return fitsGap ? below : beside;
+}
+
 QSize TableLayout::panelSize() const
 {
     const int height = TableHeight - PanelTop - 10;

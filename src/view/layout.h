@@ -37,6 +37,14 @@ struct TableLayout : TableGeometry {
     int minimumWindowWidth() const { return TableWidth + LeftMargin; }
     QPoint undoButtonPos() const;
     QPoint showButtonPos() const;
+    // Where the Undo and Show buttons go: their own places right of the
+    // table while the side window has room for them, else one above the
+    // other in the gap below the table button, between Rooms and Piles.
+    struct CommandButtons {
+        QPoint undo;
+        QPoint show;
+    };
+    CommandButtons commandButtonPlaces(QSize buttonSize, QSize tableButtonSize) const;
     QSize panelSize() const;
 };
 

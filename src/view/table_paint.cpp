@@ -14,6 +14,8 @@ const QColor FrameTopLeft(200, 180, 150);
 const QColor FrameRight(210, 218, 200);
 const QColor FrameBottom(0, 218, 0);
 const QColor Separator(170, 160, 134);
+// Between the lowest card and a panel moved below it.
+constexpr int PanelGap = 4;
 
 } // namespace
 
@@ -146,17 +148,45 @@ int TableView::rowsShown(const ColumnRec& rec, int position, int count)
     return step >= solid && rec.x[position + 1] == rec.x[position] ? step + solid : -1;
 }
 
-// The panel lies over the Columns' strips, which are then cleared through it.
-void TableView::drawPanel(QPainter& p)
+// The panel keeps its place until a Column reaches into it; then it lies
+// below the lowest card, and where that leaves too little room for what it
+// holds it is not shown. No card is hidden under it and no text is cut.
+QRect TableView::panelPlace() const
 {
-    const QRect area = panelRect();
-    if (panel_.isBlank()) {
-        p.fillRect(area, TableColour);
-        return;
+    if (panel_.isBlank())
+        return {};
+    const QRect place = panelRect();
+    int top = place.top();
+    for (const ColumnRec& rec : game_.table.columns) {
+        const int last = rec.topPosition();
+        if (last >= 0)
+            top = std::max(top, rec.y[last] + layout_.CardHeight + PanelGap);
     }
-    p.drawImage(area.topLeft(), panel_.image());
+    const QRect below(QPoint(place.left(), top), place.bottomRight());
+    return below.height() >= panel_.contentHeight() ? below : QRect();
+}
+
+// The panel lies over the Columns' strips, which are then cleared through
+// it. Where it lay before and lies no longer, the cards show again. Returns
+// the part of the image that changed.
+QRegion TableView::drawPanel(QPainter& p)
+{
+    const QRect place = panelPlace();
+    QRegion changed;
+    if (place != panelShown_ && !panelShown_.isEmpty()) {
+        p.fillRect(panelShown_, TableColour);
+        changed += panelShown_;
+        for (int column = 0; column < ColumnCount; ++column)
+            changed += paintColumn(p, column);
+    }
+    panelShown_ = place;
+    if (place.isEmpty())
+        return changed;
+    const qreal ratio = panel_.image().devicePixelRatio();
+    p.drawImage(place, panel_.image(), QRectF(QPointF(0, 0), QSizeF(place.size()) * ratio));
     for (int& bottom : stripBottom_)
-        bottom = std::max(bottom, area.bottom() + 1);
+        bottom = std::max(bottom, place.bottom() + 1);
+    return changed + place;
 }
 
 // Returns the part of the window that changed.
@@ -169,6 +199,7 @@ QRegion TableView::paintColumnArea()
         p.fillRect(QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize()),
                    TableColour);
         stripBottom_.fill(layout_.TopAreaHeight);
+        panelShown_ = QRect();
         changed += columnAreaRect();
     }
     TableState& table = game_.table;
@@ -181,10 +212,8 @@ QRegion TableView::paintColumnArea()
             table.ColumnDirty[column] = 0;
         }
     }
-    if (game_.flags.DetailsShown || game_.flags.ShowMoves) {
-        drawPanel(p);
-        changed += panelRect();
-    }
+    if (game_.flags.DetailsShown || game_.flags.ShowMoves)
+        changed += drawPanel(p);
     return changed & columnAreaRect();
 }
 
@@ -203,6 +232,7 @@ void TableView::redrawImages()
     // Everything is copied to the window at the next paint.
     placesShown_.fill(std::nullopt);
     stripBottom_.fill(layout_.TopAreaHeight);
+    panelShown_ = QRect();
     QPainter p;
     beginColumnPainting(p);
     for (int column = 0; column < ColumnCount; ++column)

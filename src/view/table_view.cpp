@@ -213,12 +213,11 @@ void TableView::copyPanel()
 {
     if (!prepareImages())
         return;
-    const QRect area = panelRect();
     QPainter p;
     beginColumnPainting(p);
-    drawPanel(p);
+    const QRegion changed = drawPanel(p);
     p.end();
-    repaint(area & columnAreaRect());
+    repaint(changed & columnAreaRect());
 }
 
 void TableView::clearSideWindow()

@@ -115,7 +115,8 @@ private:
     QRegion paintColumnArea();
     QRect paintColumn(QPainter& p, int column);
     int rowsShown(const ColumnRec& rec, int position, int count);
-    void drawPanel(QPainter& p);
+    QRegion drawPanel(QPainter& p);
+    QRect panelPlace() const;
     QRegion paintPlaces(QPainter& p);
     // `rows` limits a face to its top rows: the rest of a covered card is
     // hidden under the next one.
@@ -152,6 +153,8 @@ private:
     // How far down each Column's strip holds anything but the table colour:
     // clearing a strip stops there rather than at the bottom of the image.
     std::array<int, ColumnCount> stripBottom_{};
+    // Where the panel lies in the Column image now; empty while it is not shown.
+    QRect panelShown_;
     // What each Room and Pile showed at the last paint: only a place that
     // looks different now is copied to the window again.
     struct PlaceLook {
