@@ -1,0 +1,233 @@
+// The table as a player sees it on screens of several sizes: no card hidden
+// under the panel below the Columns, every place and button on the screen,
+// the table button sharp at any pixel ratio, and window titles that are the
+// captions alone.
+#include "app/application_identity.h"
+#include "game/support/table_builder.h"
+#include "view/table_view.h"
+#include "window_fixture.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+namespace tavolin {
+namespace {
+
+using testing::StoreKey;
+using testing::TableBuilder;
+
+const QColor TableColour(0, 153, 0);
+
+class TableOnScreenTest : public testing::WindowFixture<> {
+protected:
+    void openOn(QSize screen, int origCardSize)
+    {
+        environment.setScreenResolution(screen);
+        registry.set(StoreKey, "OrigCardSize", origCardSize);
+        open();
+        newGame();
+    }
+    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
+    const TableLayout& layout() const { return window->tableLayout(); }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QImage onScreen() const
+    {
+        return window->screen()->grabWindow(window->winId()).toImage().copy(QRect(table()->pos(), table()->size()));
+    }
+    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
+    QPoint topCardCentre(int column) const
+    {
+        const ColumnRec& rec = window->game().table.columns[column];
+        return centreOf(rec.x[rec.topPosition()], rec.y[rec.topPosition()]);
+    }
+
+    // The lowest card of the Columns: its bottom edge, and whether the
+    // part of it just above that edge shows its face.
+    int lowestCardBottom() const
+    {
+        int bottom = 0;
+        for (const ColumnRec& rec : window->game().table.columns)
+            if (rec.topPosition() >= 0)
+                bottom = std::max(bottom, rec.y[rec.topPosition()] + layout().CardHeight);
+        return bottom;
+    }
+    bool lowestCardsShowWhole(const QImage& screen) const
+    {
+        const int bottom = lowestCardBottom();
+        for (const ColumnRec& rec : window->game().table.columns) {
+            const int top = rec.topPosition();
+            if (top < 0 || rec.y[top] + layout().CardHeight != bottom)
+                continue;
+            const QColor face = FakeCardLibrary::colourOf(faceImageNumber(rec.card[top]));
+            if (screen.pixelColor(rec.x[top] + layout().CardWidth / 2, bottom - 6) != face)
+                return false;
+        }
+        return true;
+    }
+    // The first row of the Column area that holds the move panel's green
+    // heading: pure green on the table, which no card face shows.
+    int firstPanelRow(const QImage& screen) const
+    {
+        for (int y = layout().TopAreaHeight; y < screen.height(); ++y)
+            for (int x = 12; x < layout().TableWidth - 12; ++x) {
+                const QColor c = screen.pixelColor(x, y);
+                if (c.red() == 0 && c.blue() == 0 && c.green() > 160)
+                    return y;
+            }
+        return -1;
+    }
+    // Whether anything but the table colour lies below the Columns' cards.
+    bool inkBelowTheCards(const QImage& screen) const
+    {
+        for (int y = lowestCardBottom() + 1; y < screen.height() - 12; ++y)
+            for (int x = 12; x < layout().TableWidth - 12; ++x)
+                if (screen.pixelColor(x, y) != TableColour)
+                    return true;
+        return false;
+    }
+};
+
+// A Column reaching the panel's place pushes the panel below its last card;
+// shorter Columns leave it at its place; where the window has no room below
+// the cards, the panel is not shown rather than cut.
+TEST_F(TableOnScreenTest, ThePanelBelowTheColumnsNeverHidesACard)
+{
+    const std::initializer_list<std::string_view> run = {"KD", "QS", "JD", "10S", "9D", "8S", "7D", "6S", "5D",
+                                                         "4S", "3D", "2S", "KH", "QC", "JH", "10C", "9H", "8C"};
+    struct Case {
+        QSize screen;
+        int origCardSize;
+        int cards;
+        enum { AtItsPlace, BelowTheCards, NotShown } panel;
+    };
+    for (const Case& c : {Case{{1280, 1024}, 0, 8, Case::AtItsPlace}, Case{{1280, 1024}, 0, 9, Case::BelowTheCards},
+                          Case{{1280, 1024}, 1, 18, Case::AtItsPlace}, Case{{800, 600}, 1, 9, Case::AtItsPlace},
+                          Case{{800, 600}, 1, 10, Case::BelowTheCards}, Case{{800, 600}, 1, 14, Case::NotShown},
+                          Case{{1280, 800}, 0, 18, Case::NotShown}}) {
+        SCOPED_TRACE(::testing::Message() << c.screen.width() << " x " << c.screen.height() << ", small cards "
+                                        << c.origCardSize << ", " << c.cards << " cards");
+        registry = MemoryRegistry();
+        openOn(c.screen, c.origCardSize);
+        TableBuilder(window->game()).column(0, run).column(3, {"KS"});
+        ColumnRec& first = window->game().table.columns[0];
+        const ColumnRec& empty = window->game().table.columns[7];
+        for (int p = c.cards; p < ColumnDepth; ++p)
+            std::tie(first.present[p], first.card[p], first.mode[p]) = std::tuple(0, empty.card[p], empty.mode[p]);
+        window->game().table.markAllColumnsDirty();
+        table()->FormPaint(PaintSender::Other);
+        window->MoveShow1Click();
+        ASSERT_TRUE(window->game().flags.ShowMoves);
+        const QImage screen = onScreen();
+        EXPECT_TRUE(lowestCardsShowWhole(screen));
+        const int panelRow = firstPanelRow(screen);
+        switch (c.panel) {
+        case Case::AtItsPlace:
+            EXPECT_TRUE(panelRow >= layout().PanelTop && panelRow < layout().PanelTop + 12) << panelRow;
+            break;
+        case Case::BelowTheCards:
+            EXPECT_GT(layout().PanelTop + 12, lowestCardBottom() - layout().ColumnStep) << "the Column reaches it";
+            EXPECT_TRUE(panelRow > lowestCardBottom() && panelRow < lowestCardBottom() + 16) << panelRow;
+            break;
+        case Case::NotShown:
+            EXPECT_FALSE(inkBelowTheCards(screen));
+            break;
+        }
+        window->MoveShow1Click();
+        EXPECT_TRUE(lowestCardsShowWhole(onScreen())) << "once the moves are hidden";
+    }
+}
+
+// With the transfer details on, every search writes the panel; neither the
+// account nor the blank panel after the drop may cover the Column it reaches.
+TEST_F(TableOnScreenTest, TheDetailsOfASearchLeaveTheLongColumnWhole)
+{
+    registry.set(StoreKey, "TransferDetails", 1);
+    openOn({1280, 1024}, 0);
+    ASSERT_TRUE(window->game().flags.DetailsShown);
+    TableBuilder(window->game())
+        .column(0, {"KD", "QS", "JD", "10S", "9D", "8S", "7D", "6S", "5D", "4S", "3D"}).column(1, {"KH", "2S"})
+        .column(2, {"KS"}).column(3, {"QD"});
+    window->game().table.markAllColumnsDirty();
+    table()->FormPaint(PaintSender::Other);
+    click(topCardCentre(1));
+    QTest::mouseMove(table(), topCardCentre(0));
+    QImage screen = onScreen();
+    EXPECT_TRUE(lowestCardsShowWhole(screen)) << "during the search";
+    EXPECT_TRUE(inkBelowTheCards(screen)) << "the search's account shows below the cards";
+    click(topCardCentre(0));
+    ASSERT_EQ(window->game().table.columns[0].cardCount(), 12);
+    EXPECT_TRUE(lowestCardsShowWhole(onScreen())) << "after the drop";
+}
+
+// Every Column, Pile and button lies inside the window, and the window on
+// its screen; a screen too narrow for the large cards gets the small ones
+// for this run, says so once, and keeps the stored choice.
+TEST_F(TableOnScreenTest, EveryPlaceAndButtonIsOnTheScreen)
+{
+    for (const auto& [screen, origCardSize, cardWidth] :
+         {std::tuple(QSize(1280, 1024), 0, 142), std::tuple(QSize(1024, 768), 0, 72),
+          std::tuple(QSize(1600, 1200), 0, 142), std::tuple(QSize(800, 600), 1, 72),
+          std::tuple(QSize(1280, 1024), 1, 72)}) {
+        SCOPED_TRACE(::testing::Message() << screen.width() << " x " << screen.height() << ", small cards " << origCardSize);
+        registry = MemoryRegistry();
+        messages = ScriptedMessageBoxes();
+        openOn(screen, origCardSize);
+        EXPECT_EQ(layout().CardWidth, cardWidth);
+        EXPECT_EQ(stored("OrigCardSize"), origCardSize);
+        const bool narrowed = cardWidth == 72 && origCardSize == 0;
+        EXPECT_EQ(std::count_if(messages.shown().begin(), messages.shown().end(),
+                                [](const auto& box) { return box.caption == QStringLiteral(" Card Table Control"); }),
+                  narrowed ? 1 : 0);
+        EXPECT_LE(window->frameGeometry().right(), screen.width() - 1);
+        const QRect client = table()->rect();
+        const TableState& state = window->game().table;
+        std::vector<QRect> places;
+        for (int c = 0; c < ColumnCount; ++c)
+            places.emplace_back(state.columns[c].x[0], state.columns[c].y[0], layout().CardWidth, layout().CardHeight);
+        for (const SlotRec& slot : state.piles)
+            places.emplace_back(slot.x, slot.y, layout().CardWidth, layout().CardHeight);
+        for (const QRect& place : places)
+            EXPECT_TRUE(client.contains(place)) << place.x();
+        const QRect undo = button("UndoBtn1")->geometry();
+        const QRect show = button("ShowBtn1")->geometry();
+        for (const QRect& command : {undo, show}) {
+            EXPECT_TRUE(command.isValid() && client.contains(command)) << command.x() << ", " << command.y();
+            EXPECT_FALSE(command.intersects(button("BitBtn1")->geometry()));
+            for (const QRect& place : places)
+                EXPECT_FALSE(command.intersects(place));
+        }
+        EXPECT_FALSE(undo.intersects(show));
+        if (client.width() - layout().TableWidth >= 42 + undo.width()) {
+            EXPECT_GE(undo.left(), layout().TableWidth) << "beside the table where the side window has room";
+        }
+    }
+}
+
+TEST_F(TableOnScreenTest, TheTableButtonsPictureIsDrawnForEachPixelRatio)
+{
+    open();
+    const QPushButton* leaf = button("BitBtn1");
+    for (const qreal ratio : {1.0, 2.0})
+        EXPECT_EQ(leaf->icon().pixmap(leaf->iconSize(), ratio).size(), leaf->iconSize() * ratio) << ratio;
+}
+
+// Qt adds a display name to every window's title; the desktop entry names
+// the program instead.
+TEST(ApplicationIdentity, WindowTitlesAreTheCaptionsAlone)
+{
+    nameApplication();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    EXPECT_TRUE(QFile::exists(QStringLiteral(TAVOLIN_DESKTOP_DIR "/%1.desktop").arg(QGuiApplication::desktopFileName())))
+        << qPrintable(QGuiApplication::desktopFileName());
+}
+
+} // namespace
+} // namespace tavolin
