@@ -229,8 +229,8 @@ void TForm1::fitCardsToScreen()
     const int available = platform_.environment.availableArea().width();
     if (layout_.minimumWindowWidth() <= available)
         return;
-    smallCardsTold_ = QStringLiteral("The large cards need a screen at least %1 pixels wide;\n"
-                                     "this one has %2. The small cards are used on it.")
+    smallCardsTold_ = QStringLiteral("The large cards need a screen at least %1 pixels wide,\n"
+                                     "and this one is %2 pixels wide: the small cards are used.")
                           .arg(layout_.minimumWindowWidth())
                           .arg(available);
     layout_ = TableLayout::forCards(true);

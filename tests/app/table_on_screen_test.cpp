@@ -110,7 +110,7 @@ TEST_F(TableOnScreenTest, ThePanelBelowTheColumnsNeverHidesACard)
     };
     for (const Case& c : {Case{{1280, 1024}, 0, 8, Case::AtItsPlace}, Case{{1280, 1024}, 0, 9, Case::BelowTheCards},
                           Case{{1280, 1024}, 1, 18, Case::AtItsPlace}, Case{{800, 600}, 1, 9, Case::AtItsPlace},
-                          Case{{800, 600}, 1, 10, Case::BelowTheCards}, Case{{800, 600}, 1, 14, Case::NotShown},
+                          Case{{800, 600}, 1, 11, Case::BelowTheCards}, Case{{800, 600}, 1, 14, Case::NotShown},
                           Case{{1280, 800}, 0, 18, Case::NotShown}}) {
         SCOPED_TRACE(::testing::Message() << c.screen.width() << " x " << c.screen.height() << ", small cards "
                                         << c.origCardSize << ", " << c.cards << " cards");
