@@ -14,12 +14,13 @@
 
 namespace tavolin {
 
-// The game's window as a fresh configuration opens it on a 1280 × 1024
-// screen (1279 × 995), with the real card library and a dealt game; the
-// clock does not really sleep.
+// The game's window as a fresh configuration opens it on a screen of the
+// given size (1280 × 1024 gives 1279 × 995), with the real card library and
+// a dealt game; the clock does not really sleep.
 struct DealtWindow {
-    explicit DealtWindow(bool smallCards)
+    explicit DealtWindow(bool smallCards, QSize screen = {1280, 1024})
     {
+        environment.setScreenResolution(screen);
         registry.set(QStringLiteral("Software\\Projects\\Tavolin 2.2"), QStringLiteral("OrigCardSize"),
                      smallCards ? 1 : 0);
         window = std::make_unique<TForm1>(platform);
