@@ -11,7 +11,8 @@ Usage: scripts/mutate.sh [options] [ID...]
 
 Runs every fault of the list, or only the IDs given.
 
-  --area AREA      only the faults of AREA (game, settings, input, painting);
+  --area AREA      only the faults of AREA (game, settings, input, painting,
+                   view, flow, cards, dialogs);
                    may be given more than once
   --list FILE      the list of faults (default: scripts/mutations.txt)
   --scratch DIR    where the copy and its build live

@@ -69,13 +69,29 @@ private:
     QString path_;
 };
 
+QByteArray contentsOf(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The next write drops what could not be read; a copy of the damaged file
-// keeps it for the player to mend by hand.
+// keeps it for the player to mend by hand. A copy of an earlier damage may
+// not be mended yet, so it is never replaced: the new one takes the next
+// free name, unless it is the same damage found again.
 QString keepDamagedCopy(const QString& fileName)
 {
-    const QString copy = fileName + QStringLiteral(".damaged");
-    QFile::remove(copy);
-    return QFile::copy(fileName, copy) ? copy : QString();
+    constexpr int MostCopies = 100;
+    const QByteArray damaged = contentsOf(fileName);
+    for (int number = 1; number <= MostCopies; ++number) {
+        const QString copy = fileName + QStringLiteral(".damaged")
+            + (number > 1 ? QStringLiteral(".%1").arg(number) : QString());
+        if (!QFile::exists(copy))
+            return QFile::copy(fileName, copy) ? copy : QString();
+        if (contentsOf(copy) == damaged)
+            return copy;
+    }
+    return QString();
 }
 
 } // namespace

@@ -233,15 +233,48 @@ TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
     EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
 }
 
+// Kings in the Rooms and only red cards on the Columns: nothing fits anywhere.
+void leaveNoMove(Game& game)
+{
+    testing::TableBuilder(game)
+        .room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC")
+        .column(0, {"QH"}).column(1, {"QD"}).column(2, {"JH"}).column(3, {"JD"})
+        .column(4, {"10H"}).column(5, {"10D"}).column(6, {"9H"}).column(7, {"9D"});
+}
+
+// Dealt at 10:30:00, ended 3 minutes 20 seconds later.
+TEST_F(GameEndTest, EveryKindOfEndShowsTheStartTheEndAndThePlayingTime)
+{
+    const struct { const char* name; std::function<void()> end; const char* ended; } endings[] = {
+        {"won", [] {}, "Game won at "},
+        {"no move left", [this] { leaveNoMove(window->game()); askForAPass(); }, "Game finished at "},
+        {"Finish game", [this] { messages.answerNext(MessageAnswer::Yes); window->FinishGame1Click(); },
+         "Game finished at "},
+        {"Exit", [this] { messages.answerNext(MessageAnswer::Yes); window->GameExitClick(); }, "Game finished at "},
+    };
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        clock.setDateTime(QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0)));
+        openAGameAboutToBeWon();
+        clock.advance(200'000);
+        QStringList dialogs;
+        const auto closer = closeDialogs(dialogs);
+        ending.end();
+        playOn();
+        ASSERT_FALSE(window->game().flags.gameInPlay);
+        EXPECT_TRUE(window->statusText(0).startsWith("Game started at 10:30:00")) << window->statusText(0).toStdString();
+        const QString ended = window->statusText(1);
+        EXPECT_TRUE(ended.startsWith(ending.ended + QStringLiteral("10:33:20")) && ended.endsWith(" hrs."))
+            << ended.toStdString();
+        EXPECT_EQ(window->statusText(2), "Playing Time: mins 03 : 20 secs");
+    }
+}
+
 TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
 {
     open();
     newGame();
-    // Kings in the Rooms and only red cards on the Columns: nothing fits anywhere.
-    testing::TableBuilder(window->game())
-        .room(0, "KH").room(1, "KD").room(2, "KS").room(3, "KC")
-        .column(0, {"QH"}).column(1, {"QD"}).column(2, {"JH"}).column(3, {"JD"})
-        .column(4, {"10H"}).column(5, {"10D"}).column(6, {"9H"}).column(7, {"9D"});
+    leaveNoMove(window->game());
     QStringList dialogs;
     const auto closer = closeDialogs(dialogs);
     askForAPass();

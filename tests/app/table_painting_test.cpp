@@ -5,9 +5,12 @@
 #include "view/card_flight.h"
 #include "view/table_view.h"
 #include "game/support/table_builder.h"
+#include "settings/preferences_dialog.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -315,6 +318,96 @@ TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTa
     QApplication::processEvents();
     EXPECT_EQ(shownNow(top), card);
     EXPECT_EQ(shownNow(QPoint(4, 300)), TableFrameColour);
+}
+
+// Each block's frame line by line, and the line left of each empty place.
+TEST_F(TablePaintingTest, TheBlocksFramesAndThePlacesSeparatorsHaveTheirColours)
+{
+    const QColor FrameRight(210, 218, 200), FrameBottom(0, 218, 0);
+    for (const int origCardSize : {1, 0}) {
+        SCOPED_TRACE(origCardSize ? "small cards" : "large cards");
+        registry = MemoryRegistry();
+        registry.set(testing::StoreKey, "OrigCardSize", origCardSize);
+        dealt().column(0, {"KD"});
+        paintWhole();
+        const QImage screen = onScreen();
+        const int top = layout().TopMargin, width = layout().CardWidth, height = layout().CardHeight;
+        for (const int left : {layout().LeftMargin, layout().PilesLeft}) {
+            for (const auto& [at, colour] : {std::pair(QPoint(left + width, top), BlockFrameColour),
+                                             std::pair(QPoint(left + 4 * width + 1, top + height / 2), FrameRight),
+                                             std::pair(QPoint(left + width, top + height + 1), FrameBottom)})
+                EXPECT_EQ(shown(screen, at), colour) << at.x() << ", " << at.y();
+        }
+        const TableState& state = window->game().table;
+        for (const SlotRec& slot : {state.rooms[0], state.rooms[3], state.piles[0], state.piles[3]})
+            EXPECT_EQ(shown(screen, QPoint(slot.x - 1, slot.y + height / 2)), SeparatorColour) << slot.x;
+    }
+}
+
+// The longest line of one colour in a row of the area.
+int longestRun(const QImage& screen, const QRect& area, const QColor& colour)
+{
+    int longest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(), run = 0; x <= area.right(); ++x) {
+            run = screen.pixelColor(x, y) == colour ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+TEST_F(TablePaintingTest, TheMovePanelsHeadingsAreUnderlinedInTheirColours)
+{
+    dealt().column(0, {"KD"}).column(1, {"QS"});
+    window->ShowBtn1Click();
+    ASSERT_TRUE(window->game().flags.ShowMoves);
+    const QRect panel(table()->mapTo(window.get(), QPoint(layout().PanelLeft, layout().PanelTop)), layout().panelSize());
+    const QImage screen = onScreen();
+    for (const QColor& heading : {QColor(0, 255, 0), QColor(0, 255, 255)})
+        EXPECT_GT(longestRun(screen, panel, heading), 80) << heading.name().toStdString();
+}
+
+// The buttons' places for either arrangement of the panel and both card
+// sizes, on screens that have room for them.
+TEST_F(TablePaintingTest, TheUndoAndShowButtonsSitBesideTheTable)
+{
+    const struct { QSize screen; int origCardSize; int x; } cases[] = {
+        {{1280, 1024}, 1, 717}, {{800, 600}, 1, 696}, {{1600, 1200}, 0, 1277}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        registry = MemoryRegistry();
+        registry.set(testing::StoreKey, "OrigCardSize", c.origCardSize);
+        environment.setScreenResolution(c.screen);
+        dealt();
+        for (const auto& [name, y] : {std::pair("UndoBtn1", 24), std::pair("ShowBtn1", 62)}) {
+            const auto* button = window->findChild<QPushButton*>(name);
+            ASSERT_NE(button, nullptr);
+            EXPECT_TRUE(button->isVisible()) << name;
+            EXPECT_EQ(table()->mapFrom(button->parentWidget(), button->pos()), QPoint(c.x, y)) << name;
+        }
+    }
+}
+
+// The suits pressed in the preferences hold from the next deal on: each
+// empty Pile shows the mark of its new suit.
+TEST_F(TablePaintingTest, ANewDealShowsThePilesMarksOfTheStoredSuitOrder)
+{
+    open();
+    window->Pref1DlgClick();
+    auto* preferences = window->findChild<TPrefDlg1*>();
+    ASSERT_NE(preferences, nullptr);
+    preferences->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
+    for (const char* suit : {"BitBtn3", "BitBtn1", "BitBtn4", "BitBtn2", "Button1"})
+        QTest::mouseClick(preferences->findChild<QPushButton*>(suit), Qt::LeftButton);
+    preferences->close();
+    window->NewGame1Click();
+    const QImage screen = onScreen();
+    const std::array<int, 4> marks{55, 53, 56, 54};
+    for (int i = 0; i < PileCount; ++i) {
+        const SlotRec& pile = window->game().table.piles[i];
+        EXPECT_EQ(shown(screen, QPoint(pile.x + 36, pile.y + 48)), FakeCardLibrary::colourOf(marks[i])) << i;
+    }
 }
 
 } // namespace

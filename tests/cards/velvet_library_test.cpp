@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -71,7 +72,6 @@ protected:
     VelvetBitmapFunction velvetBitmap = nullptr;
     VelvetBitmapFunction velvetLargeBitmap = nullptr;
 
-private:
     static QImage decoded(VelvetBitmapFunction function, int number, int scale)
     {
         const unsigned char* data = nullptr;
@@ -259,6 +259,51 @@ TEST_F(VelvetLibrary, LargeFacesShowRankAndSuitWhollyInTheCoveredStrip)
         EXPECT_GT(inside.red + inside.black, 60 * scale * scale) << picture;
         EXPECT_EQ(below.red + below.black, 0) << picture << " reaches below the strip";
         EXPECT_TRUE(strips.insert(pixelsOf(face.copy(index))).second) << picture;
+    }
+}
+
+// The pips of a large Heart below its corner indexes, each a patch of red:
+// whether it is turned, its point up, read from where its ink lies: an
+// upright heart is wider above its middle than below.
+std::vector<bool> pipsTurned(const QImage& face)
+{
+    const QRect field(0, 20, face.width(), face.height() - 40);
+    std::vector<bool> turned;
+    std::set<std::pair<int, int>> seen;
+    for (int y0 = field.top(); y0 <= field.bottom(); ++y0) {
+        for (int x0 = 0; x0 < face.width(); ++x0) {
+            if (!isRed(face.pixel(x0, y0)) || !seen.insert({x0, y0}).second)
+                continue;
+            std::vector<QPoint> patch{{x0, y0}};
+            int top = y0, bottom = y0;
+            double inkRows = 0;
+            for (std::size_t next = 0; next < patch.size(); ++next) {
+                const QPoint at = patch[next];
+                top = std::min(top, at.y());
+                bottom = std::max(bottom, at.y());
+                inkRows += at.y();
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint near = at + step;
+                    if (field.contains(near) && isRed(face.pixel(near)) && seen.insert({near.x(), near.y()}).second)
+                        patch.push_back(near);
+                }
+            }
+            turned.push_back(inkRows / patch.size() > (top + bottom) / 2.0);
+        }
+    }
+    return turned;
+}
+
+// A pip below the middle of the card is turned; on the middle row and above
+// it stands upright.
+TEST_F(VelvetLibrary, NumberCardsShowTheirPipsEachTurnedTheWayItsPlaceWants)
+{
+    const std::pair<int, int> ranksAndTurned[]
+        = {{2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 2}, {8, 3}, {9, 4}, {10, 5}};
+    for (const auto& [rank, turnedPips] : ranksAndTurned) {
+        const std::vector<bool> turned = pipsTurned(decoded(velvetLargeBitmap, rank, 1));
+        EXPECT_EQ(turned.size(), std::size_t(rank)) << "pips of the " << rank;
+        EXPECT_EQ(std::count(turned.begin(), turned.end(), true), turnedPips) << "turned pips of the " << rank;
     }
 }
 

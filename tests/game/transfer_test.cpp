@@ -103,6 +103,32 @@ TEST_F(TransferTest, AnEmptyColumnTakesWhatTheCapacityAndTheAnswerAllow)
     }
 }
 
+// A card or Deck moved into an emptied Column lies where the deal put that
+// Column's first card, and a card put on it later one step below.
+TEST_F(TransferTest, AnEmptiedColumnTakesCardsAtItsDealtPlace)
+{
+    const struct { const char* name; int origin; std::deque<bool> answers; int moved; } cases[] = {
+        {"a Room card", Room0, {}, 1}, {"a Column card", 0, {false}, 1}, {"a Deck", 0, {true}, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.answers = c.answers;
+        table().room(0, "5C").room(1, "QC").column(0, {"KC", "6H", "5S"}).column(1, {"4D"}).column(2, {"2C"})
+            .column(3, {"3C"}).column(4, {"4C"}).column(5, {"2S"}).column(6, {"3S"}).column(7, {"9D"});
+        holdColumnTop(7);
+        ASSERT_EQ(game.DropOnRoom(2), DropOutcome::Done);
+        game.EndSelection(true);
+        forgetPlaces();
+        ASSERT_TRUE(hold(game, c.origin));
+        ASSERT_EQ(game.DropOnEmptyColumn(7), DropOutcome::Done);
+        game.EndSelection(true);
+        holdColumnTop(1);
+        ASSERT_EQ(game.DropOnColumnTop(7, c.moved - 1), DropOutcome::Done);
+        const ColumnRec& rec = game.table.columns[7];
+        for (int p = 0; p <= c.moved; ++p)
+            EXPECT_EQ(std::pair(rec.x[p], rec.y[p]), std::pair(game.geometry.columnX(7), game.geometry.columnY(p))) << p;
+    }
+}
+
 // Column 1 is filled up to the target; position 17 is its last.
 TEST_F(TransferTest, NothingGoesPastAColumnsLastPosition)
 {

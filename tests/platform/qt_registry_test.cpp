@@ -2,6 +2,7 @@
 #include "platform/registry_file.h"
 #include "support/file_bytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -140,6 +141,38 @@ TEST_F(RegistryFile, FileOfJunkIsNotedBrieflyAndRewrittenWithoutItButKeptInACopy
     EXPECT_EQ(testing::readFileBytes(damage.keptCopy), junk);
     EXPECT_EQ(open()->readDword(QStringLiteral("Games Won")), 12);
     EXPECT_EQ(registry.damage().total, 0);
+}
+
+// Each start is a new registry on the same folder. Damage found at a later
+// start must not replace the copy of an earlier one; the same damage found
+// again, before any write dropped it, keeps its one copy.
+TEST_F(RegistryFile, DamageFoundAtLaterStartsIsKeptBesideTheEarlierCopies)
+{
+    const struct { QByteArray junk; bool written; int copy; } starts[] = {
+        {"[Software\\Projects\\Tavolin 2.2]\n#first\n", true, 0},
+        {"[Software\\Projects\\Tavolin 2.2]\n#second\n", false, 1},
+        {"", false, 1},
+    };
+    QStringList copies;
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.copy);
+        if (!start.junk.isEmpty())
+            writeFileBytes(start.junk);
+        QtRegistry registry(dir.path());
+        const auto key = registry.openKey(KeyPath, true);
+        ASSERT_TRUE(key);
+        const QString copy = registry.damage().keptCopy;
+        if (copies.size() == start.copy)
+            copies << copy;
+        EXPECT_EQ(copy, copies.value(start.copy));
+        if (start.written) {
+            ASSERT_TRUE(key->writeDword(QStringLiteral("Games Won"), 1) && key->commit());
+        }
+    }
+    ASSERT_EQ(copies.size(), 2);
+    EXPECT_EQ(testing::readFileBytes(copies[0]), starts[0].junk);
+    EXPECT_EQ(testing::readFileBytes(copies[1]), starts[1].junk);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "the file and two copies";
 }
 
 TEST(RegistryLocation, FollowsXdgConfigHomeThenHome)
