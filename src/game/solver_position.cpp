@@ -102,6 +102,16 @@ bool Position::isWon() const
         && std::all_of(room.begin(), room.end(), [](std::uint8_t card) { return card == NoCard; });
 }
 
+bool Position::operator==(const Position& other) const
+{
+    if (height != other.height || room != other.room || pile != other.pile || autoSuspended != other.autoSuspended)
+        return false;
+    for (int c = 0; c < ColumnCount; ++c)
+        if (!std::equal(column[c].begin(), column[c].begin() + height[c], other.column[c].begin()))
+            return false;
+    return true;
+}
+
 int Position::freeRooms() const
 {
     return static_cast<int>(std::count(room.begin(), room.end(), NoCard));

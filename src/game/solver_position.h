@@ -32,6 +32,9 @@ struct Position {
     bool isWon() const;
     int freeRooms() const;
     int emptyColumns() const;
+
+    // Places above a Column's top card are not compared.
+    bool operator==(const Position& other) const;
 };
 
 // The position of a table between two of the player's actions, or nothing
