@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tavolin::solver {
+
+// The fingerprints of the positions a search has met, in memory of its own
+// that grows with the search and goes back to the system when it ends.
+class SeenPositions {
+public:
+    explicit SeenPositions(std::uint64_t capacity);
+    ~SeenPositions();
+    SeenPositions(const SeenPositions&) = delete;
+    SeenPositions& operator=(const SeenPositions&) = delete;
+
+    enum class Outcome { Added, Known, Full };
+    Outcome add(std::uint64_t fingerprint);
+    bool contains(std::uint64_t fingerprint) const;
+    std::uint64_t size() const { return size_; }
+
+private:
+    std::uint64_t* slots_ = nullptr;
+    std::size_t mask_ = 0;
+    std::uint64_t capacity_ = 0;
+    std::uint64_t size_ = 0;
+
+    // Twice the slots; false when the system gives no more memory.
+    bool grow();
+    void insert(std::uint64_t key);
+};
+
+} // namespace tavolin::solver

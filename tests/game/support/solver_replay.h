@@ -1,0 +1,27 @@
+#pragma once
+
+#include "game/game.h"
+#include "game/solver.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavolin::testing {
+
+// A seeded deal as a new game starts it: automatic moves suspended.
+void dealSeeded(Game& game, std::uint32_t seed);
+
+// Plays the line on a copy of `start` through the game's public calls, with
+// the automatic moves after each transfer and the empty-Column question
+// answered as each transfer says. Empty when every transfer is carried out
+// as stated and the game is won at the end; else the first fault.
+std::string replayFault(const Game& start, const std::vector<SolverTransfer>& line);
+
+// The automatic moves the game loop would make now, all of them.
+void finishAutoMoves(Game& game);
+
+// The public data of `from` in a game that reports to other events.
+void copyGame(const Game& from, Game& to);
+
+} // namespace tavolin::testing
