@@ -23,6 +23,7 @@ void TForm1::RunGame()
 
 void TForm1::startGame()
 {
+    forgetHint();
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
     if (settings_.TimeDisplay)
@@ -141,6 +142,8 @@ void TForm1::gamePass()
     const bool progressed = game_.table.cardsLeft != cardsBefore || game_.table.autoRank != rankBefore;
     if (progressed)
         scheduleGamePass();
+    else if (hintAfterPass_)
+        askForHint();
 }
 
 void TForm1::endGame()
