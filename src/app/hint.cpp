@@ -38,8 +38,14 @@ void TForm1::showHint(const SolverAnswer& answer)
     const bool sameTable = hintTable_ && hintTable_->columns == game_.table.columns
         && hintTable_->rooms == game_.table.rooms && hintTable_->piles == game_.table.piles;
     hintTable_.reset();
-    if (!sameTable || !game_.flags.gameInPlay || !game_.selection.isEmpty())
+    if (!game_.flags.gameInPlay || !game_.selection.isEmpty())
         return;
+    // The table changed under the search without telling: the player's
+    // question stands, for the table as it is now.
+    if (!sameTable) {
+        askForHint();
+        return;
+    }
     switch (answer.verdict) {
     case SolverVerdict::Lost:
         setStatusText(0, QStringLiteral("Hint: this game can no longer be won."));
@@ -63,8 +69,11 @@ void TForm1::showHint(const SolverAnswer& answer)
 
 void TForm1::forgetHint()
 {
-    if (hints_->isSearching())
+    // The search's text gives way to the number of cards at the next pass.
+    if (hints_->isSearching()) {
         hints_->cancel();
+        game_.flags.lastCardsLeftShown = 0;
+    }
     hintTable_.reset();
     hintAfterPass_ = false;
     hintMarksTimer_->stop();
