@@ -26,7 +26,6 @@ void TForm1::MoveHintClick()
 
 void TForm1::askForHint()
 {
-    hintAfterPass_ = false;
     table_->setHintMarks(std::nullopt);
     hintTable_ = game_.table;
     hints_->start(game_.table, game_.flags.autoSuspended);
@@ -75,7 +74,6 @@ void TForm1::forgetHint()
         game_.flags.lastCardsLeftShown = 0;
     }
     hintTable_.reset();
-    hintAfterPass_ = false;
     hintMarksTimer_->stop();
     table_->setHintMarks(std::nullopt);
     // The panel's own text comes back unless something wrote over the hint.

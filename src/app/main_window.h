@@ -212,7 +212,7 @@ private:
     QAction* MoveHint1 = nullptr;
     HintSearch* hints_ = nullptr;
     std::optional<TableState> hintTable_;   // the table the running search was given
-    bool hintAfterPass_ = false;            // asked while the game was moving by itself
+    bool hintAfterPass_ = false;   // asked while the game was moving by itself
     QTimer* hintMarksTimer_ = nullptr;
     // The second half of a hint shown in status panel 1, and what it covered.
     std::optional<std::pair<QString, QString>> panelUnderHint_;

@@ -83,6 +83,26 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndChangesNothing)
     }
 }
 
+// The cards that go up after a transfer go first; the hint is for the
+// table they leave.
+TEST_F(HintTest, AHintAskedBeforeTheCardsGoUpWaitsForThem)
+{
+    open();
+    window->dealByNumber(QStringLiteral("4"));   // an Ace on top of Column 4
+    QApplication::processEvents();
+    const ColumnRec& column = window->game().table.columns[0];
+    const int top = column.topPosition();
+    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(column.x[top], column.y[top]));
+    const TableGeometry& geometry = window->game().geometry;
+    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(geometry.roomX(0), geometry.slotY()));
+    window->MoveHintClick();
+    waitForAnswer();
+    EXPECT_EQ(window->game().table.cardsLeft, PackSize - 1) << "the Ace went up";
+    const SolverAnswer answer = solvePosition(window->game().table, false, {});
+    ASSERT_EQ(answer.verdict, SolverVerdict::Winnable);
+    EXPECT_EQ(window->statusText(0), hintText(window->game().table, answer.line.front()).what);
+}
+
 // Worst cases: the longest card names, a long Deck, the last places.
 TEST_F(HintTest, HintTextsArePlainWordsThatFitTheirPanels)
 {
