@@ -1,10 +1,19 @@
 #include "command_line.h"
 
+#include "deal_number.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 namespace tavolin {
 namespace {
+
+// The options QGuiApplication and QApplication take out of the arguments.
+const char* const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                          "display", "geometry", "title", "name", "visual", "style",
+                                          "stylesheet", "qmljsdebugger"};
+const char* const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 
 struct Parser {
     QCommandLineParser parser;
@@ -12,6 +21,19 @@ struct Parser {
                             QStringLiteral("Shows these options and ends.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Shows the version and ends.")};
+    QCommandLineOption deal{QStringLiteral("deal"), QStringLiteral("Opens the window with deal N dealt (1 to 4294967295)."),
+                            QStringLiteral("N")};
+    QCommandLineOption solve{
+        QStringLiteral("solve"),
+        QStringLiteral("Says whether deal N can be won and prints the winning line, one transfer a line "
+                       "(Columns 1-8, Rooms a-d, Piles h: \"3 h\" puts Column 3's card on its Pile); "
+                       "no window. Exit status 0: winnable, 1: lost, 3: undecided, 2: bad arguments."),
+        QStringLiteral("N")};
+    QCommandLineOption suits{QStringLiteral("suits"),
+                             QStringLiteral("With --solve: the suit of each Pile, as the four suit buttons of the "
+                                            "preferences are pressed (1 Hearts, 2 Diamonds, 3 Spades, 4 Clubs); "
+                                            "default 1234."),
+                             QStringLiteral("ORDER")};
     bool parsed = false;
 
     explicit Parser(const QStringList& arguments)
@@ -22,18 +44,56 @@ struct Parser {
                            "are taken too."));
         // -platform is one option, not eight.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOption(help);
-        parser.addOption(version);
+        parser.addOptions({help, version, deal, solve, suits});
+        for (const char* name : QtOptionsWithValue) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char* name : QtFlags) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
         parsed = parser.parse(arguments);
     }
 };
+
+CommandLineExit refusal(const QStringList& arguments, const QString& error)
+{
+    const QString name = programName(arguments);
+    return CommandLineExit{2, QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(name, error)};
+}
+
+// A bad value of a known option: the line says all there is to say.
+CommandLineExit badValue(const QStringList& arguments, const QString& error)
+{
+    return CommandLineExit{2, QStringLiteral("%1: %2\n").arg(programName(arguments), error)};
+}
+
+// "2143": Pile 1 takes Diamonds, Pile 2 Hearts, ...
+std::optional<std::array<std::int32_t, 4>> readSuitOrder(const QString& text)
+{
+    if (text.size() != 4)
+        return std::nullopt;
+    std::array<std::int32_t, 4> suits{};
+    unsigned seen = 0;
+    for (int pile = 0; pile < 4; ++pile) {
+        const int suit = text[pile].unicode() - u'1';
+        if (suit < 0 || suit > 3 || (seen & (1u << suit)))
+            return std::nullopt;
+        seen |= 1u << suit;
+        suits[pile] = suit;
+    }
+    return suits;
+}
+
+} // namespace
 
 QString programName(const QStringList& arguments)
 {
     return arguments.isEmpty() ? QStringLiteral("tavolin") : QFileInfo(arguments.first()).fileName();
 }
-
-} // namespace
 
 QStringList argumentList(int argc, char* argv[])
 {
@@ -43,32 +103,46 @@ QStringList argumentList(int argc, char* argv[])
     return arguments;
 }
 
-std::optional<CommandLineExit> helpOrVersion(const QStringList& arguments)
+CommandLineRequest readCommandLine(const QStringList& arguments)
 {
     Parser p(arguments);
-    if (p.parser.isSet(p.help)) {
+    QCommandLineParser& parser = p.parser;
+    if (parser.isSet(p.help)) {
         // Qt names the program only once an application object exists.
-        const QString text = p.parser.helpText();
+        const QString text = parser.helpText();
         return CommandLineExit{0, QStringLiteral("Usage: %1 [options]").arg(programName(arguments))
                                       + text.mid(text.indexOf(u'\n'))};
     }
-    if (p.parser.isSet(p.version))
+    if (parser.isSet(p.version))
         return CommandLineExit{0, QStringLiteral("Tavolin " TAVOLIN_VERSION "\n")};
-    return std::nullopt;
-}
-
-std::optional<CommandLineExit> unknownArguments(const QStringList& arguments)
-{
-    Parser p(arguments);
-    QString error;
     if (!p.parsed)
-        error = p.parser.errorText();
-    else if (!p.parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(p.parser.positionalArguments().first());
-    else
-        return std::nullopt;
-    const QString name = programName(arguments);
-    return CommandLineExit{2, QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(name, error)};
+        return refusal(arguments, parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refusal(arguments,
+                       QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    if (parser.isSet(p.deal) && parser.isSet(p.solve))
+        return refusal(arguments, QStringLiteral("--deal and --solve do not go together."));
+    if (parser.isSet(p.suits) && !parser.isSet(p.solve))
+        return refusal(arguments, QStringLiteral("--suits goes with --solve."));
+    const QCommandLineOption& numbered = parser.isSet(p.solve) ? p.solve : p.deal;
+    std::optional<std::uint32_t> deal;
+    if (parser.isSet(numbered)) {
+        deal = readDealNumber(parser.value(numbered));
+        if (!deal)
+            return badValue(arguments, notADealNumber(parser.value(numbered)));
+    }
+    if (!parser.isSet(p.solve))
+        return PlayRequest{deal};
+    SolveRequest solve{*deal, {0, 1, 2, 3}};
+    if (parser.isSet(p.suits)) {
+        const auto suits = readSuitOrder(parser.value(p.suits));
+        if (!suits)
+            return badValue(arguments, QStringLiteral("'%1' is not a suit order: four different digits 1-4, "
+                                                     "such as 1234.")
+                                          .arg(parser.value(p.suits)));
+        solve.pileSuits = *suits;
+    }
+    return solve;
 }
 
 } // namespace tavolin

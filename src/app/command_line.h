@@ -3,7 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <variant>
 
 namespace tavolin {
 
@@ -15,16 +18,30 @@ struct CommandLineExit {
     QString text;
 };
 
+// --solve: decide a deal with the Piles' suits in this order (suit index of
+// each Pile), print the answer and end without a window.
+struct SolveRequest {
+    std::uint32_t deal = 1;
+    std::array<std::int32_t, 4> pileSuits{0, 1, 2, 3};
+};
+
+// The window, with a deal already dealt when --deal asked for one.
+struct PlayRequest {
+    std::optional<std::uint32_t> deal;
+};
+
+using CommandLineRequest = std::variant<CommandLineExit, SolveRequest, PlayRequest>;
+
 // The arguments as Qt reads them, for the time before the application object.
 QStringList argumentList(int argc, char* argv[]);
 
-// The help and the version, answered before the application object exists
-// so that neither needs a display. Qt's own options (-platform, -display, ...)
-// pass here: the application object takes them out.
-std::optional<CommandLineExit> helpOrVersion(const QStringList& arguments);
+// Everything the command line asks, read before the application object
+// exists, so that neither the answers nor the errors need a display. Qt's
+// own options (-platform, -display, -style, ...) are known and left to it;
+// anything else unknown is refused.
+CommandLineRequest readCommandLine(const QStringList& arguments);
 
-// What is left once the application object has taken Qt's own options: any
-// of it is an error, since the game takes no arguments but its options.
-std::optional<CommandLineExit> unknownArguments(const QStringList& arguments);
+// The program's name as the messages give it.
+QString programName(const QStringList& arguments);
 
 } // namespace tavolin

@@ -22,20 +22,9 @@ void TForm1::NewGame1Click()
                                 MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    game_.ResetTable();
-    game_.table.pileSuit = settings_.PileSuit;
-    table_->setPileMarks(pileMarkNumbers());
     // Truncated to 32 bits as the runtime's seed is; two games in the same
     // second are the same deal.
-    game_.random.seed(static_cast<std::uint32_t>(platform_.clock.calendarSeconds()));
-    game_.flags.gameOpen = game_.BuildPack();
-    if (game_.flags.gameOpen)
-        game_.DealColumns();
-    if (game_.flags.gameInPlay)
-        RunGame();
-    else
-        QApplication::restoreOverrideCursor();
+    dealAndPlay(static_cast<std::uint32_t>(platform_.clock.calendarSeconds()));
 }
 
 void TForm1::connectPreferences()
@@ -123,6 +112,7 @@ void TForm1::ClearPanel()
 
 void TForm1::clearTable()
 {
+    forgetHint();
     table_->stopAnimating();
     game_.ResetTable();
     ClearPanel();

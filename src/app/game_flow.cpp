@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 namespace tavolin {
 
 // A game runs as a chain of passes on the event loop rather than inside a
@@ -23,6 +25,8 @@ void TForm1::RunGame()
 
 void TForm1::startGame()
 {
+    forgetHint();
+    hintAfterPass_ = false;
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
     if (settings_.TimeDisplay)
@@ -141,6 +145,8 @@ void TForm1::gamePass()
     const bool progressed = game_.table.cardsLeft != cardsBefore || game_.table.autoRank != rankBefore;
     if (progressed)
         scheduleGamePass();
+    else if (std::exchange(hintAfterPass_, false))
+        MoveHintClick();
 }
 
 void TForm1::endGame()

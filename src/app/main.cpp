@@ -1,6 +1,8 @@
 #include "app/application_identity.h"
 #include "app/command_line.h"
+#include "app/display_opening.h"
 #include "app/main_window.h"
+#include "app/solve_command.h"
 #include "platform/qt_card_library.h"
 #include "platform/qt_environment.h"
 #include "platform/qt_message_boxes.h"
@@ -8,8 +10,10 @@
 #include "platform/system_clock.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -23,11 +27,21 @@ int finish(const tavolin::CommandLineExit& exit)
 
 int main(int argc, char* argv[])
 {
-    if (const auto exit = tavolin::helpOrVersion(tavolin::argumentList(argc, argv)))
+    const QStringList arguments = tavolin::argumentList(argc, argv);
+    const tavolin::CommandLineRequest request = tavolin::readCommandLine(arguments);
+    if (const auto* exit = std::get_if<tavolin::CommandLineExit>(&request))
         return finish(*exit);
+    // Every verdict is an answer, on standard output.
+    if (const auto* solve = std::get_if<tavolin::SolveRequest>(&request)) {
+        const tavolin::CommandLineExit answer = tavolin::solveDeal(*solve);
+        std::fputs(answer.text.toLocal8Bit().constData(), stdout);
+        return answer.code;
+    }
+    const tavolin::PlayRequest play = std::get<tavolin::PlayRequest>(request);
+
+    auto opening = std::make_unique<tavolin::DisplayOpening>(tavolin::programName(arguments));
     QApplication application(argc, argv);
-    if (const auto exit = tavolin::unknownArguments(QApplication::arguments()))
-        return finish(*exit);
+    opening.reset();
     tavolin::nameApplication();
 
     tavolin::QtRegistry registry(tavolin::QtRegistry::defaultDirectory());
@@ -40,5 +54,8 @@ int main(int argc, char* argv[])
     tavolin::TForm1 window(platform);
     window.show();
     window.activateWindow();
+    // After the first idle moment, which loads the card library.
+    if (play.deal)
+        QTimer::singleShot(0, &window, [&window, number = *play.deal] { window.startDeal(number); });
     return application.exec();
 }

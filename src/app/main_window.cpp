@@ -118,6 +118,8 @@ void TForm1::createMenus()
     HelpAbout1 = addCommand(helpMenu, "HelpAbout1", "&About this Game", "Displays application info",
                             &TForm1::HelpAboutClick);
     HelpDate = addCommand(helpMenu, "HelpDate", "Show &Date", "Displays a calendar", &TForm1::ShowDateClick);
+
+    createDealCommands(gameMenu, moveMenu);
 }
 
 void TForm1::createButtons()
@@ -310,6 +312,8 @@ void TForm1::updateCommands()
     MoveShow1->setEnabled(flags.showEnabled);
     ShowBtn1->setEnabled(flags.showEnabled);
     FinishGame1->setEnabled(flags.finishEnabled);
+    RestartDeal1->setEnabled(dealNumber_.has_value());
+    MoveHint1->setEnabled(flags.gameInPlay);
 }
 
 bool TForm1::ask(const QString& caption, const QString& text)

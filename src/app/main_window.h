@@ -15,10 +15,12 @@
 #include <QTime>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
 class QAction;
+class QMenu;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -30,6 +32,8 @@ class TAboutBox;
 class TCalendarForm;
 class TPrefDlg1;
 class TStats1Dlg;
+class HintSearch;
+struct SolverAnswer;
 
 // The program's one main window. It owns the game and wires menus, buttons,
 // timers and the status bar to it; the rules live in the game model.
@@ -61,6 +65,20 @@ public:
     void FormActivate();
     void ApplicationIdle();
     void RefreshSideWindow();
+
+    // Deals by number and the hint.
+    void RestartDealClick();
+    void DealByNumberClick();
+    void MoveHintClick();
+    // Deals game `number`; a game in play is ended first, on the player's
+    // Yes to the question, and counted as lost.
+    void startDeal(std::uint32_t number);
+    // The number as typed: anything but a deal number is refused with a
+    // message, and nothing else happens.
+    void dealByNumber(const QString& text);
+    // The current deal's number, or the last one's once it ended.
+    std::optional<std::uint32_t> dealNumber() const { return dealNumber_; }
+    QString dealNumberText() const;
 
     const Game& game() const { return game_; }
     // The table is plain data; a position can be laid out on it directly.
@@ -101,6 +119,11 @@ private:
     void createButtons();
     void createStatusBar();
     void createTimers();
+    void createDealCommands(QMenu* gameMenu, QMenu* moveMenu);
+    void dealAndPlay(std::uint32_t number);
+    void askForHint();
+    void showHint(const SolverAnswer& answer);
+    void forgetHint();
     void LoadSettings();
     void applyPlacement();
     void fitCardsToScreen();
@@ -185,6 +208,19 @@ private:
     QTimer* Timer2 = nullptr;
     QTimer* gamePassTimer_ = nullptr;
     QPointer<QWidget> heldBy_;   // the box a game pass waits for
+
+    std::optional<std::uint32_t> dealNumber_;
+    bool startingDeal_ = false;
+    QLabel* dealLabel_ = nullptr;
+    QAction* RestartDeal1 = nullptr;
+    QAction* DealByNumber1 = nullptr;
+    QAction* MoveHint1 = nullptr;
+    HintSearch* hints_ = nullptr;
+    std::optional<TableState> hintTable_;   // the table the running search was given
+    bool hintAfterPass_ = false;   // asked while the game was moving by itself
+    QTimer* hintMarksTimer_ = nullptr;
+    // The second half of a hint shown in status panel 1, and what it covered.
+    std::optional<std::pair<QString, QString>> panelUnderHint_;
 };
 
 } // namespace tavolin

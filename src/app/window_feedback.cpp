@@ -18,6 +18,7 @@ void TForm1::setPointerShape(PointerShape shape)
 
 void TForm1::showHeldCard()
 {
+    forgetHint();
     table_->showSelectedCard();
 }
 
@@ -51,6 +52,7 @@ void TForm1::animateCardToPile(CardCode card, int fromX, int fromY, int toX, int
 
 void TForm1::repaintTable()
 {
+    forgetHint();
     table_->FormPaint(PaintSender::Other);
 }
 
@@ -73,6 +75,7 @@ void TForm1::showMoveDetection(const MovePanel& panel)
 
 void TForm1::tableRestored()
 {
+    forgetHint();
     table_->stopAnimating();
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;

@@ -60,6 +60,19 @@ void TableView::setKeyboardCursor(std::optional<Place> place)
         onKeyboardCursorChanged();
 }
 
+void TableView::setHintMarks(std::optional<HintMarks> marks)
+{
+    if (marks == hintMarks_)
+        return;
+    QRegion changed;
+    if (hintMarks_)
+        changed += hintMarksArea(*hintMarks_);
+    if (marks)
+        changed += hintMarksArea(*marks);
+    hintMarks_ = marks;
+    update(changed);
+}
+
 void TableView::mousePressEvent(QMouseEvent* event)
 {
     if (onMousePress)
@@ -197,6 +210,10 @@ void TableView::paintEvent(QPaintEvent* event)
     if (windowDrawing_) {
         p.setClipRegion(windowDrawing_->area);
         (*windowDrawing_->draw)(p);
+    }
+    if (hintMarks_) {
+        p.setClipRegion(event->region());
+        drawHintMarks(p, *hintMarks_);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "view/card_cells.h"
+#include "view/hint_marks.h"
 #include "view/info_panel.h"
 #include "view/layout.h"
 
@@ -97,6 +98,11 @@ public:
     void setKeyboardCursor(std::optional<Place> place);
     std::function<void()> onKeyboardCursorChanged;
 
+    // A hinted transfer's source and target, framed over the table (never
+    // in its images) until cleared.
+    const std::optional<HintMarks>& hintMarks() const { return hintMarks_; }
+    void setHintMarks(std::optional<HintMarks> marks);
+
     // The pointer, in table coordinates, for the window to act on.
     std::function<void(Qt::MouseButton, QPoint)> onMousePress;
     std::function<void(QPoint)> onMouseMove;
@@ -169,6 +175,7 @@ private:
     QRegion windowOnly_;
     Redrawn redrawn_;
     std::optional<Place> keyboardCursor_;
+    std::optional<HintMarks> hintMarks_;
 
     struct WindowDrawing {
         QRegion area;

@@ -120,6 +120,7 @@ struct Ending {
     std::function<void(TForm1&)> choose;
     bool closesWindow;
     int writesAfterNo;   // closing stores the placement even when the player stays
+    bool dealsNext = false;
 };
 
 const Ending Endings[] = {
@@ -127,6 +128,8 @@ const Ending Endings[] = {
     {"the table button", &TForm1::BitBtn1Click, false, 0},
     {"Exit", &TForm1::GameExitClick, true, 0},
     {"closing the window", [](TForm1& window) { window.close(); }, true, 1},
+    {"Restart Deal", &TForm1::RestartDealClick, false, 0, true},
+    {"Deal by Number", [](TForm1& window) { window.dealByNumber(QStringLiteral("5")); }, false, 0, true},
 };
 
 // Without a game nothing is asked; during one, Yes records one loss.
@@ -151,9 +154,15 @@ TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
         EXPECT_EQ(registry.commits(), commits + 1 + (ending.closesWindow ? 1 : 0));
         EXPECT_EQ(stored("Games Lost"), 1);
         EXPECT_EQ(stored("Games Won"), 0);
-        EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
         EXPECT_EQ(window->isVisible(), !ending.closesWindow);
-        EXPECT_TRUE(ending.closesWindow || window->game().EmptyColumnCount() == ColumnCount) << "the table is cleared";
+        if (ending.dealsNext) {
+            EXPECT_TRUE(window->statusText(1).startsWith("Game started at "));
+            EXPECT_EQ(window->game().table.cardsLeft, PackSize) << "the next deal is dealt";
+            EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
+        } else {
+            EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
+            EXPECT_TRUE(ending.closesWindow || window->game().EmptyColumnCount() == ColumnCount) << "the table is cleared";
+        }
         EXPECT_TRUE(messages.openedOnTop.isEmpty()) << messages.openedOnTop.join(", ").toStdString();
         messages.openedOnTop.clear();
     }
@@ -222,15 +231,23 @@ TEST_F(GameEndTest, NothingMovesWhileTheStatisticsAreOpen)
 
 // The game recorded under the question, by quitting from inside it: the Yes
 // that follows must not record it again.
+// Nor is a new deal dealt over it.
 TEST_F(GameEndTest, AGameEndedWhileTheQuestionIsOpenIsNotRecordedAgain)
 {
-    openAGameAboutToBeWon();
-    messages.answerNext(MessageAnswer::Yes);
-    messages.answerNext(MessageAnswer::Yes);
-    messages.whileOpen = [this] { window->close(); };
-    window->FinishGame1Click();
-    playOn();
-    EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
+    for (const Ending& ending : Endings) {
+        if (ending.closesWindow)
+            continue;
+        SCOPED_TRACE(ending.command);
+        registry = MemoryRegistry();
+        openAGameAboutToBeWon();
+        messages.answerNext(MessageAnswer::Yes);
+        messages.answerNext(MessageAnswer::Yes);
+        messages.whileOpen = [this] { window->close(); };
+        ending.choose(*window);
+        playOn();
+        EXPECT_EQ(std::pair(window->settings().GamesWon, window->settings().GamesLost), std::pair(0, 1));
+        EXPECT_FALSE(window->game().flags.gameInPlay);
+    }
 }
 
 // Kings in the Rooms and only red cards on the Columns: nothing fits anywhere.

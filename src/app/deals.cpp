@@ -1,0 +1,126 @@
+// Deals by number: the number shown, a deal started by its number, the
+// current or last deal started again.
+#include "main_window.h"
+
+#include "app/deal_number.h"
+#include "app/hint_search.h"
+#include "game/numbered_deal.h"
+#include "input/key_map.h"
+#include "view/table_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace tavolin {
+
+void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
+{
+    auto addCommand = [this](QMenu* menu, const char* name, const QString& text, const QString& hint,
+                             QKeyCombination key, void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setStatusTip(hint);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    gameMenu->addSeparator();
+    RestartDeal1 = addCommand(gameMenu, "RestartDeal1", QStringLiteral("&Restart Deal"),
+                              QStringLiteral("Deal the current or last game again"), keys::RestartDeal,
+                              &TForm1::RestartDealClick);
+    DealByNumber1 = addCommand(gameMenu, "DealByNumber1", QStringLiteral("Deal by &Number..."),
+                               QStringLiteral("Deal a game by its number"), keys::DealByNumber,
+                               &TForm1::DealByNumberClick);
+    moveMenu->addSeparator();
+    MoveHint1 = addCommand(moveMenu, "MoveHint1", QStringLiteral("&Hint"),
+                           QStringLiteral("Name a move that leads to a win"), keys::Hint, &TForm1::MoveHintClick);
+
+    // Right of the design's four panels, where a narrow window still shows it.
+    dealLabel_ = new QLabel(statusBar());
+    dealLabel_->setObjectName(QStringLiteral("DealNumberPanel"));
+    dealLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar()->addPermanentWidget(dealLabel_);
+
+    hints_ = new HintSearch({}, this);
+    connect(hints_, &HintSearch::answered, this, &TForm1::showHint);
+    hintMarksTimer_ = new QTimer(this);
+    hintMarksTimer_->setSingleShot(true);
+    hintMarksTimer_->setInterval(2000);
+    connect(hintMarksTimer_, &QTimer::timeout, this, [this] { table_->setHintMarks(std::nullopt); });
+}
+
+QString TForm1::dealNumberText() const
+{
+    return dealLabel_->text();
+}
+
+void TForm1::RestartDealClick()
+{
+    if (dealNumber_)
+        startDeal(*dealNumber_);
+}
+
+void TForm1::DealByNumberClick()
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, QStringLiteral(" Deal by Number"),
+                                               QStringLiteral("Deal number, 1 to %1:").arg(LastDealNumber),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (ok)
+        dealByNumber(text);
+}
+
+void TForm1::dealByNumber(const QString& text)
+{
+    const std::optional<std::uint32_t> number = readDealNumber(text);
+    if (!number) {
+        platform_.messages.show(this, QStringLiteral(" Deal by Number"), notADealNumber(text),
+                                MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    startDeal(*number);
+}
+
+// Recording the loss runs the event loop: a second request then is dropped
+// rather than dealt under the first.
+void TForm1::startDeal(std::uint32_t number)
+{
+    if (startingDeal_)
+        return;
+    startingDeal_ = true;
+    bool deal = true;
+    if (game_.flags.gameInPlay || game_.flags.gameOpen) {
+        // A game that ended while the question was open has been recorded,
+        // and the player has seen how: nothing is dealt over that.
+        deal = confirmEndOfGame();
+        if (deal) {
+            RecordLoss();
+            clearTable();
+        }
+    }
+    if (deal)
+        dealAndPlay(number);
+    startingDeal_ = false;
+}
+
+void TForm1::dealAndPlay(std::uint32_t number)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    game_.ResetTable();
+    game_.table.pileSuit = settings_.PileSuit;
+    table_->setPileMarks(pileMarkNumbers());
+    dealNumbered(game_, number);
+    dealNumber_ = number;
+    dealLabel_->setText(QStringLiteral("Deal %1 ").arg(number));
+    if (game_.flags.gameInPlay)
+        RunGame();
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace tavolin

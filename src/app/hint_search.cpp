@@ -1,0 +1,52 @@
+#include "hint_search.h"
+
+#include <malloc.h>
+
+namespace tavolin {
+
+HintSearch::HintSearch(SolverLimits limits, QObject* parent) : QObject(parent), limits_(limits)
+{
+    // One search at a time: a cancelled one ends before the next begins.
+    pool_.setMaxThreadCount(1);
+    // No thread is kept waiting while no hint is asked.
+    pool_.setExpiryTimeout(1000);
+}
+
+HintSearch::~HintSearch()
+{
+    cancel();
+    pool_.waitForDone();
+}
+
+void HintSearch::start(const TableState& table, bool autoSuspended)
+{
+    cancel();
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    searching_ = true;
+    pool_.start([this, table, autoSuspended, limits = limits_, cancelled = cancelled_, request = ++request_] {
+        const SolverAnswer answer = solvePosition(table, autoSuspended, limits, cancelled.get());
+        // The search's memory goes back to the system, not only to the heap.
+        malloc_trim(0);
+        if (!cancelled->load())
+            QMetaObject::invokeMethod(this, [this, request, answer] { deliver(request, answer); },
+                                      Qt::QueuedConnection);
+    });
+}
+
+void HintSearch::cancel()
+{
+    if (cancelled_)
+        cancelled_->store(true);
+    cancelled_.reset();
+    searching_ = false;
+}
+
+void HintSearch::deliver(std::uint64_t request, const SolverAnswer& answer)
+{
+    if (request != request_ || !searching_)
+        return;
+    searching_ = false;
+    emit answered(answer);
+}
+
+} // namespace tavolin

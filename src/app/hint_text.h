@@ -1,0 +1,19 @@
+#pragma once
+
+#include "game/solver.h"
+
+#include <QString>
+
+namespace tavolin {
+
+// A hinted transfer in plain words, in two parts that each fit a status
+// panel: what to take ("Hint: 7 of Diamonds from Column 3") and where it
+// goes ("onto the 8 of Clubs in Column 5").
+struct HintText {
+    QString what;
+    QString where;
+};
+
+HintText hintText(const TableState& table, const SolverTransfer& transfer);
+
+} // namespace tavolin
