@@ -133,6 +133,10 @@ private:
     QRect cellAt(int x, int y) const;
     QRect panelRect() const;
 
+    // The keyboard cursor's frame: a ring round its place, outside every card cell.
+    QRegion keyboardFrame() const;
+    QRegion cardCells() const;
+
     // Drawing on the window: a synchronous repaint of just that area.
     void drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw);
     void showImages(QPainter& p, const QRegion& region);
@@ -166,6 +170,8 @@ private:
     QRegion windowOnly_;
     Redrawn redrawn_;
     std::optional<Place> keyboardCursor_;
+    // Where the frame was last drawn, so that a moved frame leaves no trace.
+    QRegion frameShown_;
 
     struct WindowDrawing {
         QRegion area;
