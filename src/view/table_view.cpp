@@ -60,11 +60,28 @@ void TableView::setKeyboardCursor(std::optional<Place> place)
     if (place == keyboardCursor_)
         return;
     keyboardCursor_ = place;
+    showKeyboardFrame();
+    if (onKeyboardCursorChanged)
+        onKeyboardCursorChanged();
+}
+
+void TableView::showKeyboardFrame()
+{
     const QRegion frame = keyboardFrame();
     update(frameShown_ + frame);
     frameShown_ = frame;
-    if (onKeyboardCursorChanged)
-        onKeyboardCursorChanged();
+}
+
+// Only the frame changes with the focus: the rest of the table is not
+// painted again, as QWidget would.
+void TableView::focusInEvent(QFocusEvent*)
+{
+    showKeyboardFrame();
+}
+
+void TableView::focusOutEvent(QFocusEvent*)
+{
+    showKeyboardFrame();
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)
@@ -217,7 +234,7 @@ void TableView::paintEvent(QPaintEvent* event)
 // under the Rooms: where a neighbour's cell is, the ring gives way to it.
 QRegion TableView::keyboardFrame() const
 {
-    if (!keyboardCursor_ || layout_.TableWidth <= 0)
+    if (!keyboardCursor_ || !hasFocus() || layout_.TableWidth <= 0)
         return {};
     const TableState& table = game_.table;
     const int index = keyboardCursor_->index;

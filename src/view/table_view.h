@@ -107,6 +107,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Painting the top area and the Column area into their images.
@@ -133,8 +135,10 @@ private:
     QRect cellAt(int x, int y) const;
     QRect panelRect() const;
 
-    // The keyboard cursor's frame: a ring round its place, outside every card cell.
+    // The keyboard cursor's frame: a ring round its place, outside every
+    // card cell, shown while the table has the keys.
     QRegion keyboardFrame() const;
+    void showKeyboardFrame();
     QRegion cardCells() const;
 
     // Drawing on the window: a synchronous repaint of just that area.

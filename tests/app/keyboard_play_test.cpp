@@ -413,6 +413,9 @@ TEST_F(KeyboardPlayTest, TheCursorFrameNeverCoversACard)
                     }
             EXPECT_GT(changed, 2 * layout.CardWidth);
             EXPECT_EQ(overCards, 0);
+            table()->clearFocus();
+            EXPECT_EQ(table()->grab().toImage(), without) << "the keys gone elsewhere";
+            table()->setFocus();
             table()->setKeyboardCursor(std::nullopt);
             EXPECT_EQ(table()->grab().toImage(), without) << "hidden again";
         }
