@@ -116,6 +116,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         heldBy_ = nullptr;
         scheduleGamePass();
     }
+    if (filterKey(watched, event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

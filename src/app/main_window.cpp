@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "input/key_map.h"
 #include "settings/placement.h"
 #include "settings/preferences_dialog.h"
 
@@ -27,7 +28,10 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
       platform_(platform),
       store_(platform.registry, platform.messages, this),
       game_(*static_cast<GameEvents*>(this)),
-      pointer_(game_, layout_, *this)
+      hand_(game_, *this),
+      pointer_(game_, layout_, hand_, *this),
+      keyboard_(game_, hand_, [this] { return table_->keyboardCursor(); },
+                [this](Place place) { table_->setKeyboardCursor(place); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption);
@@ -41,6 +45,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     setCentralWidget(table_);
     // Every pointer event may change the table: the next game pass reacts.
     table_->onMousePress = [this](Qt::MouseButton button, QPoint at) {
+        table_->setKeyboardCursor(std::nullopt);
         syncRuleOptions();
         pointer_.FormMouseDown(button, at);
         scheduleGamePass();
@@ -66,6 +71,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     createButtons();
     fitCardsToScreen();
     createTimers();
+    setUpKeyboard();
     applyPlacement();
     LayoutTable();
 
@@ -98,6 +104,7 @@ void TForm1::createMenus()
     QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
     gameMenu->setObjectName(QStringLiteral("GameMenu1"));
     NewGame1 = addCommand(gameMenu, "NewGame1", "&New game", "Start a new game", &TForm1::NewGame1Click);
+    NewGame1->setShortcut(keys::NewGame);
     FinishGame1 = addCommand(gameMenu, "FinishGame1", "&Finish game", "Finish current game", &TForm1::FinishGame1Click);
     gameMenu->addSeparator();
     GameStats1 = addCommand(gameMenu, "GameStats1", "&Statistics", "Inspect or correct statistics",
@@ -106,10 +113,12 @@ void TForm1::createMenus()
                            &TForm1::Pref1DlgClick);
     gameMenu->addSeparator();
     GameExit1 = addCommand(gameMenu, "GameExit1", "E&xit", "Close application window, exit.", &TForm1::GameExitClick);
+    GameExit1->setShortcut(keys::Exit);
 
     QMenu* moveMenu = menuBar()->addMenu(QStringLiteral("&Move"));
     moveMenu->setObjectName(QStringLiteral("MoveMenu1"));
     MoveUndo1 = addCommand(moveMenu, "MoveUndo1", "&Undo Move", "Undo latest move", &TForm1::MoveUndo1Click);
+    MoveUndo1->setShortcut(keys::UndoMove);
     MoveShow1 = addCommand(moveMenu, "MoveShow1", "&Show Moves", "Toggles information on possible moves",
                            &TForm1::MoveShow1Click);
 
@@ -118,6 +127,12 @@ void TForm1::createMenus()
     HelpAbout1 = addCommand(helpMenu, "HelpAbout1", "&About this Game", "Displays application info",
                             &TForm1::HelpAboutClick);
     HelpDate = addCommand(helpMenu, "HelpDate", "Show &Date", "Displays a calendar", &TForm1::ShowDateClick);
+    helpMenu->addSeparator();
+    HelpKeys1 = addCommand(helpMenu, "HelpKeys1", "&Keys", "Lists the keys of the game", &TForm1::HelpKeys1Click);
+    HelpKeys1->setShortcut(keys::KeysHelp);
+    // A held-down shortcut acts once.
+    for (QAction* action : {NewGame1, GameExit1, MoveUndo1, HelpKeys1})
+        action->setAutoRepeat(false);
 
     createDealCommands(gameMenu, moveMenu);
 }
@@ -129,14 +144,15 @@ void TForm1::createButtons()
     BitBtn1->setGeometry(228, 25, 41, 41);
     BitBtn1->setIconSize(QSize(37, 37));
     BitBtn1->setIcon(tableButtonIcon(BitBtn1->iconSize()));
-    BitBtn1->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, never taken by a click: the table keeps the keys.
+    BitBtn1->setFocusPolicy(Qt::TabFocus);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
     auto makeButton = [this](const char* name, const QString& text, QPoint at) {
         auto* button = new QPushButton(text, table_);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(QRect(at, QSize(68, 28)));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->hide();
         return button;
     };

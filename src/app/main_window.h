@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/game.h"
+#include "input/hand.h"
+#include "input/keyboard_input.h"
 #include "input/pointer_input.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
@@ -21,6 +23,7 @@
 
 class QAction;
 class QMenu;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -56,6 +59,7 @@ public:
     void Pref1DlgClick();
     void HelpAboutClick();
     void ShowDateClick();
+    void HelpKeys1Click();
     void MoveUndo1Click();
     void UndoBtn1Click();
     void MoveShow1Click();
@@ -115,6 +119,12 @@ private:
     void showMoveDetection(const MovePanel& panel) override;
     void tableRestored() override;
 
+    // Keys: the play keys on the table, and the guard every key and
+    // shortcut of the window passes first.
+    void setUpKeyboard();
+    bool filterKey(QObject* watched, QEvent* event);
+    bool keyIsWelcome(QObject* watched, const QKeyEvent& key) const;
+
     void createMenus();
     void createButtons();
     void createStatusBar();
@@ -169,7 +179,12 @@ private:
     Game game_;
     TableLayout layout_;
     InfoPanel panel_;
+    Hand hand_;
     PointerInput pointer_;
+    KeyboardInput keyboard_;
+    // When the last card flight ended, on the clock key events are stamped
+    // with: keys typed while it flew arrive only after it.
+    std::optional<std::uint32_t> flightEndedAt_;
     int screenClass_ = 0;
     std::optional<QRect> placedOuter_;   // outer bounds given at start, until the frame is known
     QTime GameStartTime;
@@ -204,6 +219,7 @@ private:
     QAction* MoveShow1 = nullptr;
     QAction* HelpAbout1 = nullptr;
     QAction* HelpDate = nullptr;
+    QAction* HelpKeys1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* gamePassTimer_ = nullptr;

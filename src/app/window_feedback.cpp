@@ -1,6 +1,7 @@
 // What the game model and the pointer handling show through the window.
 #include "main_window.h"
 
+#include "input/key_clock.h"
 #include "view/artwork.h"
 #include "view/card_flight.h"
 #include "view/table_view.h"
@@ -48,6 +49,7 @@ void TForm1::animateCardToPile(CardCode card, int fromX, int fromY, int toX, int
 {
     table_->AnimateCardMove(card, {fromX, fromY}, {toX, toY}, cardFlightPause(screenClass_, settings_.SpeedSlider),
                             platform_.clock);
+    flightEndedAt_ = keyClockNow();
 }
 
 void TForm1::repaintTable()

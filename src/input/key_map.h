@@ -1,12 +1,17 @@
 #pragma once
 
+#include "game/table.h"
+
 #include <Qt>
+#include <QKeyCombination>
+
+#include <array>
+#include <vector>
 
 namespace tavolin::keys {
 
 // Every key the game answers to is named here, once, so that none is bound
-// twice; the README and the help list them from here. The play keys (1-8,
-// a-d, h, the arrows, Space, Return, Escape) are the keyboard input's.
+// twice; the README and the help list them from here.
 
 // Shortcuts shown beside the menu captions.
 inline constexpr QKeyCombination NewGame = Qt::CTRL | Qt::Key_N;
@@ -17,5 +22,51 @@ inline constexpr QKeyCombination DealByNumber = Qt::CTRL | Qt::Key_D;
 // "h" is the Piles, so the hint takes the Control key.
 inline constexpr QKeyCombination Hint = Qt::CTRL | Qt::Key_H;
 inline constexpr QKeyCombination KeysHelp = QKeyCombination(Qt::Key_F1);
+
+// The play keys, pressed on the table. A place's key takes its card, or
+// drops the held card there.
+inline constexpr std::array<Qt::Key, ColumnCount> ColumnKeys{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                                                             Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8};
+inline constexpr std::array<Qt::Key, RoomCount> RoomKeys{Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_D};
+inline constexpr Qt::Key PileKey = Qt::Key_H;
+inline constexpr Qt::Key PutBack = Qt::Key_Escape;
+// The place under the keyboard cursor, as its key.
+inline constexpr std::array<Qt::Key, 3> ActOnCursor{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+inline constexpr Qt::Key CursorLeft = Qt::Key_Left;
+inline constexpr Qt::Key CursorRight = Qt::Key_Right;
+inline constexpr Qt::Key CursorUp = Qt::Key_Up;
+inline constexpr Qt::Key CursorDown = Qt::Key_Down;
+
+// The play keys as a player reads them; the Keys window lists these and
+// then the menu commands with their shortcuts.
+struct HelpLine {
+    const char* keys;
+    const char* action;
+};
+inline constexpr HelpLine HelpLines[] = {
+    {"1 to 8", "The Columns, left to right: pick up the top card, or drop the held card there"},
+    {"A to D", "The Rooms, left to right: pick up the card, or drop the held card there"},
+    {"H", "The Piles: drop the held card on the Pile that takes it"},
+    {"Escape", "Put the held card back"},
+    {"Arrow keys", "Move the keyboard cursor between the Rooms, the Piles and the Columns"},
+    {"Space, Return", "Act on the place under the keyboard cursor, as its key does"},
+    {"Tab, Shift+Tab", "Move between the table and the buttons"},
+};
+
+// Every binding above, for the check that none is bound twice.
+inline std::vector<QKeyCombination> everyBinding()
+{
+    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, KeysHelp,
+                                     QKeyCombination(PileKey), QKeyCombination(PutBack), QKeyCombination(CursorLeft),
+                                     QKeyCombination(CursorRight), QKeyCombination(CursorUp),
+                                     QKeyCombination(CursorDown)};
+    for (Qt::Key key : ColumnKeys)
+        all.emplace_back(key);
+    for (Qt::Key key : RoomKeys)
+        all.emplace_back(key);
+    for (Qt::Key key : ActOnCursor)
+        all.emplace_back(key);
+    return all;
+}
 
 } // namespace tavolin::keys

@@ -15,8 +15,8 @@ QString cardName(CardCode card)
 
 } // namespace
 
-PointerInput::PointerInput(Game& game, const TableLayout& layout, PointerFeedback& feedback)
-    : game_(game), layout_(layout), feedback_(feedback)
+PointerInput::PointerInput(Game& game, const TableLayout& layout, Hand& hand, PointerFeedback& feedback)
+    : game_(game), layout_(layout), hand_(hand), feedback_(feedback)
 {
 }
 
@@ -49,27 +49,30 @@ QRect PointerInput::emptyColumnRect(int column, int steps) const
     return QRect(rec.x[0], rec.y[0], layout_.CardWidth, steps * layout_.ColumnStep);
 }
 
-// Only the top card of a Column or a Room's card can be taken; Piles never give one back.
+std::optional<Place> PointerInput::placeAt(QPoint at, int emptyColumnSteps) const
+{
+    const TableState& table = game_.table;
+    for (int r = 0; r < RoomCount; ++r)
+        if (cardRect(table.rooms[r].x, table.rooms[r].y).contains(at))
+            return Place{PlaceKind::Room, r};
+    for (int k = 0; k < PileCount; ++k)
+        if (cardRect(table.piles[k].x, table.piles[k].y).contains(at))
+            return Place{PlaceKind::Pile, k};
+    for (int c = 0; c < ColumnCount; ++c) {
+        const ColumnRec& rec = table.columns[c];
+        const int top = rec.topPosition();
+        const QRect place = top < 0 ? emptyColumnRect(c, emptyColumnSteps) : cardRect(rec.x[top], rec.y[top]);
+        if (place.contains(at))
+            return Place{PlaceKind::Column, c};
+    }
+    return std::nullopt;
+}
+
+// A press while a card is held is ignored: the next release decides.
 void PointerInput::PickUp(QPoint at)
 {
-    if (!game_.selection.isEmpty())
-        return;
-    bool taken = false;
-    for (int c = 0; c < ColumnCount && !taken; ++c) {
-        const ColumnRec& rec = game_.table.columns[c];
-        const int top = rec.topPosition();
-        if (top >= 0 && cardRect(rec.x[top], rec.y[top]).contains(at))
-            taken = game_.PickUpFromColumn(c);
-    }
-    for (int r = 0; r < RoomCount && !taken; ++r) {
-        const SlotRec& room = game_.table.rooms[r];
-        if (room.occupied && cardRect(room.x, room.y).contains(at))
-            taken = game_.PickUpFromRoom(r);
-    }
-    if (!taken)
-        return;
-    feedback_.showHeldCard();
-    originReleases_ = 0;
+    if (const auto place = placeAt(at, EmptyColumnDropSteps))
+        hand_.pickUpFrom(*place);
 }
 
 void PointerInput::TrackTarget(QPoint at)
@@ -168,68 +171,11 @@ void PointerInput::accept(const QRect& place, PointerShape shape, int count, con
     feedback_.showStatus(2, targetCard);
 }
 
-// The first place under the pointer decides; over no place the card stays held.
+// Over no place the card stays held.
 void PointerInput::Release(QPoint at)
 {
-    const Selection held = game_.selection;
-    if (!heldCardIsAce()) {
-        for (int r = 0; r < RoomCount; ++r) {
-            const SlotRec& room = game_.table.rooms[r];
-            if (!cardRect(room.x, room.y).contains(at))
-                continue;
-            if (held.kind == SelectionKind::Room && held.index == r)
-                releaseOverOrigin();
-            else
-                finishDrop(game_.DropOnRoom(r));
-            return;
-        }
-    }
-    for (int k = 0; k < PileCount; ++k) {
-        const SlotRec& pile = game_.table.piles[k];
-        if (cardRect(pile.x, pile.y).contains(at) && game_.PileAccepts(k, held.card)) {
-            finishDrop(game_.DropOnPile(k));
-            return;
-        }
-    }
-    for (int c = 0; c < ColumnCount; ++c) {
-        const ColumnRec& rec = game_.table.columns[c];
-        const int top = rec.topPosition();
-        if (top < 0) {
-            if (!emptyColumnRect(c, EmptyColumnDropSteps).contains(at))
-                continue;
-            finishDrop(game_.DropOnEmptyColumn(c));
-            return;
-        }
-        if (!cardRect(rec.x[top], rec.y[top]).contains(at))
-            continue;
-        if (held.kind == SelectionKind::Column && held.index == c)
-            releaseOverOrigin();
-        else
-            finishDrop(game_.DropOnColumnTop(c, top));
-        return;
-    }
-}
-
-// The first release over the held card keeps it (the end of a click); the
-// next one puts it back.
-void PointerInput::releaseOverOrigin()
-{
-    if (++originReleases_ < 2)
-        return;
-    game_.PutBack();
-    feedback_.setPointerShape(PointerShape::Arrow);
-}
-
-void PointerInput::finishDrop(DropOutcome outcome)
-{
-    if (outcome != DropOutcome::Ignored)
-        EndSelection(outcome == DropOutcome::Done);
-}
-
-void PointerInput::EndSelection(bool carriedOut)
-{
-    feedback_.setPointerShape(PointerShape::Arrow);
-    game_.EndSelection(carriedOut);
+    if (const auto place = placeAt(at, EmptyColumnDropSteps))
+        hand_.releaseOver(*place);
 }
 
 } // namespace tavolin

@@ -1,32 +1,24 @@
 #pragma once
 
 #include "game/game.h"
+#include "input/hand.h"
 #include "view/layout.h"
 
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 namespace tavolin {
-
-enum class PointerShape { Arrow, LargeArrowUp, LargeArrowDown };
-
-// What the pointer handling needs of the window besides the game.
-class PointerFeedback {
-public:
-    virtual ~PointerFeedback() = default;
-    virtual void setPointerShape(PointerShape shape) = 0;
-    virtual void showStatus(int panel, const QString& text) = 0;
-    // A card was picked up: show it held at once.
-    virtual void showHeldCard() = 0;
-};
 
 // Picking a card up with the left button, tracking the place under the
 // pointer while it is held, and dropping it: by dragging, or by a click on
-// the card and a click on the target.
+// the card and a click on the target. A press or release is resolved to the
+// place under the pointer and handed to the hand.
 class PointerInput {
 public:
-    PointerInput(Game& game, const TableLayout& layout, PointerFeedback& feedback);
+    PointerInput(Game& game, const TableLayout& layout, Hand& hand, PointerFeedback& feedback);
 
     void FormMouseDown(Qt::MouseButton button, QPoint at);
     void FormMouseMove(QPoint at);
@@ -36,8 +28,9 @@ private:
     void PickUp(QPoint at);
     void TrackTarget(QPoint at);
     void Release(QPoint at);
-    void releaseOverOrigin();
-    void EndSelection(bool carriedOut);
+    // The Room, Pile, Column top card or empty Column (this many card steps
+    // deep) under the point.
+    std::optional<Place> placeAt(QPoint at, int emptyColumnSteps) const;
 
     enum class Scan { Miss, Stop, Accept };
     Scan trackRooms(QPoint at);
@@ -45,7 +38,6 @@ private:
     Scan trackPiles(QPoint at);
     void accept(const QRect& place, PointerShape shape, int count, const QString& target,
                 const QString& targetCard);
-    void finishDrop(DropOutcome outcome);
 
     QRect cardRect(int x, int y) const;
     QRect emptyColumnRect(int column, int steps) const;
@@ -53,8 +45,8 @@ private:
 
     Game& game_;
     const TableLayout& layout_;
+    Hand& hand_;
     PointerFeedback& feedback_;
-    int originReleases_ = 0;
     QRect lastTargetRect_;
 };
 

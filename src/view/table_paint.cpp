@@ -260,6 +260,11 @@ void TableView::FormPaint(PaintSender sender)
         windowOnly_ = QRegion();
     }
     FullRepaint = false;
+    // A Column that grew or shrank moves its keyboard frame.
+    if (const QRegion frame = keyboardFrame(); frame != frameShown_) {
+        window += frameShown_ + frame;
+        frameShown_ = frame;
+    }
     if (!SidePictureShown && sidePicture_) {
         window += sideRect();
         SidePictureShown = true;

@@ -14,6 +14,10 @@ namespace {
 
 const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
+const QColor KeyboardFrameColour(255, 230, 0);
+// The keyboard frame's width and its distance from the place it frames.
+constexpr int KeyboardFrameWidth = 3;
+constexpr int KeyboardFrameGap = 1;
 constexpr int FirstFramePause = 2;
 
 // The part of `image` that lies under `target`, the image's top left
@@ -56,6 +60,7 @@ void TableView::setKeyboardCursor(std::optional<Place> place)
     if (place == keyboardCursor_)
         return;
     keyboardCursor_ = place;
+    showKeyboardFrame();
     if (onKeyboardCursorChanged)
         onKeyboardCursorChanged();
 }
@@ -71,6 +76,25 @@ void TableView::setHintMarks(std::optional<HintMarks> marks)
         changed += hintMarksArea(*marks);
     hintMarks_ = marks;
     update(changed);
+}
+
+void TableView::showKeyboardFrame()
+{
+    const QRegion frame = keyboardFrame();
+    update(frameShown_ + frame);
+    frameShown_ = frame;
+}
+
+// Only the frame changes with the focus: the rest of the table is not
+// painted again, as QWidget would.
+void TableView::focusInEvent(QFocusEvent*)
+{
+    showKeyboardFrame();
+}
+
+void TableView::focusOutEvent(QFocusEvent*)
+{
+    showKeyboardFrame();
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)
@@ -215,6 +239,56 @@ void TableView::paintEvent(QPaintEvent* event)
         p.setClipRegion(event->region());
         drawHintMarks(p, *hintMarks_);
     }
+    // Over everything, a flight's frames included: the images never hold it.
+    const QRegion frame = keyboardFrame() & event->region();
+    if (!frame.isEmpty()) {
+        p.setClipRegion(frame);
+        p.fillRect(frame.boundingRect(), KeyboardFrameColour);
+    }
+}
+
+// Rooms and Piles touch each other, and a Column's first card lies close
+// under the Rooms: where a neighbour's cell is, the ring gives way to it.
+QRegion TableView::keyboardFrame() const
+{
+    if (!keyboardCursor_ || !hasFocus() || layout_.TableWidth <= 0)
+        return {};
+    const TableState& table = game_.table;
+    const int index = keyboardCursor_->index;
+    QRect place;
+    switch (keyboardCursor_->kind) {
+    case PlaceKind::Room: place = cellAt(table.rooms[index].x, table.rooms[index].y); break;
+    case PlaceKind::Pile: place = cellAt(table.piles[index].x, table.piles[index].y); break;
+    case PlaceKind::Column: {
+        const ColumnRec& rec = table.columns[index];
+        const int top = std::max(0, rec.topPosition());
+        place = cellAt(rec.x[0], rec.y[0]) | cellAt(rec.x[top], rec.y[top]);
+        break;
+    }
+    }
+    const int inner = KeyboardFrameGap;
+    const int outer = KeyboardFrameGap + KeyboardFrameWidth;
+    const QRegion ring = QRegion(place.adjusted(-outer, -outer, outer, outer))
+        - QRegion(place.adjusted(-inner, -inner, inner, inner));
+    return ring - cardCells();
+}
+
+// Every place a card can lie: the Rooms and Piles whether or not they
+// hold one, and each Column down to its top card.
+QRegion TableView::cardCells() const
+{
+    const TableState& table = game_.table;
+    QRegion cells;
+    for (const SlotRec& slot : table.rooms)
+        cells += cellAt(slot.x, slot.y);
+    for (const SlotRec& slot : table.piles)
+        cells += cellAt(slot.x, slot.y);
+    for (const ColumnRec& rec : table.columns) {
+        const int top = rec.topPosition();
+        if (top >= 0)
+            cells += cellAt(rec.x[0], rec.y[0]) | cellAt(rec.x[top], rec.y[top]);
+    }
+    return cells;
 }
 
 // Painted synchronously, so it is on screen before whatever follows (a

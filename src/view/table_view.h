@@ -113,6 +113,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Painting the top area and the Column area into their images.
@@ -139,6 +141,12 @@ private:
     QRegion tableFrame() const;
     QRect cellAt(int x, int y) const;
     QRect panelRect() const;
+
+    // The keyboard cursor's frame: a ring round its place, outside every
+    // card cell, shown while the table has the keys.
+    QRegion keyboardFrame() const;
+    void showKeyboardFrame();
+    QRegion cardCells() const;
 
     // Drawing on the window: a synchronous repaint of just that area.
     void drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw);
@@ -176,6 +184,8 @@ private:
     Redrawn redrawn_;
     std::optional<Place> keyboardCursor_;
     std::optional<HintMarks> hintMarks_;
+    // Where the frame was last drawn, so that a moved frame leaves no trace.
+    QRegion frameShown_;
 
     struct WindowDrawing {
         QRegion area;

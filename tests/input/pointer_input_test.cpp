@@ -26,7 +26,8 @@ protected:
     Game game{events};
     TableLayout layout;
     RecordingFeedback feedback;
-    PointerInput input{game, layout, feedback};
+    Hand hand{game, feedback};
+    PointerInput input{game, layout, hand, feedback};
 
     // Column 0 ends in a Deck of two, Columns 3 to 7 are empty, the Ace of Spades is up.
     void SetUp() override { deal(); }
