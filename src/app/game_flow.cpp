@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "view/table_view.h"
+#include "view/table_words.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -34,6 +35,7 @@ void TForm1::startGame()
     prefsChanged = false;
     RefreshSideWindow();
     table_->FormPaint(PaintSender::Other);
+    table_->announce(QStringLiteral("New game dealt."));
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }
@@ -125,8 +127,10 @@ void TForm1::gamePass()
         servePreferences();
     const int cardsBefore = game_.table.cardsLeft;
     const int rankBefore = game_.table.autoRank;
-    if (!flags.autoSuspended)
-        game_.AutoMoveToPiles();
+    if (!flags.autoSuspended) {
+        if (const std::optional<AutoMove> move = game_.AutoMoveToPiles())
+            table_->announce(autoMoveWords(*move));
+    }
     if (flags.detectionOn)
         game_.DetectMoves();
     updateCommands();

@@ -5,6 +5,7 @@
 
 #include "view/artwork.h"
 #include "view/side_picture.h"
+#include "view/table_accessible.h"
 #include "view/table_view.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     createStatusBar();
     LoadSettings();
     layout_ = TableLayout::forCards(settings_.OrigCardSize);
+    installTableAccessibility();
     table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
     setCentralWidget(table_);
     // Every pointer event may change the table: the next game pass reacts.
@@ -127,6 +129,8 @@ void TForm1::createButtons()
     BitBtn1->setIcon(tableButtonPicture());
     BitBtn1->setIconSize(QSize(37, 37));
     BitBtn1->setFocusPolicy(Qt::NoFocus);
+    BitBtn1->setAccessibleName(QStringLiteral("Finish game"));
+    BitBtn1->setToolTip(QStringLiteral("Finish the game, or clear the table"));
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
     auto makeButton = [this](const char* name, const QString& text, QPoint at) {

@@ -96,6 +96,7 @@ private:
     void showTransferDetails(const TransferDetails& details) override;
     void showMoveDetection(const MovePanel& panel) override;
     void tableRestored() override;
+    void transferDone(const Transfer& transfer) override;
 
     void createMenus();
     void createButtons();

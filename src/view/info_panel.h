@@ -4,6 +4,10 @@
 #include "game/transfer_details.h"
 
 #include <QImage>
+#include <QStringList>
+
+#include <map>
+#include <utility>
 
 namespace tavolin {
 
@@ -14,7 +18,11 @@ class InfoPanel {
 public:
     // Sized in the window's pixels, sharp at the screen's pixel ratio.
     void resize(QSize size, qreal pixelRatio = 1.0);
-    void clear() { image_ = QImage(); }
+    void clear()
+    {
+        image_ = QImage();
+        texts_.clear();
+    }
     void draw(const TransferDetails& details);
     void draw(const MovePanel& panel);
 
@@ -22,6 +30,8 @@ public:
     bool isBlank() const { return image_.isNull(); }
     // Null while the panel is blank.
     const QImage& image() const { return image_; }
+    // The texts the panel shows, from the top, each line from the left.
+    QStringList lines() const;
 
 private:
     bool prepareImage(bool blank);
@@ -30,6 +40,8 @@ private:
     QSize size_;
     qreal pixelRatio_ = 1.0;
     QImage image_;
+    // By position, row first: a text written where another was covers it.
+    std::map<std::pair<int, int>, QString> texts_;
 };
 
 } // namespace tavolin

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "view/card_flight.h"
+#include "view/table_accessible.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -56,8 +57,32 @@ void TableView::setKeyboardCursor(std::optional<Place> place)
     if (place == keyboardCursor_)
         return;
     keyboardCursor_ = place;
+    if (TableAccessible* reader = listeningReader())
+        reader->followCursor();
     if (onKeyboardCursorChanged)
         onKeyboardCursorChanged();
+}
+
+TableAccessible* TableView::listeningReader()
+{
+    if (!QAccessible::isActive() && !readerListener_)
+        return nullptr;
+    return dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(this));
+}
+
+void TableView::tellReaders(QAccessibleEvent& event) const
+{
+    if (readerListener_)
+        readerListener_(event);
+    else
+        QAccessible::updateAccessibility(&event);
+}
+
+void TableView::announce(const QString& words)
+{
+    lastAnnouncement_ = words;
+    if (TableAccessible* reader = listeningReader())
+        reader->announce();
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)

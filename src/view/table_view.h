@@ -5,6 +5,7 @@
 #include "view/info_panel.h"
 #include "view/layout.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -18,6 +19,7 @@ namespace tavolin {
 
 class CardLibrary;
 class Clock;
+class TableAccessible;
 
 // Qt hands a fill or a copy of more than about 96 pixel rows to its worker
 // threads. For a card or a Column's strip, waking them costs more than it
@@ -97,6 +99,22 @@ public:
     void setKeyboardCursor(std::optional<Place> place);
     std::function<void()> onKeyboardCursorChanged;
 
+    // Tells a screen reader, once, what just happened on the table.
+    void announce(const QString& words);
+    const QString& lastAnnouncement() const { return lastAnnouncement_; }
+    // Qt's bridge hears the table's accessible events while a screen reader
+    // is there; a listener given here hears them in its place, always.
+    void listenInsteadOfReaders(std::function<void(QAccessibleEvent&)> listener)
+    {
+        readerListener_ = std::move(listener);
+    }
+    void tellReaders(QAccessibleEvent& event) const;
+
+    // What the table's accessible parts read.
+    const Game& game() const { return game_; }
+    const InfoPanel& infoPanel() const { return panel_; }
+    QRect panelArea() const { return panelRect(); }
+
     // The pointer, in table coordinates, for the window to act on.
     std::function<void(Qt::MouseButton, QPoint)> onMousePress;
     std::function<void(QPoint)> onMouseMove;
@@ -136,6 +154,8 @@ private:
     // Drawing on the window: a synchronous repaint of just that area.
     void drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw);
     void showImages(QPainter& p, const QRegion& region);
+    // The table's accessible interface, while a reader may be listening.
+    TableAccessible* listeningReader();
 
     Game& game_;
     const TableLayout& layout_;
@@ -166,6 +186,8 @@ private:
     QRegion windowOnly_;
     Redrawn redrawn_;
     std::optional<Place> keyboardCursor_;
+    QString lastAnnouncement_;
+    std::function<void(QAccessibleEvent&)> readerListener_;
 
     struct WindowDrawing {
         QRegion area;
