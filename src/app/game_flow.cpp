@@ -139,12 +139,15 @@ void TForm1::gamePass()
         setStatusText(0, QStringLiteral(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
     }
     if (!flags.movesLeft || game_.table.autoRank >= 13) {
+        table_->sayAnnouncements();
         endGame();
         return;
     }
     const bool progressed = game_.table.cardsLeft != cardsBefore || game_.table.autoRank != rankBefore;
     if (progressed)
         scheduleGamePass();
+    else
+        table_->sayAnnouncements();
 }
 
 void TForm1::endGame()

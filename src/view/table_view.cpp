@@ -80,7 +80,15 @@ void TableView::tellReaders(QAccessibleEvent& event) const
 
 void TableView::announce(const QString& words)
 {
-    lastAnnouncement_ = words;
+    pendingAnnouncements_ << words;
+}
+
+void TableView::sayAnnouncements()
+{
+    if (pendingAnnouncements_.isEmpty())
+        return;
+    lastAnnouncement_ = pendingAnnouncements_.join(QLatin1Char(' '));
+    pendingAnnouncements_.clear();
     if (TableAccessible* reader = listeningReader())
         reader->announce();
 }

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QStringList>
 #include <QRegion>
 #include <QWidget>
 
@@ -99,8 +100,12 @@ public:
     void setKeyboardCursor(std::optional<Place> place);
     std::function<void()> onKeyboardCursorChanged;
 
-    // Tells a screen reader, once, what just happened on the table.
+    // What just happened on the table, for a screen reader. The words wait
+    // until the automatic moves that follow have run, then are said at once:
+    // a reader fetches the words when it hears of them, and by then, after
+    // a card's flight, another announcement would have taken their place.
     void announce(const QString& words);
+    void sayAnnouncements();
     const QString& lastAnnouncement() const { return lastAnnouncement_; }
     // Qt's bridge hears the table's accessible events while a screen reader
     // is there; a listener given here hears them in its place, always.
@@ -186,6 +191,7 @@ private:
     QRegion windowOnly_;
     Redrawn redrawn_;
     std::optional<Place> keyboardCursor_;
+    QStringList pendingAnnouncements_;
     QString lastAnnouncement_;
     std::function<void(QAccessibleEvent&)> readerListener_;
 
