@@ -267,7 +267,7 @@ int readingIndexOf(Place place)
     return RoomCount + PileCount + place.index;
 }
 
-TableAccessible::TableAccessible(TableView* view) : QAccessibleWidget(view, QAccessible::Client)
+TableAccessible::TableAccessible(TableView* view) : QAccessibleWidget(view, QAccessible::Pane)
 {
     for (int i = 0; i < PlaceCount; ++i)
         places_[i] = QAccessible::registerAccessibleInterface(new PlacePart(*this, placeAtReadingIndex(i)));
