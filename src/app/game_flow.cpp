@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "view/table_view.h"
+#include "view/table_words.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -38,6 +39,7 @@ void TForm1::startGame()
     prefsChanged = false;
     RefreshSideWindow();
     table_->FormPaint(PaintSender::Other);
+    table_->announce(QStringLiteral("New game dealt."));
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }
@@ -131,8 +133,10 @@ void TForm1::gamePass()
         servePreferences();
     const int cardsBefore = game_.table.cardsLeft;
     const int rankBefore = game_.table.autoRank;
-    if (!flags.autoSuspended)
-        game_.AutoMoveToPiles();
+    if (!flags.autoSuspended) {
+        if (const std::optional<AutoMove> move = game_.AutoMoveToPiles())
+            table_->announce(autoMoveWords(*move));
+    }
     if (flags.detectionOn)
         game_.DetectMoves();
     updateCommands();
@@ -141,14 +145,18 @@ void TForm1::gamePass()
         setStatusText(0, QStringLiteral(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
     }
     if (!flags.movesLeft || game_.table.autoRank >= 13) {
+        table_->sayAnnouncements();
         endGame();
         return;
     }
     const bool progressed = game_.table.cardsLeft != cardsBefore || game_.table.autoRank != rankBefore;
     if (progressed)
         scheduleGamePass();
-    else if (std::exchange(hintAfterPass_, false))
-        MoveHintClick();
+    else {
+        table_->sayAnnouncements();
+        if (std::exchange(hintAfterPass_, false))
+            MoveHintClick();
+    }
 }
 
 void TForm1::endGame()

@@ -6,6 +6,7 @@
 
 #include "view/artwork.h"
 #include "view/side_picture.h"
+#include "view/table_accessible.h"
 #include "view/table_view.h"
 
 #include <QAction>
@@ -41,6 +42,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     createStatusBar();
     LoadSettings();
     layout_ = TableLayout::forCards(settings_.OrigCardSize);
+    installTableAccessibility();
     table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
     setCentralWidget(table_);
     // Every pointer event may change the table: the next game pass reacts.
@@ -146,6 +148,8 @@ void TForm1::createButtons()
     BitBtn1->setIcon(tableButtonIcon(BitBtn1->iconSize()));
     // Reached with Tab, never taken by a click: the table keeps the keys.
     BitBtn1->setFocusPolicy(Qt::TabFocus);
+    BitBtn1->setAccessibleName(QStringLiteral("Finish game"));
+    BitBtn1->setToolTip(QStringLiteral("Finish the game, or clear the table"));
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
     auto makeButton = [this](const char* name, const QString& text, QPoint at) {

@@ -118,6 +118,7 @@ private:
     void showTransferDetails(const TransferDetails& details) override;
     void showMoveDetection(const MovePanel& panel) override;
     void tableRestored() override;
+    void transferDone(const Transfer& transfer) override;
 
     // Keys: the play keys on the table, and the guard every key and
     // shortcut of the window passes first.

@@ -5,6 +5,7 @@
 #include "view/artwork.h"
 #include "view/card_flight.h"
 #include "view/table_view.h"
+#include "view/table_words.h"
 
 namespace tavolin {
 
@@ -82,6 +83,12 @@ void TForm1::tableRestored()
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;
     table_->FormPaint(PaintSender::Other);
+    table_->announce(QStringLiteral("Move undone."));
+}
+
+void TForm1::transferDone(const Transfer& transfer)
+{
+    table_->announce(transferWords(transfer));
 }
 
 } // namespace tavolin

@@ -1,5 +1,6 @@
 #include "ccalendar.h"
 
+#include "calendar_accessible.h"
 #include "calendar_dates.h"
 
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ TCCalendar::TCCalendar(TodaySource today, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    installCalendarAccessibility();
     UpdateCalendar();
 }
 
@@ -148,6 +150,7 @@ void TCCalendar::UpdateCalendar()
     current_ = cellOfDay(date_.day(), monthOffset_);
     update();
     updating_ = false;
+    followForReaders();
 }
 
 bool TCCalendar::SelectCell(int column, int row) const
@@ -163,7 +166,16 @@ void TCCalendar::moveCurrentCell(QPoint cell)
         return;
     current_ = cell;
     update();
+    followForReaders();
     Click();
+}
+
+void TCCalendar::followForReaders()
+{
+    if (!QAccessible::isActive())
+        return;
+    if (auto* grid = dynamic_cast<CalendarAccessible*>(QAccessible::queryAccessibleInterface(this)))
+        grid->followCurrentCell();
 }
 
 void TCCalendar::Click()

@@ -68,6 +68,8 @@ protected:
 private:
     bool SelectCell(int column, int row) const;
     void moveCurrentCell(QPoint cell);
+    // A screen reader hears the new current cell.
+    void followForReaders();
     void Click();
     void Change();
     void ChangeMonth(int delta);

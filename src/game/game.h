@@ -175,6 +175,7 @@ private:
 
     void reportCardTransfer(int panel, const char* format, CardCode card);
     void reportDeckTransfer(int panel, const char* format, int count);
+    void reportTransfer(CardCode card, int count, Place to);
     void emptyOrigin();
     void placeOnColumn(int column, int position, CardCode card, std::int32_t x, std::int32_t y);
     void moveDeck(int fromColumn, int firstPosition, int toColumn, int toPosition,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card.h"
+#include "place.h"
 
 #include <string>
 
@@ -8,6 +9,15 @@ namespace tavolin {
 
 struct TransferDetails;
 struct MovePanel;
+
+// A transfer the player completed: `count` cards, `card` the one on top,
+// went from one place to another.
+struct Transfer {
+    CardCode card = 0;
+    int count = 1;
+    Place from;
+    Place to;
+};
 
 // How the model reaches the player. The window implements it (status bar,
 // message boxes, animation, painting); tests record it and script the answers.
@@ -39,6 +49,8 @@ public:
     // Undo replaced the whole table: stop any card animation, mark the Room
     // and Pile frames for redrawing and paint the table (every Column is dirty).
     virtual void tableRestored() = 0;
+    // The player's transfer is on the table; the selection has not ended yet.
+    virtual void transferDone(const Transfer& /*transfer*/) {}
 };
 
 } // namespace tavolin

@@ -36,6 +36,7 @@ DropOutcome Game::DropOnRoom(int room)
         flags.autoSuspended = false;
     }
     emptyOrigin();
+    reportTransfer(held, 1, {PlaceKind::Room, room});
     return DropOutcome::Done;
 }
 
@@ -50,6 +51,7 @@ DropOutcome Game::DropOnPile(int pile)
         reportCardTransfer(TransferStatusPanel, "Deck -> Pile:  %s of %s", selection.card);
     emptyOrigin();
     flags.autoSuspended = false;
+    reportTransfer(selection.card, 1, {PlaceKind::Pile, pile});
     return DropOutcome::Done;
 }
 
@@ -72,6 +74,7 @@ DropOutcome Game::DropOnColumnTop(int column, int position)
         reportCardTransfer(TransferStatusPanel, "Room -> Column:  %s of %s", selection.card);
         emptyOrigin();
         flags.autoSuspended = false;
+        reportTransfer(selection.card, 1, {PlaceKind::Column, column});
         return DropOutcome::Done;
     }
     if (position + count > LastPosition || count > Capacity())
@@ -82,6 +85,7 @@ DropOutcome Game::DropOnColumnTop(int column, int position)
         reportDeckTransfer(TransferStatusPanel, "Deck -> Column:  %d cards", count);
     moveDeck(selection.index, selection.position - count + 1, column, position + 1, x, y, count);
     flags.autoSuspended = false;
+    reportTransfer(selection.card, count, {PlaceKind::Column, column});
     return DropOutcome::Done;
 }
 
@@ -102,11 +106,13 @@ DropOutcome Game::DropOnEmptyColumn(int column)
         placeOnColumn(column, 0, selection.card, x, y);
         reportCardTransfer(TransferStatusPanel, "Room -> Column:  %s of %s", selection.card);
         emptyOrigin();
+        reportTransfer(selection.card, 1, {PlaceKind::Column, column});
         return DropOutcome::Done;
     }
     if (count == 1) {
         reportCardTransfer(TransferStatusPanel, "Deck -> Column:  %s of %s", selection.card);
         moveDeck(selection.index, selection.position, column, 0, x, y, 1);
+        reportTransfer(selection.card, 1, {PlaceKind::Column, column});
         return DropOutcome::Done;
     }
     // The target itself counts among the empty Columns: one less than the capacity.
@@ -115,6 +121,7 @@ DropOutcome Game::DropOnEmptyColumn(int column)
         moving = 1;
     reportDeckTransfer(TransferStatusPanel, "Deck -> empty Column:  %d cards", moving);
     moveDeck(selection.index, selection.position - moving + 1, column, 0, x, y, moving);
+    reportTransfer(selection.card, moving, {PlaceKind::Column, column});
     return DropOutcome::Done;
 }
 
@@ -137,6 +144,12 @@ void Game::reportDeckTransfer(int panel, const char* format, int count)
 {
     if (options.TransferInfo)
         events_.showStatus(panel, formatText(format, count));
+}
+
+void Game::reportTransfer(CardCode card, int count, Place to)
+{
+    const PlaceKind from = selection.kind == SelectionKind::Room ? PlaceKind::Room : PlaceKind::Column;
+    events_.transferDone({card, count, {from, selection.index}, to});
 }
 
 void Game::emptyOrigin()

@@ -149,11 +149,14 @@ TPrefDlg1::~TPrefDlg1()
 void TPrefDlg1::createDisplayPage(QWidget* page)
 {
     // Three frames behind the controls.
+    // Without captions on the table, their names tell a screen reader what each frame holds.
     const QRect frames[] = {{24, 8, 300, 56}, {24, 72, 300, 36}, {24, 112, 300, 36}};
+    const char* frameNames[] = {"Status bar display", "Transfer details", "Side window picture"};
     for (int i = 0; i < 3; ++i) {
         auto* frame = new QGroupBox(page);
         frame->setObjectName(QStringLiteral("GroupBox%1").arg(i + 1));
         frame->setGeometry(frames[i]);
+        frame->setAccessibleName(QString::fromLatin1(frameNames[i]));
     }
     RadioButton1 = named(new QRadioButton(QStringLiteral("Display Playing Time"), page), "RadioButton1");
     RadioButton1->move(39, 20);
@@ -181,6 +184,7 @@ void TPrefDlg1::createPathPage(QWidget* page)
     label(page, "Label1", 52, 13, QStringLiteral("Bitmap Path and File Name Info:      "));
     Edit1 = named(new QLineEdit(QStringLiteral("undefined"), page), "Edit1");
     Edit1->setGeometry(52, 33, 228, 21);
+    Edit1->setAccessibleName(QStringLiteral("Bitmap path and file name"));
     label(page, "Label2", 52, 59, QStringLiteral("Example: D:\\Images\\bmp\\sw.bmp"));
     label(page, "Label3", 52, 91, QStringLiteral("Picture  Dimension required for side window:"));
     Label4 = label(page, "Label4", 52, 111, QString());
@@ -192,8 +196,11 @@ void TPrefDlg1::createSuitPage(QWidget* page)
     page->setFont(namedFont(QStringLiteral("MS Sans Serif"), 11));
     label(page, "Label5", 26, 13, QStringLiteral("Press buttons in the order desired ..."));
     const QPoint places[] = {{28, 38}, {80, 39}, {134, 39}, {189, 39}};
+    const char* suits[] = {"Hearts", "Diamonds", "Spades", "Clubs"};
     for (int k = 1; k <= 4; ++k) {
         auto* button = new QPushButton(QString::number(k), page);
+        // The caption is the suit's number in the order; a reader names the suit.
+        button->setAccessibleName(QString::fromLatin1(suits[k - 1]));
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
         button->setGeometry(QRect(places[k - 1], QSize(36, 27)));
         button->setIcon(QIcon(suitPicture(k - 1)));
@@ -221,6 +228,8 @@ void TPrefDlg1::createSpeedPage(QWidget* page)
     TrackBar1->setTickInterval(1);
     TrackBar1->setSingleStep(1);
     TrackBar1->setPageStep(2);
+    TrackBar1->setAccessibleName(QStringLiteral("Speed of automatic card moves"));
+    TrackBar1->setAccessibleDescription(QStringLiteral("From 1, slow, to 10, fast"));
     label(page, "Label11", 33, 98, QStringLiteral("Move Slider into desired position, then press OK Button."));
 }
 

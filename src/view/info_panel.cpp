@@ -51,8 +51,18 @@ bool InfoPanel::prepareImage(bool blank)
     if (blank) {
         image_.fill(TableColour);
         contentHeight_ = 0;
+        texts_.clear();
     }
     return true;
+}
+
+QStringList InfoPanel::lines() const
+{
+    QStringList lines;
+    for (const auto& [position, text] : texts_)
+        if (!text.trimmed().isEmpty())
+            lines << text.trimmed();
+    return lines;
 }
 
 // Texts are opaque: each blanks the area behind it, so a shorter text
@@ -62,6 +72,7 @@ void InfoPanel::drawText(const PanelText& text)
     QPainter p(&image_);
     p.setFont(fontOf(text));
     const QString line = QString::fromStdString(text.text);
+    texts_[{text.y, text.x}] = line;
     const QFontMetrics metrics = p.fontMetrics();
     p.fillRect(QRect(text.x, text.y, metrics.horizontalAdvance(line) + 2, metrics.height()), TableColour);
     p.setPen(colourOf(text.colour));

@@ -4,6 +4,10 @@
 #include "game/transfer_details.h"
 
 #include <QImage>
+#include <QStringList>
+
+#include <map>
+#include <utility>
 
 #include <algorithm>
 
@@ -20,6 +24,7 @@ public:
     {
         image_ = QImage();
         contentHeight_ = 0;
+        texts_.clear();
     }
     void draw(const TransferDetails& details);
     void draw(const MovePanel& panel);
@@ -30,6 +35,8 @@ public:
     const QImage& image() const { return image_; }
     // How far down from its top the panel holds anything.
     int contentHeight() const { return contentHeight_; }
+    // The texts the panel shows, from the top, each line from the left.
+    QStringList lines() const;
 
 private:
     bool prepareImage(bool blank);
@@ -40,6 +47,8 @@ private:
     qreal pixelRatio_ = 1.0;
     QImage image_;
     int contentHeight_ = 0;
+    // By position, row first: a text written where another was covers it.
+    std::map<std::pair<int, int>, QString> texts_;
 };
 
 } // namespace tavolin

@@ -2,6 +2,8 @@
 // DrawCard, which draws every cell.
 #include "table_view.h"
 
+#include "view/table_accessible.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -272,6 +274,8 @@ void TableView::FormPaint(PaintSender sender)
     // The table button hides its part of the images: repainting it would
     // only repaint the button.
     repaint(window - childrenRegion());
+    if (TableAccessible* reader = listeningReader())
+        reader->followTable();
 }
 
 } // namespace tavolin

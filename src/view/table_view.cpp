@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "view/card_flight.h"
+#include "view/table_accessible.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -61,6 +62,8 @@ void TableView::setKeyboardCursor(std::optional<Place> place)
         return;
     keyboardCursor_ = place;
     showKeyboardFrame();
+    if (TableAccessible* reader = listeningReader())
+        reader->followCursor();
     if (onKeyboardCursorChanged)
         onKeyboardCursorChanged();
 }
@@ -95,6 +98,36 @@ void TableView::focusInEvent(QFocusEvent*)
 void TableView::focusOutEvent(QFocusEvent*)
 {
     showKeyboardFrame();
+}
+
+TableAccessible* TableView::listeningReader()
+{
+    if (!QAccessible::isActive() && !readerListener_)
+        return nullptr;
+    return dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(this));
+}
+
+void TableView::tellReaders(QAccessibleEvent& event) const
+{
+    if (readerListener_)
+        readerListener_(event);
+    else
+        QAccessible::updateAccessibility(&event);
+}
+
+void TableView::announce(const QString& words)
+{
+    pendingAnnouncements_ << words;
+}
+
+void TableView::sayAnnouncements()
+{
+    if (pendingAnnouncements_.isEmpty())
+        return;
+    lastAnnouncement_ = pendingAnnouncements_.join(QLatin1Char(' '));
+    pendingAnnouncements_.clear();
+    if (TableAccessible* reader = listeningReader())
+        reader->announce();
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)

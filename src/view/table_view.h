@@ -6,7 +6,9 @@
 #include "view/info_panel.h"
 #include "view/layout.h"
 
+#include <QAccessible>
 #include <QImage>
+#include <QStringList>
 #include <QRegion>
 #include <QWidget>
 
@@ -19,6 +21,7 @@ namespace tavolin {
 
 class CardLibrary;
 class Clock;
+class TableAccessible;
 
 // Qt hands a fill or a copy of more than about 96 pixel rows to its worker
 // threads. For a card or a Column's strip, waking them costs more than it
@@ -102,6 +105,25 @@ public:
     // in its images) until cleared.
     const std::optional<HintMarks>& hintMarks() const { return hintMarks_; }
     void setHintMarks(std::optional<HintMarks> marks);
+    // What just happened on the table, for a screen reader. The words wait
+    // until the automatic moves that follow have run, then are said at once:
+    // a reader fetches the words when it hears of them, and by then, after
+    // a card's flight, another announcement would have taken their place.
+    void announce(const QString& words);
+    void sayAnnouncements();
+    const QString& lastAnnouncement() const { return lastAnnouncement_; }
+    // Qt's bridge hears the table's accessible events while a screen reader
+    // is there; a listener given here hears them in its place, always.
+    void listenInsteadOfReaders(std::function<void(QAccessibleEvent&)> listener)
+    {
+        readerListener_ = std::move(listener);
+    }
+    void tellReaders(QAccessibleEvent& event) const;
+
+    // What the table's accessible parts read.
+    const Game& game() const { return game_; }
+    const InfoPanel& infoPanel() const { return panel_; }
+    QRect panelArea() const { return panelRect(); }
 
     // The pointer, in table coordinates, for the window to act on.
     std::function<void(Qt::MouseButton, QPoint)> onMousePress;
@@ -151,6 +173,8 @@ private:
     // Drawing on the window: a synchronous repaint of just that area.
     void drawOnWindow(const QRegion& area, const std::function<void(QPainter&)>& draw);
     void showImages(QPainter& p, const QRegion& region);
+    // The table's accessible interface, while a reader may be listening.
+    TableAccessible* listeningReader();
 
     Game& game_;
     const TableLayout& layout_;
@@ -186,6 +210,9 @@ private:
     std::optional<HintMarks> hintMarks_;
     // Where the frame was last drawn, so that a moved frame leaves no trace.
     QRegion frameShown_;
+    QStringList pendingAnnouncements_;
+    QString lastAnnouncement_;
+    std::function<void(QAccessibleEvent&)> readerListener_;
 
     struct WindowDrawing {
         QRegion area;

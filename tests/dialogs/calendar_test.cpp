@@ -1,6 +1,7 @@
 // The calendar control on a clock the test sets, and the dialog that shows it.
 #include "dialogs/calendar_form.h"
 
+#include <QAccessible>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
@@ -135,6 +136,42 @@ TEST_F(CalendarTest, AClickChoosesADayOfTheMonthAndNothingElse)
     EXPECT_EQ(calendar->CalendarDate(), QDate(2024, 2, 27));
     EXPECT_EQ(changes, 1);
     expectMonthLaidOut();
+}
+
+// A screen reader finds the weekdays as headers and each day as a cell
+// named by its date; the chosen day is the selected cell and follows the date.
+TEST_F(CalendarTest, AScreenReaderReadsTheDaysAsCells)
+{
+    open(QDate(2026, 2, 14));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(calendar.get());
+    ASSERT_EQ(grid->childCount(), 49);
+    const QLocale locale = QLocale::system();
+    for (const QDate chosen : {QDate(2026, 2, 14), QDate(2026, 2, 1), QDate(2026, 3, 31)}) {
+        SCOPED_TRACE(chosen.toString(Qt::ISODate).toStdString());
+        calendar->setCalendarDate(chosen);
+        int days = 0;
+        QStringList selected;
+        for (int i = 0; i < grid->childCount(); ++i) {
+            QAccessibleInterface* cell = grid->child(i);
+            EXPECT_EQ(cell->parent(), grid);
+            EXPECT_EQ(grid->indexOfChild(cell), i);
+            const QString name = cell->text(QAccessible::Name);
+            if (i < 7) {
+                EXPECT_EQ(cell->role(), QAccessible::ColumnHeader);
+                EXPECT_EQ(name, locale.dayName(i + 1, QLocale::LongFormat));
+                continue;
+            }
+            const QString day = calendar->GetCellText(i % 7, i / 7);
+            EXPECT_EQ(name, day.isEmpty() ? QString()
+                                          : locale.toString(QDate(chosen.year(), chosen.month(), day.toInt()),
+                                                            QLocale::LongFormat));
+            days += !name.isEmpty();
+            if (cell->state().selected)
+                selected << name;
+        }
+        EXPECT_EQ(days, chosen.daysInMonth());
+        EXPECT_EQ(selected, QStringList{locale.toString(chosen, QLocale::LongFormat)});
+    }
 }
 
 TEST(CalendarForm, ShowsTodayFirstThenTheDateItShowedLast)

@@ -1,0 +1,413 @@
+#include "table_accessible.h"
+
+#include "view/table_view.h"
+#include "view/table_words.h"
+
+#include <QWindow>
+
+#include <algorithm>
+
+namespace tavolin {
+namespace {
+
+QAccessibleInterface* tableFactory(const QString& /*className*/, QObject* object)
+{
+    if (auto* view = dynamic_cast<TableView*>(object))
+        return new TableAccessible(view);
+    return nullptr;
+}
+
+// What every part of the table shares: it lives inside the table's own
+// interface, which makes and deletes it.
+class TablePart : public QAccessibleInterface {
+public:
+    explicit TablePart(TableAccessible& table) : table_(table) {}
+
+    bool isValid() const override { return table_.isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_.window(); }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = childCount() - 1; i >= 0; --i)
+            if (QAccessibleInterface* part = child(i); part->rect().contains(x, y))
+                return part;
+        return nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    const Game& game() const { return table_.tableView().game(); }
+    // A rectangle of the table on the screen.
+    QRect onScreen(int x, int y, int width, int height) const
+    {
+        return QRect(table_.tableView().mapToGlobal(QPoint(x, y)), QSize(width, height));
+    }
+
+    TableAccessible& table_;
+};
+
+class CardPart : public TablePart {
+public:
+    CardPart(TableAccessible& table, CardCode card) : TablePart(table), card_(card) {}
+
+    QAccessibleInterface* parent() const override
+    {
+        const std::optional<Place> place = placeOf(game(), card_);
+        return place ? table_.placeInterface(*place) : &table_;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return cardName(card_);
+        if (t == QAccessible::Description && isCovered())
+            return QStringLiteral("covered");
+        return {};
+    }
+    QRect rect() const override
+    {
+        const std::optional<Place> place = placeOf(game(), card_);
+        if (!place)
+            return {};
+        const TableGeometry& at = game().geometry;
+        switch (place->kind) {
+        case PlaceKind::Room: return onScreen(at.roomX(place->index), at.slotY(), at.CardWidth, at.CardHeight);
+        case PlaceKind::Pile: return onScreen(at.pileX(place->index), at.slotY(), at.CardWidth, at.CardHeight);
+        case PlaceKind::Column: break;
+        }
+        const int position = positionIn(*place);
+        return onScreen(at.columnX(place->index), at.columnY(position), at.CardWidth,
+                        isCovered() ? at.ColumnStep : at.CardHeight);
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        const std::optional<Place> place = placeOf(game(), card_);
+        state.invisible = !place;
+        state.selectable = place && place->kind != PlaceKind::Pile && !isCovered();
+        const Selection& held = game().selection;
+        state.selected = !held.isEmpty() && held.card == card_;
+        return state;
+    }
+
+private:
+    int positionIn(Place place) const
+    {
+        const std::vector<CardCode> cards = cardsAt(game(), place);
+        return int(std::find(cards.begin(), cards.end(), card_) - cards.begin());
+    }
+    bool isCovered() const
+    {
+        const std::optional<Place> place = placeOf(game(), card_);
+        return place && positionIn(*place) + 1 < int(cardsAt(game(), *place).size());
+    }
+
+    CardCode card_;
+};
+
+class PlacePart : public TablePart {
+public:
+    PlacePart(TableAccessible& table, Place place) : TablePart(table), place_(place) {}
+
+    QAccessibleInterface* parent() const override { return &table_; }
+    int childCount() const override { return int(cardsAt(game(), place_).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const std::vector<CardCode> cards = cardsAt(game(), place_);
+        if (index < 0 || index >= int(cards.size()))
+            return nullptr;
+        return table_.cardInterface(cards[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const std::vector<CardCode> cards = cardsAt(game(), place_);
+        for (int i = 0; i < int(cards.size()); ++i)
+            if (table_.cardInterface(cards[i]) == child)
+                return i;
+        return -1;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? placeSummary(game(), place_) : QString();
+    }
+    QRect rect() const override
+    {
+        const TableGeometry& at = game().geometry;
+        switch (place_.kind) {
+        case PlaceKind::Room: return onScreen(at.roomX(place_.index), at.slotY(), at.CardWidth, at.CardHeight);
+        case PlaceKind::Pile: return onScreen(at.pileX(place_.index), at.slotY(), at.CardWidth, at.CardHeight);
+        case PlaceKind::Column: break;
+        }
+        const int covered = std::max(0, childCount() - 1);
+        return onScreen(at.columnX(place_.index), at.columnY(0), at.CardWidth,
+                        covered * at.ColumnStep + at.CardHeight);
+    }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = table_.tableView().keyboardCursor() == place_;
+        return state;
+    }
+
+private:
+    Place place_;
+};
+
+// Says each move once: its name is the latest announcement, and a reader
+// hears the name change, as it hears the status bar's.
+class AnnouncerPart : public TablePart {
+public:
+    using TablePart::TablePart;
+
+    QAccessibleInterface* parent() const override { return &table_; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? table_.tableView().lastAnnouncement() : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+};
+
+QString categoryName(int category)
+{
+    static const char* const names[] = {"Deck to Pile", "Room to Pile", "Room to Deck", "Column to Column"};
+    return QString::fromLatin1(names[category]);
+}
+
+// The panel's markers in words: which places a kind of move was found from.
+QString movesFoundFrom(const MoveDetection& detection)
+{
+    QStringList found;
+    for (int category = 0; category < MoveCategoryCount; ++category) {
+        const bool fromRooms = category == int(MoveCategory::RoomToPile) || category == int(MoveCategory::RoomToDeck);
+        QStringList sources;
+        for (int source = 0; source < (fromRooms ? RoomCount : ColumnCount); ++source)
+            if (detection.foundFrom[category][source])
+                sources << placeName({fromRooms ? PlaceKind::Room : PlaceKind::Column, source});
+        if (!sources.isEmpty())
+            found << categoryName(category) + QStringLiteral(" from ") + sources.join(QStringLiteral(", "));
+    }
+    return found.isEmpty() ? QStringLiteral("No move found.") : found.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+// The panel under the Columns: what is written on it, in reading order, and
+// while it shows the move detection, its coloured markers in words.
+class PanelPart : public TablePart {
+public:
+    using TablePart::TablePart;
+
+    QAccessibleInterface* parent() const override { return &table_; }
+    QString text(QAccessible::Text t) const override
+    {
+        const QStringList lines = table_.tableView().infoPanel().lines();
+        if (t == QAccessible::Name)
+            return lines.isEmpty() ? QStringLiteral("Information panel") : lines.front();
+        if (t != QAccessible::Description)
+            return {};
+        QString text = lines.mid(1).join(QStringLiteral(". "));
+        const GameFlags& flags = game().flags;
+        if (!lines.isEmpty() && flags.ShowMoves && !flags.DetailsShown)
+            text += QStringLiteral(". ") + movesFoundFrom(game().detection);
+        return text;
+    }
+    QRect rect() const override
+    {
+        const TableView& view = table_.tableView();
+        const QRect area = view.panelArea();
+        return onScreen(area.x(), area.y(), area.width(), area.height());
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = table_.tableView().infoPanel().isBlank();
+        return state;
+    }
+};
+
+} // namespace
+
+void installTableAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(tableFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+Place placeAtReadingIndex(int index)
+{
+    if (index < RoomCount)
+        return {PlaceKind::Room, index};
+    if (index < RoomCount + PileCount)
+        return {PlaceKind::Pile, index - RoomCount};
+    return {PlaceKind::Column, index - RoomCount - PileCount};
+}
+
+int readingIndexOf(Place place)
+{
+    switch (place.kind) {
+    case PlaceKind::Room: return place.index;
+    case PlaceKind::Pile: return RoomCount + place.index;
+    case PlaceKind::Column: break;
+    }
+    return RoomCount + PileCount + place.index;
+}
+
+TableAccessible::TableAccessible(TableView* view) : QAccessibleWidget(view, QAccessible::Pane)
+{
+    for (int i = 0; i < PlaceCount; ++i)
+        places_[i] = QAccessible::registerAccessibleInterface(new PlacePart(*this, placeAtReadingIndex(i)));
+    for (CardCode card = 0; card < PackSize; ++card)
+        cards_[card] = QAccessible::registerAccessibleInterface(new CardPart(*this, card));
+    announcer_ = QAccessible::registerAccessibleInterface(new AnnouncerPart(*this));
+    panel_ = QAccessible::registerAccessibleInterface(new PanelPart(*this));
+    for (int i = 0; i < PlaceCount; ++i)
+        placeNames_[i] = placeSummary(tableView().game(), placeAtReadingIndex(i));
+    for (CardCode card = 0; card < PackSize; ++card)
+        cardPlaces_[card] = placeOf(tableView().game(), card);
+}
+
+TableAccessible::~TableAccessible()
+{
+    for (QAccessible::Id id : places_)
+        QAccessible::deleteAccessibleInterface(id);
+    for (QAccessible::Id id : cards_)
+        QAccessible::deleteAccessibleInterface(id);
+    QAccessible::deleteAccessibleInterface(announcer_);
+    QAccessible::deleteAccessibleInterface(panel_);
+}
+
+const TableView& TableAccessible::tableView() const
+{
+    return *static_cast<const TableView*>(widget());
+}
+
+QAccessibleInterface* TableAccessible::placeInterface(Place place) const
+{
+    return QAccessible::accessibleInterface(places_[readingIndexOf(place)]);
+}
+
+QAccessibleInterface* TableAccessible::cardInterface(CardCode card) const
+{
+    return isValidCard(card) ? QAccessible::accessibleInterface(cards_[card]) : nullptr;
+}
+
+QAccessibleInterface* TableAccessible::announcerInterface() const
+{
+    return QAccessible::accessibleInterface(announcer_);
+}
+
+QString TableAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return QStringLiteral("Table");
+    return QAccessibleWidget::text(t);
+}
+
+int TableAccessible::childCount() const
+{
+    return OwnChildren + QAccessibleWidget::childCount();
+}
+
+QAccessibleInterface* TableAccessible::child(int index) const
+{
+    if (index < 0)
+        return nullptr;
+    if (index < PlaceCount)
+        return QAccessible::accessibleInterface(places_[index]);
+    if (index == PlaceCount)
+        return QAccessible::accessibleInterface(announcer_);
+    if (index == PlaceCount + 1)
+        return QAccessible::accessibleInterface(panel_);
+    return QAccessibleWidget::child(index - OwnChildren);
+}
+
+int TableAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (int i = 0; i < OwnChildren; ++i)
+        if (this->child(i) == child)
+            return i;
+    const int widget = QAccessibleWidget::indexOfChild(child);
+    return widget < 0 ? -1 : OwnChildren + widget;
+}
+
+QAccessibleInterface* TableAccessible::childAt(int x, int y) const
+{
+    if (QAccessibleInterface* button = QAccessibleWidget::childAt(x, y))
+        return button;
+    for (int i = 0; i < PlaceCount; ++i)
+        if (QAccessibleInterface* place = child(i); place->rect().contains(x, y))
+            return place;
+    return nullptr;
+}
+
+QAccessibleInterface* TableAccessible::focusChild() const
+{
+    if (const std::optional<Place> cursor = tableView().keyboardCursor())
+        return placeInterface(*cursor);
+    return QAccessibleWidget::focusChild();
+}
+
+void TableAccessible::followTable()
+{
+    const Game& game = tableView().game();
+    for (int i = 0; i < PlaceCount; ++i) {
+        QString name = placeSummary(game, placeAtReadingIndex(i));
+        if (name == placeNames_[i])
+            continue;
+        placeNames_[i] = std::move(name);
+        QAccessibleEvent changed(child(i), QAccessible::NameChanged);
+        tableView().tellReaders(changed);
+    }
+    for (CardCode card = 0; card < PackSize; ++card) {
+        std::optional<Place> place = placeOf(game, card);
+        if (place == cardPlaces_[card])
+            continue;
+        cardPlaces_[card] = place;
+        QAccessibleEvent moved(cardInterface(card), QAccessible::ParentChanged);
+        tableView().tellReaders(moved);
+    }
+    const std::optional<CardCode> held
+        = game.selection.isEmpty() ? std::nullopt : std::optional<CardCode>(game.selection.card);
+    if (held == held_)
+        return;
+    QAccessible::State selected;
+    selected.selected = true;
+    for (std::optional<CardCode> card : {held_, held}) {
+        if (!card)
+            continue;
+        QAccessibleStateChangeEvent changed(cardInterface(*card), selected);
+        tableView().tellReaders(changed);
+    }
+    held_ = held;
+}
+
+void TableAccessible::followCursor()
+{
+    if (const std::optional<Place> cursor = tableView().keyboardCursor()) {
+        QAccessibleEvent focus(placeInterface(*cursor), QAccessible::Focus);
+        tableView().tellReaders(focus);
+    }
+}
+
+void TableAccessible::announce()
+{
+    QAccessibleEvent changed(announcerInterface(), QAccessible::NameChanged);
+    tableView().tellReaders(changed);
+}
+
+} // namespace tavolin

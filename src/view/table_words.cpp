@@ -1,0 +1,106 @@
+#include "table_words.h"
+
+#include <algorithm>
+
+namespace tavolin {
+namespace {
+
+QString placeKindName(PlaceKind kind)
+{
+    switch (kind) {
+    case PlaceKind::Room: return QStringLiteral("Room");
+    case PlaceKind::Pile: return QStringLiteral("Pile");
+    case PlaceKind::Column: break;
+    }
+    return QStringLiteral("Column");
+}
+
+QString cardCount(int count)
+{
+    return count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count);
+}
+
+} // namespace
+
+QString cardName(CardCode card)
+{
+    return QString::fromStdString(cardText("%s of %s", card));
+}
+
+QString placeName(Place place)
+{
+    return QStringLiteral("%1 %2").arg(placeKindName(place.kind)).arg(place.index + 1);
+}
+
+QString placeSummary(const Game& game, Place place)
+{
+    const std::vector<CardCode> cards = cardsAt(game, place);
+    QString summary = placeName(place);
+    if (place.kind == PlaceKind::Pile && cards.empty()) {
+        const int suit = game.table.pileSuit[place.index];
+        if (suit >= 0 && suit < SuitCount)
+            return summary + QStringLiteral(", empty, for %1").arg(QString::fromLatin1(SuitNames[suit]));
+    }
+    if (cards.empty())
+        return summary + QStringLiteral(", empty");
+    if (place.kind == PlaceKind::Room)
+        return summary + QStringLiteral(", ") + cardName(cards.back());
+    return summary + QStringLiteral(", %1, top %2").arg(cardCount(int(cards.size())), cardName(cards.back()));
+}
+
+std::vector<CardCode> cardsAt(const Game& game, Place place)
+{
+    std::vector<CardCode> cards;
+    const TableState& table = game.table;
+    switch (place.kind) {
+    case PlaceKind::Column: {
+        const ColumnRec& rec = table.columns[place.index];
+        for (int position = 0; position < ColumnDepth && rec.present[position]; ++position)
+            cards.push_back(rec.card[position]);
+        break;
+    }
+    case PlaceKind::Room:
+        if (table.rooms[place.index].occupied)
+            cards.push_back(table.rooms[place.index].card);
+        break;
+    case PlaceKind::Pile: {
+        const SlotRec& pile = table.piles[place.index];
+        if (pile.occupied && isValidCard(pile.card))
+            for (int rank = AceRank; rank <= rankOf(pile.card); ++rank)
+                cards.push_back(makeCard(rank, suitOf(pile.card)));
+        break;
+    }
+    }
+    return cards;
+}
+
+// The Rooms and Columns first: while a card flies to its Pile, the Pile
+// already names it and the place it leaves still holds it.
+std::optional<Place> placeOf(const Game& game, CardCode card)
+{
+    for (PlaceKind kind : {PlaceKind::Room, PlaceKind::Column, PlaceKind::Pile}) {
+        const int count = kind == PlaceKind::Column ? ColumnCount : kind == PlaceKind::Room ? RoomCount : PileCount;
+        for (int index = 0; index < count; ++index) {
+            const std::vector<CardCode> cards = cardsAt(game, {kind, index});
+            if (std::find(cards.begin(), cards.end(), card) != cards.end())
+                return Place{kind, index};
+        }
+    }
+    return std::nullopt;
+}
+
+QString transferWords(const Transfer& transfer)
+{
+    const QString route = QStringLiteral("from %1 to %2").arg(placeName(transfer.from), placeName(transfer.to));
+    if (transfer.count == 1)
+        return QStringLiteral("%1 moved %2.").arg(cardName(transfer.card), route);
+    return QStringLiteral("%1 moved %2, %3 on top.").arg(cardCount(transfer.count), route, cardName(transfer.card));
+}
+
+QString autoMoveWords(const AutoMove& move)
+{
+    return QStringLiteral("%1 went by itself from %2 to %3.")
+        .arg(cardName(move.card), placeName({move.from, move.index}), placeName({PlaceKind::Pile, move.pile}));
+}
+
+} // namespace tavolin
