@@ -247,13 +247,14 @@ void TForm1::fitCardsToScreen()
 {
     if (settings_.OrigCardSize)
         return;
-    layout_.layoutTable(BitBtn1->size(), table_->size());
+    TableLayout large = layout_;
+    large.layoutTable(BitBtn1->size(), table_->size());
     const int available = platform_.environment.availableArea().width();
-    if (layout_.minimumWindowWidth() <= available)
+    if (large.minimumWindowWidth() <= available)
         return;
     smallCardsTold_ = QStringLiteral("The large cards need a screen at least %1 pixels wide,\n"
                                      "and this one is %2 pixels wide: the small cards are used.")
-                          .arg(layout_.minimumWindowWidth())
+                          .arg(large.minimumWindowWidth())
                           .arg(available);
     layout_ = TableLayout::forCards(true);
 }

