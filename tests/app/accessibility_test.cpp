@@ -93,7 +93,8 @@ TEST_F(AccessibilityTest, ADealtTableReadsAsSixteenPlacesHoldingFiftyTwoNamedCar
     open();
     newGame();
     ASSERT_GE(tableReader()->childCount(), PlaceCount);
-    const QRegularExpression cardName(QStringLiteral("^(Ace|[2-9]|10|Jack|Queen|King) of (Hearts|Diamonds|Spades|Clubs)$"));
+    const QRegularExpression cardName(
+        QStringLiteral("^(Ace|[2-9]|10|Jack|Queen|King) of (Hearts|Diamonds|Spades|Clubs)$"));
     std::set<QString> names;
     for (int i = 0; i < PlaceCount; ++i) {
         QAccessibleInterface* where = place(i);
@@ -208,7 +209,9 @@ TEST_F(AccessibilityTest, TheKeyboardCursorIsTheFocus)
 TEST_F(AccessibilityTest, ControlsWithoutAReadableCaptionHaveNames)
 {
     open();
-    auto nameOf = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
+    auto nameOf = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
     auto* leaf = window->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     EXPECT_EQ(nameOf(leaf), "Finish game");
     EXPECT_FALSE(leaf->toolTip().isEmpty());

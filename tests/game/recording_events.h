@@ -24,6 +24,7 @@ public:
     int repaints = 0, detailsResets = 0, restores = 0;
     std::vector<TransferDetails> details;
     std::vector<MovePanel> movePanels;
+    std::vector<Transfer> transfers;
 
     void showStatus(int panel, const std::string& text) override { statuses.push_back({panel, text}); }
     void showInformation(const std::string& text) override { informations.push_back(text); }
@@ -44,6 +45,7 @@ public:
     void showTransferDetails(const TransferDetails& shown) override { details.push_back(shown); }
     void showMoveDetection(const MovePanel& panel) override { movePanels.push_back(panel); }
     void tableRestored() override { ++restores; }
+    void transferDone(const Transfer& transfer) override { transfers.push_back(transfer); }
 
     std::string lastStatus(int panel) const
     {

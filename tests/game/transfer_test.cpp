@@ -47,7 +47,9 @@ TEST_F(TransferTest, EachDropTakesWhatTheRulesAllowAndSaysSo)
             forgetPlaces();
             ASSERT_TRUE(hold(game, c.origin));
             const TableState before = game.table;
+            const CardCode held = game.selection.card;
             events.statuses.clear();
+            events.transfers.clear();
             const DropOutcome outcome = drop(game, c.place, c.at);
             EXPECT_EQ(outcome, c.status ? DropOutcome::Done : DropOutcome::Ignored);
             EXPECT_TRUE(outcome == DropOutcome::Done || game.table == before) << "the card is still held";
@@ -55,6 +57,21 @@ TEST_F(TransferTest, EachDropTakesWhatTheRulesAllowAndSaysSo)
             EXPECT_EQ(events.lastStatus(c.place == 'R' ? 1 : 2), transferInfo && c.status ? c.status : "");
             EXPECT_EQ(events.statuses.size(), transferInfo && c.status ? 1u : 0u);
             EXPECT_EQ(game.flags.autoSuspended, c.suspended);
+            // Reported once, whatever the status bar shows: what left which place for which.
+            ASSERT_EQ(events.transfers.size(), c.status ? 1u : 0u);
+            for (const Transfer& done : events.transfers) {
+                const Place from = c.origin < 0 ? Place{PlaceKind::Room, -1 - c.origin}
+                                                : Place{PlaceKind::Column, c.origin};
+                const PlaceKind to = c.place == 'R' ? PlaceKind::Room
+                                   : c.place == 'P' ? PlaceKind::Pile
+                                                    : PlaceKind::Column;
+                const int left = c.origin < 0 ? 1
+                    : before.columns[c.origin].topPosition() - game.table.columns[c.origin].topPosition();
+                EXPECT_EQ(done.card, held);
+                EXPECT_EQ(done.count, left);
+                EXPECT_EQ(done.from, from);
+                EXPECT_EQ(done.to, (Place{to, c.at}));
+            }
         }
     }
 }
@@ -100,6 +117,8 @@ TEST_F(TransferTest, AnEmptyColumnTakesWhatTheCapacityAndTheAnswerAllow)
         for (const auto& question : events.questions)
             EXPECT_EQ(question.caption + question.text, " Transfer to empty ColumnMove more than one card ?");
         EXPECT_EQ(events.lastStatus(2), c.text);
+        ASSERT_EQ(events.transfers.size(), 1u);
+        EXPECT_EQ(events.transfers[0].count, int(c.moved.size()));
     }
 }
 
