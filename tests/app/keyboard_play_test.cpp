@@ -476,6 +476,10 @@ TEST_F(KeyboardPlayTest, ShortcutsStandBesideTheCaptionsAndNoKeyIsBoundTwice)
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(describe(game()), before) << "Ctrl+Z undoes";
 
+    QTest::keyClick(table(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->findChild<QPushButton*>("BitBtn1")) << "Tab to the buttons";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_TRUE(table()->hasFocus()) << "and back";
     key(Qt::Key_F1);
     ASSERT_FALSE(messages.told.isEmpty());
     EXPECT_TRUE(messages.told.back().startsWith(" Keys: 1 to 8:")) << messages.told.back().toStdString();
