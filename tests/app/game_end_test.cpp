@@ -287,6 +287,17 @@ TEST_F(GameEndTest, EveryKindOfEndShowsTheStartTheEndAndThePlayingTime)
     }
 }
 
+// The count shown follows the pass's own automatic move, not what was left before it.
+TEST_F(GameEndTest, ThePassThatMovesACardShowsTheCardsLeftAfterIt)
+{
+    open();
+    newGame();
+    testing::TableBuilder(window->game()).column(0, {"KD", "AS"}).column(1, {"QS"}).autoMovesOn();
+    askForAPass();
+    QApplication::processEvents();
+    EXPECT_EQ(window->statusText(0), " Number of Cards left:  51");
+}
+
 TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
 {
     open();
