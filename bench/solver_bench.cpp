@@ -119,6 +119,8 @@ int main(int argc, char** argv)
     std::vector<double> times;
     std::vector<double> cpuTimes;
     std::uint64_t positions = 0;
+    std::size_t transfers = 0;
+    int decidedInCpuSecond = 0;
     std::vector<double> hintTimes;
     std::vector<double> hintCpuTimes;
     int hintsDecided = 0;
@@ -141,6 +143,8 @@ int main(int argc, char** argv)
         cpuTimes.push_back(timed.cpuMs);
         positions += timed.answer.positions;
         winnable += timed.answer.verdict == SolverVerdict::Winnable ? 1 : 0;
+        transfers += timed.answer.line.size();
+        decidedInCpuSecond += timed.answer.verdict != SolverVerdict::Undecided && timed.cpuMs <= 1000 ? 1 : 0;
         lost += timed.answer.verdict == SolverVerdict::Lost ? 1 : 0;
         if (timed.answer.verdict == SolverVerdict::Undecided)
             std::printf("undecided: deal %u (%.0f ms, %llu positions)\n", seed, timed.ms,
@@ -168,7 +172,9 @@ int main(int argc, char** argv)
     std::printf("deals %u..%u: %zu\n", first, last, times.size());
     std::printf("decided within the limit: %.2f %% (winnable %d, lost %d)\n",
                 100.0 * (winnable + lost) / deals, winnable, lost);
-    std::printf("winnable: %.2f %%\n", 100.0 * winnable / deals);
+    std::printf("decided within 1 s of processor time: %.2f %%\n", 100.0 * decidedInCpuSecond / deals);
+    std::printf("winnable: %.2f %%; %.1f transfers a winning line\n", 100.0 * winnable / deals,
+                winnable > 0 ? static_cast<double>(transfers) / winnable : 0.0);
     std::printf("time per deal: median %.2f ms, 99th percentile %.2f ms, max %.2f ms\n",
                 percentile(times, 0.5), percentile(times, 0.99), percentile(times, 1.0));
     std::printf("processor time per deal: median %.2f ms, 99th percentile %.2f ms; %.0f positions a deal\n",
