@@ -14,7 +14,7 @@
 namespace tavolin::testing {
 namespace {
 
-constexpr std::uint32_t SmallPositions = 120;
+constexpr std::uint32_t SmallPositions = 60;
 
 // Shows nothing; answers the empty-Column question as told.
 class AnsweringEvents : public GameEvents {
@@ -114,7 +114,7 @@ bool winsByTrial(const Game& start, AnsweringEvents& events)
 void dealSmallPosition(Game& game, std::uint32_t seed)
 {
     Dice dice(seed);
-    const bool blackOnly = seed % 2 == 0;
+    const bool blackOnly = seed % 4 != 0;
     const int lowest = blackOnly ? 5 + dice.below(3) : 9 + dice.below(2);
     // Mostly lower cards under higher ones, as in a game that went wrong.
     std::vector<std::pair<int, CardCode>> cards;
@@ -161,8 +161,8 @@ TEST(SolverBruteForce, AgreesOnSmallPositions)
         lost += answer.verdict == SolverVerdict::Lost ? 1 : 0;
         won += answer.verdict == SolverVerdict::Winnable ? 1 : 0;
     }
-    EXPECT_GT(lost, 10);
-    EXPECT_GT(won, 10);
+    EXPECT_GT(lost, 5);
+    EXPECT_GT(won, 5);
 }
 
 } // namespace
