@@ -64,24 +64,15 @@ double percentile(std::vector<double> values, double share)
 
 // The positions a player meets: every fifth position of the winning line.
 void collectLinePositions(const Game& dealt, const std::vector<SolverTransfer>& line, std::vector<Game>& out,
-                          GameEvents& events)
+                          AnsweringEvents& events)
 {
     Game game(events);
     copyGame(dealt, game);
     for (std::size_t i = 0; i < line.size(); ++i) {
-        const SolverTransfer& t = line[i];
-        const bool picked = t.from.kind == PlaceKind::Room ? game.PickUpFromRoom(t.from.index)
-                                                           : game.PickUpFromColumn(t.from.index);
-        if (!picked)
+        if (!pickUp(game, line[i].from))
             return;
-        if (t.to.kind == PlaceKind::Pile)
-            game.DropOnPile(t.to.index);
-        else if (t.to.kind == PlaceKind::Room)
-            game.DropOnRoom(t.to.index);
-        else if (game.table.columns[t.to.index].isEmpty())
-            game.DropOnEmptyColumn(t.to.index);
-        else
-            game.DropOnColumnTop(t.to.index, game.table.columns[t.to.index].topPosition());
+        events.answer = !line[i].oneOfSeveral;
+        dropOn(game, line[i].to);
         game.EndSelection(true);
         finishAutoMoves(game);
         if (i % 5 == 4) {
@@ -90,20 +81,6 @@ void collectLinePositions(const Game& dealt, const std::vector<SolverTransfer>& 
         }
     }
 }
-
-// Answers Yes to the empty-Column question, as the lines prefer.
-class YesEvents : public GameEvents {
-public:
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
 
 } // namespace
 
@@ -115,7 +92,7 @@ int main(int argc, char** argv)
         limits.time = std::chrono::milliseconds(std::atoi(argv[3]));
     if (argc > 4)
         limits.positions = std::strtoull(argv[4], nullptr, 10);
-    YesEvents events;
+    AnsweringEvents events;
     std::vector<double> times;
     std::vector<double> cpuTimes;
     std::uint64_t positions = 0;

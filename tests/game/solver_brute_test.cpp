@@ -16,22 +16,6 @@ namespace {
 
 constexpr std::uint32_t SmallPositions = 60;
 
-// Shows nothing; answers the empty-Column question as told.
-class AnsweringEvents : public GameEvents {
-public:
-    bool answer = true;
-
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return answer; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
-
 // The table as the player sees it, place by place.
 std::string tableKey(const Game& game)
 {
