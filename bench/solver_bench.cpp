@@ -53,6 +53,19 @@ Timed timedSolve(const Game& game)
     return timed;
 }
 
+// Resident memory now, from the kernel's account of the process.
+double residentMiB()
+{
+    long pages = 0;
+    long resident = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
 double percentile(std::vector<double> values, double share)
 {
     if (values.empty())
@@ -64,24 +77,15 @@ double percentile(std::vector<double> values, double share)
 
 // The positions a player meets: every fifth position of the winning line.
 void collectLinePositions(const Game& dealt, const std::vector<SolverTransfer>& line, std::vector<Game>& out,
-                          GameEvents& events)
+                          AnsweringEvents& events)
 {
     Game game(events);
     copyGame(dealt, game);
     for (std::size_t i = 0; i < line.size(); ++i) {
-        const SolverTransfer& t = line[i];
-        const bool picked = t.from.kind == PlaceKind::Room ? game.PickUpFromRoom(t.from.index)
-                                                           : game.PickUpFromColumn(t.from.index);
-        if (!picked)
+        if (!pickUp(game, line[i].from))
             return;
-        if (t.to.kind == PlaceKind::Pile)
-            game.DropOnPile(t.to.index);
-        else if (t.to.kind == PlaceKind::Room)
-            game.DropOnRoom(t.to.index);
-        else if (game.table.columns[t.to.index].isEmpty())
-            game.DropOnEmptyColumn(t.to.index);
-        else
-            game.DropOnColumnTop(t.to.index, game.table.columns[t.to.index].topPosition());
+        events.answer = !line[i].oneOfSeveral;
+        dropOn(game, line[i].to);
         game.EndSelection(true);
         finishAutoMoves(game);
         if (i % 5 == 4) {
@@ -90,20 +94,6 @@ void collectLinePositions(const Game& dealt, const std::vector<SolverTransfer>& 
         }
     }
 }
-
-// Answers Yes to the empty-Column question, as the lines prefer.
-class YesEvents : public GameEvents {
-public:
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
 
 } // namespace
 
@@ -115,10 +105,13 @@ int main(int argc, char** argv)
         limits.time = std::chrono::milliseconds(std::atoi(argv[3]));
     if (argc > 4)
         limits.positions = std::strtoull(argv[4], nullptr, 10);
-    YesEvents events;
+    const double residentBefore = residentMiB();
+    AnsweringEvents events;
     std::vector<double> times;
     std::vector<double> cpuTimes;
     std::uint64_t positions = 0;
+    std::size_t transfers = 0;
+    int decidedInCpuSecond = 0;
     std::vector<double> hintTimes;
     std::vector<double> hintCpuTimes;
     int hintsDecided = 0;
@@ -141,6 +134,8 @@ int main(int argc, char** argv)
         cpuTimes.push_back(timed.cpuMs);
         positions += timed.answer.positions;
         winnable += timed.answer.verdict == SolverVerdict::Winnable ? 1 : 0;
+        transfers += timed.answer.line.size();
+        decidedInCpuSecond += timed.answer.verdict != SolverVerdict::Undecided && timed.cpuMs <= 1000 ? 1 : 0;
         lost += timed.answer.verdict == SolverVerdict::Lost ? 1 : 0;
         if (timed.answer.verdict == SolverVerdict::Undecided)
             std::printf("undecided: deal %u (%.0f ms, %llu positions)\n", seed, timed.ms,
@@ -168,7 +163,9 @@ int main(int argc, char** argv)
     std::printf("deals %u..%u: %zu\n", first, last, times.size());
     std::printf("decided within the limit: %.2f %% (winnable %d, lost %d)\n",
                 100.0 * (winnable + lost) / deals, winnable, lost);
-    std::printf("winnable: %.2f %%\n", 100.0 * winnable / deals);
+    std::printf("decided within 1 s of processor time: %.2f %%\n", 100.0 * decidedInCpuSecond / deals);
+    std::printf("winnable: %.2f %%; %.1f transfers a winning line\n", 100.0 * winnable / deals,
+                winnable > 0 ? static_cast<double>(transfers) / winnable : 0.0);
     std::printf("time per deal: median %.2f ms, 99th percentile %.2f ms, max %.2f ms\n",
                 percentile(times, 0.5), percentile(times, 0.99), percentile(times, 1.0));
     std::printf("processor time per deal: median %.2f ms, 99th percentile %.2f ms; %.0f positions a deal\n",
@@ -176,6 +173,7 @@ int main(int argc, char** argv)
     std::printf("hint positions: %zu, decided %d, median %.2f ms, 99th percentile %.2f ms (processor %.2f ms)\n",
                 hintTimes.size(), hintsDecided, percentile(hintTimes, 0.5), percentile(hintTimes, 0.99),
                 percentile(hintCpuTimes, 0.99));
-    std::printf("peak memory: %.1f MiB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+    std::printf("peak memory: %.1f MiB; resident before the searches %.1f MiB, after them %.1f MiB\n",
+                static_cast<double>(usage.ru_maxrss) / 1024.0, residentBefore, residentMiB());
     return 0;
 }

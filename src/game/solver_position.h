@@ -62,7 +62,17 @@ std::uint64_t fingerprintAfter(const Position& before, std::uint64_t beforeFinge
                                unsigned changed);
 
 // A position in as few bytes as its cards need, appended to `out`.
-void pack(const Position& position, std::vector<std::uint8_t>& out);
+template <typename Bytes>
+void pack(const Position& position, Bytes& out)
+{
+    out.push_back(position.autoSuspended ? 1 : 0);
+    out.insert(out.end(), position.room.begin(), position.room.end());
+    out.insert(out.end(), position.pile.begin(), position.pile.end());
+    for (int c = 0; c < ColumnCount; ++c) {
+        out.push_back(position.height[c]);
+        out.insert(out.end(), position.column[c].begin(), position.column[c].begin() + position.height[c]);
+    }
+}
 Position unpacked(const std::uint8_t* packed);
 
 // A transfer in 16 bits; its card is the one at its origin.

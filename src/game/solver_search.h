@@ -4,6 +4,7 @@
 // far is taken next, so a poor early choice costs little.
 
 #include "solver.h"
+#include "solver_memory.h"
 #include "solver_position.h"
 #include "solver_seen.h"
 
@@ -48,10 +49,10 @@ private:
     Weights weights_;
     SeenPositions seen_;
     bool full_ = false;
-    std::vector<Node> nodes_;
-    std::vector<std::uint8_t> packed_;
+    std::vector<Node, MappedAllocator<Node>> nodes_;
+    std::vector<std::uint8_t, MappedAllocator<std::uint8_t>> packed_;
     // Promise, then the newest parent first; the parent and the transfer below.
-    std::vector<std::uint64_t> waiting_;
+    std::vector<std::uint64_t, MappedAllocator<std::uint64_t>> waiting_;
     std::vector<SolverTransfer> transfers_;
 
     int promiseOf(const Position& position) const;

@@ -14,23 +14,7 @@
 namespace tavolin::testing {
 namespace {
 
-constexpr std::uint32_t SmallPositions = 120;
-
-// Shows nothing; answers the empty-Column question as told.
-class AnsweringEvents : public GameEvents {
-public:
-    bool answer = true;
-
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return answer; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
+constexpr std::uint32_t SmallPositions = 60;
 
 // The table as the player sees it, place by place.
 std::string tableKey(const Game& game)
@@ -114,7 +98,7 @@ bool winsByTrial(const Game& start, AnsweringEvents& events)
 void dealSmallPosition(Game& game, std::uint32_t seed)
 {
     Dice dice(seed);
-    const bool blackOnly = seed % 2 == 0;
+    const bool blackOnly = seed % 4 != 0;
     const int lowest = blackOnly ? 5 + dice.below(3) : 9 + dice.below(2);
     // Mostly lower cards under higher ones, as in a game that went wrong.
     std::vector<std::pair<int, CardCode>> cards;
@@ -161,8 +145,8 @@ TEST(SolverBruteForce, AgreesOnSmallPositions)
         lost += answer.verdict == SolverVerdict::Lost ? 1 : 0;
         won += answer.verdict == SolverVerdict::Winnable ? 1 : 0;
     }
-    EXPECT_GT(lost, 10);
-    EXPECT_GT(won, 10);
+    EXPECT_GT(lost, 5);
+    EXPECT_GT(won, 5);
 }
 
 } // namespace

@@ -15,37 +15,6 @@ using solver::Position;
 
 constexpr std::uint32_t CheckedGames = 400;
 
-// Shows nothing; answers the empty-Column question as told.
-class AnsweringEvents : public GameEvents {
-public:
-    bool answer = true;
-
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return answer; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
-
-bool pickUp(Game& game, const Place& place)
-{
-    return place.kind == PlaceKind::Room ? game.PickUpFromRoom(place.index) : game.PickUpFromColumn(place.index);
-}
-
-DropOutcome dropOn(Game& game, const Place& place)
-{
-    if (place.kind == PlaceKind::Room)
-        return game.DropOnRoom(place.index);
-    if (place.kind == PlaceKind::Pile)
-        return game.DropOnPile(place.index);
-    const int top = game.table.columns[place.index].topPosition();
-    return top < 0 ? game.DropOnEmptyColumn(place.index) : game.DropOnColumnTop(place.index, top);
-}
-
 // The game after the transfer and its automatic moves, or nothing when the game does not make it.
 std::optional<Position> modelAfter(const Game& start, AnsweringEvents& events, const Place& from, const Place& to,
                                    bool yes)

@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint32_t SolvedDeals = 200;
 constexpr std::uint32_t SolvedRandomGames = 100;
 
-const SolverLimits Generous{std::chrono::milliseconds(2000), 300'000};
+const SolverLimits Generous{std::chrono::milliseconds(2000), 40'000};
 
 // A winnable answer is believed only when its line wins through the game's own calls.
 void expectLineWins(const Game& game, const SolverAnswer& answer)
