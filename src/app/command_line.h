@@ -16,6 +16,8 @@ namespace tavolin {
 struct CommandLineExit {
     int code = 0;
     QString text;
+
+    bool operator==(const CommandLineExit&) const = default;
 };
 
 // --solve: decide a deal with the Piles' suits in this order (suit index of

@@ -28,9 +28,12 @@ CommandLineExit solveDeal(const SolveRequest& request, const SolverLimits& limit
     game.table.pileSuit = request.pileSuits;
     dealNumbered(game, request.deal);
     game.beginGame();
-    const SolverAnswer answer = solvePosition(game.table, game.flags.autoSuspended, limits);
+    return solverExit(request.deal, solvePosition(game.table, game.flags.autoSuspended, limits));
+}
 
-    const QString deal = QStringLiteral("Deal %1: ").arg(request.deal);
+CommandLineExit solverExit(std::uint32_t number, const SolverAnswer& answer)
+{
+    const QString deal = QStringLiteral("Deal %1: ").arg(number);
     switch (answer.verdict) {
     case SolverVerdict::Lost:
         return {1, deal + QStringLiteral("lost\n")};

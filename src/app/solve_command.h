@@ -10,5 +10,6 @@ namespace tavolin {
 // one transfer a line; "lost" or "undecided" alone. Exit code 0 winnable,
 // 1 lost, 3 undecided.
 CommandLineExit solveDeal(const SolveRequest& request, const SolverLimits& limits = {});
+CommandLineExit solverExit(std::uint32_t deal, const SolverAnswer& answer);
 
 } // namespace tavolin

@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 #include "app/display_opening.h"
+#include "app/solve_command.h"
+#include "game/recording_events.h"
+#include "solver_replay.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,32 @@ TEST(CommandLine, TheGameAndTheSolverTakeTheirNumbers)
         EXPECT_EQ(std::get<SolveRequest>(request).deal, deal);
         EXPECT_EQ(std::get<SolveRequest>(request).pileSuits, suits);
     }
+}
+
+TEST(CommandLine, EachVerdictHasItsExitStatus)
+{
+    const SolverTransfer toRoom{{PlaceKind::Column, 2}, {PlaceKind::Room, 0}, 5, 1, false};
+    const SolverTransfer toPile{{PlaceKind::Room, 0}, {PlaceKind::Pile, 3}, 5, 1, false};
+    const std::tuple<SolverAnswer, int, const char*> verdicts[] = {
+        {{SolverVerdict::Winnable, {toRoom, toPile}, 9}, 0, "Deal 17: winnable in 2 transfers\n3 a\na h\n"},
+        {{SolverVerdict::Lost, {}, 9}, 1, "Deal 17: lost\n"},
+        {{SolverVerdict::Undecided, {}, 9}, 3, "Deal 17: undecided\n"},
+    };
+    for (const auto& [answer, code, text] : verdicts) {
+        SCOPED_TRACE(text);
+        const CommandLineExit exit = solverExit(17, answer);
+        EXPECT_EQ(exit.code, code);
+        EXPECT_EQ(exit.text, QString::fromLatin1(text));
+    }
+    // The deal is dealt as the window deals it, with the suits asked for.
+    const CommandLineExit solved = solveDeal({4294967295u, {3, 1, 0, 2}});
+    EXPECT_EQ(solved, solverExit(4294967295u, [] {
+        testing::RecordingEvents events;
+        Game game(events);
+        game.table.pileSuit = {3, 1, 0, 2};
+        testing::dealSeeded(game, 4294967295u);
+        return solvePosition(game.table, true, {});
+    }()));
 }
 
 // What Qt says before it gives up becomes one line naming the display.
