@@ -1,6 +1,7 @@
 #include "solver_position.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tavolin::solver {
 
@@ -27,21 +28,16 @@ int autoRankOf(const Position& position, const PileSuits& suits)
     return std::max(1, *std::min_element(up.begin(), up.end()));
 }
 
-// How many cards of Column `from` the game moves onto the top card of
-// Column `to`: the run from the top whose lowest card fits, or 0.
-int deckOnto(const Position& position, int from, CardCode target)
+// How many cards of Column `from`, whose run from the top is `run` long,
+// the game moves onto `target`: the run's ranks rise by one from its top
+// card, so only one of them can fit.
+int deckOnto(const Position& position, int from, int run, CardCode target)
 {
-    const auto& cards = position.column[from];
-    int i = position.height[from] - 1;
-    if (fits(cards[i], target))
-        return 1;
-    for (; i > 0; --i) {
-        if (!fits(cards[i], cards[i - 1]))
-            return 0;
-        if (fits(cards[i - 1], target))
-            return position.height[from] - i + 1;
-    }
-    return 0;
+    const CardCode top = position.top(from);
+    const int n = rankOf(target) - rankOf(top);
+    if (n < 1 || n > run)
+        return 0;
+    return fits(position.column[from][position.height[from] - n], target) ? n : 0;
 }
 
 // The longest run that ends with the top card.
@@ -69,7 +65,7 @@ SolverTransfer transfer(Place from, Place to, CardCode card, int cards = 1, bool
 }
 
 void listColumnTransfers(const Position& position, const PileSuits& suits, int c, int freeRoom,
-                         int emptyColumn, std::vector<SolverTransfer>& out)
+                         int emptyColumn, int freePlaces, std::vector<SolverTransfer>& out)
 {
     const Place from{PlaceKind::Column, c};
     const CardCode top = position.top(c);
@@ -79,18 +75,18 @@ void listColumnTransfers(const Position& position, const PileSuits& suits, int c
     if (freeRoom >= 0 && rankOf(top) != AceRank)
         out.push_back(transfer(from, {PlaceKind::Room, freeRoom}, top));
 
-    const int freePlaces = position.freeRooms() + position.emptyColumns();
+    const int run = runLength(position, c);
     for (int t = 0; t < ColumnCount; ++t) {
         if (t == c || position.height[t] == 0)
             continue;
-        const int n = deckOnto(position, c, position.top(t));
+        const int n = deckOnto(position, c, run, position.top(t));
         if (n > 0 && n <= freePlaces + 1 && position.height[t] + n <= LastHeight)
             out.push_back(transfer(from, {PlaceKind::Column, t}, top, n));
     }
     // Moving a whole Column to an empty one changes nothing.
     if (emptyColumn < 0)
         return;
-    const int m = std::min(runLength(position, c), freePlaces);
+    const int m = std::min(run, freePlaces);
     const Place to{PlaceKind::Column, emptyColumn};
     if (m < position.height[c])
         out.push_back(transfer(from, to, top, m));
@@ -104,6 +100,16 @@ bool Position::isWon() const
 {
     return std::all_of(height.begin(), height.end(), [](std::uint8_t h) { return h == 0; })
         && std::all_of(room.begin(), room.end(), [](std::uint8_t card) { return card == NoCard; });
+}
+
+bool Position::operator==(const Position& other) const
+{
+    if (height != other.height || room != other.room || pile != other.pile || autoSuspended != other.autoSuspended)
+        return false;
+    for (int c = 0; c < ColumnCount; ++c)
+        if (!std::equal(column[c].begin(), column[c].begin() + height[c], other.column[c].begin()))
+            return false;
+    return true;
 }
 
 int Position::freeRooms() const
@@ -188,12 +194,14 @@ void listTransfers(const Position& position, const PileSuits& suits, std::vector
         if (emptyColumn >= 0)
             out.push_back(transfer(from, {PlaceKind::Column, emptyColumn}, card));
     }
+    const int freePlaces = position.freeRooms() + position.emptyColumns();
     for (int c = 0; c < ColumnCount; ++c)
         if (position.height[c] > 0)
-            listColumnTransfers(position, suits, c, freeRoom, emptyColumn, out);
+            listColumnTransfers(position, suits, c, freeRoom, emptyColumn, freePlaces, out);
 }
 
-Position applied(const Position& position, const PileSuits& suits, const SolverTransfer& transfer)
+Position applied(const Position& position, const PileSuits& suits, const SolverTransfer& transfer,
+                 unsigned* changed)
 {
     Position next = position;
     const bool toEmptyColumn = transfer.to.kind == PlaceKind::Column && next.height[transfer.to.index] == 0;
@@ -225,16 +233,23 @@ Position applied(const Position& position, const PileSuits& suits, const SolverT
     const bool roomToRoom = transfer.from.kind == PlaceKind::Room && transfer.to.kind == PlaceKind::Room;
     if (!toEmptyColumn && !roomToRoom)
         next.autoSuspended = false;
-    settle(next, suits);
+    const unsigned settled = settle(next, suits);
+    if (changed != nullptr) {
+        *changed = settled;
+        for (const Place& place : {transfer.from, transfer.to})
+            if (place.kind == PlaceKind::Column)
+                *changed |= 1u << place.index;
+    }
     return next;
 }
 
 // Any order reaches the same fixpoint: a card that may go up stays on top
 // and stays wanted until it goes.
-void settle(Position& position, const PileSuits& suits)
+unsigned settle(Position& position, const PileSuits& suits)
 {
+    unsigned changed = 0;
     if (position.autoSuspended)
-        return;
+        return changed;
     bool moved = true;
     while (moved) {
         moved = false;
@@ -248,6 +263,7 @@ void settle(Position& position, const PileSuits& suits)
                     break;
                 ++position.pile[pile];
                 --position.height[c];
+                changed |= 1u << c;
                 moved = true;
             }
         }
@@ -262,22 +278,86 @@ void settle(Position& position, const PileSuits& suits)
             }
         }
     }
+    return changed;
 }
 
-std::uint64_t fingerprint(const Position& position)
+namespace {
+
+// A sum of mixed parts does not depend on their order. The cards on the
+// Piles are those not on the table, so the Piles need no part of their own.
+std::uint64_t columnPart(const Position& position, int c)
 {
-    // A sum of mixed parts does not depend on their order. The cards on the
-    // Piles are those not on the table, so the Piles need no part of their own.
+    std::uint64_t h = 0xcbf29ce484222325u;
+    for (int p = 0; p < position.height[c]; ++p)
+        h = (h ^ position.column[c][p]) * 0x100000001b3u;
+    return mixed(h);
+}
+
+std::uint64_t otherParts(const Position& position)
+{
     std::uint64_t sum = position.autoSuspended ? 0x5bd1e9955bd1e995u : 0;
-    for (int c = 0; c < ColumnCount; ++c) {
-        std::uint64_t h = 0xcbf29ce484222325u;
-        for (int p = 0; p < position.height[c]; ++p)
-            h = (h ^ position.column[c][p]) * 0x100000001b3u;
-        sum += mixed(h);
-    }
     for (std::uint8_t card : position.room)
         sum += mixed(0x1000u + card);
     return sum;
+}
+
+} // namespace
+
+std::uint64_t fingerprint(const Position& position)
+{
+    std::uint64_t sum = otherParts(position);
+    for (int c = 0; c < ColumnCount; ++c)
+        sum += columnPart(position, c);
+    return sum;
+}
+
+std::uint64_t fingerprintAfter(const Position& before, std::uint64_t beforeFingerprint, const Position& after,
+                               unsigned changed)
+{
+    std::uint64_t sum = beforeFingerprint - otherParts(before) + otherParts(after);
+    for (; changed != 0; changed &= changed - 1) {
+        const int c = std::countr_zero(changed);
+        sum += columnPart(after, c) - columnPart(before, c);
+    }
+    return sum;
+}
+
+Position unpacked(const std::uint8_t* packed)
+{
+    Position position;
+    position.autoSuspended = *packed++ != 0;
+    std::copy_n(packed, RoomCount, position.room.begin());
+    packed += RoomCount;
+    std::copy_n(packed, PileCount, position.pile.begin());
+    packed += PileCount;
+    for (int c = 0; c < ColumnCount; ++c) {
+        position.height[c] = *packed++;
+        std::copy_n(packed, position.height[c], position.column[c].begin());
+        packed += position.height[c];
+    }
+    return position;
+}
+
+// Bits 0-3 the origin (Rooms 8-11), 4-5 the target's kind, 6-8 its index,
+// 9-13 the cards, 14 one of several.
+std::uint16_t encoded(const SolverTransfer& transfer)
+{
+    const int from = transfer.from.kind == PlaceKind::Room ? ColumnCount + transfer.from.index : transfer.from.index;
+    return static_cast<std::uint16_t>(from | static_cast<int>(transfer.to.kind) << 4 | transfer.to.index << 6
+                                      | transfer.cards << 9 | (transfer.oneOfSeveral ? 1 : 0) << 14);
+}
+
+SolverTransfer decoded(std::uint16_t code, const Position& position)
+{
+    SolverTransfer transfer;
+    const int from = code & 15;
+    transfer.from = from >= ColumnCount ? Place{PlaceKind::Room, from - ColumnCount} : Place{PlaceKind::Column, from};
+    transfer.to = {static_cast<PlaceKind>(code >> 4 & 3), code >> 6 & 7};
+    transfer.cards = code >> 9 & 31;
+    transfer.oneOfSeveral = (code >> 14 & 1) != 0;
+    transfer.card = transfer.from.kind == PlaceKind::Room ? position.room[transfer.from.index]
+                                                          : position.top(transfer.from.index);
+    return transfer;
 }
 
 } // namespace tavolin::solver

@@ -32,6 +32,9 @@ struct Position {
     bool isWon() const;
     int freeRooms() const;
     int emptyColumns() const;
+
+    // Places above a Column's top card are not compared.
+    bool operator==(const Position& other) const;
 };
 
 // The position of a table between two of the player's actions, or nothing
@@ -46,11 +49,34 @@ int pileTaking(const Position& position, const PileSuits& suits, CardCode card);
 void listTransfers(const Position& position, const PileSuits& suits, std::vector<SolverTransfer>& out);
 
 // The transfer, then the automatic moves to their fixpoint unless suspended.
-Position applied(const Position& position, const PileSuits& suits, const SolverTransfer& transfer);
-// The automatic moves still due, all of them.
-void settle(Position& position, const PileSuits& suits);
+// `changed` gets a bit for each Column the two changed.
+Position applied(const Position& position, const PileSuits& suits, const SolverTransfer& transfer,
+                 unsigned* changed = nullptr);
+// The automatic moves still due, all of them; the bits of the Columns they changed.
+unsigned settle(Position& position, const PileSuits& suits);
 
 // Equal for positions that differ only in the order of Columns or Rooms.
 std::uint64_t fingerprint(const Position& position);
+// The same for `after`, from that of `before` and the Columns that differ.
+std::uint64_t fingerprintAfter(const Position& before, std::uint64_t beforeFingerprint, const Position& after,
+                               unsigned changed);
+
+// A position in as few bytes as its cards need, appended to `out`.
+template <typename Bytes>
+void pack(const Position& position, Bytes& out)
+{
+    out.push_back(position.autoSuspended ? 1 : 0);
+    out.insert(out.end(), position.room.begin(), position.room.end());
+    out.insert(out.end(), position.pile.begin(), position.pile.end());
+    for (int c = 0; c < ColumnCount; ++c) {
+        out.push_back(position.height[c]);
+        out.insert(out.end(), position.column[c].begin(), position.column[c].begin() + position.height[c]);
+    }
+}
+Position unpacked(const std::uint8_t* packed);
+
+// A transfer in 16 bits; its card is the one at its origin.
+std::uint16_t encoded(const SolverTransfer& transfer);
+SolverTransfer decoded(std::uint16_t code, const Position& position);
 
 } // namespace tavolin::solver

@@ -3,11 +3,12 @@
 #include <sys/mman.h>
 
 #include <algorithm>
-#include <bit>
 
 namespace tavolin::solver {
 
 namespace {
+
+constexpr std::size_t FirstSlots = std::size_t{1} << 13;
 
 // Zero marks a free slot.
 std::uint64_t stored(std::uint64_t fingerprint)
@@ -15,21 +16,20 @@ std::uint64_t stored(std::uint64_t fingerprint)
     return fingerprint == 0 ? 1 : fingerprint;
 }
 
-} // namespace
-
-SeenPositions::SeenPositions(std::uint64_t capacity)
+std::uint64_t* mapped(std::size_t slots)
 {
-    // At most three quarters full keeps the probes short; the cap keeps the
-    // mapping within what the address space can give.
-    capacity = std::min<std::uint64_t>(capacity, std::uint64_t{1} << 32);
-    const std::uint64_t slots = std::bit_ceil(std::max<std::uint64_t>(capacity + capacity / 3 + 1, 1024));
     void* memory = mmap(nullptr, slots * sizeof(std::uint64_t), PROT_READ | PROT_WRITE,
                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (memory == MAP_FAILED)
-        return;
-    slots_ = static_cast<std::uint64_t*>(memory);
-    mask_ = slots - 1;
-    capacity_ = capacity;
+    return memory == MAP_FAILED ? nullptr : static_cast<std::uint64_t*>(memory);
+}
+
+} // namespace
+
+// The cap keeps the table within what the address space can give.
+SeenPositions::SeenPositions(std::uint64_t capacity)
+    : slots_(mapped(FirstSlots)), mask_(FirstSlots - 1),
+      capacity_(std::min<std::uint64_t>(capacity, std::uint64_t{1} << 32))
+{
 }
 
 SeenPositions::~SeenPositions()
@@ -43,17 +43,22 @@ SeenPositions::Outcome SeenPositions::add(std::uint64_t fingerprint)
     if (slots_ == nullptr)
         return Outcome::Full;
     const std::uint64_t key = stored(fingerprint);
-    for (std::size_t i = key & mask_;; i = (i + 1) & mask_) {
+    std::size_t i = key & mask_;
+    for (; slots_[i] != 0; i = (i + 1) & mask_)
         if (slots_[i] == key)
             return Outcome::Known;
-        if (slots_[i] == 0) {
-            if (size_ >= capacity_)
-                return Outcome::Full;
-            slots_[i] = key;
-            ++size_;
-            return Outcome::Added;
-        }
+    if (size_ >= capacity_)
+        return Outcome::Full;
+    // At most three quarters full keeps the probes short.
+    if (4 * (size_ + 1) > 3 * (mask_ + 1)) {
+        if (!grow())
+            return Outcome::Full;
+        insert(key);
+    } else {
+        slots_[i] = key;
     }
+    ++size_;
+    return Outcome::Added;
 }
 
 bool SeenPositions::contains(std::uint64_t fingerprint) const
@@ -61,12 +66,35 @@ bool SeenPositions::contains(std::uint64_t fingerprint) const
     if (slots_ == nullptr)
         return false;
     const std::uint64_t key = stored(fingerprint);
-    for (std::size_t i = key & mask_;; i = (i + 1) & mask_) {
+    for (std::size_t i = key & mask_; slots_[i] != 0; i = (i + 1) & mask_)
         if (slots_[i] == key)
             return true;
-        if (slots_[i] == 0)
-            return false;
-    }
+    return false;
+}
+
+bool SeenPositions::grow()
+{
+    const std::size_t slots = 2 * (mask_ + 1);
+    std::uint64_t* bigger = mapped(slots);
+    if (bigger == nullptr)
+        return false;
+    std::uint64_t* old = slots_;
+    const std::size_t oldSlots = mask_ + 1;
+    slots_ = bigger;
+    mask_ = slots - 1;
+    for (std::size_t i = 0; i < oldSlots; ++i)
+        if (old[i] != 0)
+            insert(old[i]);
+    munmap(old, oldSlots * sizeof(std::uint64_t));
+    return true;
+}
+
+void SeenPositions::insert(std::uint64_t key)
+{
+    std::size_t i = key & mask_;
+    while (slots_[i] != 0)
+        i = (i + 1) & mask_;
+    slots_[i] = key;
 }
 
 } // namespace tavolin::solver

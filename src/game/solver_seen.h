@@ -6,7 +6,7 @@
 namespace tavolin::solver {
 
 // The fingerprints of the positions a search has met, in memory of its own
-// that goes back to the system when the search ends.
+// that grows with the search and goes back to the system when it ends.
 class SeenPositions {
 public:
     explicit SeenPositions(std::uint64_t capacity);
@@ -24,6 +24,10 @@ private:
     std::size_t mask_ = 0;
     std::uint64_t capacity_ = 0;
     std::uint64_t size_ = 0;
+
+    // Twice the slots; false when the system gives no more memory.
+    bool grow();
+    void insert(std::uint64_t key);
 };
 
 } // namespace tavolin::solver

@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint32_t SolvedDeals = 200;
 constexpr std::uint32_t SolvedRandomGames = 100;
 
-const SolverLimits Generous{std::chrono::milliseconds(2000), 300'000};
+const SolverLimits Generous{std::chrono::milliseconds(2000), 40'000};
 
 // A winnable answer is believed only when its line wins through the game's own calls.
 void expectLineWins(const Game& game, const SolverAnswer& answer)
@@ -53,6 +53,74 @@ TEST(Solver, LinesFromRandomPositionsWin)
         expectLineWins(game, answer);
     }
     EXPECT_GT(solved, 0);
+}
+
+// A search that is stopped, or runs out of room for positions, says so and
+// gives no line; so does a table the player is holding a card of, or one the
+// game cannot make.
+TEST(Solver, UndecidedWhenStoppedOrGivenABadTable)
+{
+    Dice dice(1);
+    QuietEvents events(dice);
+    Game dealt(events);
+    dealSeeded(dealt, 5);
+    const std::atomic<bool> cancelled{true};
+    const SolverLimits noTime{std::chrono::milliseconds(0), 2'000'000};
+    const SolverLimits fewPositions{std::chrono::milliseconds(5000), 6};
+
+    Game holding(dealt);
+    ASSERT_TRUE(holding.PickUpFromColumn(3));
+    TableState twice = dealt.table;
+    twice.columns[0].card[2] = twice.columns[5].card[4];
+    TableState gap = dealt.table;
+    gap.columns[2].present[1] = 0;
+    TableState unknownCard = dealt.table;
+    unknownCard.columns[7].card[0] = PackSize;
+
+    struct Case {
+        const char* name;
+        const TableState& table;
+        SolverLimits limits;
+        const std::atomic<bool>* cancelled;
+    };
+    const Case cases[] = {
+        {"cancelled", dealt.table, SolverLimits{}, &cancelled},
+        {"no time", dealt.table, noTime, nullptr},
+        {"few positions", dealt.table, fewPositions, nullptr},
+        {"a card held", holding.table, SolverLimits{}, nullptr},
+        {"a card twice", twice, SolverLimits{}, nullptr},
+        {"a gap in a Column", gap, SolverLimits{}, nullptr},
+        {"no such card", unknownCard, SolverLimits{}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SolverAnswer answer = solvePosition(c.table, true, c.limits, c.cancelled);
+        EXPECT_EQ(answer.verdict, SolverVerdict::Undecided);
+        EXPECT_TRUE(answer.line.empty());
+    }
+    EXPECT_EQ(solvePosition(dealt.table, true, SolverLimits{}).verdict, SolverVerdict::Winnable);
+}
+
+TEST(Solver, TransferLines)
+{
+    const Place column3{PlaceKind::Column, 2};
+    const Place room2{PlaceKind::Room, 1};
+    const Place pile4{PlaceKind::Pile, 3};
+    const Place column8{PlaceKind::Column, 7};
+    struct Case {
+        SolverTransfer transfer;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{column3, room2, 0, 1, false}, "3 b"},
+        {{room2, pile4, 0, 1, false}, "b h"},
+        {{column3, pile4, 0, 1, false}, "3 h"},
+        {{room2, column8, 0, 1, false}, "b 8"},
+        {{column8, column3, 0, 4, false}, "8 3"},
+        {{column3, column8, 0, 1, true}, "3 8 1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(transferLine(c.transfer), c.line);
 }
 
 } // namespace

@@ -4,27 +4,6 @@ namespace tavolin::testing {
 
 namespace {
 
-// Shows nothing; answers the empty-Column question as told and counts it.
-class ScriptedQuestion : public GameEvents {
-public:
-    bool answer = true;
-    int asked = 0;
-
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override
-    {
-        ++asked;
-        return answer;
-    }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
-
 int cardsAt(const Game& game, const Place& place)
 {
     switch (place.kind) {
@@ -38,27 +17,10 @@ int cardsAt(const Game& game, const Place& place)
     return game.table.piles[place.index].occupied ? rankOf(game.table.piles[place.index].card) + 1 : 0;
 }
 
-DropOutcome dropOn(Game& game, const Place& place)
-{
-    switch (place.kind) {
-    case PlaceKind::Column: {
-        const int top = game.table.columns[place.index].topPosition();
-        return top < 0 ? game.DropOnEmptyColumn(place.index) : game.DropOnColumnTop(place.index, top);
-    }
-    case PlaceKind::Room:
-        return game.DropOnRoom(place.index);
-    case PlaceKind::Pile:
-        break;
-    }
-    return game.DropOnPile(place.index);
-}
-
 // Empty when the game makes the transfer as the solver states it.
-std::string transferFault(Game& game, ScriptedQuestion& events, const SolverTransfer& transfer)
+std::string transferFault(Game& game, AnsweringEvents& events, const SolverTransfer& transfer)
 {
-    const bool picked = transfer.from.kind == PlaceKind::Room ? game.PickUpFromRoom(transfer.from.index)
-                                                              : game.PickUpFromColumn(transfer.from.index);
-    if (!picked)
+    if (!pickUp(game, transfer.from))
         return "nothing to pick up";
     if (game.selection.card != transfer.card)
         return "another card picked up";
@@ -76,6 +38,26 @@ std::string transferFault(Game& game, ScriptedQuestion& events, const SolverTran
 }
 
 } // namespace
+
+bool pickUp(Game& game, const Place& place)
+{
+    return place.kind == PlaceKind::Room ? game.PickUpFromRoom(place.index) : game.PickUpFromColumn(place.index);
+}
+
+DropOutcome dropOn(Game& game, const Place& place)
+{
+    switch (place.kind) {
+    case PlaceKind::Column: {
+        const int top = game.table.columns[place.index].topPosition();
+        return top < 0 ? game.DropOnEmptyColumn(place.index) : game.DropOnColumnTop(place.index, top);
+    }
+    case PlaceKind::Room:
+        return game.DropOnRoom(place.index);
+    case PlaceKind::Pile:
+        break;
+    }
+    return game.DropOnPile(place.index);
+}
 
 void dealSeeded(Game& game, std::uint32_t seed)
 {
@@ -104,7 +86,7 @@ void copyGame(const Game& from, Game& to)
 
 std::string replayFault(const Game& start, const std::vector<SolverTransfer>& line)
 {
-    ScriptedQuestion events;
+    AnsweringEvents events;
     Game game(events);
     copyGame(start, game);
     finishAutoMoves(game);

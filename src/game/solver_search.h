@@ -1,0 +1,66 @@
+#pragma once
+
+// One best-first search of the solver: the most promising position met so
+// far is taken next, so a poor early choice costs little.
+
+#include "solver.h"
+#include "solver_memory.h"
+#include "solver_position.h"
+#include "solver_seen.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tavolin::solver {
+
+// How much each feature of a position weighs in its promise.
+struct Weights {
+    int pileCard = 12;
+    int freeRoom = 4;
+    int emptyColumn = 8;
+    int coverOfNext = 3;   // per card over the next card a Pile takes
+    int breakInColumn = 0; // per card that does not fit onto the one under it
+    int misplaced = 0;     // per card above a Column's first break from the bottom
+};
+
+class BestFirst {
+public:
+    BestFirst(const PileSuits& suits, const Weights& weights, std::uint64_t capacity);
+
+    // Winnable at once, or nothing while the search goes on.
+    std::optional<SolverAnswer> begin(const Position& start);
+    // Takes up to `count` positions: an answer when the search has one, or
+    // nothing while it goes on.
+    std::optional<SolverAnswer> advance(int count);
+    bool isFull() const { return full_; }
+    std::uint64_t positions() const { return seen_.size(); }
+
+private:
+    // Each position taken is kept packed, with the transfer that led to it;
+    // those waiting to be taken are only their parent and transfer.
+    struct Node {
+        std::uint64_t packedAt = 0;
+        std::uint32_t parent = 0;
+        std::uint16_t via = 0;
+    };
+
+    const PileSuits& suits_;
+    Weights weights_;
+    SeenPositions seen_;
+    bool full_ = false;
+    std::vector<Node, MappedAllocator<Node>> nodes_;
+    std::vector<std::uint8_t, MappedAllocator<std::uint8_t>> packed_;
+    // Promise, then the newest parent first; the parent and the transfer below.
+    std::vector<std::uint64_t, MappedAllocator<std::uint64_t>> waiting_;
+    std::vector<SolverTransfer> transfers_;
+
+    int promiseOf(const Position& position) const;
+    void keep(const Position& position, std::uint32_t parent, std::uint16_t via);
+    Position positionAt(std::uint32_t node) const { return unpacked(packed_.data() + nodes_[node].packedAt); }
+    // Puts the steps from node `at` in waiting; true when one of them wins.
+    bool expand(std::uint32_t at, const Position& position, std::uint64_t fingerprint);
+    SolverAnswer won(std::uint32_t last) const;
+};
+
+} // namespace tavolin::solver
