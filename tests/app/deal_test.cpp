@@ -34,6 +34,7 @@ protected:
             EXPECT_EQ(table.columns[i % ColumnCount].card[i / ColumnCount], table.dealOrder[i]) << i;
         EXPECT_EQ(window->dealNumber(), number);
         EXPECT_EQ(window->dealNumberText().trimmed(), QStringLiteral("Deal %1").arg(number));
+        EXPECT_EQ(action("RestartDeal1")->text(), QStringLiteral("&Restart Deal %1").arg(number));
     }
 };
 
