@@ -21,7 +21,8 @@ struct Parser {
                             QStringLiteral("Shows these options and ends.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Shows the version and ends.")};
-    QCommandLineOption deal{QStringLiteral("deal"), QStringLiteral("Opens the window with deal N dealt (1 to 4294967295)."),
+    QCommandLineOption deal{QStringLiteral("deal"),
+                            QStringLiteral("Opens the window with deal N dealt (1 to 4294967295)."),
                             QStringLiteral("N")};
     QCommandLineOption solve{
         QStringLiteral("solve"),

@@ -40,10 +40,13 @@ void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
     MoveHint1 = addCommand(moveMenu, "MoveHint1", QStringLiteral("&Hint"),
                            QStringLiteral("Name a move that leads to a win"), keys::Hint, &TForm1::MoveHintClick);
 
-    // Right of the design's four panels, where a narrow window still shows it.
+    // Right of the design's four panels, in the room they leave: it never
+    // narrows them. A window too narrow for it (800 pixels) has the number
+    // in the Restart Deal command.
     dealLabel_ = new QLabel(statusBar());
     dealLabel_->setObjectName(QStringLiteral("DealNumberPanel"));
     dealLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dealLabel_->setMinimumWidth(1);
     statusBar()->addPermanentWidget(dealLabel_);
 
     hints_ = new HintSearch({}, this);
@@ -117,6 +120,7 @@ void TForm1::dealAndPlay(std::uint32_t number)
     dealNumbered(game_, number);
     dealNumber_ = number;
     dealLabel_->setText(QStringLiteral("Deal %1 ").arg(number));
+    RestartDeal1->setText(QStringLiteral("&Restart Deal %1").arg(number));
     if (game_.flags.gameInPlay)
         RunGame();
     else

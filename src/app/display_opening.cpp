@@ -62,21 +62,22 @@ DisplayOpening::~DisplayOpening()
 
 QString displayFailureLine(const QString& program, const QStringList& warnings, const QString& fatal)
 {
-    const QString available = firstMatch({fatal}, QRegularExpression(QStringLiteral("platform plugins are: ([^\\n]*?)\\.?\\s*$")));
-    const QString unknownPlatform
-        = firstMatch(warnings, QRegularExpression(QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\"")));
+    const QString unknownPlatform = firstMatch(
+        warnings, QRegularExpression(QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\"")));
+    const QString display
+        = firstMatch(warnings, QRegularExpression(QStringLiteral("could not connect to display ?(.*)$")));
     QString problem;
     if (!unknownPlatform.isNull()) {
-        problem = QStringLiteral("no display: there is no platform \"%1\" (there are: %2)").arg(unknownPlatform, available);
+        const QString known
+            = firstMatch({fatal}, QRegularExpression(QStringLiteral("platform plugins are: ([^\n]*?)\\.?\\s*$")));
+        problem = QStringLiteral("no display: there is no platform \"%1\" (there are: %2)").arg(unknownPlatform, known);
+    } else if (!display.isNull()) {
+        problem = display.trimmed().isEmpty() ? QStringLiteral("no display: DISPLAY is not set")
+                                              : QStringLiteral("cannot open the display %1").arg(display.trimmed());
     } else {
-        const QRegularExpression connect(QStringLiteral("could not connect to display ?(.*)$"));
-        const QString display = firstMatch(warnings, connect);
-        if (display.isNull())
-            problem = QStringLiteral("no display could be opened") + (warnings.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(warnings.first().trimmed()));
-        else if (display.trimmed().isEmpty())
-            problem = QStringLiteral("no display: DISPLAY is not set");
-        else
-            problem = QStringLiteral("cannot open the display %1").arg(display.trimmed());
+        problem = QStringLiteral("no display could be opened");
+        if (!warnings.isEmpty())
+            problem += QStringLiteral(" (%1)").arg(warnings.first().trimmed());
     }
     return QStringLiteral("%1: %2.\n").arg(program, problem);
 }

@@ -60,7 +60,8 @@ void TForm1::showHint(const SolverAnswer& answer)
     const SolverTransfer& next = answer.line.front();
     const HintText text = hintText(game_.table, next);
     setStatusText(0, text.what);
-    panelUnderHint_ = {text.where, statusText(1)};
+    // A hint given again keeps what the first one covered.
+    panelUnderHint_ = {text.where, panelUnderHint_ ? panelUnderHint_->second : statusText(1)};
     setStatusText(1, text.where);
     table_->setHintMarks(hintMarksFor(game_.table, game_.geometry, next.from, next.cards, next.to));
     hintMarksTimer_->start();

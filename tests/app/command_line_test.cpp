@@ -116,7 +116,8 @@ TEST(CommandLine, ADisplayThatCannotBeOpenedIsNamedInOneLine)
         "This application failed to start because no Qt platform plugin could be initialized. Reinstalling "
         "the application may fix this problem.\n\nAvailable platform plugins are: minimal, offscreen, xcb.\n");
     const std::tuple<QStringList, const char*> failures[] = {
-        {{"could not connect to display ", "Could not load the Qt platform plugin \"xcb\" in \"\" even though it was found."},
+        {{"could not connect to display ",
+          "Could not load the Qt platform plugin \"xcb\" in \"\" even though it was found."},
          "tavolin: no display: DISPLAY is not set.\n"},
         {{"could not connect to display :99"}, "tavolin: cannot open the display :99.\n"},
         {{"Could not find the Qt platform plugin \"nonsense\" in \"\""},

@@ -34,6 +34,7 @@ protected:
             EXPECT_EQ(table.columns[i % ColumnCount].card[i / ColumnCount], table.dealOrder[i]) << i;
         EXPECT_EQ(window->dealNumber(), number);
         EXPECT_EQ(window->dealNumberText().trimmed(), QStringLiteral("Deal %1").arg(number));
+        EXPECT_EQ(action("RestartDeal1")->text(), QStringLiteral("&Restart Deal %1").arg(number));
     }
 };
 
@@ -100,7 +101,8 @@ TEST_F(DealTest, WhatIsNotADealNumberIsRefusedAndNothingHappens)
         window->dealByNumber(QString::fromUtf8(text));
         ASSERT_EQ(messages.shown().size(), boxes + 1) << "a message and no question";
         EXPECT_EQ(messages.shown().back().caption, " Deal by Number");
-        EXPECT_TRUE(messages.shown().back().text.contains("is not a deal number")) << messages.shown().back().text.toStdString();
+        const QString& message = messages.shown().back().text;
+        EXPECT_TRUE(message.contains("is not a deal number")) << message.toStdString();
         EXPECT_EQ(window->game().table, before);
         EXPECT_EQ(window->dealNumber(), 40u);
         EXPECT_EQ(registry.commits(), commits) << "nothing recorded";

@@ -161,7 +161,8 @@ TEST_F(GameEndTest, EndingAGameAboutToBeWonRecordsOneLoss)
             EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
         } else {
             EXPECT_TRUE(window->statusText(1).startsWith("Game finished at "));
-            EXPECT_TRUE(ending.closesWindow || window->game().EmptyColumnCount() == ColumnCount) << "the table is cleared";
+            EXPECT_TRUE(ending.closesWindow || window->game().EmptyColumnCount() == ColumnCount)
+                << "the table is cleared";
         }
         EXPECT_TRUE(messages.openedOnTop.isEmpty()) << messages.openedOnTop.join(", ").toStdString();
         messages.openedOnTop.clear();

@@ -57,6 +57,8 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndChangesNothing)
                           QPoint(window->tableLayout().TableWidth + 10, window->tableLayout().TopAreaHeight + 10));
         window->MoveHintClick();
         waitForAnswer();
+        window->MoveHintClick();   // again, on the same table
+        waitForAnswer();
 
         EXPECT_EQ(window->game().table, before);
         const SolverAnswer expected = solvePosition(before, window->game().flags.autoSuspended, {});
