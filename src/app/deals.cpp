@@ -33,7 +33,7 @@ void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
     RestartDeal1 = addCommand(gameMenu, "RestartDeal1", QStringLiteral("&Restart Deal"),
                               QStringLiteral("Deal the current or last game again"), keys::RestartDeal,
                               &TForm1::RestartDealClick);
-    DealByNumber1 = addCommand(gameMenu, "DealByNumber1", QStringLiteral("Deal by &Number..."),
+    DealByNumber1 = addCommand(gameMenu, "DealByNumber1", QStringLiteral("&Deal by Number..."),
                                QStringLiteral("Deal a game by its number"), keys::DealByNumber,
                                &TForm1::DealByNumberClick);
     moveMenu->addSeparator();
