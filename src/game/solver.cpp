@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <new>
 
 namespace tavolin {
 
@@ -43,29 +44,17 @@ std::string placeName(const Place& place)
     return "h";
 }
 
-} // namespace
-
 // Searches that weigh positions differently take turns: a deal that is hard
 // for one is seldom hard for all. Each is exhaustive, so the first to run out
 // of positions proves the deal lost.
-SolverAnswer solvePosition(const TableState& table, bool autoSuspended, const SolverLimits& limits,
-                           const std::atomic<bool>* cancelled)
+SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuits& suits, const SolverLimits& limits,
+                           const std::atomic<bool>* cancelled, std::chrono::steady_clock::time_point deadline)
 {
-    const auto deadline = std::chrono::steady_clock::now() + limits.time;
-    solver::PileSuits suits;
-    std::optional<solver::Position> start = solver::positionOf(table, autoSuspended, suits);
-    if (!start)
-        return {};
-    // The automatic moves still due happen before the player's next transfer.
-    solver::settle(*start, suits);
-    if (start->isWon())
-        return {SolverVerdict::Winnable, {}, 0};
-
     std::vector<std::unique_ptr<BestFirst>> searches;
     for (const Weights& weights : Portfolio)
         searches.push_back(std::make_unique<BestFirst>(suits, weights, limits.positions / Portfolio.size()));
     for (auto& search : searches)
-        if (auto answer = search->begin(*start))
+        if (auto answer = search->begin(start))
             return *answer;
     auto positions = [&searches] {
         std::uint64_t sum = 0;
@@ -90,6 +79,28 @@ SolverAnswer solvePosition(const TableState& table, bool autoSuspended, const So
         }
     }
     return {SolverVerdict::Undecided, {}, positions()};
+}
+
+} // namespace
+
+SolverAnswer solvePosition(const TableState& table, bool autoSuspended, const SolverLimits& limits,
+                           const std::atomic<bool>* cancelled)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limits.time;
+    solver::PileSuits suits;
+    std::optional<solver::Position> start = solver::positionOf(table, autoSuspended, suits);
+    if (!start)
+        return {};
+    // The automatic moves still due happen before the player's next transfer.
+    solver::settle(*start, suits);
+    if (start->isWon())
+        return {SolverVerdict::Winnable, {}, 0};
+    // A search the system cannot give memory to is undecided, not the end of the program.
+    try {
+        return searchInTurns(*start, suits, limits, cancelled, deadline);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 std::string transferLine(const SolverTransfer& transfer)
