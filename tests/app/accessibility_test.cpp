@@ -2,13 +2,10 @@
 // cards, how they follow the game, the announcements and the named controls.
 #include "game/support/table_builder.h"
 #include "settings/preferences_dialog.h"
-#include "view/table_view.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 
 #include <set>
 
@@ -22,7 +19,6 @@ struct HeardEvent {
     QAccessible::Role role;
     QString name;
 };
-
 
 constexpr int PlaceCount = 16;
 
@@ -38,7 +34,6 @@ protected:
         });
     }
 
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
     QAccessibleInterface* tableReader() const { return QAccessible::queryAccessibleInterface(table()); }
     QAccessibleInterface* place(int readingIndex) const { return tableReader()->child(readingIndex); }
     QAccessibleInterface* announcer() const { return tableReader()->child(PlaceCount); }
@@ -76,12 +71,6 @@ protected:
     }
     // The game's passes after an action, up to the last automatic move.
     void settle() { QTest::qWait(20); }
-    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
-    QPoint columnTop(int column) const
-    {
-        const ColumnRec& rec = window->game().table.columns[column];
-        return centreOf(rec.x[rec.topPosition()], rec.y[rec.topPosition()]);
-    }
 
     std::vector<HeardEvent> heard;
 };

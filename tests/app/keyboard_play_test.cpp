@@ -4,13 +4,9 @@
 #include "game/support/table_builder.h"
 #include "input/key_clock.h"
 #include "input/key_map.h"
-#include "view/table_view.h"
 #include "window_fixture.h"
 
-#include <QAction>
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -119,9 +115,7 @@ class KeyboardPlayTest : public testing::WindowFixture<AnsweringBoxes> {
 protected:
     ClickedCopy copy;
 
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
     Game& game() { return window->game(); }
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
 
     static void showTransfers(MemoryRegistry& store)
     {

@@ -3,17 +3,11 @@
 // a card's flight, and the table without pictures.
 #include "window_fixture.h"
 #include "view/card_flight.h"
-#include "view/table_view.h"
 #include "game/support/table_builder.h"
 #include "settings/preferences_dialog.h"
 
-#include <QApplication>
-#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -22,22 +16,15 @@ namespace {
 
 using testing::cardNamed;
 using testing::TableBuilder;
+using testing::TableColour;
+using testing::faceColour;
 
-const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
 const QColor BlockFrameColour(200, 180, 150);
 const QColor SeparatorColour(170, 160, 134);
 
-QColor faceColour(CardCode card)
-{
-    return FakeCardLibrary::colourOf(faceImageNumber(card));
-}
-
 class TablePaintingTest : public testing::WindowFixture<> {
 protected:
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
-    const TableLayout& layout() const { return window->tableLayout(); }
-
     // What the window shows now, as the window system would put it on screen.
     QImage onScreen() const { return window->screen()->grabWindow(window->winId()).toImage(); }
     QColor shown(const QImage& screen, QPoint inTable) const
@@ -45,8 +32,6 @@ protected:
         return screen.pixelColor(table()->mapTo(window.get(), inTable));
     }
     QColor shownNow(QPoint inTable) const { return shown(onScreen(), inTable); }
-
-    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
 
     // A game in play whose table the test lays out, then has painted whole.
     TableBuilder dealt()
@@ -245,10 +230,8 @@ TEST_F(TablePaintingTest, TheDetailsPanelIsBlankAfterADropOnARoom)
     open();
     newGame();
     ASSERT_TRUE(window->game().flags.DetailsShown);
-    const ColumnRec& first = window->game().table.columns[0];
-    const ColumnRec& second = window->game().table.columns[1];
-    click(centreOf(first.x[first.topPosition()], first.y[first.topPosition()]));
-    QTest::mouseMove(table(), centreOf(second.x[second.topPosition()], second.y[second.topPosition()]));
+    click(columnTop(0));
+    QTest::mouseMove(table(), columnTop(1));
     const QRect panel(QPoint(layout().PanelLeft, layout().PanelTop), layout().panelSize());
     auto inkInPanel = [&] {
         const QImage screen = onScreen();
@@ -309,8 +292,8 @@ TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTa
     open();
     newGame();
     const QSize size = window->size();
+    const QPoint top = columnTop(7);
     const ColumnRec& last = window->game().table.columns[7];
-    const QPoint top = centreOf(last.x[last.topPosition()], last.y[last.topPosition()]);
     const QColor card = faceColour(last.card[last.topPosition()]);
     window->resize(1, 1);
     QApplication::processEvents();
