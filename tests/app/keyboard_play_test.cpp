@@ -11,7 +11,7 @@
 
 #include <functional>
 #include <set>
-#include <sstream>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,10 +63,9 @@ std::string describe(const Game& game)
 // A line's words: "1".."8" the Columns, "a".."d" the Rooms, "h" the Piles.
 std::vector<std::string> wordsOf(const std::string& line)
 {
-    std::istringstream in(line);
     std::vector<std::string> words;
-    for (std::string word; in >> word;)
-        words.push_back(word);
+    for (const auto word : std::views::split(line, ' '))
+        words.emplace_back(word.begin(), word.end());
     return words;
 }
 

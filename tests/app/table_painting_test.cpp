@@ -48,11 +48,13 @@ protected:
 };
 
 // Every card of every Column shows in its uncovered strip, each place and
-// frame has its colour; with large cells the faces fill them while an empty
-// Pile's mark keeps its own size.
+// frame has its colour, line by line; with large cells the faces fill them
+// while an empty Pile's mark keeps its own size.
 TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
 {
+    const QColor FrameRight(210, 218, 200), FrameBottom(0, 218, 0);
     for (const int origCardSize : {1, 0}) {
+        SCOPED_TRACE(origCardSize ? "small cards" : "large cards");
         registry = MemoryRegistry();
         registry.set(testing::StoreKey, "OrigCardSize", origCardSize);
         open();
@@ -75,14 +77,22 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
         }
         const SlotRec& room = state.rooms[1];
         EXPECT_EQ(shown(screen, centreOf(room.x, room.y)), TableColour);
-        EXPECT_EQ(shown(screen, QPoint(room.x - 1, room.y + 5)), SeparatorColour);
+        for (const SlotRec& slot : {state.rooms[0], state.rooms[3], state.piles[0], state.piles[3]})
+            EXPECT_EQ(shown(screen, QPoint(slot.x - 1, slot.y + height / 2)), SeparatorColour) << slot.x;
+        const int top = layout().TopMargin;
+        for (const int left : {layout().LeftMargin, layout().PilesLeft}) {
+            for (const auto& [at, colour] : {std::pair(QPoint(left, top), BlockFrameColour),
+                                             std::pair(QPoint(left + width, top), BlockFrameColour),
+                                             std::pair(QPoint(left + 4 * width + 1, top + height / 2), FrameRight),
+                                             std::pair(QPoint(left + width, top + height + 1), FrameBottom)})
+                EXPECT_EQ(shown(screen, at), colour) << at.x() << ", " << at.y();
+        }
         const SlotRec& pile = state.piles[2];
         EXPECT_EQ(shown(screen, QPoint(pile.x + 36, pile.y + 48)), FakeCardLibrary::colourOf(55));
         // Beyond the 72 x 96 mark, inside a large cell.
         if (!origCardSize) {
             EXPECT_EQ(shown(screen, QPoint(pile.x + 100, pile.y + 150)), TableColour) << "the mark keeps its own size";
         }
-        EXPECT_EQ(shown(screen, QPoint(layout().LeftMargin, layout().TopMargin)), BlockFrameColour);
         EXPECT_EQ(shown(screen, QPoint(4, 300)), TableFrameColour);
         EXPECT_EQ(shown(screen, QPoint(layout().TableWidth - 5, 300)), TableFrameColour);
     }
@@ -301,30 +311,6 @@ TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTa
     QApplication::processEvents();
     EXPECT_EQ(shownNow(top), card);
     EXPECT_EQ(shownNow(QPoint(4, 300)), TableFrameColour);
-}
-
-// Each block's frame line by line, and the line left of each empty place.
-TEST_F(TablePaintingTest, TheBlocksFramesAndThePlacesSeparatorsHaveTheirColours)
-{
-    const QColor FrameRight(210, 218, 200), FrameBottom(0, 218, 0);
-    for (const int origCardSize : {1, 0}) {
-        SCOPED_TRACE(origCardSize ? "small cards" : "large cards");
-        registry = MemoryRegistry();
-        registry.set(testing::StoreKey, "OrigCardSize", origCardSize);
-        dealt().column(0, {"KD"});
-        paintWhole();
-        const QImage screen = onScreen();
-        const int top = layout().TopMargin, width = layout().CardWidth, height = layout().CardHeight;
-        for (const int left : {layout().LeftMargin, layout().PilesLeft}) {
-            for (const auto& [at, colour] : {std::pair(QPoint(left + width, top), BlockFrameColour),
-                                             std::pair(QPoint(left + 4 * width + 1, top + height / 2), FrameRight),
-                                             std::pair(QPoint(left + width, top + height + 1), FrameBottom)})
-                EXPECT_EQ(shown(screen, at), colour) << at.x() << ", " << at.y();
-        }
-        const TableState& state = window->game().table;
-        for (const SlotRec& slot : {state.rooms[0], state.rooms[3], state.piles[0], state.piles[3]})
-            EXPECT_EQ(shown(screen, QPoint(slot.x - 1, slot.y + height / 2)), SeparatorColour) << slot.x;
-    }
 }
 
 // The longest line of one colour in a row of the area.
