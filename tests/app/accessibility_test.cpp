@@ -2,13 +2,10 @@
 // cards, how they follow the game, the announcements and the named controls.
 #include "game/support/table_builder.h"
 #include "settings/preferences_dialog.h"
-#include "view/table_view.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 
 #include <set>
 
@@ -22,7 +19,6 @@ struct HeardEvent {
     QAccessible::Role role;
     QString name;
 };
-
 
 constexpr int PlaceCount = 16;
 
@@ -38,7 +34,6 @@ protected:
         });
     }
 
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
     QAccessibleInterface* tableReader() const { return QAccessible::queryAccessibleInterface(table()); }
     QAccessibleInterface* place(int readingIndex) const { return tableReader()->child(readingIndex); }
     QAccessibleInterface* announcer() const { return tableReader()->child(PlaceCount); }
@@ -76,18 +71,13 @@ protected:
     }
     // The game's passes after an action, up to the last automatic move.
     void settle() { QTest::qWait(20); }
-    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
-    QPoint columnTop(int column) const
-    {
-        const ColumnRec& rec = window->game().table.columns[column];
-        return centreOf(rec.x[rec.topPosition()], rec.y[rec.topPosition()]);
-    }
 
     std::vector<HeardEvent> heard;
 };
 
 // Every card of a deal is named once, as a child of the place it lies in,
-// in the order it was dealt; each Column tells its count and top card.
+// in the order it was dealt; each Column tells its count and top card. The
+// keyboard cursor is the focus.
 TEST_F(AccessibilityTest, ADealtTableReadsAsSixteenPlacesHoldingFiftyTwoNamedCards)
 {
     open();
@@ -129,6 +119,15 @@ TEST_F(AccessibilityTest, ADealtTableReadsAsSixteenPlacesHoldingFiftyTwoNamedCar
               QStringList({"Room 1, empty", "Room 2, empty", "Room 3, empty", "Room 4, empty",
                            "Pile 1, empty, for Hearts", "Pile 2, empty, for Diamonds", "Pile 3, empty, for Spades",
                            "Pile 4, empty, for Clubs"}));
+
+    heard.clear();
+    table()->setKeyboardCursor(Place{PlaceKind::Room, 2});
+    EXPECT_EQ(tableReader()->focusChild(), place(2));
+    EXPECT_TRUE(place(2)->state().focused);
+    EXPECT_FALSE(place(3)->state().focused);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].type, QAccessible::Focus);
+    EXPECT_EQ(heard[0].name, "Room 3, empty");
 }
 
 // A move, the automatic move it lets loose and the undo: the places' names,
@@ -189,20 +188,6 @@ TEST_F(AccessibilityTest, ThePlacesFollowAMoveAnAutomaticMoveAndAnUndo)
     EXPECT_EQ(card("Jack of Diamonds")->parent(), place(9));
     EXPECT_EQ(card("Ace of Hearts")->text(QAccessible::Description), "covered");
     EXPECT_EQ(said(), QStringList({moved + " " + wentUp, "Move undone."}));
-}
-
-TEST_F(AccessibilityTest, TheKeyboardCursorIsTheFocus)
-{
-    open();
-    newGame();
-    heard.clear();
-    table()->setKeyboardCursor(Place{PlaceKind::Room, 2});
-    EXPECT_EQ(tableReader()->focusChild(), place(2));
-    EXPECT_TRUE(place(2)->state().focused);
-    EXPECT_FALSE(place(3)->state().focused);
-    ASSERT_EQ(heard.size(), 1u);
-    EXPECT_EQ(heard[0].type, QAccessible::Focus);
-    EXPECT_EQ(heard[0].name, "Room 3, empty");
 }
 
 // Controls whose caption is a picture, a digit or nothing carry a name.

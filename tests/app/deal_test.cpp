@@ -3,8 +3,6 @@
 #include "game/recording_events.h"
 #include "window_fixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QInputDialog>
 #include <QTimer>
 
@@ -13,8 +11,6 @@ namespace {
 
 class DealTest : public testing::WindowFixture<> {
 protected:
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
-
     // The order the shuffle seeded with `seed` deals the pack in.
     static std::array<CardCode, PackSize> shuffled(std::uint32_t seed)
     {

@@ -4,14 +4,10 @@
 #include "window_fixture.h"
 #include "game/support/table_builder.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
-
-#include <gtest/gtest.h>
 
 namespace tavolin {
 namespace {
@@ -73,9 +69,7 @@ protected:
     // A click beside the table changes nothing but asks for a pass.
     void askForAPass()
     {
-        const TableLayout& layout = window->tableLayout();
-        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {},
-                          QPoint(layout.TableWidth + 10, layout.TopAreaHeight + 10));
+        click(QPoint(layout().TableWidth + 10, layout().TopAreaHeight + 10));
     }
 
     // A game whose next pass puts the last King up and wins it, with that
@@ -112,7 +106,6 @@ protected:
         closer->start(0);
         return closer;
     }
-
 };
 
 struct Ending {

@@ -7,21 +7,16 @@
 #include "random_player.h"
 #include "solver_replay.h"
 #include "table_builder.h"
-#include "view/table_view.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QTest>
 
 namespace tavolin {
 namespace {
 
 class HintTest : public testing::WindowFixture<> {
 protected:
-    const TableView& table() const { return *static_cast<const TableView*>(window->centralWidget()); }
-
     // The event loop runs until the hint's answer is in the status bar; the
     // bound only keeps a broken search from hanging the test.
     void waitForAnswer()
@@ -53,8 +48,7 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndChangesNothing)
         const QString panel1 = window->statusText(1);
 
         // Asked while a pass is due, the hint waits for the table to settle.
-        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {},
-                          QPoint(window->tableLayout().TableWidth + 10, window->tableLayout().TopAreaHeight + 10));
+        click(QPoint(layout().TableWidth + 10, layout().TopAreaHeight + 10));
         window->MoveHintClick();
         waitForAnswer();
         window->MoveHintClick();   // again, on the same table
@@ -69,15 +63,14 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndChangesNothing)
         EXPECT_EQ(window->statusText(1), text.where);
         EXPECT_LE(panelWidthOf(text.what), 260);
         EXPECT_LE(panelWidthOf(text.where), 260);
-        ASSERT_TRUE(table().hintMarks().has_value());
-        EXPECT_EQ(*table().hintMarks(), hintMarksFor(before, window->game().geometry, next.from, next.cards, next.to));
+        ASSERT_TRUE(table()->hintMarks().has_value());
+        EXPECT_EQ(*table()->hintMarks(), hintMarksFor(before, window->game().geometry, next.from, next.cards, next.to));
 
         // The marks and the hint's half of the status bar go at the next change.
         const ColumnRec& from = before.columns[next.from.index];
-        const int top = from.topPosition();
-        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(from.x[top], from.y[top]));
-        EXPECT_TRUE(window->game().selection.card == from.card[top]);
-        EXPECT_FALSE(table().hintMarks().has_value());
+        click(columnTop(next.from.index));
+        EXPECT_TRUE(window->game().selection.card == from.card[from.topPosition()]);
+        EXPECT_FALSE(table()->hintMarks().has_value());
         EXPECT_EQ(window->statusText(1), panel1);
         window->game().PutBack();
         messages.answerNext(MessageAnswer::Yes);
@@ -92,11 +85,8 @@ TEST_F(HintTest, AHintAskedBeforeTheCardsGoUpWaitsForThem)
     open();
     window->dealByNumber(QStringLiteral("4"));   // an Ace on top of Column 4
     QApplication::processEvents();
-    const ColumnRec& column = window->game().table.columns[0];
-    const int top = column.topPosition();
-    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(column.x[top], column.y[top]));
-    const TableGeometry& geometry = window->game().geometry;
-    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(geometry.roomX(0), geometry.slotY()));
+    click(columnTop(0));
+    click(centreOf(window->game().geometry.roomX(0), window->game().geometry.slotY()));
     window->MoveHintClick();
     waitForAnswer();
     EXPECT_EQ(window->game().table.cardsLeft, PackSize - 1) << "the Ace went up";
@@ -154,7 +144,7 @@ TEST_F(HintTest, APositionThatCannotBeWonIsSaidToBeLost)
     EXPECT_EQ(window->statusText(0), "Hint: this game can no longer be won.");
     EXPECT_LE(panelWidthOf(window->statusText(0)), 260);
     EXPECT_EQ(window->game().table, before);
-    EXPECT_FALSE(table().hintMarks().has_value());
+    EXPECT_FALSE(table()->hintMarks().has_value());
 
     // A table changed behind the search's back is searched again.
     window->MoveHintClick();
@@ -176,9 +166,7 @@ TEST_F(HintTest, NothingIsAskedWithoutAGameWithACardHeldOrDuringAFlight)
 
     window->dealByNumber(QStringLiteral("1"));
     QApplication::processEvents();
-    const ColumnRec& column = window->game().table.columns[2];
-    const int top = column.topPosition();
-    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(column.x[top], column.y[top]));
+    click(columnTop(2));
     ASSERT_FALSE(window->game().selection.isEmpty());
     const TableState held = window->game().table;
     const QString status = window->statusText(0);
@@ -197,16 +185,11 @@ TEST_F(HintTest, NothingIsAskedWithoutAGameWithACardHeldOrDuringAFlight)
         ++flightsSeen;
         const QString before = window->statusText(0);
         window->MoveHintClick();
-        if (window->statusText(0) != before || table().hintMarks())
+        if (window->statusText(0) != before || table()->hintMarks())
             duringFlight = window->statusText(0);
     };
-    const auto clickTop = [this](int column) {
-        const ColumnRec& rec = window->game().table.columns[column];
-        const int top = rec.topPosition();
-        QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, centreOf(rec.x[top], rec.y[top]));
-    };
-    clickTop(0);
-    clickTop(1);
+    click(columnTop(0));
+    click(columnTop(1));
     for (int turn = 0; turn < 20; ++turn)
         QApplication::processEvents();
     clock.onSleep = nullptr;

@@ -4,18 +4,14 @@
 #include "game/support/table_builder.h"
 #include "input/key_clock.h"
 #include "input/key_map.h"
-#include "view/table_view.h"
 #include "window_fixture.h"
 
-#include <QAction>
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <set>
-#include <sstream>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,10 +63,9 @@ std::string describe(const Game& game)
 // A line's words: "1".."8" the Columns, "a".."d" the Rooms, "h" the Piles.
 std::vector<std::string> wordsOf(const std::string& line)
 {
-    std::istringstream in(line);
     std::vector<std::string> words;
-    for (std::string word; in >> word;)
-        words.push_back(word);
+    for (const auto word : std::views::split(line, ' '))
+        words.emplace_back(word.begin(), word.end());
     return words;
 }
 
@@ -119,9 +114,7 @@ class KeyboardPlayTest : public testing::WindowFixture<AnsweringBoxes> {
 protected:
     ClickedCopy copy;
 
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
     Game& game() { return window->game(); }
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
 
     static void showTransfers(MemoryRegistry& store)
     {

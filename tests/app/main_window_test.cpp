@@ -6,16 +6,13 @@
 #include "window_fixture.h"
 
 #include <QAbstractEventDispatcher>
-#include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <set>
@@ -27,12 +24,6 @@ using testing::StoreKey;
 
 class MainWindowTest : public testing::WindowFixture<> {
 protected:
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(window->centralWidget(), button, {}, at);
-    }
     QRect storedBounds() const
     {
         return {stored("Form Left"), stored("Form Top"), stored("Form Width"), stored("Form Height")};

@@ -4,16 +4,11 @@
 // captions alone.
 #include "app/application_identity.h"
 #include "game/support/table_builder.h"
-#include "view/table_view.h"
 #include "window_fixture.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
@@ -23,8 +18,7 @@ namespace {
 
 using testing::StoreKey;
 using testing::TableBuilder;
-
-const QColor TableColour(0, 153, 0);
+using testing::TableColour;
 
 class TableOnScreenTest : public testing::WindowFixture<> {
 protected:
@@ -35,18 +29,9 @@ protected:
         open();
         newGame();
     }
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
-    const TableLayout& layout() const { return window->tableLayout(); }
-    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
     QImage onScreen() const
     {
         return window->screen()->grabWindow(window->winId()).toImage().copy(QRect(table()->pos(), table()->size()));
-    }
-    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
-    QPoint topCardCentre(int column) const
-    {
-        const ColumnRec& rec = window->game().table.columns[column];
-        return centreOf(rec.x[rec.topPosition()], rec.y[rec.topPosition()]);
     }
 
     // The first Column is the longest: the bottom edge of its last card,
@@ -147,12 +132,12 @@ TEST_F(TableOnScreenTest, TheDetailsOfASearchLeaveTheLongColumnWhole)
         .column(2, {"KS"}).column(3, {"QD"});
     window->game().table.markAllColumnsDirty();
     table()->FormPaint(PaintSender::Other);
-    click(topCardCentre(1));
-    QTest::mouseMove(table(), topCardCentre(0));
+    click(columnTop(1));
+    QTest::mouseMove(table(), columnTop(0));
     QImage screen = onScreen();
     EXPECT_TRUE(lowestCardShowsWhole(screen)) << "during the search";
     EXPECT_TRUE(inkBelowTheCards(screen)) << "the search's account shows below the cards";
-    click(topCardCentre(0));
+    click(columnTop(0));
     ASSERT_EQ(window->game().table.columns[0].cardCount(), 12);
     EXPECT_TRUE(lowestCardShowsWhole(onScreen())) << "after the drop";
 }

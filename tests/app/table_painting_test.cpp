@@ -3,17 +3,11 @@
 // a card's flight, and the table without pictures.
 #include "window_fixture.h"
 #include "view/card_flight.h"
-#include "view/table_view.h"
 #include "game/support/table_builder.h"
 #include "settings/preferences_dialog.h"
 
-#include <QApplication>
-#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -22,22 +16,15 @@ namespace {
 
 using testing::cardNamed;
 using testing::TableBuilder;
+using testing::TableColour;
+using testing::faceColour;
 
-const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
 const QColor BlockFrameColour(200, 180, 150);
 const QColor SeparatorColour(170, 160, 134);
 
-QColor faceColour(CardCode card)
-{
-    return FakeCardLibrary::colourOf(faceImageNumber(card));
-}
-
 class TablePaintingTest : public testing::WindowFixture<> {
 protected:
-    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
-    const TableLayout& layout() const { return window->tableLayout(); }
-
     // What the window shows now, as the window system would put it on screen.
     QImage onScreen() const { return window->screen()->grabWindow(window->winId()).toImage(); }
     QColor shown(const QImage& screen, QPoint inTable) const
@@ -45,8 +32,6 @@ protected:
         return screen.pixelColor(table()->mapTo(window.get(), inTable));
     }
     QColor shownNow(QPoint inTable) const { return shown(onScreen(), inTable); }
-
-    void click(QPoint at) { QTest::mouseClick(table(), Qt::LeftButton, {}, at); }
 
     // A game in play whose table the test lays out, then has painted whole.
     TableBuilder dealt()
@@ -63,11 +48,13 @@ protected:
 };
 
 // Every card of every Column shows in its uncovered strip, each place and
-// frame has its colour; with large cells the faces fill them while an empty
-// Pile's mark keeps its own size.
+// frame has its colour, line by line; with large cells the faces fill them
+// while an empty Pile's mark keeps its own size.
 TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
 {
+    const QColor FrameRight(210, 218, 200), FrameBottom(0, 218, 0);
     for (const int origCardSize : {1, 0}) {
+        SCOPED_TRACE(origCardSize ? "small cards" : "large cards");
         registry = MemoryRegistry();
         registry.set(testing::StoreKey, "OrigCardSize", origCardSize);
         open();
@@ -90,14 +77,22 @@ TEST_F(TablePaintingTest, ADealtTableShowsEveryCardAtBothCardSizes)
         }
         const SlotRec& room = state.rooms[1];
         EXPECT_EQ(shown(screen, centreOf(room.x, room.y)), TableColour);
-        EXPECT_EQ(shown(screen, QPoint(room.x - 1, room.y + 5)), SeparatorColour);
+        for (const SlotRec& slot : {state.rooms[0], state.rooms[3], state.piles[0], state.piles[3]})
+            EXPECT_EQ(shown(screen, QPoint(slot.x - 1, slot.y + height / 2)), SeparatorColour) << slot.x;
+        const int top = layout().TopMargin;
+        for (const int left : {layout().LeftMargin, layout().PilesLeft}) {
+            for (const auto& [at, colour] : {std::pair(QPoint(left, top), BlockFrameColour),
+                                             std::pair(QPoint(left + width, top), BlockFrameColour),
+                                             std::pair(QPoint(left + 4 * width + 1, top + height / 2), FrameRight),
+                                             std::pair(QPoint(left + width, top + height + 1), FrameBottom)})
+                EXPECT_EQ(shown(screen, at), colour) << at.x() << ", " << at.y();
+        }
         const SlotRec& pile = state.piles[2];
         EXPECT_EQ(shown(screen, QPoint(pile.x + 36, pile.y + 48)), FakeCardLibrary::colourOf(55));
         // Beyond the 72 x 96 mark, inside a large cell.
         if (!origCardSize) {
             EXPECT_EQ(shown(screen, QPoint(pile.x + 100, pile.y + 150)), TableColour) << "the mark keeps its own size";
         }
-        EXPECT_EQ(shown(screen, QPoint(layout().LeftMargin, layout().TopMargin)), BlockFrameColour);
         EXPECT_EQ(shown(screen, QPoint(4, 300)), TableFrameColour);
         EXPECT_EQ(shown(screen, QPoint(layout().TableWidth - 5, 300)), TableFrameColour);
     }
@@ -245,10 +240,8 @@ TEST_F(TablePaintingTest, TheDetailsPanelIsBlankAfterADropOnARoom)
     open();
     newGame();
     ASSERT_TRUE(window->game().flags.DetailsShown);
-    const ColumnRec& first = window->game().table.columns[0];
-    const ColumnRec& second = window->game().table.columns[1];
-    click(centreOf(first.x[first.topPosition()], first.y[first.topPosition()]));
-    QTest::mouseMove(table(), centreOf(second.x[second.topPosition()], second.y[second.topPosition()]));
+    click(columnTop(0));
+    QTest::mouseMove(table(), columnTop(1));
     const QRect panel(QPoint(layout().PanelLeft, layout().PanelTop), layout().panelSize());
     auto inkInPanel = [&] {
         const QImage screen = onScreen();
@@ -309,8 +302,8 @@ TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTa
     open();
     newGame();
     const QSize size = window->size();
+    const QPoint top = columnTop(7);
     const ColumnRec& last = window->game().table.columns[7];
-    const QPoint top = centreOf(last.x[last.topPosition()], last.y[last.topPosition()]);
     const QColor card = faceColour(last.card[last.topPosition()]);
     window->resize(1, 1);
     QApplication::processEvents();
@@ -318,30 +311,6 @@ TEST_F(TablePaintingTest, AWindowMadeAsSmallAsItGoesAndLargeAgainShowsTheWholeTa
     QApplication::processEvents();
     EXPECT_EQ(shownNow(top), card);
     EXPECT_EQ(shownNow(QPoint(4, 300)), TableFrameColour);
-}
-
-// Each block's frame line by line, and the line left of each empty place.
-TEST_F(TablePaintingTest, TheBlocksFramesAndThePlacesSeparatorsHaveTheirColours)
-{
-    const QColor FrameRight(210, 218, 200), FrameBottom(0, 218, 0);
-    for (const int origCardSize : {1, 0}) {
-        SCOPED_TRACE(origCardSize ? "small cards" : "large cards");
-        registry = MemoryRegistry();
-        registry.set(testing::StoreKey, "OrigCardSize", origCardSize);
-        dealt().column(0, {"KD"});
-        paintWhole();
-        const QImage screen = onScreen();
-        const int top = layout().TopMargin, width = layout().CardWidth, height = layout().CardHeight;
-        for (const int left : {layout().LeftMargin, layout().PilesLeft}) {
-            for (const auto& [at, colour] : {std::pair(QPoint(left + width, top), BlockFrameColour),
-                                             std::pair(QPoint(left + 4 * width + 1, top + height / 2), FrameRight),
-                                             std::pair(QPoint(left + width, top + height + 1), FrameBottom)})
-                EXPECT_EQ(shown(screen, at), colour) << at.x() << ", " << at.y();
-        }
-        const TableState& state = window->game().table;
-        for (const SlotRec& slot : {state.rooms[0], state.rooms[3], state.piles[0], state.piles[3]})
-            EXPECT_EQ(shown(screen, QPoint(slot.x - 1, slot.y + height / 2)), SeparatorColour) << slot.x;
-    }
 }
 
 // The longest line of one colour in a row of the area.

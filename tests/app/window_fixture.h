@@ -7,8 +7,12 @@
 #include "platform/doubles/memory_registry.h"
 #include "platform/doubles/scripted_message_boxes.h"
 #include "platform/platform.h"
+#include "view/table_view.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +21,12 @@
 namespace tavolin::testing {
 
 inline const QString StoreKey = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+inline const QColor TableColour(0, 153, 0);
+
+inline QColor faceColour(CardCode card)
+{
+    return FakeCardLibrary::colourOf(faceImageNumber(card));
+}
 
 // The main window on test doubles of every machine service, on a
 // 1280 x 1024 screen on a December morning.
@@ -46,9 +56,17 @@ protected:
         QApplication::processEvents();   // the game's first pass
     }
 
-    QPoint centreOf(int x, int y) const
+    TableView* table() const { return static_cast<TableView*>(window->centralWidget()); }
+    const TableLayout& layout() const { return window->tableLayout(); }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    void click(QPoint at, Qt::MouseButton with = Qt::LeftButton) { QTest::mouseClick(table(), with, {}, at); }
+
+    QPoint centreOf(int x, int y) const { return QPoint(x + layout().CardWidth / 2, y + layout().CardHeight / 2); }
+    QPoint columnTop(int column) const
     {
-        return QPoint(x + window->tableLayout().CardWidth / 2, y + window->tableLayout().CardHeight / 2);
+        const ColumnRec& rec = window->game().table.columns[column];
+        return centreOf(rec.x[rec.topPosition()], rec.y[rec.topPosition()]);
     }
 
     std::int32_t stored(const char* name) const

@@ -213,9 +213,16 @@ TEST_F(VelvetLibrary, EveryPictureIsAPngOfItsSizeUnlikeAnyOtherWithItsEdgeClear)
 }
 
 // Opaque inside the rounded corners; the index in the top left corner and
-// its turned copy, and an Ace's one large pip, in the suit's colour.
-TEST_F(VelvetLibrary, FacesAreOpaqueAndShowTheirSuitColour)
+// its turned copy, and an Ace's one large pip, in the suit's colour. A large
+// card covered by the next card of its Column shows its top 18 pixels (the
+// table's 2-pixel outline over the first two): its rank and suit must lie
+// wholly inside them, nothing below cut off, and no two cards may show the
+// same strip.
+TEST_F(VelvetLibrary, FacesShowTheirSuitColourAndLargeOnesTheirRankInTheCoveredStrip)
 {
+    constexpr int Strip = 18;
+    constexpr int Outline = 2;
+    std::set<QByteArray> strips;
     for (const Picture& picture : allPictures()) {
         if (!picture.isFace())
             continue;
@@ -236,23 +243,9 @@ TEST_F(VelvetLibrary, FacesAreOpaqueAndShowTheirSuitColour)
         const QRect opaque = face.rect().adjusted(margin, margin, -margin, -margin);
         for (const QPoint point : {opaque.topLeft(), opaque.topRight(), opaque.bottomLeft(), opaque.bottomRight()})
             EXPECT_EQ(qAlpha(face.pixel(point)), 255);
-    }
-}
-
-// A large card covered by the next card of its Column shows its top 18
-// pixels (the table's 2-pixel outline over the first two): its rank and
-// suit must lie wholly inside them, nothing below cut off, and no two
-// cards may show the same strip.
-TEST_F(VelvetLibrary, LargeFacesShowRankAndSuitWhollyInTheCoveredStrip)
-{
-    constexpr int Strip = 18;
-    constexpr int Outline = 2;
-    std::set<QByteArray> strips;
-    for (const Picture& picture : allPictures()) {
         if (!picture.large)
             continue;
         const int scale = picture.scale;
-        const QImage& face = picture.image;
         const QRect index(Outline * scale, Outline * scale, face.width() / 2, (Strip - Outline) * scale);
         const Ink inside = inkIn(face, index);
         const Ink below = inkIn(face, QRect(0, Strip * scale, face.width(), 8 * scale));
