@@ -3,26 +3,10 @@
 #include "game/numbered_deal.h"
 
 namespace tavolin {
-namespace {
-
-// A deal on its own needs no window: nothing it reports is shown.
-class Unseen final : public GameEvents {
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
-};
-
-} // namespace
 
 CommandLineExit solveDeal(const SolveRequest& request, const SolverLimits& limits)
 {
-    Unseen events;
+    SilentEvents events;
     Game game(events);
     game.ResetTable();
     game.table.pileSuit = request.pileSuits;

@@ -53,4 +53,19 @@ public:
     virtual void transferDone(const Transfer& /*transfer*/) {}
 };
 
+// For a game no one watches (the command line's, a test's): nothing is
+// shown, and every question is answered No unless a subclass says otherwise.
+class SilentEvents : public GameEvents {
+public:
+    void showStatus(int, const std::string&) override {}
+    void showInformation(const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    void animateCardToPile(CardCode, int, int, int, int) override {}
+    void repaintTable() override {}
+    void resetDetailsPanel() override {}
+    void showTransferDetails(const TransferDetails&) override {}
+    void showMoveDetection(const MovePanel&) override {}
+    void tableRestored() override {}
+};
+
 } // namespace tavolin

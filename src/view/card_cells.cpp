@@ -1,6 +1,7 @@
 #include "card_cells.h"
 
 #include "platform/card_library.h"
+#include "view/table_colour.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -11,7 +12,6 @@
 namespace tavolin {
 namespace {
 
-const QColor TableColour(0, 153, 0);
 constexpr qreal CornerRadius = 3;   // a 6 × 6 corner ellipse
 constexpr int FrameWidth = 2;
 constexpr int SmallCardWidth = 72;

@@ -6,7 +6,7 @@ namespace tavolin {
 namespace {
 
 constexpr int FrameGap = 1;     // between a card's edge and the frame
-constexpr int FrameWidth = 3;   // fits the 12-pixel gap between Columns
+constexpr int MarkWidth = 3;   // fits the 12-pixel gap between Columns
 const QColor FrameColour(255, 214, 0);
 
 QRect cardRect(const TableGeometry& geometry, int x, int y)
@@ -35,7 +35,7 @@ QRect placeRect(const TableState& table, const TableGeometry& geometry, Place pl
 
 QRect frameRect(const QRect& card)
 {
-    const int out = FrameGap + FrameWidth;
+    const int out = FrameGap + MarkWidth;
     return card.adjusted(-out, -out, out, out);
 }
 
@@ -51,7 +51,7 @@ void drawHintMarks(QPainter& p, const HintMarks& marks)
     for (const QRect& card : {marks.source, marks.target}) {
         const QRect outer = frameRect(card);
         QRegion frame(outer);
-        frame -= QRegion(outer.adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth));
+        frame -= QRegion(outer.adjusted(MarkWidth, MarkWidth, -MarkWidth, -MarkWidth));
         for (const QRect& band : frame)
             p.fillRect(band, FrameColour);
     }

@@ -1,11 +1,12 @@
 #include "info_panel.h"
 
+#include "view/table_colour.h"
+
 #include <QPainter>
 
 namespace tavolin {
 namespace {
 
-const QColor TableColour(0, 153, 0);
 
 QColor colourOf(PanelColour colour)
 {

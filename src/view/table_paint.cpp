@@ -3,6 +3,7 @@
 #include "table_view.h"
 
 #include "view/table_accessible.h"
+#include "view/table_colour.h"
 
 #include <QPainter>
 
@@ -11,7 +12,6 @@
 namespace tavolin {
 namespace {
 
-const QColor TableColour(0, 153, 0);
 const QColor FrameTopLeft(200, 180, 150);
 const QColor FrameRight(210, 218, 200);
 const QColor FrameBottom(0, 218, 0);

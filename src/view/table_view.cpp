@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "view/card_flight.h"
 #include "view/table_accessible.h"
+#include "view/table_colour.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,7 +14,6 @@
 namespace tavolin {
 namespace {
 
-const QColor TableColour(0, 153, 0);
 const QColor TableFrameColour(0, 218, 0);
 const QColor KeyboardFrameColour(255, 230, 0);
 // The keyboard frame's width and its distance from the place it frames.

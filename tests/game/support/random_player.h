@@ -25,19 +25,11 @@ private:
 };
 
 // Shows nothing and answers the empty-Column question at random.
-class QuietEvents : public GameEvents {
+class QuietEvents : public SilentEvents {
 public:
     explicit QuietEvents(Dice& dice) : dice_(dice) {}
 
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return dice_.below(2) == 0; }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
 
 private:
     Dice& dice_;

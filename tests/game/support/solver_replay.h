@@ -10,24 +10,16 @@
 namespace tavolin::testing {
 
 // Shows nothing; answers the empty-Column question as told and counts it.
-class AnsweringEvents : public GameEvents {
+class AnsweringEvents : public SilentEvents {
 public:
     bool answer = true;
     int asked = 0;
 
-    void showStatus(int, const std::string&) override {}
-    void showInformation(const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override
     {
         ++asked;
         return answer;
     }
-    void animateCardToPile(CardCode, int, int, int, int) override {}
-    void repaintTable() override {}
-    void resetDetailsPanel() override {}
-    void showTransferDetails(const TransferDetails&) override {}
-    void showMoveDetection(const MovePanel&) override {}
-    void tableRestored() override {}
 };
 
 // The player's pick-up and drop, naming places as the solver does.
