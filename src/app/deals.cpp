@@ -26,6 +26,8 @@ void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
         action->setObjectName(QString::fromLatin1(name));
         action->setStatusTip(hint);
         action->setShortcut(key);
+        // A held-down shortcut acts once.
+        action->setAutoRepeat(false);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
