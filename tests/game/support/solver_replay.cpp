@@ -62,8 +62,8 @@ DropOutcome dropOn(Game& game, const Place& place)
 std::vector<Place> allPlaces()
 {
     std::vector<Place> places;
-    for (const auto& [kind, count] : {std::pair(PlaceKind::Column, ColumnCount), std::pair(PlaceKind::Room, RoomCount),
-                                      std::pair(PlaceKind::Pile, PileCount)})
+    for (const auto& [kind, count] : {std::pair(PlaceKind::Pile, PileCount), std::pair(PlaceKind::Column, ColumnCount),
+                                      std::pair(PlaceKind::Room, RoomCount)})
         for (int i = 0; i < count; ++i)
             places.push_back({kind, i});
     return places;
