@@ -30,14 +30,6 @@ std::string tableKey(const Game& game)
     return key;
 }
 
-bool isCleared(const Game& game)
-{
-    return std::all_of(game.table.columns.begin(), game.table.columns.end(),
-                       [](const ColumnRec& column) { return column.isEmpty(); })
-        && std::none_of(game.table.rooms.begin(), game.table.rooms.end(),
-                        [](const SlotRec& room) { return room.occupied; });
-}
-
 // Every pick-up, every drop and both answers to the question, through the
 // game's own calls: true when some sequence of them clears the table. A drop
 // that is not taken leaves the card held, so the next target is tried on the
@@ -68,7 +60,7 @@ bool winsByTrial(const Game& start, AnsweringEvents& events)
                     if (outcome == DropOutcome::Done) {
                         trial->EndSelection(true);
                         finishAutoMoves(*trial);
-                        if (isCleared(*trial))
+                        if (trial->table.cardsLeft == 0)
                             return true;
                         if (seen.insert(tableKey(*trial)).second)
                             waiting.push_back(*trial);
