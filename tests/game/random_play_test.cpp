@@ -1,4 +1,5 @@
 #include "random_player.h"
+#include "solver_replay.h"
 #include "table_check.h"
 
 #include <gtest/gtest.h>
@@ -18,24 +19,17 @@ std::array<int, MoveCategoryCount> movesByTrial(const Game& game)
 {
     std::array<int, MoveCategoryCount> counts{};
     auto tally = [&](MoveCategory category) { ++counts[static_cast<int>(category)]; };
-    for (int origin = -RoomCount; origin < ColumnCount; ++origin) {
-        const bool fromRoom = origin < 0;
-        for (int pile = 0; pile < PileCount; ++pile) {
-            Game trial = game;
-            if ((fromRoom ? trial.PickUpFromRoom(-1 - origin) : trial.PickUpFromColumn(origin))
-                && trial.DropOnPile(pile) == DropOutcome::Done)
-                tally(fromRoom ? MoveCategory::RoomToPile : MoveCategory::DeckToPile);
-        }
-        for (int target = 0; target < ColumnCount; ++target) {
-            const int top = game.table.columns[target].topPosition();
-            if (top < 0 || target == origin)
+    for (const Place& from : allPlaces())
+        for (const Place& to : allPlaces()) {
+            const bool fromRoom = from.kind == PlaceKind::Room, toPile = to.kind == PlaceKind::Pile;
+            if (from.kind == PlaceKind::Pile || to.kind == PlaceKind::Room || from == to
+                || (!toPile && game.table.columns[to.index].isEmpty()))
                 continue;
             Game trial = game;
-            if ((fromRoom ? trial.PickUpFromRoom(-1 - origin) : trial.PickUpFromColumn(origin))
-                && trial.DropOnColumnTop(target, top) == DropOutcome::Done)
-                tally(fromRoom ? MoveCategory::RoomToDeck : MoveCategory::ColumnToColumn);
+            if (pickUp(trial, from) && dropOn(trial, to) == DropOutcome::Done)
+                tally(toPile ? (fromRoom ? MoveCategory::RoomToPile : MoveCategory::DeckToPile)
+                             : (fromRoom ? MoveCategory::RoomToDeck : MoveCategory::ColumnToColumn));
         }
-    }
     return counts;
 }
 

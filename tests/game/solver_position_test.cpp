@@ -30,18 +30,6 @@ std::optional<Position> modelAfter(const Game& start, AnsweringEvents& events, c
     return solver::positionOf(game.table, game.flags.autoSuspended, suits);
 }
 
-std::vector<Place> allPlaces()
-{
-    std::vector<Place> places;
-    for (int i = 0; i < ColumnCount; ++i)
-        places.push_back({PlaceKind::Column, i});
-    for (int i = 0; i < RoomCount; ++i)
-        places.push_back({PlaceKind::Room, i});
-    for (int i = 0; i < PileCount; ++i)
-        places.push_back({PlaceKind::Pile, i});
-    return places;
-}
-
 // The solver's own copy of the table offers exactly the transfers the game
 // makes, and each leads to the table the game leaves; the number compared.
 int expectTransfersAgree(const Game& table, AnsweringEvents& events)

@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "solver_replay.h"
 
 #include <algorithm>
 #include <numeric>
@@ -6,16 +7,7 @@
 namespace tavolin::testing {
 namespace {
 
-class TableTest : public GameTest {
-protected:
-    void dealWithSeed(std::uint32_t seed)
-    {
-        game.ResetTable();
-        game.random.seed(seed);
-        game.flags.gameOpen = game.BuildPack();
-        game.DealColumns();
-    }
-};
+using TableTest = GameTest;
 
 // A seed of today's clock uses all 32 bits; one that kept only the low ones
 // would still deal seed 1 right. Every deal holds the whole pack.
@@ -30,7 +22,7 @@ TEST_F(TableTest, SeedsGiveTheKnownDealOrders)
     std::iota(pack.begin(), pack.end(), 0);
     for (const auto& deal : deals) {
         SCOPED_TRACE(deal.seed);
-        dealWithSeed(deal.seed);
+        dealSeeded(game, deal.seed);
         auto order = game.table.dealOrder;
         EXPECT_TRUE(deal.first.empty() || std::equal(deal.first.begin(), deal.first.end(), order.begin()));
         EXPECT_TRUE(deal.last.empty() || std::equal(deal.last.begin(), deal.last.end(), order.end() - 4));
@@ -44,7 +36,7 @@ TEST_F(TableTest, DealsRowByRowAtTheGeometrysPlacesAndResetEmptiesTheTable)
 {
     game.geometry.CardWidth = 142;
     game.geometry.CardHeight = 192;
-    dealWithSeed(1);
+    dealSeeded(game, 1);
     const TableGeometry& at = game.geometry;
     for (int c = 0; c < ColumnCount; ++c) {
         const ColumnRec& rec = game.table.columns[c];

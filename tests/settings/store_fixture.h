@@ -37,18 +37,15 @@ inline std::vector<StoredValue> writtenValues(const MemoryRegistry& registry)
     return values;
 }
 
-inline bool isSettingsWarning(const ScriptedMessageBoxes::Shown& box)
-{
-    return box.caption == QStringLiteral(" Settings") && box.icon == MessageIcon::Warning
-        && box.buttons == MessageButtons::Ok;
-}
-
 // The text of the one box shown, if it is the settings warning.
 inline QString onlyWarning(const ScriptedMessageBoxes& boxes)
 {
     EXPECT_EQ(boxes.shown().size(), 1u);
-    EXPECT_TRUE(!boxes.shown().empty() && isSettingsWarning(boxes.shown().front()));
-    return boxes.shown().empty() ? QString() : boxes.shown().front().text;
+    if (boxes.shown().empty())
+        return {};
+    const auto& box = boxes.shown().front();
+    EXPECT_TRUE(box.caption == " Settings" && box.icon == MessageIcon::Warning && box.buttons == MessageButtons::Ok);
+    return box.text;
 }
 
 } // namespace tavolin

@@ -1,4 +1,5 @@
 #include "random_player.h"
+#include "solver_replay.h"
 
 #include <algorithm>
 
@@ -17,11 +18,7 @@ PlayLimits limitsFor(std::uint32_t seed)
 RandomGame::RandomGame(std::uint32_t seed, PlayLimits limits)
     : dice(seed), events(dice), game(events), limits_(limits)
 {
-    game.ResetTable();
-    game.random.seed(seed);
-    game.flags.gameOpen = game.BuildPack();
-    game.DealColumns();
-    game.beginGame();
+    dealSeeded(game, seed);
 }
 
 GameEnd RandomGame::play(const std::function<void(const Game&)>& check)
@@ -82,14 +79,7 @@ void RandomGame::act()
 // Tries the places in a random order; true once a drop ended the selection.
 bool RandomGame::dropSomewhere(int originColumn)
 {
-    Targets targets{};
-    auto end = targets.begin();
-    for (int pile = 0; pile < PileCount; ++pile)
-        *end++ = {TargetKind::Pile, pile};
-    for (int column = 0; column < ColumnCount; ++column)
-        *end++ = {TargetKind::Column, column};
-    for (int room = 0; room < RoomCount; ++room)
-        *end++ = {TargetKind::Room, room};
+    Targets targets = allPlaces();
     if (dice.percent() >= limits_.steerPercent)
         return dropOnAny(targets.begin(), targets.end(), originColumn);
     const auto columns = targets.begin() + PileCount;
@@ -103,28 +93,14 @@ bool RandomGame::dropOnAny(Targets::iterator first, Targets::iterator last, int 
 {
     for (auto end = last; end - first > 1; --end)
         std::iter_swap(end - 1, first + dice.below(static_cast<int>(end - first)));
-    return std::any_of(first, last, [&](Target target) { return dropOn(target, originColumn); });
+    return std::any_of(first, last, [&](const Place& target) { return tryDrop(target, originColumn); });
 }
 
-bool RandomGame::dropOn(Target target, int originColumn)
+bool RandomGame::tryDrop(const Place& target, int originColumn)
 {
-    DropOutcome outcome = DropOutcome::Ignored;
-    switch (target.kind) {
-    case TargetKind::Pile:
-        outcome = game.DropOnPile(target.index);
-        break;
-    case TargetKind::Room:
-        outcome = game.DropOnRoom(target.index);
-        break;
-    case TargetKind::Column: {
-        const int top = game.table.columns[target.index].topPosition();
-        if (top < 0)
-            outcome = game.DropOnEmptyColumn(target.index);
-        else if (target.index != originColumn)
-            outcome = game.DropOnColumnTop(target.index, top);
-        break;
-    }
-    }
+    if (target == Place{PlaceKind::Column, originColumn})
+        return false;
+    const DropOutcome outcome = dropOn(game, target);
     if (outcome == DropOutcome::Ignored)
         return false;
     game.EndSelection(outcome == DropOutcome::Done);

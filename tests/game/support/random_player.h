@@ -2,10 +2,10 @@
 
 #include "game/game.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <vector>
 
 namespace tavolin::testing {
 
@@ -76,17 +76,12 @@ private:
     PlayLimits limits_;
     int steps_ = 0;
 
-    enum class TargetKind { Pile, Column, Room };
-    struct Target {
-        TargetKind kind;
-        int index;
-    };
-    using Targets = std::array<Target, PileCount + ColumnCount + RoomCount>;
+    using Targets = std::vector<Place>;
 
     void act();
     bool dropSomewhere(int originColumn);
     bool dropOnAny(Targets::iterator first, Targets::iterator last, int originColumn);
-    bool dropOn(Target target, int originColumn);
+    bool tryDrop(const Place& target, int originColumn);
 };
 
 } // namespace tavolin::testing

@@ -59,6 +59,16 @@ DropOutcome dropOn(Game& game, const Place& place)
     return game.DropOnPile(place.index);
 }
 
+std::vector<Place> allPlaces()
+{
+    std::vector<Place> places;
+    for (const auto& [kind, count] : {std::pair(PlaceKind::Pile, PileCount), std::pair(PlaceKind::Column, ColumnCount),
+                                      std::pair(PlaceKind::Room, RoomCount)})
+        for (int i = 0; i < count; ++i)
+            places.push_back({kind, i});
+    return places;
+}
+
 void dealSeeded(Game& game, std::uint32_t seed)
 {
     game.ResetTable();

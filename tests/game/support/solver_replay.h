@@ -25,6 +25,8 @@ public:
 // The player's pick-up and drop, naming places as the solver does.
 bool pickUp(Game& game, const Place& place);
 DropOutcome dropOn(Game& game, const Place& place);
+// Every Pile, Column and Room, in that order.
+std::vector<Place> allPlaces();
 
 // A seeded deal as a new game starts it: automatic moves suspended.
 void dealSeeded(Game& game, std::uint32_t seed);

@@ -1,6 +1,5 @@
 #include "table_builder.h"
 
-
 namespace tavolin::testing {
 
 namespace {
