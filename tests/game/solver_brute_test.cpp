@@ -30,6 +30,27 @@ std::string tableKey(const Game& game)
     return key;
 }
 
+bool isCleared(const Game& game)
+{
+    return std::all_of(game.table.columns.begin(), game.table.columns.end(),
+                       [](const ColumnRec& column) { return column.isEmpty(); })
+        && std::none_of(game.table.rooms.begin(), game.table.rooms.end(),
+                        [](const SlotRec& room) { return room.occupied; });
+}
+
+DropOutcome dropOnTarget(Game& game, int target, int origin)
+{
+    if (target < RoomCount)
+        return game.DropOnRoom(target);
+    if (target < RoomCount + PileCount)
+        return game.DropOnPile(target - RoomCount);
+    const int column = target - RoomCount - PileCount;
+    if (game.table.columns[column].isEmpty())
+        return game.DropOnEmptyColumn(column);
+    return column == origin ? DropOutcome::Ignored
+                            : game.DropOnColumnTop(column, game.table.columns[column].topPosition());
+}
+
 // Every pick-up, every drop and both answers to the question, through the
 // game's own calls: true when some sequence of them clears the table. A drop
 // that is not taken leaves the card held, so the next target is tried on the
@@ -41,31 +62,29 @@ bool winsByTrial(const Game& start, AnsweringEvents& events)
     while (!waiting.empty()) {
         const Game game = waiting.back();
         waiting.pop_back();
-        for (const Place& from : allPlaces()) {
+        for (int origin = -RoomCount; origin < ColumnCount; ++origin) {
             for (bool yes : {true, false}) {
                 std::optional<Game> trial;
-                auto pickUpAgain = [&] {
+                auto pickUp = [&] {
                     trial.emplace(game);
-                    if (from.kind == PlaceKind::Pile || !pickUp(*trial, from))
+                    if (!(origin < 0 ? trial->PickUpFromRoom(-1 - origin) : trial->PickUpFromColumn(origin)))
                         trial.reset();
                 };
-                pickUpAgain();
+                pickUp();
                 events.answer = yes;
-                for (const Place& to : allPlaces()) {
-                    if (!trial)
-                        break;
-                    const DropOutcome outcome = dropOn(*trial, to);
+                for (int target = 0; trial && target < RoomCount + PileCount + ColumnCount; ++target) {
+                    const DropOutcome outcome = dropOnTarget(*trial, target, origin);
                     if (outcome == DropOutcome::Ignored)
                         continue;
                     if (outcome == DropOutcome::Done) {
                         trial->EndSelection(true);
                         finishAutoMoves(*trial);
-                        if (trial->table.cardsLeft == 0)
+                        if (isCleared(*trial))
                             return true;
                         if (seen.insert(tableKey(*trial)).second)
                             waiting.push_back(*trial);
                     }
-                    pickUpAgain();
+                    pickUp();
                 }
             }
         }
