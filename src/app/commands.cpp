@@ -122,12 +122,19 @@ void TForm1::clearTable()
 
 void TForm1::FinishGame1Click()
 {
-    if (!game_.flags.gameInPlay && !game_.flags.gameOpen)
-        return;
+    if (game_.flags.gameInPlay || game_.flags.gameOpen)
+        endGameOnConfirmation();
+}
+
+// The game in play ends on the player's Yes, counted as lost; false when
+// the player stays or the game ended meanwhile.
+bool TForm1::endGameOnConfirmation()
+{
     if (!confirmEndOfGame())
-        return;
+        return false;
     RecordLoss();
     clearTable();
+    return true;
 }
 
 // A game that ended while the question was open has been recorded already.

@@ -98,17 +98,10 @@ void TForm1::startDeal(std::uint32_t number)
     if (startingDeal_)
         return;
     startingDeal_ = true;
-    bool deal = true;
-    if (game_.flags.gameInPlay || game_.flags.gameOpen) {
-        // A game that ended while the question was open has been recorded,
-        // and the player has seen how: nothing is dealt over that.
-        deal = confirmEndOfGame();
-        if (deal) {
-            RecordLoss();
-            clearTable();
-        }
-    }
-    if (deal)
+    // A game that ended while the question was open has been recorded, and
+    // the player has seen how: nothing is dealt over that.
+    const bool inPlay = game_.flags.gameInPlay || game_.flags.gameOpen;
+    if (!inPlay || endGameOnConfirmation())
         dealAndPlay(number);
     startingDeal_ = false;
 }

@@ -148,6 +148,7 @@ private:
     std::array<int, 4> pileMarkNumbers() const;
     bool ask(const QString& caption, const QString& text);
     bool confirmEndOfGame();
+    bool endGameOnConfirmation();
     bool confirmQuit();
     TStats1Dlg& statisticsDialog();
     TPrefDlg1& preferencesDialog();

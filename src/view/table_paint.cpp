@@ -263,10 +263,7 @@ void TableView::FormPaint(PaintSender sender)
     }
     FullRepaint = false;
     // A Column that grew or shrank moves its keyboard frame.
-    if (const QRegion frame = keyboardFrame(); frame != frameShown_) {
-        window += frameShown_ + frame;
-        frameShown_ = frame;
-    }
+    window += moveKeyboardFrame();
     if (!SidePictureShown && sidePicture_) {
         window += sideRect();
         SidePictureShown = true;

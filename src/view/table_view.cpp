@@ -83,9 +83,18 @@ void TableView::setHintMarks(std::optional<HintMarks> marks)
 
 void TableView::showKeyboardFrame()
 {
+    update(moveKeyboardFrame());
+}
+
+// Where the frame was and where it is now: what a repaint must cover.
+QRegion TableView::moveKeyboardFrame()
+{
     const QRegion frame = keyboardFrame();
-    update(frameShown_ + frame);
+    if (frame == frameShown_)
+        return {};
+    const QRegion changed = frameShown_ + frame;
     frameShown_ = frame;
+    return changed;
 }
 
 // Only the frame changes with the focus: the rest of the table is not

@@ -168,6 +168,7 @@ private:
     // card cell, shown while the table has the keys.
     QRegion keyboardFrame() const;
     void showKeyboardFrame();
+    QRegion moveKeyboardFrame();
     QRegion cardCells() const;
 
     // Drawing on the window: a synchronous repaint of just that area.
