@@ -4,6 +4,7 @@
 
 #include "dialogs/about_box.h"
 #include "dialogs/calendar_form.h"
+#include "dialogs/how_to_play.h"
 #include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 
@@ -38,6 +39,13 @@ TCalendarForm& TForm1::calendarForm()
     if (!CalendarForm)
         CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
     return *CalendarForm;
+}
+
+HowToPlay& TForm1::howToPlay()
+{
+    if (!HowToPlayWindow)
+        HowToPlayWindow = new HowToPlay(this);
+    return *HowToPlayWindow;
 }
 
 } // namespace tavolin

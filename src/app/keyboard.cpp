@@ -1,14 +1,17 @@
 // The window's keys: the play keys on the table, the guard before every key
-// and shortcut, and the list of keys.
+// and shortcut, and the keys of the help window.
 #include "main_window.h"
 
 #include "input/key_clock.h"
+#include "dialogs/how_to_play.h"
 #include "input/key_map.h"
 #include "view/table_view.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace tavolin {
 
@@ -54,15 +57,23 @@ bool TForm1::keyIsWelcome(QObject* watched, const QKeyEvent& key) const
     return key.timestamp() == 0 || !flightEndedAt_ || stampedAfter(key.timestamp(), *flightEndedAt_);
 }
 
-void TForm1::HelpKeys1Click()
+// The keys section is written from the key map and the menus' own
+// shortcuts and captions, so that it lists what is bound, each key once.
+void TForm1::HowToPlay1Click()
 {
-    QString text;
-    for (const keys::HelpLine& line : keys::HelpLines)
-        text += QStringLiteral("%1:  %2\n").arg(QString::fromLatin1(line.keys), QString::fromLatin1(line.action));
-    for (const QAction* action : {NewGame1, RestartDeal1, DealByNumber1, GameExit1, MoveUndo1, MoveHint1, HelpKeys1})
-        text += QStringLiteral("\n%1:  %2").arg(action->shortcut().toString(QKeySequence::NativeText),
-                                                action->text().remove(QLatin1Char('&')));
-    platform_.messages.show(this, QStringLiteral(" Keys"), text, MessageIcon::Information, MessageButtons::Ok);
+    std::vector<KeyLine> lines;
+    for (const keys::HelpLine& line : keys::playKeyHelp())
+        lines.push_back({line.keys, HowToPlay::tr(line.action)});
+    for (const QAction* menu : menuBar()->actions()) {
+        for (const QAction* command : menu->menu()->actions()) {
+            if (!command->shortcut().isEmpty())
+                lines.push_back({{command->shortcut()[0]},
+                                 QStringLiteral("%1 → %2").arg(menu->text(), command->text()).remove(QLatin1Char('&'))});
+        }
+    }
+    HowToPlay& window = howToPlay();
+    window.setKeyLines(std::move(lines));
+    window.showInFront();
 }
 
 } // namespace tavolin
