@@ -66,9 +66,10 @@ void TForm1::HowToPlay1Click()
         lines.push_back({line.keys, HowToPlay::tr(line.action)});
     for (const QAction* menu : menuBar()->actions()) {
         for (const QAction* command : menu->menu()->actions()) {
-            if (!command->shortcut().isEmpty())
-                lines.push_back({{command->shortcut()[0]},
-                                 QStringLiteral("%1 → %2").arg(menu->text(), command->text()).remove(QLatin1Char('&'))});
+            if (command->shortcut().isEmpty())
+                continue;
+            const QString path = QStringLiteral("%1 → %2").arg(menu->text(), command->text());
+            lines.push_back({{command->shortcut()[0]}, QString(path).remove(QLatin1Char('&'))});
         }
     }
     HowToPlay& window = howToPlay();

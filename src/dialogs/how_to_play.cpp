@@ -109,8 +109,8 @@ QString HowToPlay::panelsHtml() const
         + paragraphs({tr("With Show Transfer Details chosen in the preferences, the same place shows instead how a "
                          "transfer is searched while you hold a card over a Column: the card held, the target, each "
                          "card of the Deck in turn, and the result, green when the cards may go and yellow when "
-                         "not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows "
-                         "into its place.")})
+                         "not. While it is on, Show Moves is not offered. It goes off by itself when a Column "
+                         "grows into its place.")})
         + heading(tr("The status bar"))
         + paragraphs({tr("From the left: the hint of the menu item under the pointer, the cards left and the card "
                          "you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; "

@@ -51,15 +51,17 @@ inline std::vector<HelpLine> playKeyHelp()
 {
     const auto each = [](const auto& group) { return std::vector<QKeyCombination>(group.begin(), group.end()); };
     return {
-        {each(ColumnKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay",
-                                             "The Columns, left to right: pick up the top card, or drop the held card there")},
-        {each(RoomKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay",
-                                           "The Rooms, left to right: pick up the card, or drop the held card there")},
+        {each(ColumnKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "The Columns, left to right: pick up the top "
+                                                                   "card, or drop the held card there")},
+        {each(RoomKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "The Rooms, left to right: pick up the card, or "
+                                                                 "drop the held card there")},
         {{PileKey}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "The Piles: drop the held card on the Pile that takes it")},
         {{PutBack}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Put the held card back")},
         {{CursorLeft, CursorRight, CursorUp, CursorDown},
-         QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move the keyboard cursor between the Rooms, the Piles and the Columns")},
-        {each(ActOnCursor), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Act on the place under the keyboard cursor, as its key does")},
+         QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move the keyboard cursor between the Rooms, the Piles and the "
+                                                 "Columns")},
+        {each(ActOnCursor), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Act on the place under the keyboard cursor, "
+                                                                    "as its key does")},
         {each(FocusKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move between the table and the buttons")},
     };
 }
