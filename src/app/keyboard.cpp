@@ -2,8 +2,8 @@
 // and shortcut, and the keys of the help window.
 #include "main_window.h"
 
-#include "input/key_clock.h"
 #include "dialogs/how_to_play.h"
+#include "input/key_clock.h"
 #include "input/key_map.h"
 #include "view/table_view.h"
 
@@ -68,8 +68,8 @@ void TForm1::HowToPlay1Click()
         for (const QAction* command : menu->menu()->actions()) {
             if (command->shortcut().isEmpty())
                 continue;
-            const QString path = QStringLiteral("%1 → %2").arg(menu->text(), command->text());
-            lines.push_back({{command->shortcut()[0]}, QString(path).remove(QLatin1Char('&'))});
+            QString path = QStringLiteral("%1 → %2").arg(menu->text(), command->text());
+            lines.push_back({{command->shortcut()[0]}, path.remove(QLatin1Char('&'))});
         }
     }
     HowToPlay& window = howToPlay();
