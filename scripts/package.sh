@@ -19,6 +19,7 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 # plugin in /usr/lib/<triplet>/tavolin, found from the program's own place.
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DCMAKE_INSTALL_BINDIR=games -DTAVOLIN_BUILD_TESTS=OFF -DTAVOLIN_BUILD_BENCH=OFF \
+      -DCMAKE_STRIP="$PWD/scripts/debian-strip.sh" \
       -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
       >/dev/null
 cmake --build build-package
