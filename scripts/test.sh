@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+# The validators of the desktop files and the manual page's renderer, for their tests.
+scripts/install-deps.sh desktop-file-utils appstream-util man-db groff-base
 
 run_preset() {
     cmake --preset "$1" >/dev/null

@@ -3,6 +3,7 @@
 #include "deal_number.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tavolin {
@@ -89,6 +90,18 @@ std::optional<std::array<std::int32_t, 4>> readSuitOrder(const QString& text)
     return suits;
 }
 
+// The About box's text area is full with the design's texts: the licence is told here.
+QString licenceNotice()
+{
+    return QCoreApplication::translate(
+        "CommandLine",
+        "Copyright 2026 The Tavolin developers.\n"
+        "Licence GPL-3.0-or-later: the GNU General Public License, version 3 or later\n"
+        "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+        "This is free software: you may change it and pass it on.\n"
+        "There is NO WARRANTY, to the extent permitted by law.\n");
+}
+
 } // namespace
 
 QString programName(const QStringList& arguments)
@@ -115,7 +128,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
                                       + text.mid(text.indexOf(u'\n'))};
     }
     if (parser.isSet(p.version))
-        return CommandLineExit{0, QStringLiteral("Tavolin " TAVOLIN_VERSION "\n")};
+        return CommandLineExit{0, QStringLiteral("Tavolin " TAVOLIN_VERSION "\n") + licenceNotice()};
     if (!p.parsed)
         return refusal(arguments, parser.errorText());
     if (!parser.positionalArguments().isEmpty())

@@ -18,6 +18,8 @@ have bin/tavolin
 # The game looks for its card library at this place beside itself.
 [ -f "$root/usr/bin/$card_dir/libvelvetres2.so" ] || fail "no card library in bin/$card_dir"
 have share/applications/tavolin.desktop
+have share/man/man6/tavolin.6.gz
+have share/doc/tavolin/copyright
 have share/metainfo/org.example.tavolin.metainfo.xml
 have share/icons/hicolor/scalable/apps/tavolin.svg
 for size in "$@"; do
@@ -33,5 +35,5 @@ done
 # Installed, the game still answers without a display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/usr/bin/tavolin" --version) ||
     fail "the installed game does not answer --version"
-[ "$answer" = "Tavolin $version" ] || fail "the installed game says \"$answer\""
+[ "$(printf '%s\n' "$answer" | sed -n 1p)" = "Tavolin $version" ] || fail "the installed game says \"$answer\""
 exit $failed

@@ -10,4 +10,4 @@ for tool in desktop-file-validate appstream-util; do
     fi
 done
 desktop-file-validate "$1"
-appstream-util validate-relax --nonet "$2"
+appstream-util validate-strict --nonet "$2"
