@@ -1,5 +1,9 @@
 #include "fake_velvet.h"
 #include "platform/qt_card_library.h"
+#include "support/hang_guard.h"
+#include "support/non_files.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +59,24 @@ TEST(CardLibrary, MissingForeignOrUnloadedLibraryGivesNoBitmaps)
     EXPECT_FALSE(library.load(QStringLiteral("nosuchvelvet"))) << "and the library loaded before is dropped";
     EXPECT_FALSE(library.isLoaded());
     EXPECT_FALSE(library.bitmap(1).has_value());
+}
+
+// Something named like the library beside the program that is no library
+// file is passed over for the copy where the install puts it.
+TEST(CardLibrary, NoFileBesideTheProgramHoldsTheLoadingUp)
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/libinstalledvelvet.so");
+    for (const testing::NonFileKind kind : testing::NonFileKinds) {
+        SCOPED_TRACE(testing::nameOf(kind));
+        const testing::NonFile nonFile(kind, beside);
+        ASSERT_TRUE(nonFile.made());
+        const auto loadsTheInstalledCopy = [] {
+            QtCardLibrary library;
+            ASSERT_TRUE(library.load(QStringLiteral("installedvelvet")));
+            EXPECT_EQ(colourOf(library, 1), fake_velvet::colourOf(1, fake_velvet::InstalledOnlyShade));
+        };
+        EXPECT_TRUE(testing::passesWithin(testing::HangLimit, loadsTheInstalledCopy));
+    }
 }
 
 } // namespace
