@@ -1,5 +1,7 @@
 #include "platform/qt_card_library.h"
 
+#include "platform/readable_file.h"
+
 #include <QCoreApplication>
 
 namespace tavolin {
@@ -10,11 +12,12 @@ QStringList places(const QString& name)
     QStringList fileNames;
     if (QCoreApplication::instance()) {
         const QString programDir = QCoreApplication::applicationDirPath();
+        const QString fileName = QStringLiteral("lib") + name + QStringLiteral(".so");
         // Beside the program in the build tree; where `cmake --install` puts it otherwise.
-        fileNames << programDir + u'/' + name
-                  << programDir + QStringLiteral("/" TAVOLIN_CARD_DIR_FROM_BIN "/") + name;
+        fileNames << programDir + u'/' + fileName
+                  << programDir + QStringLiteral("/" TAVOLIN_CARD_DIR_FROM_BIN "/") + fileName;
     }
-    return fileNames << name;
+    return fileNames;
 }
 
 } // namespace
@@ -27,11 +30,14 @@ QtCardLibrary::~QtCardLibrary()
 bool QtCardLibrary::load(const QString& name)
 {
     unload();
+    // The system's loader waits for ever on a named pipe in the library's
+    // place: beside the program only a regular file is handed to it. The bare
+    // name, last, is for the system's search through its own folders.
     for (const QString& fileName : places(name)) {
-        if (loadFrom(fileName))
+        if (isReadableRegularFile(fileName) && loadFrom(fileName))
             return true;
     }
-    return false;
+    return loadFrom(name);
 }
 
 bool QtCardLibrary::loadFrom(const QString& fileName)

@@ -2,12 +2,12 @@
 
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/readable_file.h"
 #include "settings/settings_store.h"
 #include "settings/suit_pictures.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -408,7 +408,7 @@ void TPrefDlg1::CheckBox2Click()
     settings_.ShowPicture = CheckBox2->isChecked();
     if (!settings_.ShowPicture)
         return;
-    if (!fileOpens(settings_.SWBmpPath)) {
+    if (!isReadableRegularFile(settings_.SWBmpPath)) {
         messages_.show(this, LoadErrorCaption,
                        QStringLiteral("Selection needs correct bitmap path name.\nSee Bitmap Path Info page."),
                        MessageIcon::Error, MessageButtons::Ok);
@@ -453,7 +453,7 @@ void TPrefDlg1::Edit1Exit()
         setPicturePathVerified(false);
         settings_.ShowPicture = false;
         CheckBox2->setChecked(false);
-    } else if (!fileOpens(path)) {
+    } else if (!isReadableRegularFile(path)) {
         messages_.show(this, LoadErrorCaption, QStringLiteral("Unable to load Bitmap from that path."),
                        MessageIcon::Error, MessageButtons::Ok);
         setStatus(QStringLiteral("Bitmap path name invalid. Selection checkbox cleared."));
@@ -472,17 +472,6 @@ void TPrefDlg1::Edit1Exit()
     emit prefsChanged();
     setStatus(cleared ? QStringLiteral("Modified path name stored in Registry. Selection cleared.")
                       : QStringLiteral("Modified path name stored in Registry."));
-}
-
-bool TPrefDlg1::fileOpens(const QString& path) const
-{
-    // An existing file only: opening for reading never creates one, and a
-    // folder does not open as a file.
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false;
-    file.close();
-    return true;
 }
 
 void TPrefDlg1::setPicturePathVerified(bool verified)

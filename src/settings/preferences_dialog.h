@@ -116,7 +116,6 @@ private:
     void setPicturePathVerified(bool verified);
     void setLabel7Colour(const QColor& colour);
     void showLabel7(const QString& format);
-    bool fileOpens(const QString& path) const;
 
     Settings& settings_;
     SettingsStore& store_;

@@ -16,6 +16,9 @@ namespace tavolin {
 namespace {
 
 const QString DeleteCaption = QStringLiteral(" Statistics Delete Event");
+// The rounded frame around the figures, and the width of its pen.
+constexpr QRect Frame(12, 10, 289, 314);
+constexpr int FramePen = 3;
 
 QString streakSentence(const Settings& settings, const QString& previous)
 {
@@ -46,10 +49,26 @@ protected:
         QFrame::paintEvent(event);
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(palette().color(QPalette::Mid), 3));
-        p.drawRoundedRect(QRectF(12, 10, 289, 314).adjusted(1.5, 1.5, -1.5, -1.5), 12, 12);
+        const qreal halfPen = FramePen / 2.0;
+        p.setPen(QPen(palette().color(QPalette::Mid), FramePen));
+        p.drawRoundedRect(QRectF(Frame).adjusted(halfPen, halfPen, -halfPen, -halfPen), 12, 12);
     }
 };
+
+// A figure's text at its place, on one line where it fits within the frame.
+// A longer one (the streak sentence, from a few thousand games on) wraps at
+// a blank instead of running past the frame: nothing of it is cut or hidden.
+void showWithinFrame(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setWordWrap(false);
+    label->adjustSize();
+    const int room = Frame.x() + Frame.width() - 2 * FramePen - label->x();
+    if (label->width() <= room)
+        return;
+    label->setWordWrap(true);
+    label->resize(room, label->heightForWidth(room));
+}
 
 } // namespace
 
@@ -136,10 +155,8 @@ void TStats1Dlg::showEvent(QShowEvent* event)
 void TStats1Dlg::FormPaint()
 {
     const auto texts = statisticsTexts(settings_, run_, labels_[10]->text());
-    for (int i = 0; i < 10; ++i) {
-        labels_[i + 1]->setText(texts[i]);
-        labels_[i + 1]->adjustSize();
-    }
+    for (int i = 0; i < 10; ++i)
+        showWithinFrame(labels_[i + 1], texts[i]);
 }
 
 void TStats1Dlg::OKBtnClick()

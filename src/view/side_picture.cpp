@@ -1,20 +1,32 @@
 #include "side_picture.h"
 
+#include "platform/readable_file.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
 
 namespace tavolin {
 namespace {
 
-// A 40-megapixel photograph still loads; a picture larger than that is
-// refused before it is decoded.
+// The side window is under a megapixel, and the picture is read again each
+// time the window comes back. 32 MiB holds a camera's photograph as JPEG or a
+// picture the size of a screen in any format, and decodes in a fifth of a
+// second; a larger file is refused before a byte of it is read, and a picture
+// of more than 40 megapixels before it is decoded.
+constexpr qint64 MaxBytes = 32 * 1024 * 1024;
 constexpr qint64 MaxPixels = 40'000'000;
 
 } // namespace
 
 QImage loadSidePicture(const QString& path, QSize size)
 {
-    QImageReader reader(path);
+    std::optional<QByteArray> bytes = readRegularFile(path, MaxBytes);
+    if (!bytes)
+        return {};
+    QBuffer file(&*bytes);
+    file.open(QIODevice::ReadOnly);
+    QImageReader reader(&file);
     const QSize stored = reader.size();
     if (stored.isValid() && qint64(stored.width()) * stored.height() > MaxPixels)
         return {};

@@ -3,6 +3,7 @@
 #include "game/recording_events.h"
 #include "settings/preferences_dialog.h"
 #include "support/file_bytes.h"
+#include "support/non_files.h"
 #include "window_fixture.h"
 
 #include <QAbstractEventDispatcher>
@@ -289,6 +290,21 @@ TEST_F(MainWindowTest, TheSidePictureShowsOnceItsPathIsConfirmed)
         ASSERT_TRUE((QFile::remove(path) || bytes.isEmpty()) && blue.save(path));
         window->RefreshSideWindow();
     }
+
+    // A picture with 40 MiB after it, or something that is no file, in its
+    // place is told the same way, at once.
+    const std::size_t told = messages.shown().size();
+    for (const char* kind : {"large file", "pipe", "link to a device", "folder", "link to a pipe"}) {
+        SCOPED_TRACE(kind);
+        ASSERT_TRUE(kind == std::string("large file") ? QFile(path).resize(40 << 20) : testing::makeNonFile(kind, path));
+        testing::expectInTime([&] {
+            window->RefreshSideWindow();
+            ASSERT_EQ(messages.shown().size(), told + 1);
+            EXPECT_EQ(messages.shown().back().text, "Unable to load side-window Bitmap.");
+            EXPECT_EQ(sideShown(), QColor(0, 0, 255));
+        });
+    }
+    testing::removeNonFile(path);
 }
 
 // The stored bounds are the outer ones, and come back over starts and

@@ -1,5 +1,8 @@
 #include "fake_velvet.h"
 #include "platform/qt_card_library.h"
+#include "support/non_files.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +58,23 @@ TEST(CardLibrary, MissingForeignOrUnloadedLibraryGivesNoBitmaps)
     EXPECT_FALSE(library.load(QStringLiteral("nosuchvelvet"))) << "and the library loaded before is dropped";
     EXPECT_FALSE(library.isLoaded());
     EXPECT_FALSE(library.bitmap(1).has_value());
+}
+
+// Something named like the library beside the program that is no library
+// file is passed over for the copy where the install puts it.
+TEST(CardLibrary, NoFileBesideTheProgramHoldsTheLoadingUp)
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/libinstalledvelvet.so");
+    for (const char* kind : testing::NonFileKinds) {
+        SCOPED_TRACE(kind);
+        ASSERT_TRUE(testing::makeNonFile(kind, beside));
+        testing::expectInTime([] {
+            QtCardLibrary library;
+            ASSERT_TRUE(library.load(QStringLiteral("installedvelvet")));
+            EXPECT_EQ(colourOf(library, 1), fake_velvet::colourOf(1, fake_velvet::InstalledOnlyShade));
+        });
+        testing::removeNonFile(beside);
+    }
 }
 
 } // namespace

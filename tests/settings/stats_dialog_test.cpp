@@ -2,8 +2,11 @@
 #include "settings/stats_dialog.h"
 #include "store_fixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <climits>
 
 namespace tavolin {
 namespace {
@@ -92,6 +95,41 @@ TEST_F(StatsDialogTest, DeleteZeroesAndStoresEverythingOnlyWhenAnsweredYesBetwee
                                                                  {"Streak Type", 0}, {"Streak Wins", 0},
                                                                  {"Streak Losses", 0}}));
     EXPECT_EQ(registry.commits(), 1);
+}
+
+// At any count the store can hold, every text lies whole within the frame's
+// pen, clear of the buttons, the logo and each other; the streak sentence
+// leaves its one line at its place only where that would run past the frame.
+TEST_F(StatsDialogTest, EveryTextLiesWithinTheFrameAtAnyCount)
+{
+    const QRect withinPen = QRect(12, 10, 289, 314).adjusted(3, 3, -3, -3);
+    const std::tuple<int, int, bool> cases[] = {{0, 0, true},          {1, 2, true},        {99, 1, true},
+                                                {99'999, 2, false},    {9'999'999, 1, false}, {INT_MAX, 1, false},
+                                                {INT_MAX, 2, false},   {INT_MAX, 0, true}};
+    for (const auto& [count, streakType, oneLine] : cases) {
+        SCOPED_TRACE(::testing::Message() << count << " games, streak type " << streakType);
+        settings.GamesWon = settings.GamesLost = settings.StreakWins = settings.StreakLosses = count;
+        settings.StreakType = streakType;
+        run = {count, count};
+        showFigures();
+        std::vector<QRect> taken;
+        for (const char* other : {"BitBtn1", "BitBtn2", "Image1"})
+            taken.push_back(dialog.findChild<QWidget*>(other)->geometry());
+        for (int number = 1; number <= 11; ++number) {
+            const auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
+            SCOPED_TRACE(label->text().toStdString());
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text())
+                                   .translated(label->pos());
+            EXPECT_TRUE(withinPen.contains(text) && label->geometry().contains(text));
+            for (const QRect& other : taken)
+                EXPECT_FALSE(other.intersects(text));
+            taken.push_back(text);
+        }
+        const auto* sentence = dialog.findChild<QLabel*>("Label11");
+        EXPECT_EQ(sentence->pos(), QPoint(85, 247));
+        EXPECT_EQ(sentence->height() == dialog.findChild<QLabel*>("Label10")->height(), oneLine);
+    }
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDir>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+
+namespace tavolin::testing {
+
+// Things a path can name that are no file to read: opening a pipe for reading
+// waits for a writer, and a device may read without end.
+constexpr const char* NonFileKinds[] = {"pipe", "link to a device", "folder", "link to a pipe"};
+
+inline void removeNonFile(const QString& path)
+{
+    QFile::remove(path);
+    QDir().rmdir(path);
+    QFile::remove(path + QStringLiteral(".pipe"));
+}
+
+// Puts one at path, in place of what a killed run may have left there.
+inline bool makeNonFile(const std::string& kind, const QString& path)
+{
+    removeNonFile(path);
+    const QString pipe = kind == "pipe" ? path : path + QStringLiteral(".pipe");
+    if (kind == "folder" || kind == "link to a device")
+        return kind == "folder" ? QDir().mkdir(path) : QFile::link(QStringLiteral("/dev/zero"), path);
+    return ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0 && (pipe == path || QFile::link(pipe, path));
+}
+
+// Runs body in a forked copy of the test, which prints its failed checks, and
+// waits for it about ten seconds: a call that hangs fails instead of holding
+// up the suite. What it guards takes milliseconds, even under the sanitizers.
+inline void expectInTime(const std::function<void()>& body)
+{
+    const ::testing::TestResult& result = *::testing::UnitTest::GetInstance()->current_test_info()->result();
+    const int partsBefore = result.total_part_count();
+    QThreadPool::globalInstance()->waitForDone(); // the copy would wait for ever on the painting's threads
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        body();
+        bool failed = false;
+        for (int part = partsBefore; part < result.total_part_count(); ++part)
+            failed = failed || result.GetTestPartResult(part).failed();
+        std::fflush(nullptr);
+        ::_exit(failed ? 1 : 0);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0 && waited < 2000; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (::kill(child, SIGKILL) == 0 && ::waitpid(child, &status, 0) == child)
+        ADD_FAILURE() << "still running after ten seconds";
+    else
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the forked copy failed";
+}
+
+} // namespace tavolin::testing
