@@ -58,11 +58,12 @@ void TForm1::HelpKeys1Click()
 {
     QString text;
     for (const keys::HelpLine& line : keys::HelpLines)
-        text += QStringLiteral("%1:  %2\n").arg(QString::fromLatin1(line.keys), QString::fromLatin1(line.action));
+        text += QStringLiteral("%1:  %2\n").arg(QCoreApplication::translate("Keys", line.keys),
+                                                   QCoreApplication::translate("Keys", line.action));
     for (const QAction* action : {NewGame1, RestartDeal1, DealByNumber1, GameExit1, MoveUndo1, MoveHint1, HelpKeys1})
         text += QStringLiteral("\n%1:  %2").arg(action->shortcut().toString(QKeySequence::NativeText),
                                                 action->text().remove(QLatin1Char('&')));
-    platform_.messages.show(this, QStringLiteral(" Keys"), text, MessageIcon::Information, MessageButtons::Ok);
+    platform_.messages.show(this, tr(" Keys"), text, MessageIcon::Information, MessageButtons::Ok);
 }
 
 } // namespace tavolin

@@ -2,6 +2,7 @@
 
 #include "game/table.h"
 
+#include <QtGlobal>
 #include <Qt>
 #include <QKeyCombination>
 
@@ -38,19 +39,24 @@ inline constexpr Qt::Key CursorUp = Qt::Key_Up;
 inline constexpr Qt::Key CursorDown = Qt::Key_Down;
 
 // The play keys as a player reads them; the Keys window lists these and
-// then the menu commands with their shortcuts.
+// then the menu commands with their shortcuts. Translated where shown.
 struct HelpLine {
     const char* keys;
     const char* action;
 };
 inline constexpr HelpLine HelpLines[] = {
-    {"1 to 8", "The Columns, left to right: pick up the top card, or drop the held card there"},
-    {"A to D", "The Rooms, left to right: pick up the card, or drop the held card there"},
-    {"H", "The Piles: drop the held card on the Pile that takes it"},
-    {"Escape", "Put the held card back"},
-    {"Arrow keys", "Move the keyboard cursor between the Rooms, the Piles and the Columns"},
-    {"Space, Return", "Act on the place under the keyboard cursor, as its key does"},
-    {"Tab, Shift+Tab", "Move between the table and the buttons"},
+    {QT_TRANSLATE_NOOP("Keys", "1 to 8"),
+     QT_TRANSLATE_NOOP("Keys", "The Columns, left to right: pick up the top card, or drop the held card there")},
+    {QT_TRANSLATE_NOOP("Keys", "A to D"),
+     QT_TRANSLATE_NOOP("Keys", "The Rooms, left to right: pick up the card, or drop the held card there")},
+    {QT_TRANSLATE_NOOP("Keys", "H"),
+     QT_TRANSLATE_NOOP("Keys", "The Piles: drop the held card on the Pile that takes it")},
+    {QT_TRANSLATE_NOOP("Keys", "Escape"), QT_TRANSLATE_NOOP("Keys", "Put the held card back")},
+    {QT_TRANSLATE_NOOP("Keys", "Arrow keys"),
+     QT_TRANSLATE_NOOP("Keys", "Move the keyboard cursor between the Rooms, the Piles and the Columns")},
+    {QT_TRANSLATE_NOOP("Keys", "Space, Return"),
+     QT_TRANSLATE_NOOP("Keys", "Act on the place under the keyboard cursor, as its key does")},
+    {QT_TRANSLATE_NOOP("Keys", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("Keys", "Move between the table and the buttons")},
 };
 
 // Every binding above, for the check that none is bound twice.
