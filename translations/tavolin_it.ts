@@ -5,6 +5,7 @@
     <name>Card</name>
     <message>
         <source>%s of %s</source>
+        <extracomment>A card: its rank, then its suit (&quot;7 of Hearts&quot;); &quot;%2$s %1$s&quot; puts the suit first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -180,6 +181,7 @@
     </message>
     <message>
         <source>H</source>
+        <extracomment>The key&apos;s name on the keyboard.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

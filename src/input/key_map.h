@@ -49,6 +49,7 @@ inline constexpr HelpLine HelpLines[] = {
      QT_TRANSLATE_NOOP("Keys", "The Columns, left to right: pick up the top card, or drop the held card there")},
     {QT_TRANSLATE_NOOP("Keys", "A to D"),
      QT_TRANSLATE_NOOP("Keys", "The Rooms, left to right: pick up the card, or drop the held card there")},
+    //: The key's name on the keyboard.
     {QT_TRANSLATE_NOOP("Keys", "H"),
      QT_TRANSLATE_NOOP("Keys", "The Piles: drop the held card on the Pile that takes it")},
     {QT_TRANSLATE_NOOP("Keys", "Escape"), QT_TRANSLATE_NOOP("Keys", "Put the held card back")},

@@ -29,6 +29,7 @@ QString cardCount(int count)
 
 QString cardName(CardCode card)
 {
+    //: A card: its rank, then its suit ("7 of Hearts"); "%2$s %1$s" puts the suit first.
     return QString::fromStdString(cardText(GAME_TEXT("Card", "%s of %s"), card));
 }
 
