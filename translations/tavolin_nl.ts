@@ -162,66 +162,6 @@
     </message>
 </context>
 <context>
-    <name>Keys</name>
-    <message>
-        <source>1 to 8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A to D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>H</source>
-        <extracomment>The key&apos;s name on the keyboard.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put the held card back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Space, Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move between the table and the buttons</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
@@ -558,6 +498,133 @@ The settings file as it was is kept in %1.</source>
     </message>
 </context>
 <context>
+    <name>tavolin::HowToPlay</name>
+    <message>
+        <source>How to Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The details panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The status bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Piles: drop the held card on the Pile that takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the held card back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Act on the place under the keyboard cursor, as its key does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move between the table and the buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tavolin::TAboutBox</name>
     <message>
         <source>Tavolin is a solitaire for one player. One pack of 52 cards is dealt face up into eight Columns; every card has to reach its Pile, from Ace up to King, by way of the Columns and the four Rooms.
@@ -694,10 +761,6 @@ Further help and hints on play are on the Tavolin web page given above.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> Keys</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Load Error from DLL: Bitmap number %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -783,14 +846,6 @@ Further help and hints on play are on the Tavolin web page given above.</source>
     </message>
     <message>
         <source>Displays a calendar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Keys</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lists the keys of the game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -885,6 +940,14 @@ at least 800 x 600, or 1024 x 768 pixels.</source>
     </message>
     <message>
         <source>Move undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explains the game, its keys and panels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,8 +4,15 @@
 
 #include "dialogs/about_box.h"
 #include "dialogs/calendar_form.h"
+#include "dialogs/how_to_play.h"
 #include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
+#include "view/table_view.h"
+
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace tavolin {
 
@@ -38,6 +45,20 @@ TCalendarForm& TForm1::calendarForm()
     if (!CalendarForm)
         CalendarForm = new TCalendarForm(todayFrom(platform_.clock), this);
     return *CalendarForm;
+}
+
+HowToPlay& TForm1::howToPlay()
+{
+    if (!HowToPlayWindow) {
+        HowToPlayWindow = new HowToPlay(this);
+        // Beside the table and its buttons where the screen has room, so
+        // that the game stays in sight.
+        const int right = std::max(layout_.TableWidth, UndoBtn1->geometry().right() + 1) + layout_.LeftMargin;
+        const QRect beside(table_->mapToGlobal(QPoint(right, 0)), HowToPlayWindow->size());
+        if (screen()->availableGeometry().contains(beside))
+            HowToPlayWindow->move(beside.topLeft());
+    }
+    return *HowToPlayWindow;
 }
 
 } // namespace tavolin

@@ -1,7 +1,8 @@
 // The window's keys: the play keys on the table, the guard before every key
-// and shortcut, and the list of keys.
+// and shortcut, and the keys of the help window.
 #include "main_window.h"
 
+#include "dialogs/how_to_play.h"
 #include "input/key_clock.h"
 #include "input/key_map.h"
 #include "view/table_view.h"
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace tavolin {
 
@@ -54,16 +57,24 @@ bool TForm1::keyIsWelcome(QObject* watched, const QKeyEvent& key) const
     return key.timestamp() == 0 || !flightEndedAt_ || stampedAfter(key.timestamp(), *flightEndedAt_);
 }
 
-void TForm1::HelpKeys1Click()
+// The keys section is written from the key map and the menus' own
+// shortcuts and captions, so that it lists what is bound, each key once.
+void TForm1::HowToPlay1Click()
 {
-    QString text;
-    for (const keys::HelpLine& line : keys::HelpLines)
-        text += QStringLiteral("%1:  %2\n").arg(QCoreApplication::translate("Keys", line.keys),
-                                                   QCoreApplication::translate("Keys", line.action));
-    for (const QAction* action : {NewGame1, RestartDeal1, DealByNumber1, GameExit1, MoveUndo1, MoveHint1, HelpKeys1})
-        text += QStringLiteral("\n%1:  %2").arg(action->shortcut().toString(QKeySequence::NativeText),
-                                                action->text().remove(QLatin1Char('&')));
-    platform_.messages.show(this, tr(" Keys"), text, MessageIcon::Information, MessageButtons::Ok);
+    std::vector<KeyLine> lines;
+    for (const keys::HelpLine& line : keys::playKeyHelp())
+        lines.push_back({line.keys, HowToPlay::tr(line.action)});
+    for (const QAction* menu : menuBar()->actions()) {
+        for (const QAction* command : menu->menu()->actions()) {
+            if (command->shortcut().isEmpty())
+                continue;
+            QString path = QStringLiteral("%1 → %2").arg(menu->text(), command->text());
+            lines.push_back({{command->shortcut()[0]}, path.remove(QLatin1Char('&'))});
+        }
+    }
+    HowToPlay& window = howToPlay();
+    window.setKeyLines(std::move(lines));
+    window.showInFront();
 }
 
 } // namespace tavolin

@@ -132,11 +132,11 @@ void TForm1::createMenus()
                             &TForm1::HelpAboutClick);
     HelpDate = addCommand(helpMenu, "HelpDate", tr("Show &Date"), tr("Displays a calendar"), &TForm1::ShowDateClick);
     helpMenu->addSeparator();
-    HelpKeys1
-        = addCommand(helpMenu, "HelpKeys1", tr("&Keys"), tr("Lists the keys of the game"), &TForm1::HelpKeys1Click);
-    HelpKeys1->setShortcut(keys::KeysHelp);
+    HowToPlay1 = addCommand(helpMenu, "HowToPlay1", tr("&How to Play"), tr("Explains the game, its keys and panels"),
+                            &TForm1::HowToPlay1Click);
+    HowToPlay1->setShortcut(keys::HowToPlay);
     // A held-down shortcut acts once.
-    for (QAction* action : {NewGame1, GameExit1, MoveUndo1, HelpKeys1})
+    for (QAction* action : {NewGame1, GameExit1, MoveUndo1, HowToPlay1})
         action->setAutoRepeat(false);
 
     createDealCommands(gameMenu, moveMenu);

@@ -32,6 +32,7 @@ namespace tavolin {
 
 class TableView;
 class TAboutBox;
+class HowToPlay;
 class TCalendarForm;
 class TPrefDlg1;
 class TStats1Dlg;
@@ -59,7 +60,7 @@ public:
     void Pref1DlgClick();
     void HelpAboutClick();
     void ShowDateClick();
-    void HelpKeys1Click();
+    void HowToPlay1Click();
     void MoveUndo1Click();
     void UndoBtn1Click();
     void MoveShow1Click();
@@ -154,6 +155,7 @@ private:
     TPrefDlg1& preferencesDialog();
     TAboutBox& aboutBox();
     TCalendarForm& calendarForm();
+    HowToPlay& howToPlay();
 
     void RunGame();
     void startGame();
@@ -208,6 +210,7 @@ private:
     TPrefDlg1* PrefDlg1 = nullptr;
     TAboutBox* AboutBox = nullptr;
     TCalendarForm* CalendarForm = nullptr;
+    HowToPlay* HowToPlayWindow = nullptr;
     std::array<QLabel*, 4> panels_{};
     QPushButton* BitBtn1 = nullptr;
     QPushButton* UndoBtn1 = nullptr;
@@ -221,7 +224,7 @@ private:
     QAction* MoveShow1 = nullptr;
     QAction* HelpAbout1 = nullptr;
     QAction* HelpDate = nullptr;
-    QAction* HelpKeys1 = nullptr;
+    QAction* HowToPlay1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* gamePassTimer_ = nullptr;

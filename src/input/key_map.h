@@ -2,7 +2,6 @@
 
 #include "game/table.h"
 
-#include <QtGlobal>
 #include <Qt>
 #include <QKeyCombination>
 
@@ -22,7 +21,7 @@ inline constexpr QKeyCombination RestartDeal = QKeyCombination(Qt::Key_F5);
 inline constexpr QKeyCombination DealByNumber = Qt::CTRL | Qt::Key_D;
 // "h" is the Piles, so the hint takes the Control key.
 inline constexpr QKeyCombination Hint = Qt::CTRL | Qt::Key_H;
-inline constexpr QKeyCombination KeysHelp = QKeyCombination(Qt::Key_F1);
+inline constexpr QKeyCombination HowToPlay = QKeyCombination(Qt::Key_F1);
 
 // The play keys, pressed on the table. A place's key takes its card, or
 // drops the held card there.
@@ -38,32 +37,39 @@ inline constexpr Qt::Key CursorRight = Qt::Key_Right;
 inline constexpr Qt::Key CursorUp = Qt::Key_Up;
 inline constexpr Qt::Key CursorDown = Qt::Key_Down;
 
-// The play keys as a player reads them; the Keys window lists these and
-// then the menu commands with their shortcuts. Translated where shown.
+// Qt moves the focus between the table and the buttons with these; no game
+// key may take them.
+inline constexpr std::array<QKeyCombination, 2> FocusKeys{QKeyCombination(Qt::Key_Tab), Qt::SHIFT | Qt::Key_Tab};
+
+// The play keys as a player reads them, for the help window, which
+// translates the words in its own context.
 struct HelpLine {
-    const char* keys;
+    std::vector<QKeyCombination> keys;
     const char* action;
 };
-inline constexpr HelpLine HelpLines[] = {
-    {QT_TRANSLATE_NOOP("Keys", "1 to 8"),
-     QT_TRANSLATE_NOOP("Keys", "The Columns, left to right: pick up the top card, or drop the held card there")},
-    {QT_TRANSLATE_NOOP("Keys", "A to D"),
-     QT_TRANSLATE_NOOP("Keys", "The Rooms, left to right: pick up the card, or drop the held card there")},
-    //: The key's name on the keyboard.
-    {QT_TRANSLATE_NOOP("Keys", "H"),
-     QT_TRANSLATE_NOOP("Keys", "The Piles: drop the held card on the Pile that takes it")},
-    {QT_TRANSLATE_NOOP("Keys", "Escape"), QT_TRANSLATE_NOOP("Keys", "Put the held card back")},
-    {QT_TRANSLATE_NOOP("Keys", "Arrow keys"),
-     QT_TRANSLATE_NOOP("Keys", "Move the keyboard cursor between the Rooms, the Piles and the Columns")},
-    {QT_TRANSLATE_NOOP("Keys", "Space, Return"),
-     QT_TRANSLATE_NOOP("Keys", "Act on the place under the keyboard cursor, as its key does")},
-    {QT_TRANSLATE_NOOP("Keys", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("Keys", "Move between the table and the buttons")},
-};
+inline std::vector<HelpLine> playKeyHelp()
+{
+    const auto each = [](const auto& group) { return std::vector<QKeyCombination>(group.begin(), group.end()); };
+    return {
+        {each(ColumnKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "The Columns, left to right: pick up the top "
+                                                                   "card, or drop the held card there")},
+        {each(RoomKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "The Rooms, left to right: pick up the card, or "
+                                                                 "drop the held card there")},
+        {{PileKey}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "The Piles: drop the held card on the Pile that takes it")},
+        {{PutBack}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Put the held card back")},
+        {{CursorLeft, CursorRight, CursorUp, CursorDown},
+         QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move the keyboard cursor between the Rooms, the Piles and the "
+                                                 "Columns")},
+        {each(ActOnCursor), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Act on the place under the keyboard cursor, "
+                                                                    "as its key does")},
+        {each(FocusKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move between the table and the buttons")},
+    };
+}
 
 // Every binding above, for the check that none is bound twice.
 inline std::vector<QKeyCombination> everyBinding()
 {
-    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, KeysHelp,
+    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, HowToPlay,
                                      QKeyCombination(PileKey), QKeyCombination(PutBack), QKeyCombination(CursorLeft),
                                      QKeyCombination(CursorRight), QKeyCombination(CursorUp),
                                      QKeyCombination(CursorDown)};
@@ -73,6 +79,7 @@ inline std::vector<QKeyCombination> everyBinding()
         all.emplace_back(key);
     for (Qt::Key key : ActOnCursor)
         all.emplace_back(key);
+    all.insert(all.end(), FocusKeys.begin(), FocusKeys.end());
     return all;
 }
 

@@ -32,7 +32,7 @@ TEST(CardCorners, FrameAndFaceMeetAtEveryCorner)
     CardCells cells(library);
     for (const QSize cellSize : {QSize(72, 96), QSize(142, 192)}) {
         for (const qreal ratio : {1.0, 2.0}) {
-            SCOPED_TRACE(testing::Message() << cellSize.width() << " x " << cellSize.height() << " at " << ratio);
+            SCOPED_TRACE(::testing::Message() << cellSize.width() << " x " << cellSize.height() << " at " << ratio);
             cells.prepare(cellSize, ratio);
             // An Ace, a number card, a court card, of each colour.
             for (const CardCode card : {0, 17, 38, 51}) {

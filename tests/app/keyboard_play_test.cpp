@@ -440,7 +440,7 @@ TEST_F(KeyboardPlayTest, ShortcutsStandBesideTheCaptionsAndNoKeyIsBoundTwice)
     } commands[] = {{"NewGame1", "&New game", keys::NewGame},
                     {"MoveUndo1", "&Undo Move", keys::UndoMove},
                     {"GameExit1", "E&xit", keys::Exit},
-                    {"HelpKeys1", "&Keys", keys::KeysHelp}};
+                    {"HowToPlay1", "&How to Play", keys::HowToPlay}};
     std::set<int> bound;
     for (const QKeyCombination binding : keys::everyBinding())
         EXPECT_TRUE(bound.insert(binding.toCombined()).second) << QKeySequence(binding).toString().toStdString();
@@ -472,11 +472,7 @@ TEST_F(KeyboardPlayTest, ShortcutsStandBesideTheCaptionsAndNoKeyIsBoundTwice)
     QTest::keyClick(table(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->findChild<QPushButton*>("BitBtn1")) << "Tab to the buttons";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    ASSERT_TRUE(table()->hasFocus()) << "and back";
-    key(Qt::Key_F1);
-    ASSERT_FALSE(messages.told.isEmpty());
-    EXPECT_TRUE(messages.told.back().startsWith(" Keys: 1 to 8:")) << messages.told.back().toStdString();
-    EXPECT_TRUE(messages.told.back().contains("Ctrl+Z:  Undo Move"));
+    EXPECT_TRUE(table()->hasFocus()) << "and back";
 }
 
 } // namespace
