@@ -10,19 +10,25 @@
 
 #include <QApplication>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 namespace tavolin {
 
 // The game's window as a fresh configuration opens it on a screen of the
 // given size (1280 × 1024 gives 1279 × 995), with the real card library and
-// a dealt game; the clock does not really sleep.
+// a dealt game; the clock does not really sleep. `stored` are further
+// values of the settings file, by name.
 struct DealtWindow {
-    explicit DealtWindow(bool smallCards, QSize screen = {1280, 1024})
+    explicit DealtWindow(bool smallCards, QSize screen = {1280, 1024},
+                         std::initializer_list<std::pair<const char*, int>> stored = {})
     {
         environment.setScreenResolution(screen);
-        registry.set(QStringLiteral("Software\\Projects\\Tavolin 2.2"), QStringLiteral("OrigCardSize"),
-                     smallCards ? 1 : 0);
+        const QString key = QStringLiteral("Software\\Projects\\Tavolin 2.2");
+        registry.set(key, QStringLiteral("OrigCardSize"), smallCards ? 1 : 0);
+        for (const auto& [name, value] : stored)
+            registry.set(key, QString::fromLatin1(name), value);
         window = std::make_unique<TForm1>(platform);
         window->show();
         QApplication::processEvents();

@@ -3,7 +3,8 @@
 # Usage: scripts/install-deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core "$@")
+packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -17,8 +17,8 @@ namespace tavolin {
 void TForm1::NewGame1Click()
 {
     if (game_.flags.gameOpen) {
-        platform_.messages.show(this, QStringLiteral(" New Game Selection"),
-                                QStringLiteral("Current game not finished yet."),
+        platform_.messages.show(this, tr(" New Game Selection"),
+                                tr("Current game not finished yet."),
                                 MessageIcon::Information, MessageButtons::Ok);
         return;
     }
@@ -140,7 +140,7 @@ bool TForm1::endGameOnConfirmation()
 // A game that ended while the question was open has been recorded already.
 bool TForm1::confirmEndOfGame()
 {
-    return ask(QStringLiteral(" Game Control"), QStringLiteral("End the current game ?"))
+    return ask(tr(" Game Control"), tr("End the current game ?"))
         && (game_.flags.gameInPlay || game_.flags.gameOpen);
 }
 
@@ -150,7 +150,7 @@ bool TForm1::confirmQuit()
 {
     if (!game_.flags.gameInPlay)
         return true;
-    if (!ask(QStringLiteral(" Closing Event"), QStringLiteral("Quit game and exit ?")))
+    if (!ask(tr(" Closing Event"), tr("Quit game and exit ?")))
         return false;
     if (game_.flags.gameInPlay)
         RecordLoss();

@@ -1,5 +1,7 @@
 #include "deal_number.h"
 
+#include <QCoreApplication>
+
 namespace tavolin {
 
 std::optional<std::uint32_t> readDealNumber(const QString& text)
@@ -19,7 +21,7 @@ std::optional<std::uint32_t> readDealNumber(const QString& text)
 
 QString notADealNumber(const QString& text)
 {
-    return QStringLiteral("'%1' is not a deal number: deals are numbered from 1 to %2.")
+    return QCoreApplication::translate("Deals", "'%1' is not a deal number: deals are numbered from 1 to %2.")
         .arg(text.trimmed())
         .arg(LastDealNumber);
 }

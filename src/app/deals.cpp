@@ -32,15 +32,15 @@ void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
         return action;
     };
     gameMenu->addSeparator();
-    RestartDeal1 = addCommand(gameMenu, "RestartDeal1", QStringLiteral("&Restart Deal"),
-                              QStringLiteral("Deal the current or last game again"), keys::RestartDeal,
+    RestartDeal1 = addCommand(gameMenu, "RestartDeal1", tr("&Restart Deal"),
+                              tr("Deal the current or last game again"), keys::RestartDeal,
                               &TForm1::RestartDealClick);
-    DealByNumber1 = addCommand(gameMenu, "DealByNumber1", QStringLiteral("&Deal by Number..."),
-                               QStringLiteral("Deal a game by its number"), keys::DealByNumber,
+    DealByNumber1 = addCommand(gameMenu, "DealByNumber1", tr("&Deal by Number..."),
+                               tr("Deal a game by its number"), keys::DealByNumber,
                                &TForm1::DealByNumberClick);
     moveMenu->addSeparator();
-    MoveHint1 = addCommand(moveMenu, "MoveHint1", QStringLiteral("&Hint"),
-                           QStringLiteral("Name a move that leads to a win"), keys::Hint, &TForm1::MoveHintClick);
+    MoveHint1 = addCommand(moveMenu, "MoveHint1", tr("&Hint"),
+                           tr("Name a move that leads to a win"), keys::Hint, &TForm1::MoveHintClick);
 
     // Right of the design's four panels, in the room they leave: it never
     // narrows them. A window too narrow for it (800 pixels) has the number
@@ -73,8 +73,8 @@ void TForm1::RestartDealClick()
 void TForm1::DealByNumberClick()
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral(" Deal by Number"),
-                                               QStringLiteral("Deal number, 1 to %1:").arg(LastDealNumber),
+    const QString text = QInputDialog::getText(this, tr(" Deal by Number"),
+                                               tr("Deal number, 1 to %1:").arg(LastDealNumber),
                                                QLineEdit::Normal, QString(), &ok);
     if (ok)
         dealByNumber(text);
@@ -84,7 +84,7 @@ void TForm1::dealByNumber(const QString& text)
 {
     const std::optional<std::uint32_t> number = readDealNumber(text);
     if (!number) {
-        platform_.messages.show(this, QStringLiteral(" Deal by Number"), notADealNumber(text),
+        platform_.messages.show(this, tr(" Deal by Number"), notADealNumber(text),
                                 MessageIcon::Information, MessageButtons::Ok);
         return;
     }
@@ -114,8 +114,8 @@ void TForm1::dealAndPlay(std::uint32_t number)
     table_->setPileMarks(pileMarkNumbers());
     dealNumbered(game_, number);
     dealNumber_ = number;
-    dealLabel_->setText(QStringLiteral("Deal %1 ").arg(number));
-    RestartDeal1->setText(QStringLiteral("&Restart Deal %1").arg(number));
+    dealLabel_->setText(tr("Deal %1 ").arg(number));
+    RestartDeal1->setText(tr("&Restart Deal %1").arg(number));
     if (game_.flags.gameInPlay)
         RunGame();
     else

@@ -29,7 +29,7 @@ void TForm1::startGame()
     forgetHint();
     hintAfterPass_ = false;
     GameStartTime = platform_.clock.timeOfDay();
-    setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
+    setStatusText(1, timeOfDayText(tr("Game started at "), GameStartTime));
     if (settings_.TimeDisplay)
         Timer1->start();
     game_.beginGame();
@@ -39,7 +39,7 @@ void TForm1::startGame()
     prefsChanged = false;
     RefreshSideWindow();
     table_->FormPaint(PaintSender::Other);
-    table_->announce(QStringLiteral("New game dealt."));
+    table_->announce(tr("New game dealt."));
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }
@@ -71,9 +71,9 @@ void TForm1::servePreferences()
     RefreshSideWindow();
     setUpInformationDisplay();
     if (settings_.TransferInfo) {
-        setStatusText(1, QStringLiteral("Transfer Info selected"));
+        setStatusText(1, tr("Transfer Info selected"));
     } else {
-        setStatusText(1, timeOfDayText("Game started at ", GameStartTime));
+        setStatusText(1, timeOfDayText(tr("Game started at "), GameStartTime));
         if (settings_.TimeDisplay)
             Timer1->start();
     }
@@ -142,7 +142,7 @@ void TForm1::gamePass()
     updateCommands();
     if (game_.table.cardsLeft != flags.lastCardsLeftShown) {
         flags.lastCardsLeftShown = game_.table.cardsLeft;
-        setStatusText(0, QStringLiteral(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
+        setStatusText(0, tr(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
     }
     if (!flags.movesLeft || game_.table.autoRank >= 13) {
         table_->sayAnnouncements();
@@ -172,7 +172,7 @@ void TForm1::endGame()
         ClearPanel();
         game_.DetectMoves();
     }
-    platform_.messages.show(this, QStringLiteral(" Game Control"), QStringLiteral(" No move left. Game finished."),
+    platform_.messages.show(this, tr(" Game Control"), tr(" No move left. Game finished."),
                             MessageIcon::Information, MessageButtons::Ok);
     RecordLoss();
     clearTable();

@@ -29,7 +29,7 @@ void TForm1::askForHint()
     table_->setHintMarks(std::nullopt);
     hintTable_ = game_.table;
     hints_->start(game_.table, game_.flags.autoSuspended);
-    setStatusText(0, QStringLiteral("Hint: looking for a winning line..."));
+    setStatusText(0, tr("Hint: looking for a winning line..."));
 }
 
 void TForm1::showHint(const SolverAnswer& answer)
@@ -47,10 +47,10 @@ void TForm1::showHint(const SolverAnswer& answer)
     }
     switch (answer.verdict) {
     case SolverVerdict::Lost:
-        setStatusText(0, QStringLiteral("Hint: this game can no longer be won."));
+        setStatusText(0, tr("Hint: this game can no longer be won."));
         return;
     case SolverVerdict::Undecided:
-        setStatusText(0, QStringLiteral("Hint: no winning line found in time."));
+        setStatusText(0, tr("Hint: no winning line found in time."));
         return;
     case SolverVerdict::Winnable:
         break;

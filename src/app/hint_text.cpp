@@ -1,40 +1,47 @@
 #include "hint_text.h"
 
+#include "game/words.h"
+
+#include <QCoreApplication>
+
 namespace tavolin {
 namespace {
 
 QString cardName(CardCode card)
 {
-    return QString::fromStdString(cardText("%s of %s", card));
+    return QString::fromStdString(cardText(GAME_TEXT("Card", "%s of %s"), card));
 }
 
 QString placeName(Place place)
 {
     switch (place.kind) {
-    case PlaceKind::Room: return QStringLiteral("Room %1").arg(place.index + 1);
-    case PlaceKind::Pile: return QStringLiteral("Pile %1").arg(place.index + 1);
+    case PlaceKind::Room: return QCoreApplication::translate("Hint", "Room %1").arg(place.index + 1);
+    case PlaceKind::Pile: return QCoreApplication::translate("Hint", "Pile %1").arg(place.index + 1);
     case PlaceKind::Column: break;
     }
-    return QStringLiteral("Column %1").arg(place.index + 1);
+    return QCoreApplication::translate("Hint", "Column %1").arg(place.index + 1);
 }
 
 } // namespace
 
 HintText hintText(const TableState& table, const SolverTransfer& transfer)
 {
-    const QString taken = transfer.cards > 1 ? QStringLiteral("%1 cards").arg(transfer.cards) : cardName(transfer.card);
-    HintText text{QStringLiteral("Hint: %1 from %2").arg(taken, placeName(transfer.from)), {}};
+    const QString taken = transfer.cards > 1 ? QCoreApplication::translate("Hint", "%1 cards").arg(transfer.cards)
+                                             : cardName(transfer.card);
+    HintText text{QCoreApplication::translate("Hint", "Hint: %1 from %2").arg(taken, placeName(transfer.from)), {}};
     if (transfer.to.kind != PlaceKind::Column) {
-        text.where = QStringLiteral("to %1").arg(placeName(transfer.to));
+        text.where = QCoreApplication::translate("Hint", "to %1").arg(placeName(transfer.to));
         return text;
     }
     const ColumnRec& target = table.columns[transfer.to.index];
     const int top = target.topPosition();
     if (top >= 0)
-        text.where = QStringLiteral("onto the %1 in %2").arg(cardName(target.card[top]), placeName(transfer.to));
+        text.where = QCoreApplication::translate("Hint", "onto the %1 in %2")
+                         .arg(cardName(target.card[top]), placeName(transfer.to));
     else
-        text.where = QStringLiteral("%1to the empty %2")
-                         .arg(transfer.oneOfSeveral ? QStringLiteral("alone ") : QString(), placeName(transfer.to));
+        text.where = QCoreApplication::translate("Hint", "%1to the empty %2")
+                         .arg(transfer.oneOfSeveral ? QCoreApplication::translate("Hint", "alone ") : QString(),
+                              placeName(transfer.to));
     return text;
 }
 

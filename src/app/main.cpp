@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/display_opening.h"
 #include "app/main_window.h"
+#include "app/player_language.h"
 #include "app/solve_command.h"
 #include "platform/qt_card_library.h"
 #include "platform/qt_environment.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     opening.reset();
     tavolin::nameApplication();
+    const tavolin::PlayerLanguage language;
 
     tavolin::QtRegistry registry(tavolin::QtRegistry::defaultDirectory());
     tavolin::QtMessageBoxes messages;

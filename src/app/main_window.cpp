@@ -56,7 +56,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     table_->setMissingBitmapHandler([this](int number) {
         QTimer::singleShot(0, this, [this, number] {
             platform_.messages.show(this, QStringLiteral("VelvetRes2.DLL"),
-                                    QStringLiteral("Load Error from DLL: Bitmap number %1").arg(number),
+                                    tr("Load Error from DLL: Bitmap number %1").arg(number),
                                     MessageIcon::Error, MessageButtons::Ok);
         });
     });
@@ -103,32 +103,34 @@ void TForm1::createMenus()
             connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
     gameMenu->setObjectName(QStringLiteral("GameMenu1"));
-    NewGame1 = addCommand(gameMenu, "NewGame1", "&New game", "Start a new game", &TForm1::NewGame1Click);
+    NewGame1 = addCommand(gameMenu, "NewGame1", tr("&New game"), tr("Start a new game"), &TForm1::NewGame1Click);
     NewGame1->setShortcut(keys::NewGame);
-    FinishGame1 = addCommand(gameMenu, "FinishGame1", "&Finish game", "Finish current game", &TForm1::FinishGame1Click);
+    FinishGame1
+        = addCommand(gameMenu, "FinishGame1", tr("&Finish game"), tr("Finish current game"), &TForm1::FinishGame1Click);
     gameMenu->addSeparator();
-    GameStats1 = addCommand(gameMenu, "GameStats1", "&Statistics", "Inspect or correct statistics",
+    GameStats1 = addCommand(gameMenu, "GameStats1", tr("&Statistics"), tr("Inspect or correct statistics"),
                             &TForm1::GameStats1Click);
-    GamePref1 = addCommand(gameMenu, "GamePref1", "&Preferences", "Choose from preferences offered",
+    GamePref1 = addCommand(gameMenu, "GamePref1", tr("&Preferences"), tr("Choose from preferences offered"),
                            &TForm1::Pref1DlgClick);
     gameMenu->addSeparator();
-    GameExit1 = addCommand(gameMenu, "GameExit1", "E&xit", "Close application window, exit.", &TForm1::GameExitClick);
+    GameExit1
+        = addCommand(gameMenu, "GameExit1", tr("E&xit"), tr("Close application window, exit."), &TForm1::GameExitClick);
     GameExit1->setShortcut(keys::Exit);
 
-    QMenu* moveMenu = menuBar()->addMenu(QStringLiteral("&Move"));
+    QMenu* moveMenu = menuBar()->addMenu(tr("&Move"));
     moveMenu->setObjectName(QStringLiteral("MoveMenu1"));
-    MoveUndo1 = addCommand(moveMenu, "MoveUndo1", "&Undo Move", "Undo latest move", &TForm1::MoveUndo1Click);
+    MoveUndo1 = addCommand(moveMenu, "MoveUndo1", tr("&Undo Move"), tr("Undo latest move"), &TForm1::MoveUndo1Click);
     MoveUndo1->setShortcut(keys::UndoMove);
-    MoveShow1 = addCommand(moveMenu, "MoveShow1", "&Show Moves", "Toggles information on possible moves",
+    MoveShow1 = addCommand(moveMenu, "MoveShow1", tr("&Show Moves"), tr("Toggles information on possible moves"),
                            &TForm1::MoveShow1Click);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu1"));
-    HelpAbout1 = addCommand(helpMenu, "HelpAbout1", "&About this Game", "Displays application info",
+    HelpAbout1 = addCommand(helpMenu, "HelpAbout1", tr("&About this Game"), tr("Displays application info"),
                             &TForm1::HelpAboutClick);
-    HelpDate = addCommand(helpMenu, "HelpDate", "Show &Date", "Displays a calendar", &TForm1::ShowDateClick);
+    HelpDate = addCommand(helpMenu, "HelpDate", tr("Show &Date"), tr("Displays a calendar"), &TForm1::ShowDateClick);
     helpMenu->addSeparator();
     HowToPlay1 = addCommand(helpMenu, "HowToPlay1", tr("&How to Play"), tr("Explains the game, its keys and panels"),
                             &TForm1::HowToPlay1Click);
@@ -149,8 +151,8 @@ void TForm1::createButtons()
     BitBtn1->setIcon(tableButtonIcon(BitBtn1->iconSize()));
     // Reached with Tab, never taken by a click: the table keeps the keys.
     BitBtn1->setFocusPolicy(Qt::TabFocus);
-    BitBtn1->setAccessibleName(QStringLiteral("Finish game"));
-    BitBtn1->setToolTip(QStringLiteral("Finish the game, or clear the table"));
+    BitBtn1->setAccessibleName(tr("Finish game"));
+    BitBtn1->setToolTip(tr("Finish the game, or clear the table"));
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
     auto makeButton = [this](const char* name, const QString& text, QPoint at) {
@@ -161,8 +163,8 @@ void TForm1::createButtons()
         button->hide();
         return button;
     };
-    UndoBtn1 = makeButton("UndoBtn1", QStringLiteral("Undo"), QPoint(364, 33));
-    ShowBtn1 = makeButton("ShowBtn1", QStringLiteral("Show"), QPoint(364, 72));
+    UndoBtn1 = makeButton("UndoBtn1", tr("Undo"), QPoint(364, 33));
+    ShowBtn1 = makeButton("ShowBtn1", tr("Show"), QPoint(364, 72));
     connect(UndoBtn1, &QPushButton::clicked, this, &TForm1::UndoBtn1Click);
     connect(ShowBtn1, &QPushButton::clicked, this, &TForm1::ShowBtn1Click);
 }
@@ -216,7 +218,7 @@ void TForm1::LoadSettings()
 {
     const QSize screen = platform_.environment.screenResolution();
     screenClass_ = screenClass(screen);
-    setStatusText(0, QStringLiteral(" Dir: ") + platform_.environment.currentDirectory());
+    setStatusText(0, tr(" Dir: ") + platform_.environment.currentDirectory());
     settings_ = store_.load(screen);
     syncRuleOptions();
 }
@@ -253,8 +255,8 @@ void TForm1::fitCardsToScreen()
     const int available = platform_.environment.availableArea().width();
     if (large.minimumWindowWidth() <= available)
         return;
-    smallCardsTold_ = QStringLiteral("The large cards need a screen at least %1 pixels wide,\n"
-                                     "and this one is %2 pixels wide: the small cards are used.")
+    smallCardsTold_ = tr("The large cards need a screen at least %1 pixels wide,\n"
+                          "and this one is %2 pixels wide: the small cards are used.")
                           .arg(large.minimumWindowWidth())
                           .arg(available);
     layout_ = TableLayout::forCards(true);
@@ -278,7 +280,7 @@ void TForm1::LayoutTable()
     placeCommandButtons();
     game_.geometry = layout_;
     const QSize outer = frameGeometry().size();
-    setStatusText(2, QStringLiteral("Main form: %1 x %2 pixels").arg(outer.width()).arg(outer.height()));
+    setStatusText(2, tr("Main form: %1 x %2 pixels").arg(outer.width()).arg(outer.height()));
 }
 
 void TForm1::PlacePanel()
@@ -346,17 +348,17 @@ bool TForm1::ask(const QString& caption, const QString& text)
 
 // "<what><time> hrs." with the time in the locale's long format, less the
 // zone name, which a time of day has not.
-QString TForm1::timeOfDayText(const char* what, QTime time) const
+QString TForm1::timeOfDayText(const QString& what, QTime time) const
 {
     QString format = QLocale::system().timeFormat(QLocale::LongFormat);
     format.remove(QLatin1Char('t'));
-    return QString::fromLatin1(what) + time.toString(format.trimmed()) + QStringLiteral(" hrs.");
+    return what + time.toString(format.trimmed()) + tr(" hrs.");
 }
 
 void TForm1::showPlayingTime(QTime until)
 {
     const int elapsed = playingMilliseconds(GameStartTime, until);
-    setStatusText(2, QStringLiteral("Playing Time: mins ") + playingTimeText(elapsed) + QStringLiteral(" secs"));
+    setStatusText(2, tr("Playing Time: mins ") + playingTimeText(elapsed) + tr(" secs"));
 }
 
 // ---- Window events --------------------------------------------------------
@@ -409,9 +411,9 @@ void TForm1::FormActivate()
     if (PrefDlg1)
         PrefDlg1->hide();
     if (screenClass_ == 0) {
-        platform_.messages.show(this, QStringLiteral(" Card Table Control"),
-                                QStringLiteral("This program requires a screen resolution of \n"
-                                               "at least 800 x 600, or 1024 x 768 pixels."),
+        platform_.messages.show(this, tr(" Card Table Control"),
+                                tr("This program requires a screen resolution of \n"
+                                   "at least 800 x 600, or 1024 x 768 pixels."),
                                 MessageIcon::None, MessageButtons::Ok);
         close();
         return;
@@ -425,17 +427,17 @@ void TForm1::ApplicationIdle()
     if (!libraryTried_) {
         libraryTried_ = true;
         if (!smallCardsTold_.isEmpty())
-            platform_.messages.show(this, QStringLiteral(" Card Table Control"), smallCardsTold_,
+            platform_.messages.show(this, tr(" Card Table Control"), smallCardsTold_,
                                     MessageIcon::Information, MessageButtons::Ok);
         if (platform_.cards.load(QStringLiteral("velvetres2"))) {
-            setStatusText(1, QStringLiteral(" Library used: VelvetRes2.DLL"));
+            setStatusText(1, tr(" Library used: VelvetRes2.DLL"));
         } else {
-            platform_.messages.show(this, QStringLiteral(" DLL Load Error"),
-                                    QStringLiteral(" Unable to load 'VelvetRes2.DLL'."),
+            platform_.messages.show(this, tr(" DLL Load Error"),
+                                    tr(" Unable to load 'VelvetRes2.DLL'."),
                                     MessageIcon::Error, MessageButtons::Ok);
             const QString directory = platform_.environment.currentDirectory();
             if (!directory.isEmpty())
-                platform_.messages.show(this, QStringLiteral(" Current Directory"), directory,
+                platform_.messages.show(this, tr(" Current Directory"), directory,
                                         MessageIcon::None, MessageButtons::Ok);
         }
         table_->FormPaint(PaintSender::Other);
@@ -465,8 +467,8 @@ void TForm1::RefreshSideWindow()
     QImage loaded = loadSidePicture(settings_.SWBmpPath, side * devicePixelRatioF());
     if (loaded.isNull()) {
         if (sidePictureFailure_ != settings_.SWBmpPath)
-            platform_.messages.show(this, QStringLiteral(" Load Error"),
-                                    QStringLiteral("Unable to load side-window Bitmap."), MessageIcon::Error,
+            platform_.messages.show(this, tr(" Load Error"),
+                                    tr("Unable to load side-window Bitmap."), MessageIcon::Error,
                                     MessageButtons::Ok);
         sidePictureFailure_ = settings_.SWBmpPath;
         return;

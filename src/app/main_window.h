@@ -172,8 +172,8 @@ private:
     void clearTable();
     void RecordWin();
     void RecordLoss();
-    void finishRecording(const char* endedText);
-    QString timeOfDayText(const char* what, QTime time) const;
+    void finishRecording(const QString& endedText);
+    QString timeOfDayText(const QString& what, QTime time) const;
     void showPlayingTime(QTime until);
 
     Platform& platform_;

@@ -11,9 +11,9 @@ void TForm1::RecordWin()
 {
     Timer1->stop();
     countWin(settings_, run_);
-    finishRecording("Game won at ");
+    finishRecording(tr("Game won at "));
     ClearPanel();
-    platform_.messages.show(this, QStringLiteral(" Game Result"), QStringLiteral("Congratulations, you won!"),
+    platform_.messages.show(this, tr(" Game Result"), tr("Congratulations, you won!"),
                             MessageIcon::Information, MessageButtons::Ok);
     clearTable();
     GameStats1Click();
@@ -24,7 +24,7 @@ void TForm1::RecordLoss()
     Timer1->stop();
     Timer2->stop();
     countLoss(settings_, run_);
-    finishRecording("Game finished at ");
+    finishRecording(tr("Game finished at "));
     QApplication::processEvents();
     platform_.clock.sleep(200);
     QApplication::processEvents();
@@ -32,10 +32,10 @@ void TForm1::RecordLoss()
 
 // What a won and a lost game share once the result is counted: the times in
 // the status bar, the statistics written, the game closed.
-void TForm1::finishRecording(const char* endedText)
+void TForm1::finishRecording(const QString& endedText)
 {
     const QTime end = platform_.clock.timeOfDay();
-    setStatusText(0, timeOfDayText("Game started at ", GameStartTime));
+    setStatusText(0, timeOfDayText(tr("Game started at "), GameStartTime));
     setStatusText(1, timeOfDayText(endedText, end));
     showPlayingTime(end);
     store_.saveStatistics(settings_);

@@ -83,7 +83,7 @@ void TForm1::tableRestored()
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;
     table_->FormPaint(PaintSender::Other);
-    table_->announce(QStringLiteral("Move undone."));
+    table_->announce(tr("Move undone."));
 }
 
 void TForm1::transferDone(const Transfer& transfer)

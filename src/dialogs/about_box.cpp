@@ -19,7 +19,7 @@ const QColor LinkBlue(0, 0, 255);
 const QColor NoteRed(255, 0, 0);
 const QColor Lime(0, 255, 0);
 
-const QString InformationText = QStringLiteral(
+const char* const InformationText = QT_TRANSLATE_NOOP("tavolin::TAboutBox",
     "Tavolin is a solitaire for one player. One pack of 52 cards is dealt face up into eight "
     "Columns; every card has to reach its Pile, from Ace up to King, by way of the Columns and "
     "the four Rooms.\n\n"
@@ -29,13 +29,13 @@ const QString InformationText = QStringLiteral(
 } // namespace
 
 const QString TAboutBox::WebAddress = QStringLiteral("https://tavolin.example.org/");
-const QString TAboutBox::CopiedNote = QStringLiteral("URL copied to Clipboard");
+const char* const TAboutBox::CopiedNote = QT_TR_NOOP("URL copied to Clipboard");
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, FixedDialogFlags)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral(" About this game... "));
+    setWindowTitle(tr(" About this game... "));
     setFixedSize(420, 366);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     move(150, 56);
@@ -93,8 +93,8 @@ void TAboutBox::createTexts()
 {
     ProductName = addLabel("ProductName", QStringLiteral("Tavolin - Velvet Edition"), QPoint(157, 11));
     ProductName->setFont(designFont(QStringLiteral("MS Sans Serif"), 16, true));
-    Version = addLabel("Version", QStringLiteral("Version 2.2 XP,   Release Number 1 "), QPoint(170, 35));
-    Label1 = addLabel("Label1", QStringLiteral("Created for enjoyment and study by  "), QPoint(171, 52));
+    Version = addLabel("Version", tr("Version 2.2 XP,   Release Number 1 "), QPoint(170, 35));
+    Label1 = addLabel("Label1", tr("Created for enjoyment and study by  "), QPoint(171, 52));
     Label3 = addLabel("Label3", QStringLiteral("The Tavolin Workshop, Trieste"), QPoint(164, 71));
     Label3->setFont(designFont(QStringLiteral("MS Sans Serif"), 12, true));
     Label3->setAlignment(Qt::AlignCenter);
@@ -119,7 +119,7 @@ void TAboutBox::createLink()
     RichEdit1->installEventFilter(this);
     showLinkText(WebAddress, LinkBlue, true);
 
-    Button1 = new QPushButton(QStringLiteral("Copy URL to Clipboard"), Panel1);
+    Button1 = new QPushButton(tr("Copy URL to Clipboard"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(172, 114, 168, 20);
     Button1->setAutoDefault(false);
@@ -128,7 +128,7 @@ void TAboutBox::createLink()
 
 void TAboutBox::createMemo()
 {
-    Memo1 = new QPlainTextEdit(InformationText, Panel1);
+    Memo1 = new QPlainTextEdit(tr(InformationText), Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(11, 150, 378, 163);
     Memo1->setReadOnly(true);
@@ -165,7 +165,7 @@ void TAboutBox::Button1Click()
 {
     urlCopied_ = true;
     QGuiApplication::clipboard()->setText(WebAddress);
-    showLinkText(CopiedNote, NoteRed, false);
+    showLinkText(tr(CopiedNote), NoteRed, false);
     // A second copy within the two seconds does not put the address back later.
     if (!Timer1->isActive())
         Timer1->start();

@@ -18,7 +18,7 @@ class TAboutBox : public QDialog {
 
 public:
     static const QString WebAddress;
-    static const QString CopiedNote;
+    static const char* const CopiedNote;
 
     explicit TAboutBox(QWidget* parent = nullptr);
 

@@ -31,7 +31,7 @@ TCalendarForm::TCalendarForm(TCCalendar::TodaySource today, QWidget* parent)
     : QDialog(parent, FixedDialogFlags)
 {
     setObjectName(QStringLiteral("CalendarForm"));
-    setWindowTitle(QStringLiteral(" A Calendar, for your convenience"));
+    setWindowTitle(tr(" A Calendar, for your convenience"));
     setFixedSize(scaled(381), scaled(204));
     setFont(designFont(QStringLiteral("MS Sans Serif"), scaled(13)));
     move(130, 200);

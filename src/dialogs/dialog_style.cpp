@@ -1,5 +1,6 @@
 #include "dialog_style.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QStyle>
@@ -16,8 +17,8 @@ QFont designFont(const QString& family, int pixelHeight, bool bold)
 
 QPushButton* makeOkButton(QDialog* dialog, const QRect& geometry)
 {
-    auto* button = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
-                                   dialog);
+    auto* button = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogOkButton),
+                                   QCoreApplication::translate("Dialog", "OK"), dialog);
     button->setObjectName(QStringLiteral("BitBtn1"));
     button->setGeometry(geometry);
     button->setDefault(true);

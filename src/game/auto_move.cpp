@@ -1,4 +1,5 @@
 #include "game.h"
+#include "words.h"
 
 namespace tavolin {
 
@@ -60,7 +61,7 @@ bool Game::clearRanks()
         if (row.onPile != std::array<std::uint8_t, SuitCount>{1, 1, 1, 1})
             continue;
         row.cleared = 1;
-        events_.showStatus(1, formatText(" Rank cleared: %ss", RankNames[rank]));
+        events_.showStatus(1, formatText(GAME_TEXT("Game", " Rank cleared: %ss").c_str(), rankName(rank).c_str()));
         if (++table.autoRank >= WinningRank)
             return true;
     }
@@ -72,7 +73,7 @@ void Game::checkDetailsSpace(int topPosition)
     if (!options.TransferDetails || topPosition < options.DetailsColumnLimit)
         return;
     flags.DetailsShown = false;
-    events_.showStatus(0, "Transfer Details off by lack of space.");
+    events_.showStatus(0, GAME_TEXT("Game", "Transfer Details off by lack of space."));
 }
 
 int Game::pileAccepting(CardCode card) const
@@ -94,8 +95,8 @@ void Game::autoMoveFromColumn(int column, int position, int pile)
     target.occupied = 1;
     events_.animateCardToPile(card, rec.x[position], rec.y[position], target.x, target.y);
     if (options.TransferInfo)
-        events_.showStatus(2, formatText("Autom. -> Pile[ %d ]: %s of %s", pile + 1,
-                                         RankNames[rankOf(card)], SuitNames[suitOf(card)]));
+        events_.showStatus(2, formatText(GAME_TEXT("Game", "Autom. -> Pile[ %d ]: %s of %s").c_str(), pile + 1,
+                                         rankName(rankOf(card)).c_str(), suitName(suitOf(card)).c_str()));
     rec.mode[position] = DrawMode::Vacant;
     rec.present[position] = 0;
     table.ColumnDirty[column] = 1;
@@ -115,8 +116,8 @@ void Game::autoMoveFromRoom(int room, int pile)
     target.occupied = 1;
     events_.animateCardToPile(card, slot.x, slot.y, target.x, target.y);
     if (options.TransferInfo)
-        events_.showStatus(2, formatText("Autom. -> Pile[ %d ]: %s of %s", pile + 1,
-                                         RankNames[rankOf(card)], SuitNames[suitOf(card)]));
+        events_.showStatus(2, formatText(GAME_TEXT("Game", "Autom. -> Pile[ %d ]: %s of %s").c_str(), pile + 1,
+                                         rankName(rankOf(card)).c_str(), suitName(suitOf(card)).c_str()));
     slot.mode = DrawMode::Vacant;
     slot.occupied = 0;
     table.rankTable[rankOf(card)].onPile[suitOf(card)] = 1;

@@ -1,4 +1,5 @@
 #include "card.h"
+#include "words.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -6,11 +7,27 @@
 
 namespace tavolin {
 
+namespace {
+
 const std::array<const char*, RankCount> RankNames = {
-    "Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
+    GAME_TEXT_NOOP("Card", "Ace"), "2", "3", "4", "5", "6", "7", "8", "9", "10", GAME_TEXT_NOOP("Card", "Jack"),
+    GAME_TEXT_NOOP("Card", "Queen"), GAME_TEXT_NOOP("Card", "King")};
 
 const std::array<const char*, SuitCount + 1> SuitNames = {
-    "Hearts", "Diamonds", "Spades", "Clubs", "none"};
+    GAME_TEXT_NOOP("Card", "Hearts"), GAME_TEXT_NOOP("Card", "Diamonds"), GAME_TEXT_NOOP("Card", "Spades"),
+    GAME_TEXT_NOOP("Card", "Clubs"), GAME_TEXT_NOOP("Card", "none")};
+
+} // namespace
+
+std::string rankName(int rank)
+{
+    return translatedText("Card", RankNames[rank]);
+}
+
+std::string suitName(int suit)
+{
+    return translatedText("Card", SuitNames[suit]);
+}
 
 std::string formatText(const char* format, ...)
 {
@@ -24,11 +41,11 @@ std::string formatText(const char* format, ...)
     return std::string(buffer, std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
 }
 
-std::string cardText(const char* format, CardCode card)
+std::string cardText(const std::string& format, CardCode card)
 {
     if (!isValidCard(card))
-        return formatText(format, "?", SuitNames[SuitCount]);
-    return formatText(format, RankNames[rankOf(card)], SuitNames[suitOf(card)]);
+        return formatText(format.c_str(), "?", suitName(SuitCount).c_str());
+    return formatText(format.c_str(), rankName(rankOf(card)).c_str(), suitName(suitOf(card)).c_str());
 }
 
 } // namespace tavolin

@@ -16,8 +16,9 @@ inline constexpr int PackSize = RankCount * SuitCount;
 inline constexpr int AceRank = 0;
 inline constexpr int KingRank = 12;
 
-extern const std::array<const char*, RankCount> RankNames;
-extern const std::array<const char*, SuitCount + 1> SuitNames;
+// The names in the player's language; suit SuitCount is "none".
+std::string rankName(int rank);
+std::string suitName(int suit);
 
 constexpr bool isValidCard(CardCode card) { return card >= 0 && card < PackSize; }
 constexpr int rankOf(CardCode card) { return card >> 2; }
@@ -38,8 +39,9 @@ constexpr bool fits(CardCode card, CardCode onto)
 constexpr int faceImageNumber(CardCode card) { return suitOf(card) * RankCount + rankOf(card) + 1; }
 constexpr int pileMarkImageNumber(int suit) { return 53 + suit; }
 
-// printf-style text with the card's rank and suit names for the two %s.
-std::string cardText(const char* format, CardCode card);
+// printf-style text with the card's rank and suit names for the two %s
+// (a translation may swap them as %2$s %1$s).
+std::string cardText(const std::string& format, CardCode card);
 
 // printf-style formatting into a std::string; the game's texts are all short.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

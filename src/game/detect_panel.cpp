@@ -1,4 +1,5 @@
 #include "game.h"
+#include "words.h"
 
 namespace tavolin {
 
@@ -24,12 +25,12 @@ PanelText courier(int x, int y, std::string text, PanelColour colour, bool under
 std::vector<PanelText> detectionHeadings()
 {
     return {
-        courier(6, 4, "Automatic Move Detection", PanelColour::Lime, true),
-        courier(CommentX, 37, "Comments & Hints", PanelColour::Aqua, true),
-        times(RoomMarkersX, 37, "Room to Pile: 0"),
-        times(RoomMarkersX, 92, "Room to Deck: 0"),
-        times(ColumnMarkersX, 37, "Deck to Pile: 0"),
-        times(ColumnMarkersX, 92, "Column to Column: 0"),
+        courier(6, 4, GAME_TEXT("Panel", "Automatic Move Detection"), PanelColour::Lime, true),
+        courier(CommentX, 37, GAME_TEXT("Panel", "Comments & Hints"), PanelColour::Aqua, true),
+        times(RoomMarkersX, 37, GAME_TEXT("Panel", "Room to Pile: 0")),
+        times(RoomMarkersX, 92, GAME_TEXT("Panel", "Room to Deck: 0")),
+        times(ColumnMarkersX, 37, GAME_TEXT("Panel", "Deck to Pile: 0")),
+        times(ColumnMarkersX, 92, GAME_TEXT("Panel", "Column to Column: 0")),
     };
 }
 
@@ -41,10 +42,10 @@ struct CountLabel {
 };
 
 constexpr CountLabel CountLabels[] = {
-    {MoveCategory::RoomToPile, RoomMarkersX, 37, " RoomToPile: %d"},
-    {MoveCategory::RoomToDeck, RoomMarkersX, 92, " RoomToDeck: %d"},
-    {MoveCategory::DeckToPile, ColumnMarkersX, 37, "Deck to Pile: %d"},
-    {MoveCategory::ColumnToColumn, ColumnMarkersX, 92, "Column to Column: %d"},
+    {MoveCategory::RoomToPile, RoomMarkersX, 37, GAME_TEXT_NOOP("Panel", " RoomToPile: %d")},
+    {MoveCategory::RoomToDeck, RoomMarkersX, 92, GAME_TEXT_NOOP("Panel", " RoomToDeck: %d")},
+    {MoveCategory::DeckToPile, ColumnMarkersX, 37, GAME_TEXT_NOOP("Panel", "Deck to Pile: %d")},
+    {MoveCategory::ColumnToColumn, ColumnMarkersX, 92, GAME_TEXT_NOOP("Panel", "Column to Column: %d")},
 };
 
 } // namespace
@@ -56,7 +57,7 @@ MovePanel Game::movePanel(bool headingsRedrawn) const
     if (headingsRedrawn)
         panel.headings = detectionHeadings();
 
-    panel.freeRoomsCaption = courier(6, 37, "Free Rooms", PanelColour::White, false);
+    panel.freeRoomsCaption = courier(6, 37, GAME_TEXT("Panel", "Free Rooms"), PanelColour::White, false);
     for (int room = 0; room < RoomCount; ++room)
         panel.roomBoxes[room] = {6 + 21 * room, 60, table.rooms[room].occupied != 0};
 
@@ -64,7 +65,8 @@ MovePanel Game::movePanel(bool headingsRedrawn) const
     // back with the next headings.
     for (const CountLabel& label : CountLabels)
         if (const int count = detection.count(label.category); count > 0)
-            panel.countLabels.push_back(times(label.x, label.y, formatText(label.format, count)));
+            panel.countLabels.push_back(
+                times(label.x, label.y, formatText(translatedText("Panel", label.format).c_str(), count)));
 
     auto marker = [&](MoveCategory category, int source, int x, int y, bool emptyColumn) {
         const bool found = detection.foundFrom[static_cast<int>(category)][source];
@@ -85,14 +87,16 @@ MovePanel Game::movePanel(bool headingsRedrawn) const
 
     if (detection.freeSpace > 0) {
         if (flags.autoSuspended) {
-            panel.comments.push_back(times(CommentX, 64, "Nice day, to-day."));
-            panel.comments.push_back(times(CommentX, 91, "Take your pick.", PanelColour::Lime));
+            panel.comments.push_back(times(CommentX, 64, GAME_TEXT("Panel", "Nice day, to-day.")));
+            panel.comments.push_back(times(CommentX, 91, GAME_TEXT("Panel", "Take your pick."), PanelColour::Lime));
         }
     } else if (!detection.anyMove()) {
-        panel.comments.push_back(times(CommentX, 64, "See you later, alligator."));
-        panel.comments.push_back(times(CommentX, 91, "Or try your luck in a new game.", PanelColour::Lime));
+        panel.comments.push_back(times(CommentX, 64, GAME_TEXT("Panel", "See you later, alligator.")));
+        panel.comments.push_back(
+            times(CommentX, 91, GAME_TEXT("Panel", "Or try your luck in a new game."), PanelColour::Lime));
     } else {
-        panel.comments.push_back(times(CommentX, 64, "Running into a pocket?", PanelColour::Yellow));
+        panel.comments.push_back(
+            times(CommentX, 64, GAME_TEXT("Panel", "Running into a pocket?"), PanelColour::Yellow));
     }
     return panel;
 }

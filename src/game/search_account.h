@@ -2,6 +2,7 @@
 
 #include "card.h"
 #include "transfer_details.h"
+#include "words.h"
 
 namespace tavolin {
 
@@ -14,29 +15,36 @@ public:
 
     void firstCard(CardCode held)
     {
-        write(cardText("First card at origin is %s of %s", held));
+        write(cardText(GAME_TEXT("Panel", "First card at origin is %s of %s"), held));
         ++row_;
     }
 
     void firstCardMisses()
     {
-        write("First card doesn't match target.");
+        write(GAME_TEXT("Panel", "First card doesn't match target."));
         ++row_;
     }
 
     // Card number `number` of the origin Column is examined.
     void card(int number, CardCode card) { writeCard(number, card); }
 
-    void noMatch(int number) { write(formatText("Card number %d no match for previous card.", number)); }
+    void noMatch(int number)
+    {
+        write(formatText(GAME_TEXT("Panel", "Card number %d no match for previous card.").c_str(), number));
+    }
 
-    void matches(int number) { write(formatText("Card number %d matches target.", number)); }
+    void matches(int number)
+    {
+        write(formatText(GAME_TEXT("Panel", "Card number %d matches target.").c_str(), number));
+    }
 
     void missing(int number, int position)
     {
-        write(formatText("Last card number %d processed: %d", number, position));
+        write(formatText(GAME_TEXT("Panel", "Last card number %d processed: %d").c_str(), number, position));
     }
 
-    // Ends the search: `format` may hold a %d for the count.
+    // Ends the search: `format`, marked for the "Panel" context and translated
+    // here, may hold a %d for the count.
     int result(int count, const char* format)
     {
         writeResult(count, format);

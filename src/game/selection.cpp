@@ -1,4 +1,5 @@
 #include "game.h"
+#include "words.h"
 
 namespace tavolin {
 
@@ -38,7 +39,7 @@ void Game::beginSelection(SelectionKind kind, int index, int position, CardCode 
     heldCardMode() = DrawMode::Selected;
     flags.DetailsHeaderDirty = true;
     if (options.TransferInfo) {
-        events_.showStatus(0, cardText("Card selected: %s of %s", card));
+        events_.showStatus(0, cardText(GAME_TEXT("Game", "Card selected: %s of %s"), card));
         events_.showStatus(1, "");
         events_.showStatus(2, "");
     }

@@ -1,4 +1,5 @@
 #include "game.h"
+#include "words.h"
 
 #include <algorithm>
 
@@ -30,9 +31,9 @@ DropOutcome Game::DropOnRoom(int room)
     slot.mode = DrawMode::Face;
     slot.occupied = 1;
     if (selection.kind == SelectionKind::Room) {
-        reportCardTransfer(RoomStatusPanel, "Room -> free Room:  %s of %s", held);
+        reportCardTransfer(RoomStatusPanel, GAME_TEXT_NOOP("Game", "Room -> free Room:  %s of %s"), held);
     } else {
-        reportCardTransfer(RoomStatusPanel, "Deck -> free Room:  %s of %s", held);
+        reportCardTransfer(RoomStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> free Room:  %s of %s"), held);
         flags.autoSuspended = false;
     }
     emptyOrigin();
@@ -46,9 +47,9 @@ DropOutcome Game::DropOnPile(int pile)
         return DropOutcome::Ignored;
     putOnPile(pile, selection.card);
     if (selection.kind == SelectionKind::Room)
-        reportCardTransfer(TransferStatusPanel, "Room -> Pile: %s of %s", selection.card);
+        reportCardTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Room -> Pile: %s of %s"), selection.card);
     else
-        reportCardTransfer(TransferStatusPanel, "Deck -> Pile:  %s of %s", selection.card);
+        reportCardTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> Pile:  %s of %s"), selection.card);
     emptyOrigin();
     flags.autoSuspended = false;
     reportTransfer(selection.card, 1, {PlaceKind::Pile, pile});
@@ -71,7 +72,7 @@ DropOutcome Game::DropOnColumnTop(int column, int position)
         if (position == LastPosition)
             return DropOutcome::Ignored;
         placeOnColumn(column, position + 1, selection.card, x, y);
-        reportCardTransfer(TransferStatusPanel, "Room -> Column:  %s of %s", selection.card);
+        reportCardTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Room -> Column:  %s of %s"), selection.card);
         emptyOrigin();
         flags.autoSuspended = false;
         reportTransfer(selection.card, 1, {PlaceKind::Column, column});
@@ -80,9 +81,9 @@ DropOutcome Game::DropOnColumnTop(int column, int position)
     if (position + count > LastPosition || count > Capacity())
         return refuseDeck();
     if (count == 1)
-        reportCardTransfer(TransferStatusPanel, "Deck -> Column:  %s of %s", selection.card);
+        reportCardTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> Column:  %s of %s"), selection.card);
     else
-        reportDeckTransfer(TransferStatusPanel, "Deck -> Column:  %d cards", count);
+        reportDeckTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> Column:  %d cards"), count);
     moveDeck(selection.index, selection.position - count + 1, column, position + 1, x, y, count);
     flags.autoSuspended = false;
     reportTransfer(selection.card, count, {PlaceKind::Column, column});
@@ -104,22 +105,24 @@ DropOutcome Game::DropOnEmptyColumn(int column)
 
     if (selection.kind == SelectionKind::Room) {
         placeOnColumn(column, 0, selection.card, x, y);
-        reportCardTransfer(TransferStatusPanel, "Room -> Column:  %s of %s", selection.card);
+        reportCardTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Room -> Column:  %s of %s"), selection.card);
         emptyOrigin();
         reportTransfer(selection.card, 1, {PlaceKind::Column, column});
         return DropOutcome::Done;
     }
     if (count == 1) {
-        reportCardTransfer(TransferStatusPanel, "Deck -> Column:  %s of %s", selection.card);
+        reportCardTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> Column:  %s of %s"), selection.card);
         moveDeck(selection.index, selection.position, column, 0, x, y, 1);
         reportTransfer(selection.card, 1, {PlaceKind::Column, column});
         return DropOutcome::Done;
     }
     // The target itself counts among the empty Columns: one less than the capacity.
     int moving = std::min(count, Capacity() - 1);
-    if (moving > 1 && !events_.askYesNo(" Transfer to empty Column", "Move more than one card ?"))
+    if (moving > 1
+        && !events_.askYesNo(GAME_TEXT("Game", " Transfer to empty Column"),
+                             GAME_TEXT("Game", "Move more than one card ?")))
         moving = 1;
-    reportDeckTransfer(TransferStatusPanel, "Deck -> empty Column:  %d cards", moving);
+    reportDeckTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> empty Column:  %d cards"), moving);
     moveDeck(selection.index, selection.position - moving + 1, column, 0, x, y, moving);
     reportTransfer(selection.card, moving, {PlaceKind::Column, column});
     return DropOutcome::Done;
@@ -128,7 +131,8 @@ DropOutcome Game::DropOnEmptyColumn(int column)
 // The held card goes back; nothing has moved.
 DropOutcome Game::refuseDeck()
 {
-    events_.showInformation(formatText("Number of cards permitted to move: only %d.", Capacity()));
+    events_.showInformation(
+        formatText(GAME_TEXT("Game", "Number of cards permitted to move: only %d.").c_str(), Capacity()));
     heldCardMode() = DrawMode::Face;
     table.ColumnDirty[selection.index] = 1;
     return DropOutcome::Refused;
@@ -137,13 +141,13 @@ DropOutcome Game::refuseDeck()
 void Game::reportCardTransfer(int panel, const char* format, CardCode card)
 {
     if (options.TransferInfo)
-        events_.showStatus(panel, cardText(format, card));
+        events_.showStatus(panel, cardText(translatedText("Game", format), card));
 }
 
 void Game::reportDeckTransfer(int panel, const char* format, int count)
 {
     if (options.TransferInfo)
-        events_.showStatus(panel, formatText(format, count));
+        events_.showStatus(panel, formatText(translatedText("Game", format).c_str(), count));
 }
 
 void Game::reportTransfer(CardCode card, int count, Place to)

@@ -32,7 +32,8 @@ void SearchAccount::write(const std::string& text)
 void SearchAccount::writeCard(int number, CardCode card)
 {
     write(DottedLine);
-    write(formatText("Card number %d is %s of %s", number, RankNames[rankOf(card)], SuitNames[suitOf(card)]));
+    write(formatText(GAME_TEXT("Panel", "Card number %d is %s of %s").c_str(), number, rankName(rankOf(card)).c_str(),
+                     suitName(suitOf(card)).c_str()));
     // Past the panel's last row every further card overwrites the same row.
     if (number - 1 <= lineLimit_)
         ++row_;
@@ -41,7 +42,7 @@ void SearchAccount::writeCard(int number, CardCode card)
 void SearchAccount::writeResult(int count, const char* format)
 {
     details_->count = count;
-    details_->result = {6, 110, formatText(format, count), PanelFont::CourierNew,
+    details_->result = {6, 110, formatText(translatedText("Panel", format).c_str(), count), PanelFont::CourierNew,
                         count > 0 ? PanelColour::Lime : PanelColour::Yellow, false};
 }
 
@@ -76,13 +77,13 @@ void Game::writeDetailsHeadings(TransferDetails& details, int column, int positi
     flags.DetailsHeaderDirty = false;
     details.headingsRedrawn = true;
     details.headings = {
-        heading(6, 4, "Card Tranfer Info"),
-        heading(StepsX, 4, "Search Details"),
-        heading(6, 88, "Result returned from destination"),
-        plain(6, 26, cardText("Selected origin:  %s of %s", selection.card)),
-        plain(6, 46, emptyColumn ? std::string("Selected target:  none, empty column")
-                                 : cardText("Selected target:  %s of %s", target)),
-        plain(6, 66, formatText("Destination:  Column number %d", column + 1)),
+        heading(6, 4, GAME_TEXT("Panel", "Card Tranfer Info")),
+        heading(StepsX, 4, GAME_TEXT("Panel", "Search Details")),
+        heading(6, 88, GAME_TEXT("Panel", "Result returned from destination")),
+        plain(6, 26, cardText(GAME_TEXT("Panel", "Selected origin:  %s of %s"), selection.card)),
+        plain(6, 46, emptyColumn ? GAME_TEXT("Panel", "Selected target:  none, empty column")
+                                 : cardText(GAME_TEXT("Panel", "Selected target:  %s of %s"), target)),
+        plain(6, 66, formatText(GAME_TEXT("Panel", "Destination:  Column number %d").c_str(), column + 1)),
     };
 }
 

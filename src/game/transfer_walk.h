@@ -29,14 +29,14 @@ int Game::searchTargetCard(const Selection& held, CardCode target, Account& acco
 {
     const CardCode h = held.card;
     if (held.kind == SelectionKind::Room)
-        return fits(h, target) ? account.result(1, "Ready for tranfer of single card.")
-                               : account.result(0, "Try other destination.");
+        return fits(h, target) ? account.result(1, GAME_TEXT_NOOP("Panel", "Ready for tranfer of single card."))
+                               : account.result(0, GAME_TEXT_NOOP("Panel", "Try other destination."));
     if (held.position == 0)
-        return fits(h, target) ? account.result(1, "Ready for tranfer of single deck card.")
-                               : account.result(0, "Try other destination.");
+        return fits(h, target) ? account.result(1, GAME_TEXT_NOOP("Panel", "Ready for tranfer of single deck card."))
+                               : account.result(0, GAME_TEXT_NOOP("Panel", "Try other destination."));
     account.firstCard(h);
     if (fits(h, target))
-        return account.result(1, "Selected card matches target.");
+        return account.result(1, GAME_TEXT_NOOP("Panel", "Selected card matches target."));
     account.firstCardMisses();
 
     const ColumnRec& origin = table.columns[held.index];
@@ -49,22 +49,22 @@ int Game::searchTargetCard(const Selection& held, CardCode target, Account& acco
             return 0;
         if (!origin.present[i]) {
             account.missing(count + 1, i);
-            return account.result(0, "Card missing in selected column.");
+            return account.result(0, GAME_TEXT_NOOP("Panel", "Card missing in selected column."));
         }
         const CardCode card = origin.card[i];
         account.card(count + 1, card);
         if (!fits(previous, card)) {
             account.noMatch(count + 1);
-            return account.result(0, "Try other target.");
+            return account.result(0, GAME_TEXT_NOOP("Panel", "Try other target."));
         }
         ++count;
         if (fits(card, target)) {
             account.matches(count);
-            return account.result(count, "%d cards at origin match target.");
+            return account.result(count, GAME_TEXT_NOOP("Panel", "%d cards at origin match target."));
         }
         previous = card;
     }
-    return account.result(0, "Try other target.");
+    return account.result(0, GAME_TEXT_NOOP("Panel", "Try other target."));
 }
 
 // The longest Deck that ends with the held card.
@@ -72,7 +72,7 @@ template <typename Account>
 int Game::searchEmptyColumn(const Selection& held, Account& account) const
 {
     if (held.kind == SelectionKind::Room)
-        return account.result(1, "Ready for transfer of single card.");
+        return account.result(1, GAME_TEXT_NOOP("Panel", "Ready for transfer of single card."));
     account.firstCard(held.card);
 
     const ColumnRec& origin = table.columns[held.index];
@@ -81,7 +81,7 @@ int Game::searchEmptyColumn(const Selection& held, Account& account) const
     for (int i = held.position - 1; i >= 0; --i) {
         if (!origin.present[i]) {
             account.missing(count + 1, i);
-            return account.result(0, "Card missing in selected column.");
+            return account.result(0, GAME_TEXT_NOOP("Panel", "Card missing in selected column."));
         }
         const CardCode card = origin.card[i];
         account.card(count + 1, card);
@@ -90,8 +90,8 @@ int Game::searchEmptyColumn(const Selection& held, Account& account) const
         ++count;
         previous = card;
     }
-    return count == 1 ? account.result(1, "Ready for tranfer of single deck card.")
-                      : account.result(count, "Ready for tranfer of %d deck cards.");
+    return count == 1 ? account.result(1, GAME_TEXT_NOOP("Panel", "Ready for tranfer of single deck card."))
+                      : account.result(count, GAME_TEXT_NOOP("Panel", "Ready for tranfer of %d deck cards."));
 }
 
 } // namespace tavolin

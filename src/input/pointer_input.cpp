@@ -1,5 +1,9 @@
 #include "pointer_input.h"
 
+#include "game/words.h"
+
+#include <QCoreApplication>
+
 namespace tavolin {
 namespace {
 
@@ -10,7 +14,7 @@ constexpr int EmptyColumnDropSteps = 14;
 
 QString cardName(CardCode card)
 {
-    return QString::fromStdString(cardText("%s of %s", card));
+    return QString::fromStdString(cardText(GAME_TEXT("Card", "%s of %s"), card));
 }
 
 } // namespace
@@ -98,8 +102,9 @@ PointerInput::Scan PointerInput::trackRooms(QPoint at)
             continue;
         const QRect place = cardRect(room.x, room.y);
         if (place.contains(at)) {
-            accept(place, PointerShape::LargeArrowUp, 1, QStringLiteral("Target is free Room number %1").arg(r + 1),
-                   QStringLiteral("Target card: none"));
+            accept(place, PointerShape::LargeArrowUp, 1,
+                   QCoreApplication::translate("Pointer", "Target is free Room number %1").arg(r + 1),
+                   QCoreApplication::translate("Pointer", "Target card: none"));
             return Scan::Accept;
         }
     }
@@ -120,7 +125,8 @@ PointerInput::Scan PointerInput::trackColumns(QPoint at)
             if (count == 0)
                 return Scan::Stop;
             accept(place, PointerShape::LargeArrowUp, count,
-                   QStringLiteral("Target is empty Column number %1").arg(c + 1), QStringLiteral("Target card: none"));
+                   QCoreApplication::translate("Pointer", "Target is empty Column number %1").arg(c + 1),
+                   QCoreApplication::translate("Pointer", "Target card: none"));
             return Scan::Accept;
         }
         const QRect place = cardRect(rec.x[top], rec.y[top]);
@@ -134,8 +140,9 @@ PointerInput::Scan PointerInput::trackColumns(QPoint at)
             : top + count < ColumnDepth && (count == 1 || count <= game_.Capacity());
         if (count == 0 || !fits)
             return Scan::Stop;
-        accept(place, PointerShape::LargeArrowDown, count, QStringLiteral("Target is Column number %1").arg(c + 1),
-               QStringLiteral("Target card is ") + cardName(rec.card[top]));
+        accept(place, PointerShape::LargeArrowDown, count,
+               QCoreApplication::translate("Pointer", "Target is Column number %1").arg(c + 1),
+               QCoreApplication::translate("Pointer", "Target card is ") + cardName(rec.card[top]));
         return Scan::Accept;
     }
     return Scan::Miss;
@@ -151,9 +158,11 @@ PointerInput::Scan PointerInput::trackPiles(QPoint at)
         if (!game_.PileAccepts(k, game_.selection.card))
             return Scan::Stop;
         // An empty Pile has no card to name.
-        const QString targetCard = pile.occupied ? QStringLiteral("Target card is ") + cardName(pile.card)
-                                                 : QStringLiteral("Target card: none");
-        accept(place, PointerShape::LargeArrowUp, 1, QStringLiteral("Target is Pile number %1").arg(k + 1), targetCard);
+        const QString targetCard = pile.occupied
+            ? QCoreApplication::translate("Pointer", "Target card is ") + cardName(pile.card)
+            : QCoreApplication::translate("Pointer", "Target card: none");
+        accept(place, PointerShape::LargeArrowUp, 1,
+               QCoreApplication::translate("Pointer", "Target is Pile number %1").arg(k + 1), targetCard);
         return Scan::Accept;
     }
     return Scan::Miss;
@@ -166,7 +175,7 @@ void PointerInput::accept(const QRect& place, PointerShape shape, int count, con
     lastTargetRect_ = place;
     if (!game_.options.TransferInfo)
         return;
-    feedback_.showStatus(0, QStringLiteral("Cards ready for transfer: %1").arg(count));
+    feedback_.showStatus(0, QCoreApplication::translate("Pointer", "Cards ready for transfer: %1").arg(count));
     feedback_.showStatus(1, target);
     feedback_.showStatus(2, targetCard);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/registry_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -128,7 +129,7 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
     // than let the player's statistics vanish without a word.
     QFile file(fileName_);
     if (file.exists() && !file.open(QIODevice::ReadOnly)) {
-        damage_ = {{QStringLiteral("%1 could not be opened: %2")
+        damage_ = {{QCoreApplication::translate("Registry", "%1 could not be opened: %2")
                          .arg(QDir::toNativeSeparators(fileName_), file.errorString())},
                    1,
                    {}};

@@ -1,5 +1,6 @@
 #include "platform/registry_file.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringDecoder>
 
@@ -139,7 +140,7 @@ public:
     {
         const auto line = decodedLine(bytes);
         if (!line) {
-            drop(number, "is not readable text");
+            drop(number, QT_TRANSLATE_NOOP("Registry", "is not readable text"));
             return;
         }
         const QString text = line->trimmed();
@@ -148,11 +149,11 @@ public:
         if (text.startsWith(u'[') && text.endsWith(u']') && text.size() > 2)
             keyPath_ = text.mid(1, text.size() - 2);
         else if (keyPath_.isEmpty())
-            drop(number, "is not under any [key]", text);
+            drop(number, QT_TRANSLATE_NOOP("Registry", "is not under any [key]"), text);
         else if (const auto value = parseValue(text))
             map_.insert(settingsKey(keyPath_, value->name), value->data);
         else
-            drop(number, "could not be read", text);
+            drop(number, QT_TRANSLATE_NOOP("Registry", "could not be read"), text);
     }
 
     void finish()
@@ -170,7 +171,8 @@ private:
     {
         if (++dropped_ > NotedLines)
             return;
-        QString note = QStringLiteral("line %1 ").arg(number) + QLatin1String(why);
+        QString note = QCoreApplication::translate("Registry", "line %1 ").arg(number)
+            + QCoreApplication::translate("Registry", why);
         if (!text.isEmpty())
             note += QStringLiteral(": ") + shown(text);
         notes_ << note;

@@ -26,8 +26,8 @@
 namespace tavolin {
 namespace {
 
-const QString LoadErrorCaption = QStringLiteral(" Bitmap Load Error");
-const QString DisplayStatus = QStringLiteral("Current setting of display options");
+const char* const LoadErrorCaption = QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", " Bitmap Load Error");
+const char* const DisplayStatus = QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", "Current setting of display options");
 constexpr int UsualAdvanceDelay = 500;
 constexpr int WrongOrderPause = 4000;
 
@@ -86,7 +86,7 @@ TPrefDlg1::TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& mes
     : QDialog(parent), settings_(settings), store_(store), messages_(messages), clock_(clock)
 {
     setObjectName(QStringLiteral("PrefDlg1"));
-    setWindowTitle(QStringLiteral(" Environment Preferences"));
+    setWindowTitle(tr(" Environment Preferences"));
     setModal(false);
     setFixedSize(353, 233);
     setFont(namedFont(QStringLiteral("MS Sans Serif"), 10));
@@ -98,8 +98,8 @@ TPrefDlg1::TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& mes
     tabStyle->setParent(PageControl1->tabBar());
     PageControl1->tabBar()->setStyle(tabStyle);
     const char* sheetNames[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
-    const QString captions[] = {QStringLiteral("Display Options"), QStringLiteral("Bitmap Path Info"),
-                                QStringLiteral("Suit Selection"), QStringLiteral("Speed Control")};
+    const QString captions[] = {tr("Display Options"), tr("Bitmap Path Info"),
+                                tr("Suit Selection"), tr("Speed Control")};
     QWidget* sheets[4];
     for (int i = 0; i < 4; ++i) {
         sheets[i] = named(new QWidget, sheetNames[i]);
@@ -113,7 +113,7 @@ TPrefDlg1::TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& mes
     createSpeedPage(sheets[SpeedPage]);
 
     // The OK button lies over the pages, below their controls; it does not close the dialog.
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
+    Button1 = named(new QPushButton(tr("OK"), this), "Button1");
     Button1->setGeometry(147, 176, 50, 20);
     Button1->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9));
     QPalette buttonPalette = Button1->palette();
@@ -151,21 +151,22 @@ void TPrefDlg1::createDisplayPage(QWidget* page)
     // Three frames behind the controls.
     // Without captions on the table, their names tell a screen reader what each frame holds.
     const QRect frames[] = {{24, 8, 300, 56}, {24, 72, 300, 36}, {24, 112, 300, 36}};
-    const char* frameNames[] = {"Status bar display", "Transfer details", "Side window picture"};
+    const char* frameNames[] = {QT_TR_NOOP("Status bar display"), QT_TR_NOOP("Transfer details"),
+                                QT_TR_NOOP("Side window picture")};
     for (int i = 0; i < 3; ++i) {
         auto* frame = new QGroupBox(page);
         frame->setObjectName(QStringLiteral("GroupBox%1").arg(i + 1));
         frame->setGeometry(frames[i]);
-        frame->setAccessibleName(QString::fromLatin1(frameNames[i]));
+        frame->setAccessibleName(tr(frameNames[i]));
     }
-    RadioButton1 = named(new QRadioButton(QStringLiteral("Display Playing Time"), page), "RadioButton1");
+    RadioButton1 = named(new QRadioButton(tr("Display Playing Time"), page), "RadioButton1");
     RadioButton1->move(39, 20);
-    RadioButton2 = named(new QRadioButton(QStringLiteral("Display Transfer Info"), page), "RadioButton2");
+    RadioButton2 = named(new QRadioButton(tr("Display Transfer Info"), page), "RadioButton2");
     RadioButton2->move(39, 39);
-    CheckBox1 = named(new QCheckBox(QStringLiteral("Show Transfer Details ( as long as space permits )"), page),
+    CheckBox1 = named(new QCheckBox(tr("Show Transfer Details ( as long as space permits )"), page),
                       "CheckBox1");
     CheckBox1->move(39, 85);
-    CheckBox2 = named(new QCheckBox(QStringLiteral("Show picture in side window"), page), "CheckBox2");
+    CheckBox2 = named(new QCheckBox(tr("Show picture in side window"), page), "CheckBox2");
     CheckBox2->move(39, 124);
     for (QWidget* control : {static_cast<QWidget*>(RadioButton1), static_cast<QWidget*>(RadioButton2),
                              static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(CheckBox2)})
@@ -181,12 +182,12 @@ void TPrefDlg1::createDisplayPage(QWidget* page)
 
 void TPrefDlg1::createPathPage(QWidget* page)
 {
-    label(page, "Label1", 52, 13, QStringLiteral("Bitmap Path and File Name Info:      "));
+    label(page, "Label1", 52, 13, tr("Bitmap Path and File Name Info:      "));
     Edit1 = named(new QLineEdit(QStringLiteral("undefined"), page), "Edit1");
     Edit1->setGeometry(52, 33, 228, 21);
-    Edit1->setAccessibleName(QStringLiteral("Bitmap path and file name"));
-    label(page, "Label2", 52, 59, QStringLiteral("Example: D:\\Images\\bmp\\sw.bmp"));
-    label(page, "Label3", 52, 91, QStringLiteral("Picture  Dimension required for side window:"));
+    Edit1->setAccessibleName(tr("Bitmap path and file name"));
+    label(page, "Label2", 52, 59, tr("Example: D:\\Images\\bmp\\sw.bmp"));
+    label(page, "Label3", 52, 91, tr("Picture  Dimension required for side window:"));
     Label4 = label(page, "Label4", 52, 111, QString());
     setWhiteBackground(Label4);
 }
@@ -194,13 +195,13 @@ void TPrefDlg1::createPathPage(QWidget* page)
 void TPrefDlg1::createSuitPage(QWidget* page)
 {
     page->setFont(namedFont(QStringLiteral("MS Sans Serif"), 11));
-    label(page, "Label5", 26, 13, QStringLiteral("Press buttons in the order desired ..."));
+    label(page, "Label5", 26, 13, tr("Press buttons in the order desired ..."));
     const QPoint places[] = {{28, 38}, {80, 39}, {134, 39}, {189, 39}};
-    const char* suits[] = {"Hearts", "Diamonds", "Spades", "Clubs"};
+    const char* suits[] = {QT_TR_NOOP("Hearts"), QT_TR_NOOP("Diamonds"), QT_TR_NOOP("Spades"), QT_TR_NOOP("Clubs")};
     for (int k = 1; k <= 4; ++k) {
         auto* button = new QPushButton(QString::number(k), page);
         // The caption is the suit's number in the order; a reader names the suit.
-        button->setAccessibleName(QString::fromLatin1(suits[k - 1]));
+        button->setAccessibleName(tr(suits[k - 1]));
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
         button->setGeometry(QRect(places[k - 1], QSize(36, 27)));
         button->setIcon(QIcon(suitPicture(k - 1)));
@@ -219,18 +220,18 @@ void TPrefDlg1::createSuitPage(QWidget* page)
 
 void TPrefDlg1::createSpeedPage(QWidget* page)
 {
-    label(page, "Label8", 33, 13, QStringLiteral("Speed Adjustment for Automatic Card Moves"));
-    label(page, "Label9", 33, 39, QStringLiteral("slow"));
-    label(page, "Label10", 124, 39, QStringLiteral("fast"));
+    label(page, "Label8", 33, 13, tr("Speed Adjustment for Automatic Card Moves"));
+    label(page, "Label9", 33, 39, tr("slow"));
+    label(page, "Label10", 124, 39, tr("fast"));
     TrackBar1 = named(new QSlider(Qt::Horizontal, page), "TrackBar1");
     TrackBar1->setGeometry(26, 59, 122, 36);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     TrackBar1->setTickInterval(1);
     TrackBar1->setSingleStep(1);
     TrackBar1->setPageStep(2);
-    TrackBar1->setAccessibleName(QStringLiteral("Speed of automatic card moves"));
-    TrackBar1->setAccessibleDescription(QStringLiteral("From 1, slow, to 10, fast"));
-    label(page, "Label11", 33, 98, QStringLiteral("Move Slider into desired position, then press OK Button."));
+    TrackBar1->setAccessibleName(tr("Speed of automatic card moves"));
+    TrackBar1->setAccessibleDescription(tr("From 1, slow, to 10, fast"));
+    label(page, "Label11", 33, 98, tr("Move Slider into desired position, then press OK Button."));
 }
 
 void TPrefDlg1::setSideWindowSize(std::function<QSize()> sideWindowSize)
@@ -297,7 +298,7 @@ void TPrefDlg1::OnPrefAct()
     }
     CheckBox1->setChecked(settings_.TransferDetails);
     CheckBox2->setChecked(settings_.ShowPicture);
-    setStatus(DisplayStatus);
+    setStatus(tr(DisplayStatus));
 }
 
 // ---- Pages, OK and the automatic turn -------------------------------------
@@ -313,12 +314,12 @@ void TPrefDlg1::OnPageChange(int page)
     }
     switch (page) {
     case DisplayPage:
-        setStatus(DisplayStatus);
+        setStatus(tr(DisplayStatus));
         break;
     case PathPage: {
-        setStatus(QStringLiteral("Defines location of side-window Bitmap"));
+        setStatus(tr("Defines location of side-window Bitmap"));
         const QSize side = sideWindowSize_ ? sideWindowSize_() : QSize(0, 0);
-        Label4->setText(QStringLiteral(" Picture Width = %1, Height = %2 pixels      ")
+        Label4->setText(tr(" Picture Width = %1, Height = %2 pixels      ")
                             .arg(side.width())
                             .arg(side.height()));
         Label4->resize(std::max(Label4->width(), Label4->sizeHint().width()), Label4->sizeHint().height());
@@ -409,10 +410,10 @@ void TPrefDlg1::CheckBox2Click()
     if (!settings_.ShowPicture)
         return;
     if (!isReadableRegularFile(settings_.SWBmpPath)) {
-        messages_.show(this, LoadErrorCaption,
-                       QStringLiteral("Selection needs correct bitmap path name.\nSee Bitmap Path Info page."),
+        messages_.show(this, tr(LoadErrorCaption),
+                       tr("Selection needs correct bitmap path name.\nSee Bitmap Path Info page."),
                        MessageIcon::Error, MessageButtons::Ok);
-        setStatus(QStringLiteral("Selection reset because of bitmap load error."));
+        setStatus(tr("Selection reset because of bitmap load error."));
         setPicturePathVerified(false);
         settings_.ShowPicture = false;
         CheckBox2->setChecked(false);
@@ -427,14 +428,14 @@ void TPrefDlg1::commitDisplayOptions()
     emit transferDetailsActive(settings_.TransferDetails);
     emit prefsChanged();
     advanceDelay_ = 2000;
-    setStatus(QStringLiteral("Display Options recorded in Registry"));
+    setStatus(tr("Display Options recorded in Registry"));
 }
 
 // ---- Page 1: the picture path ----------------------------------------------
 
 void TPrefDlg1::Edit1Enter()
 {
-    setStatus(QStringLiteral("Edit or confirm side-window Bitmap location"));
+    setStatus(tr("Edit or confirm side-window Bitmap location"));
     Edit1->setText(settings_.SWBmpPath);
 }
 
@@ -443,7 +444,7 @@ void TPrefDlg1::Edit1Exit()
     advancePending_ = true;
     if (!Edit1->isModified()) {
         advanceDelay_ = 1600;
-        setStatus(QStringLiteral("No modification recorded"));
+        setStatus(tr("No modification recorded"));
         return;
     }
     advanceDelay_ = 2000;
@@ -454,9 +455,9 @@ void TPrefDlg1::Edit1Exit()
         settings_.ShowPicture = false;
         CheckBox2->setChecked(false);
     } else if (!isReadableRegularFile(path)) {
-        messages_.show(this, LoadErrorCaption, QStringLiteral("Unable to load Bitmap from that path."),
+        messages_.show(this, tr(LoadErrorCaption), tr("Unable to load Bitmap from that path."),
                        MessageIcon::Error, MessageButtons::Ok);
-        setStatus(QStringLiteral("Bitmap path name invalid. Selection checkbox cleared."));
+        setStatus(tr("Bitmap path name invalid. Selection checkbox cleared."));
         setPicturePathVerified(false);
         settings_.ShowPicture = false;
         CheckBox2->setChecked(false);
@@ -470,8 +471,8 @@ void TPrefDlg1::Edit1Exit()
     // A recorded path is a recorded setting: the side window is refreshed
     // with the new picture (or without one) when the main window comes back.
     emit prefsChanged();
-    setStatus(cleared ? QStringLiteral("Modified path name stored in Registry. Selection cleared.")
-                      : QStringLiteral("Modified path name stored in Registry."));
+    setStatus(cleared ? tr("Modified path name stored in Registry. Selection cleared.")
+                      : tr("Modified path name stored in Registry."));
 }
 
 void TPrefDlg1::setPicturePathVerified(bool verified)
@@ -483,14 +484,14 @@ void TPrefDlg1::setPicturePathVerified(bool verified)
 
 void TPrefDlg1::TabSheet3Enter()
 {
-    setStatus(QStringLiteral("Assignment of suits to piles."));
+    setStatus(tr("Assignment of suits to piles."));
     setLabel7Colour(Qt::white);
-    Label6->setText(orderText(QStringLiteral(" Current order: %1%2%3%4            "),
+    Label6->setText(orderText(tr(" Current order: %1%2%3%4            "),
                               {settings_.PileSuit[0] + 1, settings_.PileSuit[1] + 1,
                                settings_.PileSuit[2] + 1, settings_.PileSuit[3] + 1}));
     Label6->adjustSize();
     newOrder_ = {0, 0, 0, 0};
-    showLabel7(QStringLiteral(" New order: %1%2%3%4            "));
+    showLabel7(tr(" New order: %1%2%3%4            "));
     pressCount_ = 0;
     advancePending_ = false;
 }
@@ -502,7 +503,7 @@ void TPrefDlg1::BitBtnClick(int button)
     setLabel7Colour(Qt::green);
     newOrder_[pressCount_] = button;
     ++pressCount_;
-    showLabel7(QStringLiteral(" New order: %1%2%3%4"));
+    showLabel7(tr(" New order: %1%2%3%4"));
 }
 
 bool TPrefDlg1::commitSuitOrder()
@@ -520,7 +521,7 @@ bool TPrefDlg1::commitSuitOrder()
             repeated = repeated || suits[i] == suits[j];
     if (repeated) {
         setLabel7Colour(Qt::yellow);
-        setStatus(QStringLiteral("Oh my God, try again. Incorrect selection."));
+        setStatus(tr("Oh my God, try again. Incorrect selection."));
         // Let the yellow label and the text show before the pause.
         Label7->repaint();
         StatusBar1->repaint();
@@ -532,7 +533,7 @@ bool TPrefDlg1::commitSuitOrder()
     settings_.PileSuit = suits;
     store_.savePileSuits(settings_);
     emit pileSuitsChanged(settings_.PileSuit);
-    setStatus(QStringLiteral("New Order recorded in Registry"));
+    setStatus(tr("New Order recorded in Registry"));
     advanceDelay_ = 2000;
     setLabel7Colour(Qt::white);
     emit prefsChanged();
@@ -561,7 +562,7 @@ void TPrefDlg1::showLabel7(const QString& format)
 
 void TPrefDlg1::TabSheet4Enter()
 {
-    setStatus(QStringLiteral("Current adjustment shown."));
+    setStatus(tr("Current adjustment shown."));
     TrackBar1->setValue(settings_.SpeedSlider);
     advancePending_ = false;
 }
@@ -570,14 +571,14 @@ void TPrefDlg1::commitSpeed()
 {
     advanceDelay_ = 1000;
     if (TrackBar1->value() == settings_.SpeedSlider) {
-        setStatus(QStringLiteral("Value left unchanged"));
+        setStatus(tr("Value left unchanged"));
         return;
     }
     settings_.SpeedSlider = TrackBar1->value();
     emit speedChanged(TrackBar1->maximum() + 1 - TrackBar1->value());
     store_.saveSpeed(settings_);
     advanceDelay_ = 2000;
-    setStatus(QStringLiteral("New value recorded in Registry"));
+    setStatus(tr("New value recorded in Registry"));
     emit prefsChanged();
 }
 

@@ -4,6 +4,8 @@
 #include "settings/placement.h"
 #include "settings/stored_values.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <type_traits>
@@ -11,7 +13,7 @@
 namespace tavolin {
 namespace {
 
-const QString Caption = QStringLiteral(" Settings");
+const char* const Caption = QT_TRANSLATE_NOOP("SettingsStore", " Settings");
 constexpr qsizetype MaxProblemsShown = 10;
 constexpr std::array<std::int32_t, 4> UsualSuitOrder{0, 1, 2, 3};
 
@@ -50,7 +52,7 @@ Settings readStored(const RegistryKey& key, Settings settings, QStringList& prob
         if (const auto value = key.readDword(QLatin1String(name)))
             field = static_cast<Field>(*value);
         else
-            problems << QStringLiteral("\"%1\" could not be read; %2 is used.")
+            problems << QCoreApplication::translate("SettingsStore", "\"%1\" could not be read; %2 is used.")
                             .arg(QLatin1String(name))
                             .arg(static_cast<std::int32_t>(field));
     });
@@ -62,7 +64,10 @@ void correct(const char* name, std::int32_t& field, std::int32_t corrected, QStr
 {
     if (field == corrected)
         return;
-    problems << QStringLiteral("\"%1\" was %2; %3 is used.").arg(QLatin1String(name)).arg(field).arg(corrected);
+    problems << QCoreApplication::translate("SettingsStore", "\"%1\" was %2; %3 is used.")
+                    .arg(QLatin1String(name))
+                    .arg(field)
+                    .arg(corrected);
     field = corrected;
 }
 
@@ -71,9 +76,13 @@ void correctPileSuits(Settings& settings, QStringList& problems)
     auto& suits = settings.PileSuit;
     if (std::is_permutation(suits.begin(), suits.end(), UsualSuitOrder.begin()))
         return;
-    problems << QStringLiteral("The suits of the Piles were %1, %2, %3, %4, which leaves a suit "
-                               "without a Pile; the usual order is used.")
-                    .arg(suits[0]).arg(suits[1]).arg(suits[2]).arg(suits[3]);
+    problems << QCoreApplication::translate("SettingsStore",
+                                            "The suits of the Piles were %1, %2, %3, %4, which leaves a suit "
+                                            "without a Pile; the usual order is used.")
+                    .arg(suits[0])
+                    .arg(suits[1])
+                    .arg(suits[2])
+                    .arg(suits[3]);
     suits = UsualSuitOrder;
 }
 
@@ -178,14 +187,17 @@ void SettingsStore::tellDamage(const StoreDamage& damage, const QStringList& pro
         return;
     const QStringList all = damage.problems + problems;
     const QStringList shown = all.mid(0, MaxProblemsShown);
-    QString text = QStringLiteral("Some saved settings could not be used as they were, so the "
-                                  "game has replaced them:\n\n")
+    QString text = QCoreApplication::translate("SettingsStore",
+                                               "Some saved settings could not be used as they were, so the "
+                                               "game has replaced them:\n\n")
         + shown.join(u'\n');
     if (total > shown.size())
-        text += QStringLiteral("\n... and %1 more.").arg(total - shown.size());
+        text += QCoreApplication::translate("SettingsStore", "\n... and %1 more.").arg(total - shown.size());
     if (!damage.keptCopy.isEmpty())
-        text += QStringLiteral("\n\nThe settings file as it was is kept in %1.").arg(damage.keptCopy);
-    messages_.show(owner_, Caption, text, MessageIcon::Warning, MessageButtons::Ok);
+        text += QCoreApplication::translate("SettingsStore", "\n\nThe settings file as it was is kept in %1.")
+                    .arg(damage.keptCopy);
+    messages_.show(owner_, QCoreApplication::translate("SettingsStore", Caption), text, MessageIcon::Warning,
+                   MessageButtons::Ok);
 }
 
 void SettingsStore::tellWriteFailure()
@@ -194,9 +206,10 @@ void SettingsStore::tellWriteFailure()
     if (writeFailureTold_)
         return;
     writeFailureTold_ = true;
-    messages_.show(owner_, Caption,
-                   QStringLiteral("The settings could not be saved. The game goes on with the "
-                                  "settings as they are now, but changes may be lost when it ends."),
+    messages_.show(owner_, QCoreApplication::translate("SettingsStore", Caption),
+                   QCoreApplication::translate("SettingsStore",
+                                               "The settings could not be saved. The game goes on with the "
+                                               "settings as they are now, but changes may be lost when it ends."),
                    MessageIcon::Warning, MessageButtons::Ok);
 }
 

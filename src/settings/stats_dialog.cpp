@@ -15,7 +15,7 @@
 namespace tavolin {
 namespace {
 
-const QString DeleteCaption = QStringLiteral(" Statistics Delete Event");
+const char* const DeleteCaption = QT_TRANSLATE_NOOP("tavolin::TStats1Dlg", " Statistics Delete Event");
 // The rounded frame around the figures, and the width of its pen.
 constexpr QRect Frame(12, 10, 289, 314);
 constexpr int FramePen = 3;
@@ -24,15 +24,15 @@ QString streakSentence(const Settings& settings, const QString& previous)
 {
     switch (settings.StreakType) {
     case 0:
-        return QStringLiteral("no streaks detected");
+        return TStats1Dlg::tr("no streaks detected");
     case 1:
         return settings.StreakWins == 1
-            ? QStringLiteral("currently won:  one game")
-            : QStringLiteral("currently won:  %1 games in a row").arg(settings.StreakWins);
+            ? TStats1Dlg::tr("currently won:  one game")
+            : TStats1Dlg::tr("currently won:  %1 games in a row").arg(settings.StreakWins);
     case 2:
         return settings.StreakLosses == 1
-            ? QStringLiteral("currently lost:  one game")
-            : QStringLiteral("currently lost:  %1 games in a row").arg(settings.StreakLosses);
+            ? TStats1Dlg::tr("currently lost:  one game")
+            : TStats1Dlg::tr("currently lost:  %1 games in a row").arg(settings.StreakLosses);
     default:
         return previous;
     }
@@ -76,15 +76,16 @@ std::array<QString, 10> statisticsTexts(const Settings& settings, const RunTotal
                                         const QString& previousStreakText)
 {
     return {
-        QStringLiteral("This session:                 %1%").arg(WinPercent(run.runWon, run.runLost)),
-        QStringLiteral("won:     %1").arg(run.runWon),
-        QStringLiteral("lost:      %1").arg(run.runLost),
-        QStringLiteral("Totals:                             %1%").arg(WinPercent(settings.GamesWon, settings.GamesLost)),
-        QStringLiteral("won:     %1").arg(settings.GamesWon),
-        QStringLiteral("lost:      %1").arg(settings.GamesLost),
-        QStringLiteral("Streaks:"),
-        QStringLiteral("won:     %1").arg(settings.StreakWins),
-        QStringLiteral("lost:      %1").arg(settings.StreakLosses),
+        TStats1Dlg::tr("This session:                 %1%").arg(WinPercent(run.runWon, run.runLost)),
+        TStats1Dlg::tr("won:     %1").arg(run.runWon),
+        TStats1Dlg::tr("lost:      %1").arg(run.runLost),
+        TStats1Dlg::tr("Totals:                             %1%")
+            .arg(WinPercent(settings.GamesWon, settings.GamesLost)),
+        TStats1Dlg::tr("won:     %1").arg(settings.GamesWon),
+        TStats1Dlg::tr("lost:      %1").arg(settings.GamesLost),
+        TStats1Dlg::tr("Streaks:"),
+        TStats1Dlg::tr("won:     %1").arg(settings.StreakWins),
+        TStats1Dlg::tr("lost:      %1").arg(settings.StreakLosses),
         streakSentence(settings, previousStreakText),
     };
 }
@@ -100,7 +101,7 @@ TStats1Dlg::TStats1Dlg(Settings& settings, RunTotals& run, SettingsStore& store,
       gameInPlay_(std::move(gameInPlay))
 {
     setObjectName(QStringLiteral("Stats1Dlg"));
-    setWindowTitle(QStringLiteral(" Tavolin Statistics"));
+    setWindowTitle(tr(" Tavolin Statistics"));
     setFixedSize(310, 333);
     setModal(true);
 
@@ -122,7 +123,7 @@ TStats1Dlg::TStats1Dlg(Settings& settings, RunTotals& run, SettingsStore& store,
     summaryFont.setUnderline(true);
     labels_[0]->setFont(summaryFont);
     labels_[0]->setStyleSheet(QStringLiteral("color: blue"));
-    labels_[0]->setText(QStringLiteral("Summary"));
+    labels_[0]->setText(tr("Summary"));
     labels_[0]->adjustSize();
 
     auto* logo = new QLabel(panel);
@@ -130,12 +131,12 @@ TStats1Dlg::TStats1Dlg(Settings& settings, RunTotals& run, SettingsStore& store,
     logo->setGeometry(151, 180, 133, 25);
     logo->setPixmap(logoPicture());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    auto* ok = new QPushButton(tr("OK"), panel);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setGeometry(65, 280, 76, 26);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TStats1Dlg::OKBtnClick);
-    auto* remove = new QPushButton(QStringLiteral("Delete"), panel);
+    auto* remove = new QPushButton(tr("Delete"), panel);
     remove->setObjectName(QStringLiteral("BitBtn2"));
     remove->setGeometry(176, 280, 79, 26);
     connect(remove, &QPushButton::clicked, this, &TStats1Dlg::DelBtnClick);
@@ -168,11 +169,11 @@ void TStats1Dlg::OKBtnClick()
 void TStats1Dlg::DelBtnClick()
 {
     if (gameInPlay_ && gameInPlay_()) {
-        messages_.show(this, DeleteCaption, QStringLiteral("Game should be finished first."),
+        messages_.show(this, tr(DeleteCaption), tr("Game should be finished first."),
                        MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    if (messages_.show(this, DeleteCaption, QStringLiteral("Delete all statistics ?"), MessageIcon::None,
+    if (messages_.show(this, tr(DeleteCaption), tr("Delete all statistics ?"), MessageIcon::None,
                        MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;

@@ -3,6 +3,7 @@
 #include "view/table_view.h"
 #include "view/table_words.h"
 
+#include <QCoreApplication>
 #include <QWindow>
 
 #include <algorithm>
@@ -63,7 +64,7 @@ public:
         if (t == QAccessible::Name)
             return cardName(card_);
         if (t == QAccessible::Description && isCovered())
-            return QStringLiteral("covered");
+            return QCoreApplication::translate("Table", "covered");
         return {};
     }
     QRect rect() const override
@@ -181,8 +182,10 @@ public:
 
 QString categoryName(int category)
 {
-    static const char* const names[] = {"Deck to Pile", "Room to Pile", "Room to Deck", "Column to Column"};
-    return QString::fromLatin1(names[category]);
+    static const char* const names[]
+        = {QT_TRANSLATE_NOOP("Table", "Deck to Pile"), QT_TRANSLATE_NOOP("Table", "Room to Pile"),
+           QT_TRANSLATE_NOOP("Table", "Room to Deck"), QT_TRANSLATE_NOOP("Table", "Column to Column")};
+    return QCoreApplication::translate("Table", names[category]);
 }
 
 // The panel's markers in words: which places a kind of move was found from.
@@ -196,9 +199,11 @@ QString movesFoundFrom(const MoveDetection& detection)
             if (detection.foundFrom[category][source])
                 sources << placeName({fromRooms ? PlaceKind::Room : PlaceKind::Column, source});
         if (!sources.isEmpty())
-            found << categoryName(category) + QStringLiteral(" from ") + sources.join(QStringLiteral(", "));
+            found << categoryName(category) + QCoreApplication::translate("Table", " from ")
+                    + sources.join(QStringLiteral(", "));
     }
-    return found.isEmpty() ? QStringLiteral("No move found.") : found.join(QStringLiteral("; ")) + QLatin1Char('.');
+    return found.isEmpty() ? QCoreApplication::translate("Table", "No move found.")
+                           : found.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
 // The panel under the Columns: what is written on it, in reading order, and
@@ -212,7 +217,7 @@ public:
     {
         const QStringList lines = table_.tableView().infoPanel().lines();
         if (t == QAccessible::Name)
-            return lines.isEmpty() ? QStringLiteral("Information panel") : lines.front();
+            return lines.isEmpty() ? QCoreApplication::translate("Table", "Information panel") : lines.front();
         if (t != QAccessible::Description)
             return {};
         QString text = lines.mid(1).join(QStringLiteral(". "));
@@ -314,7 +319,7 @@ QAccessibleInterface* TableAccessible::announcerInterface() const
 QString TableAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QStringLiteral("Table");
+        return QCoreApplication::translate("Table", "Table");
     return QAccessibleWidget::text(t);
 }
 

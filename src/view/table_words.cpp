@@ -1,5 +1,9 @@
 #include "table_words.h"
 
+#include "game/words.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tavolin {
@@ -8,23 +12,25 @@ namespace {
 QString placeKindName(PlaceKind kind)
 {
     switch (kind) {
-    case PlaceKind::Room: return QStringLiteral("Room");
-    case PlaceKind::Pile: return QStringLiteral("Pile");
+    case PlaceKind::Room: return QCoreApplication::translate("Table", "Room");
+    case PlaceKind::Pile: return QCoreApplication::translate("Table", "Pile");
     case PlaceKind::Column: break;
     }
-    return QStringLiteral("Column");
+    return QCoreApplication::translate("Table", "Column");
 }
 
 QString cardCount(int count)
 {
-    return count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count);
+    return count == 1 ? QCoreApplication::translate("Table", "1 card")
+                      : QCoreApplication::translate("Table", "%1 cards").arg(count);
 }
 
 } // namespace
 
 QString cardName(CardCode card)
 {
-    return QString::fromStdString(cardText("%s of %s", card));
+    //: A card: its rank, then its suit ("7 of Hearts"); "%2$s %1$s" puts the suit first.
+    return QString::fromStdString(cardText(GAME_TEXT("Card", "%s of %s"), card));
 }
 
 QString placeName(Place place)
@@ -39,13 +45,16 @@ QString placeSummary(const Game& game, Place place)
     if (place.kind == PlaceKind::Pile && cards.empty()) {
         const int suit = game.table.pileSuit[place.index];
         if (suit >= 0 && suit < SuitCount)
-            return summary + QStringLiteral(", empty, for %1").arg(QString::fromLatin1(SuitNames[suit]));
+            return summary
+                + QCoreApplication::translate("Table", ", empty, for %1").arg(QString::fromStdString(suitName(suit)));
     }
     if (cards.empty())
-        return summary + QStringLiteral(", empty");
+        return summary + QCoreApplication::translate("Table", ", empty");
     if (place.kind == PlaceKind::Room)
         return summary + QStringLiteral(", ") + cardName(cards.back());
-    return summary + QStringLiteral(", %1, top %2").arg(cardCount(int(cards.size())), cardName(cards.back()));
+    return summary
+        + QCoreApplication::translate("Table", ", %1, top %2")
+              .arg(cardCount(int(cards.size())), cardName(cards.back()));
 }
 
 std::vector<CardCode> cardsAt(const Game& game, Place place)
@@ -91,15 +100,17 @@ std::optional<Place> placeOf(const Game& game, CardCode card)
 
 QString transferWords(const Transfer& transfer)
 {
-    const QString route = QStringLiteral("from %1 to %2").arg(placeName(transfer.from), placeName(transfer.to));
+    const QString route
+        = QCoreApplication::translate("Table", "from %1 to %2").arg(placeName(transfer.from), placeName(transfer.to));
     if (transfer.count == 1)
-        return QStringLiteral("%1 moved %2.").arg(cardName(transfer.card), route);
-    return QStringLiteral("%1 moved %2, %3 on top.").arg(cardCount(transfer.count), route, cardName(transfer.card));
+        return QCoreApplication::translate("Table", "%1 moved %2.").arg(cardName(transfer.card), route);
+    return QCoreApplication::translate("Table", "%1 moved %2, %3 on top.")
+        .arg(cardCount(transfer.count), route, cardName(transfer.card));
 }
 
 QString autoMoveWords(const AutoMove& move)
 {
-    return QStringLiteral("%1 went by itself from %2 to %3.")
+    return QCoreApplication::translate("Table", "%1 went by itself from %2 to %3.")
         .arg(cardName(move.card), placeName({move.from, move.index}), placeName({PlaceKind::Pile, move.pile}));
 }
 
