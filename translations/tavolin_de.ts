@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation>Wie die Taste des Platzes unter dem Tastaturcursor</translation>
+        <translation>Wirkt auf den Platz unter dem Tastaturcursor wie dessen Taste</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
