@@ -2,7 +2,8 @@
 // game draws at fixed places. A dealt game with the move panel, a hint in the
 // status bar, a card held over a target (the transfer details and the status
 // bar), the transfer's account in the status bar, the four pages of the
-// preferences and the statistics. Usage: language_shots <folder> <language>
+// preferences, the statistics, the about box and the calendar.
+// Usage: language_shots <folder> <language>
 #include "app/player_language.h"
 #include "dealt_window.h"
 
@@ -106,6 +107,7 @@ int main(int argc, char** argv)
     if (const auto transfer = aTransfer(dealt)) {
         QTest::mouseClick(&dealt.table(), Qt::LeftButton, {}, transfer->first);
         QTest::mouseMove(&dealt.table(), transfer->second);
+        wait(500);   // on X the pointer's move comes back as an event
         save(*dealt.window, QStringLiteral("details"));
         QTest::mouseClick(&dealt.table(), Qt::LeftButton, {}, transfer->second);
         wait(1500);
@@ -113,5 +115,7 @@ int main(int argc, char** argv)
     }
     saveDialog(dealt, "PrefDlg1", [&] { dealt.window->Pref1DlgClick(); });
     saveDialog(dealt, "Stats1Dlg", [&] { dealt.window->GameStats1Click(); });
+    saveDialog(dealt, "AboutBox", [&] { dealt.window->HelpAboutClick(); });
+    saveDialog(dealt, "CalendarForm", [&] { dealt.window->ShowDateClick(); });
     return 0;
 }

@@ -8,7 +8,8 @@
 # Saves moves.png (the move panel), hint.png (a hint in the status bar),
 # details.png (a card held over a target: the transfer details and the status
 # bar), transfer.png (the status bar after that transfer), PrefDlg1-1.png to
-# PrefDlg1-4.png (the preferences' pages) and Stats1Dlg.png (the statistics).
+# PrefDlg1-4.png (the preferences' pages), Stats1Dlg.png (the statistics),
+# AboutBox.png and CalendarForm.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 language=${1:?usage: scripts/language-shots.sh LANGUAGE [folder]}

@@ -6,622 +6,560 @@
     <message>
         <source>%s of %s</source>
         <extracomment>A card: its rank, then its suit (&quot;7 of Hearts&quot;); &quot;%2$s %1$s&quot; puts the suit first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s %1$s</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
     <name>Deals</name>
     <message>
         <source>&apos;%1&apos; is not a deal number: deals are numbered from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Spielnummer: Die Spiele sind von 1 bis %2 nummeriert.</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation type="unfinished"></translation>
+        <translation> Rang abgelegt: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugdetails aus: kein Platz.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. -&gt; Stapel[ %1$d ]: %3$s %2$s</translation>
     </message>
     <message>
         <source>Card selected: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte gewählt: %2$s %1$s</translation>
     </message>
     <message>
         <source>Room -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach -&gt; freies Fach:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge -&gt; freies Fach:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach -&gt; Stapel: %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge -&gt; Stapel:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach -&gt; Spalte:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge -&gt; Spalte:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge -&gt; Spalte:  %d Karten</translation>
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation type="unfinished"></translation>
+        <translation> Zug in leere Spalte</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als eine Karte ziehen?</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge -&gt; leere Spalte:  %d Karten</translation>
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es dürfen nur %d Karten auf einmal ziehen.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stapel %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Karten</translation>
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %1 aus %2</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %1</translation>
     </message>
     <message>
         <source>onto the %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>auf %1 in %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1in die leere %2</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation type="unfinished"></translation>
+        <translation>allein </translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>1 to 8</source>
+        <translation>1 bis 8</translation>
+    </message>
+    <message>
+        <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
+        <translation>Die Spalten von links nach rechts: oberste Karte aufnehmen oder die gehaltene Karte dort ablegen</translation>
+    </message>
+    <message>
+        <source>A to D</source>
+        <translation>A bis D</translation>
+    </message>
+    <message>
+        <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
+        <translation>Die Fächer von links nach rechts: Karte aufnehmen oder die gehaltene Karte dort ablegen</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>The key&apos;s name on the keyboard.</extracomment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>The Piles: drop the held card on the Pile that takes it</source>
+        <translation>Die Stapel: gehaltene Karte auf den passenden Stapel legen</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Put the held card back</source>
+        <translation>Gehaltene Karte zurücklegen</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
+        <translation>Tastaturcursor zwischen Fächern, Stapeln und Spalten bewegen</translation>
+    </message>
+    <message>
+        <source>Space, Return</source>
+        <translation>Leertaste, Eingabe</translation>
+    </message>
+    <message>
+        <source>Act on the place under the keyboard cursor, as its key does</source>
+        <translation>Wirkt auf den Platz unter dem Tastaturcursor wie dessen Taste</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the table and the buttons</source>
+        <translation>Zwischen Tisch und Knöpfen wechseln</translation>
     </message>
 </context>
 <context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Zugsuche</translation>
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare &amp; Tipps</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach auf Stapel: 0</translation>
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach auf Folge: 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge auf Stapel: 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte auf Spalte: 0</translation>
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> FachAufStapel: %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> FachAufFolge: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge auf Stapel: %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte auf Spalte: %d</translation>
     </message>
     <message>
         <source>Free Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Fächer</translation>
     </message>
     <message>
         <source>Nice day, to-day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schöner Tag heute.</translation>
     </message>
     <message>
         <source>Take your pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Auswahl.</translation>
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis später, alter Knabe.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder: neues Spiel, neues Glück.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Sackgasse?</translation>
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Karte am Start ist %2$s %1$s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Karte passt nicht aufs Ziel.</translation>
     </message>
     <message>
         <source>Card number %d no match for previous card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte Nr. %d passt nicht zur vorigen.</translation>
     </message>
     <message>
         <source>Card number %d matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte Nr. %d passt aufs Ziel.</translation>
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geprüft Karte Nr. %d: %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte Nr. %1$d ist %3$s %2$s</translation>
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zum Kartenzug</translation>
     </message>
     <message>
         <source>Search Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchdetails</translation>
     </message>
     <message>
         <source>Result returned from destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis vom Ziel</translation>
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählter Start:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewähltes Ziel:  keins, leere Spalte</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewähltes Ziel:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel:  Spalte Nummer %d</translation>
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Zug einer Karte.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Ziel versuchen.</translation>
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Zug einer Folgekarte.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Karte passt aufs Ziel.</translation>
     </message>
     <message>
         <source>Card missing in selected column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte fehlt in gewählter Spalte.</translation>
     </message>
     <message>
         <source>Try other target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Ziel versuchen.</translation>
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Karten am Start passen aufs Ziel.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Zug einer Karte.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Zug von %d Folgekarten.</translation>
     </message>
 </context>
 <context>
     <name>Pointer</name>
     <message>
         <source>Target is free Room number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel: freies Fach Nummer %1</translation>
     </message>
     <message>
         <source>Target card: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielkarte: keine</translation>
     </message>
     <message>
         <source>Target is empty Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel: leere Spalte Nummer %1</translation>
     </message>
     <message>
         <source>Target is Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel: Spalte Nummer %1</translation>
     </message>
     <message>
         <source>Target card is </source>
-        <translation type="unfinished"></translation>
+        <translation>Zielkarte: </translation>
     </message>
     <message>
         <source>Target is Pile number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel: Stapel Nummer %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten bereit zum Zug: %1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ließ sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>is not readable text</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein lesbarer Text</translation>
     </message>
     <message>
         <source>is not under any [key]</source>
-        <translation type="unfinished"></translation>
+        <translation>steht unter keiner [key]-Zeile</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ließ sich nicht lesen</translation>
     </message>
     <message>
         <source>line %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 </translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source> Settings</source>
-        <translation type="unfinished"></translation>
+        <translation> Einstellungen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read; %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ließ sich nicht lesen; %2 wird verwendet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was %2; %3 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ war %2; %3 wird verwendet.</translation>
     </message>
     <message>
         <source>The suits of the Piles were %1, %2, %3, %4, which leaves a suit without a Pile; the usual order is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben der Stapel waren %1, %2, %3, %4, so blieb eine Farbe ohne Stapel; die übliche Reihenfolge wird verwendet.</translation>
     </message>
     <message>
         <source>Some saved settings could not be used as they were, so the game has replaced them:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Einige gespeicherte Einstellungen waren so nicht zu verwenden; das Spiel hat sie ersetzt:
+
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... und %1 weitere.</translation>
     </message>
     <message>
         <source>
 
 The settings file as it was is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Die Einstellungsdatei, wie sie war, liegt in %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen ließen sich nicht speichern. Das Spiel geht mit den jetzigen Einstellungen weiter, aber Änderungen können beim Beenden verloren gehen.</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>verdeckt</translation>
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge auf Stapel</translation>
     </message>
     <message>
         <source>Room to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach auf Stapel</translation>
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach auf Folge</translation>
     </message>
     <message>
         <source>Column to Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte auf Spalte</translation>
     </message>
     <message>
         <source> from </source>
-        <translation type="unfinished"></translation>
+        <translation> aus </translation>
     </message>
     <message>
         <source>No move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zug gefunden.</translation>
     </message>
     <message>
         <source>Information panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Infofeld</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Stapel</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte</translation>
     </message>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Karte</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Karten</translation>
     </message>
     <message>
         <source>, empty, for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, leer, für %1</translation>
     </message>
     <message>
         <source>, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>, leer</translation>
     </message>
     <message>
         <source>, %1, top %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1, oben %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 nach %2</translation>
     </message>
     <message>
         <source>%1 moved %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 gezogen.</translation>
     </message>
     <message>
         <source>%1 moved %2, %3 on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 gezogen, oben %3.</translation>
     </message>
     <message>
         <source>%1 went by itself from %2 to %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tavolin::HowToPlay</name>
-    <message>
-        <source>How to Play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Moving cards</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Commands</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The move panel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The details panel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The status bar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put the held card back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move between the table and the buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ging von selbst von %2 nach %3.</translation>
     </message>
 </context>
 <context>
@@ -632,598 +570,609 @@ The settings file as it was is kept in %1.</source>
 Questions, ideas and reports of faults are welcome at tavolin@example.org.
 
 Further help and hints on play are on the Tavolin web page given above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolin ist eine Patience für einen Spieler. Ein Blatt von 52 Karten wird offen in acht Spalten ausgeteilt; jede Karte muss über die Spalten und die vier Fächer auf ihren Stapel, vom Ass bis zum König.
+
+Fragen, Ideen und Fehlerberichte sind willkommen an tavolin@example.org.
+
+Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite.</translation>
     </message>
     <message>
         <source>URL copied to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL in die Zwischenablage kopiert</translation>
     </message>
     <message>
         <source> About this game... </source>
-        <translation type="unfinished"></translation>
+        <translation> Über dieses Spiel... </translation>
     </message>
     <message>
         <source>Version 2.2 XP,   Release Number 1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.2 XP,   Ausgabe 1 </translation>
     </message>
     <message>
         <source>Created for enjoyment and study by  </source>
-        <translation type="unfinished"></translation>
+        <translation>Für Spaß und Studium gemacht von  </translation>
     </message>
     <message>
         <source>Copy URL to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL kopieren</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation type="unfinished"></translation>
+        <translation> Ein Kalender, für alle Fälle</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TForm1</name>
     <message>
         <source> New Game Selection</source>
-        <translation type="unfinished"></translation>
+        <translation> Neues Spiel</translation>
     </message>
     <message>
         <source>Current game not finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel ist noch nicht beendet.</translation>
     </message>
     <message>
         <source> Game Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Spielsteuerung</translation>
     </message>
     <message>
         <source>End the current game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel beenden?</translation>
     </message>
     <message>
         <source> Closing Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Beenden</translation>
     </message>
     <message>
         <source>Quit game and exit ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel aufgeben und beenden?</translation>
     </message>
     <message>
         <source>&amp;Restart Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;geben</translation>
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende oder letzte Spiel neu geben</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Nu&amp;mmer geben...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel nach seiner Nummer geben</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Zug nennen, der zum Sieg führt</translation>
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation type="unfinished"></translation>
+        <translation> Nach Nummer geben</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielnummer, 1 bis %1:</translation>
     </message>
     <message>
         <source>Deal %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1 </translation>
     </message>
     <message>
         <source>&amp;Restart Deal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1 neu &amp;geben</translation>
     </message>
     <message>
         <source>Game started at </source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel begonnen um </translation>
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel gegeben.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuginfo gewählt</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Karten übrig:  %1</translation>
     </message>
     <message>
         <source> No move left. Game finished.</source>
-        <translation type="unfinished"></translation>
+        <translation> Kein Zug mehr möglich. Spiel beendet.</translation>
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: suche einen Weg zum Sieg...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: nicht mehr zu gewinnen.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: kein Weg in der Zeit gefunden.</translation>
+    </message>
+    <message>
+        <source> Keys</source>
+        <translation> Tasten</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladefehler der DLL: Bild Nummer %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Spiel beginnen</translation>
     </message>
     <message>
         <source>&amp;Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;aufgeben</translation>
     </message>
     <message>
         <source>Finish current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel aufgeben</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <source>Inspect or correct statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik ansehen oder löschen</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Choose from preferences offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen wählen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Close application window, exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließen und beenden.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zug</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug &amp;zurücknehmen</translation>
     </message>
     <message>
         <source>Undo latest move</source>
-        <translation type="unfinished"></translation>
+        <translation>Den letzten Zug zurücknehmen</translation>
     </message>
     <message>
         <source>&amp;Show Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge &amp;anzeigen</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt oder verbirgt die möglichen Züge</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About this Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über dieses Spiel</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Angaben zum Programm</translation>
     </message>
     <message>
         <source>Show &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum zeigen</translation>
     </message>
     <message>
         <source>Displays a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt einen Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>Lists the keys of the game</source>
+        <translation>Listet die Tasten des Spiels auf</translation>
     </message>
     <message>
         <source>Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel aufgeben</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel aufgeben oder den Tisch abräumen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source> Dir: </source>
-        <translation type="unfinished"></translation>
+        <translation> Verz.: </translation>
     </message>
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite,
+dieser ist %2 Pixel breit: Die kleinen Karten werden verwendet.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster: %1 x %2 Pixel</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation type="unfinished"></translation>
+        <translation> Uhr</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit: Min. </translation>
     </message>
     <message>
         <source> secs</source>
-        <translation type="unfinished"></translation>
+        <translation> Sek.</translation>
     </message>
     <message>
         <source> Card Table Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Kartentisch</translation>
     </message>
     <message>
         <source>This program requires a screen resolution of 
 at least 800 x 600, or 1024 x 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm braucht eine Bildschirmauflösung von
+mindestens 800 x 600 oder 1024 x 768 Pixeln.</translation>
     </message>
     <message>
         <source> Library used: VelvetRes2.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation> Bibliothek: VelvetRes2.DLL</translation>
     </message>
     <message>
         <source> DLL Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> DLL-Ladefehler</translation>
     </message>
     <message>
         <source> Unable to load &apos;VelvetRes2.DLL&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation> &apos;VelvetRes2.DLL&apos; ließ sich nicht laden.</translation>
     </message>
     <message>
         <source> Current Directory</source>
-        <translation type="unfinished"></translation>
+        <translation> Aktuelles Verzeichnis</translation>
     </message>
     <message>
         <source> Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Ladefehler</translation>
     </message>
     <message>
         <source>Unable to load side-window Bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild fürs Seitenfenster ließ sich nicht laden.</translation>
     </message>
     <message>
         <source>Game won at </source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen um </translation>
     </message>
     <message>
         <source> Game Result</source>
-        <translation type="unfinished"></translation>
+        <translation> Spielergebnis</translation>
     </message>
     <message>
         <source>Congratulations, you won!</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch, gewonnen!</translation>
     </message>
     <message>
         <source>Game finished at </source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet um </translation>
     </message>
     <message>
         <source>Move undone.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Explains the game, its keys and panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug zurückgenommen.</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
     <message>
         <source> Bitmap Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Fehler beim Laden des Bildes</translation>
     </message>
     <message>
         <source>Current setting of display options</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Anzeige-Einstellungen</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation> Einstellungen</translation>
     </message>
     <message>
         <source>Display Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Bitmap Path Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildpfad</translation>
     </message>
     <message>
         <source>Suit Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Speed Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Status bar display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige der Statusleiste</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugdetails</translation>
     </message>
     <message>
         <source>Side window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild im Seitenfenster</translation>
     </message>
     <message>
         <source>Display Playing Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit anzeigen</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuginfo anzeigen</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugdetails zeigen ( soweit Platz ist )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild im Seitenfenster zeigen</translation>
     </message>
     <message>
         <source>Bitmap Path and File Name Info:      </source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad und Dateiname des Bildes:      </translation>
     </message>
     <message>
         <source>Bitmap path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad und Dateiname des Bildes</translation>
     </message>
     <message>
         <source>Example: D:\Images\bmp\sw.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel: D:\Images\bmp\sw.bmp</translation>
     </message>
     <message>
         <source>Picture  Dimension required for side window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nötige Bildgröße fürs Seitenfenster:</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Knöpfe in gewünschter Reihenfolge drücken ...</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>Speed Adjustment for Automatic Card Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo der automatischen Kartenzüge</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>langsam</translation>
     </message>
     <message>
         <source>fast</source>
-        <translation type="unfinished"></translation>
+        <translation>schnell</translation>
     </message>
     <message>
         <source>Speed of automatic card moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo der automatischen Kartenzüge</translation>
     </message>
     <message>
         <source>From 1, slow, to 10, fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Von 1, langsam, bis 10, schnell</translation>
     </message>
     <message>
         <source>Move Slider into desired position, then press OK Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler auf die gewünschte Stelle schieben, dann OK drücken.</translation>
     </message>
     <message>
         <source>Defines location of side-window Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Ort des Seitenfenster-Bildes fest</translation>
     </message>
     <message>
         <source> Picture Width = %1, Height = %2 pixels      </source>
-        <translation type="unfinished"></translation>
+        <translation> Bildbreite = %1, Höhe = %2 Pixel      </translation>
     </message>
     <message>
         <source>Selection needs correct bitmap path name.
 See Bitmap Path Info page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl braucht einen gültigen Bildpfad.
+Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source>Selection reset because of bitmap load error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zurückgesetzt: Bild nicht ladbar.</translation>
     </message>
     <message>
         <source>Display Options recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige-Einstellungen gespeichert</translation>
     </message>
     <message>
         <source>Edit or confirm side-window Bitmap location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort des Seitenfenster-Bildes ändern oder bestätigen</translation>
     </message>
     <message>
         <source>No modification recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Änderung gespeichert</translation>
     </message>
     <message>
         <source>Unable to load Bitmap from that path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Pfad ließ sich kein Bild laden.</translation>
     </message>
     <message>
         <source>Bitmap path name invalid. Selection checkbox cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildpfad ungültig. Auswahl-Häkchen entfernt.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry. Selection cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderter Pfad gespeichert. Auswahl entfernt.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderter Pfad gespeichert.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung der Farben zu den Stapeln.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Jetzige Folge: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Neue Folge: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation type="unfinished"></translation>
+        <translation> Neue Folge: %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oje, noch einmal. Falsche Auswahl.</translation>
     </message>
     <message>
         <source>New Order recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Reihenfolge gespeichert</translation>
     </message>
     <message>
         <source>Current adjustment shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Einstellung gezeigt.</translation>
     </message>
     <message>
         <source>Value left unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert unverändert</translation>
     </message>
     <message>
         <source>New value recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Wert gespeichert</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
     <message>
         <source> Statistics Delete Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Statistik löschen</translation>
     </message>
     <message>
         <source>no streaks detected</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Serie</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt gewonnen:  ein Spiel</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spiele in Folge gewonnen</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt verloren:  ein Spiel</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spiele in Folge verloren</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung:               %1%</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gewonnen:  %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verloren:   %1</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt:                          %1%</translation>
     </message>
     <message>
         <source>Streaks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien:</translation>
     </message>
     <message>
         <source> Tavolin Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation> Tavolin-Statistik</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Game should be finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erst das Spiel beenden.</translation>
     </message>
     <message>
         <source>Delete all statistics ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Statistik löschen?</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,14 @@
 #include "words.h"
 
+#include <atomic>
+
 namespace tavolin {
 
 namespace {
 
-// Like Qt's installed translators, one for the whole program.
-TextTranslator currentTranslator = nullptr;
+// Like Qt's installed translators, one for the whole program; the hint's
+// search reads it on its own thread.
+std::atomic<TextTranslator> currentTranslator{nullptr};
 
 } // namespace
 
@@ -16,7 +19,8 @@ void useTextTranslator(TextTranslator translator)
 
 std::string translatedText(const char* context, const char* source)
 {
-    return currentTranslator ? currentTranslator(context, source) : std::string(source);
+    const TextTranslator translator = currentTranslator;
+    return translator ? translator(context, source) : std::string(source);
 }
 
 } // namespace tavolin
