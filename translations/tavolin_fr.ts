@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation>Détails des transferts coupés faute de place.</translation>
+        <translation>Détails coupés faute de place.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
-        <translation>Auto. -&gt; Fondation[ %d ] : %s de %s</translation>
+        <translation>Auto -&gt; Fondation[ %d ] : %s de %s</translation>
     </message>
     <message>
         <source>Card selected: %s of %s</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation>Nombre de cartes déplaçables : %d seulement.</translation>
+        <translation>Cartes déplaçables : %d seulement.</translation>
     </message>
 </context>
 <context>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation>Indice : %1 depuis la %2</translation>
+        <translation>Indice : %1 de la %2</translation>
     </message>
     <message>
         <source>to %1</source>
@@ -173,35 +173,35 @@
     </message>
     <message>
         <source>Room to Pile: 0</source>
-        <translation>Cellule vers Fondation : 0</translation>
+        <translation>Cellule → Fondation : 0</translation>
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation>Cellule vers Suite : 0</translation>
+        <translation>Cellule → Suite : 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation>Suite vers Fondation : 0</translation>
+        <translation>Suite → Fondation : 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
-        <translation>Colonne vers Colonne : 0</translation>
+        <translation>Colonne → Colonne : 0</translation>
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation> Cellule vers Fondation : %d</translation>
+        <translation> Cellule → Fondation : %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation> Cellule vers Suite : %d</translation>
+        <translation> Cellule → Suite : %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation>Suite vers Fondation : %d</translation>
+        <translation>Suite → Fondation : %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
-        <translation>Colonne vers Colonne : %d</translation>
+        <translation>Colonne → Colonne : %d</translation>
     </message>
     <message>
         <source>Free Rooms</source>
@@ -570,7 +570,7 @@ Le fichier de réglages tel qu&apos;il était est conservé dans %1.</translatio
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation>Voir, le bouton ou Coup → Montrer les coups, affiche ou masque sous les Colonnes un panneau qui compte les coups possibles maintenant : Cellule vers Fondation, Cellule vers Suite (la carte d&apos;une Cellule sur une Colonne), Suite vers Fondation (la carte du dessus d&apos;une Colonne sur sa Fondation) et Colonne vers Colonne.</translation>
+        <translation>Voir, le bouton ou Coup → Montrer les coups, affiche ou masque sous les Colonnes un panneau qui compte les coups possibles maintenant : Cellule → Fondation, Cellule → Suite (la carte d&apos;une Cellule sur une Colonne), Suite → Fondation (la carte du dessus d&apos;une Colonne sur sa Fondation) et Colonne → Colonne.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
@@ -645,7 +645,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     </message>
     <message>
         <source>URL copied to Clipboard</source>
-        <translation>URL copiée dans le presse-papiers</translation>
+        <translation>URL copiée</translation>
     </message>
     <message>
         <source> About this game... </source>
@@ -703,7 +703,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation>Redistribuer la partie en cours ou la dernière</translation>
+        <translation>Rejouer la partie en cours ou la dernière</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
@@ -763,7 +763,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation>Indice : cette partie ne peut plus être gagnée.</translation>
+        <translation>Indice : cette partie est perdue.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
@@ -847,7 +847,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     </message>
     <message>
         <source>Displays application info</source>
-        <translation>Affiche les informations sur le programme</translation>
+        <translation>Affiche les infos du programme</translation>
     </message>
     <message>
         <source>Show &amp;Date</source>
@@ -959,7 +959,7 @@ d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation>Explique le jeu, ses touches et ses panneaux</translation>
+        <translation>Règles du jeu, touches et panneaux</translation>
     </message>
 </context>
 <context>
@@ -1179,19 +1179,19 @@ Voir la page Chemin de l&apos;image.</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation>en cours, gagnée :  une partie</translation>
+        <translation>en cours :  une partie gagnée</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation>en cours, gagnées :  %1 parties de suite</translation>
+        <translation>en cours :  %1 gagnées de suite</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation>en cours, perdue :  une partie</translation>
+        <translation>en cours :  une partie perdue</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation>en cours, perdues :  %1 parties de suite</translation>
+        <translation>en cours :  %1 perdues de suite</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
