@@ -6,622 +6,627 @@
     <message>
         <source>%s of %s</source>
         <extracomment>A card: its rank, then its suit (&quot;7 of Hearts&quot;); &quot;%2$s %1$s&quot; puts the suit first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%s de %s</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Carreau</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pique</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>
     <name>Deals</name>
     <message>
         <source>&apos;%1&apos; is not a deal number: deals are numbered from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un numéro de donne : les donnes vont de 1 à %2.</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation type="unfinished"></translation>
+        <translation> Rang complet : %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails coupés faute de place.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto -&gt; Fondation[ %d ] : %s de %s</translation>
     </message>
     <message>
         <source>Card selected: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte prise : %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule -&gt; Cellule libre :  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite -&gt; Cellule libre :  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule -&gt; Fondation : %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite -&gt; Fondation :  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule -&gt; Colonne :  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite -&gt; Colonne :  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite -&gt; Colonne :  %d cartes</translation>
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation type="unfinished"></translation>
+        <translation> Transfert vers une Colonne vide</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer plus d&apos;une carte ?</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite -&gt; Colonne vide :  %d cartes</translation>
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes déplaçables : %d seulement.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondation %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartes</translation>
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : %1 de la %2</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vers la %1</translation>
     </message>
     <message>
         <source>onto the %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sur %1 en %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1vers la %2 vide</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation type="unfinished"></translation>
+        <translation>seule </translation>
     </message>
 </context>
 <context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection des coups possibles</translation>
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques &amp; conseils</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule → Fondation : 0</translation>
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule → Suite : 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite → Fondation : 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne → Colonne : 0</translation>
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> Cellule → Fondation : %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> Cellule → Suite : %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite → Fondation : %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne → Colonne : %d</translation>
     </message>
     <message>
         <source>Free Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellules libres</translation>
     </message>
     <message>
         <source>Nice day, to-day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Belle journée, aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>Take your pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de choisir.</translation>
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation type="unfinished"></translation>
+        <translation>À plus tard, mon canard.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou tentez votre chance dans une nouvelle partie.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans une impasse ?</translation>
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Première carte au départ : %s de %s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première carte ne va pas sur la cible.</translation>
     </message>
     <message>
         <source>Card number %d no match for previous card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte n° %d : ne va pas sur la précédente.</translation>
     </message>
     <message>
         <source>Card number %d matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte n° %d : va sur la cible.</translation>
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière carte traitée, n° %d : %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte n° %d : %s de %s</translation>
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos de transfert</translation>
     </message>
     <message>
         <source>Search Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la recherche</translation>
     </message>
     <message>
         <source>Result returned from destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat rendu par la destination</translation>
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine choisie :  %s de %s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible choisie :  aucune, colonne vide</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible choisie :  %s de %s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination :  Colonne n° %d</translation>
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à transférer une seule carte.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez une autre destination.</translation>
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à transférer une suite d&apos;une carte.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte choisie va sur la cible.</translation>
     </message>
     <message>
         <source>Card missing in selected column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte absente de la colonne choisie.</translation>
     </message>
     <message>
         <source>Try other target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez une autre cible.</translation>
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d cartes au départ vont sur la cible.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à transférer une seule carte.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à transférer une suite de %d cartes.</translation>
     </message>
 </context>
 <context>
     <name>Pointer</name>
     <message>
         <source>Target is free Room number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible : Cellule libre n° %1</translation>
     </message>
     <message>
         <source>Target card: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte cible : aucune</translation>
     </message>
     <message>
         <source>Target is empty Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible : Colonne vide n° %1</translation>
     </message>
     <message>
         <source>Target is Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible : Colonne n° %1</translation>
     </message>
     <message>
         <source>Target card is </source>
-        <translation type="unfinished"></translation>
+        <translation>Carte cible : </translation>
     </message>
     <message>
         <source>Target is Pile number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible : Fondation n° %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes prêtes au transfert : %1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>is not readable text</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas du texte lisible</translation>
     </message>
     <message>
         <source>is not under any [key]</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est sous aucune [clé]</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas pu être lue</translation>
     </message>
     <message>
         <source>line %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 </translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source> Settings</source>
-        <translation type="unfinished"></translation>
+        <translation> Réglages</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read; %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas pu être lu ; %2 est utilisé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was %2; %3 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » valait %2 ; %3 est utilisé.</translation>
     </message>
     <message>
         <source>The suits of the Piles were %1, %2, %3, %4, which leaves a suit without a Pile; the usual order is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les couleurs des Fondations étaient %1, %2, %3, %4, ce qui laisse une couleur sans Fondation ; l&apos;ordre habituel est utilisé.</translation>
     </message>
     <message>
         <source>Some saved settings could not be used as they were, so the game has replaced them:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Certains réglages enregistrés n&apos;ont pas pu être utilisés tels quels, le jeu les a donc remplacés :
+
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... et %1 de plus.</translation>
     </message>
     <message>
         <source>
 
 The settings file as it was is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Le fichier de réglages tel qu&apos;il était est conservé dans %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés. Le jeu continue avec les réglages actuels, mais les modifications risquent d&apos;être perdues à sa fermeture.</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>couverte</translation>
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite vers Fondation</translation>
     </message>
     <message>
         <source>Room to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule vers Fondation</translation>
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule vers Suite</translation>
     </message>
     <message>
         <source>Column to Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne vers Colonne</translation>
     </message>
     <message>
         <source> from </source>
-        <translation type="unfinished"></translation>
+        <translation> depuis </translation>
     </message>
     <message>
         <source>No move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup trouvé.</translation>
     </message>
     <message>
         <source>Information panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau d&apos;informations</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondation</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne</translation>
     </message>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carte</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartes</translation>
     </message>
     <message>
         <source>, empty, for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, vide, pour %1</translation>
     </message>
     <message>
         <source>, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>, vide</translation>
     </message>
     <message>
         <source>, %1, top %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1, dessus : %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de la %1 à la %2</translation>
     </message>
     <message>
         <source>%1 moved %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passe %2.</translation>
     </message>
     <message>
         <source>%1 moved %2, %3 on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passent %2, %3 en tête.</translation>
     </message>
     <message>
         <source>%1 went by itself from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passe automatiquement de la %2 à la %3.</translation>
     </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu</translation>
     </message>
     <message>
         <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de 52 cartes est distribué face visible en huit Colonnes. Au-dessus se trouvent quatre Cellules, qui tiennent chacune une carte, et quatre Fondations, une par couleur, montées de l&apos;As au Roi.</translation>
     </message>
     <message>
         <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous gagnez quand les 52 cartes sont sur les Fondations. Vous perdez quand aucune Cellule ni aucune Colonne n&apos;est libre et qu&apos;il ne reste aucun coup.</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer les cartes</translation>
     </message>
     <message>
         <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacez la carte du dessus d&apos;une Colonne, ou la carte d&apos;une Cellule : faites-la glisser sur sa cible, ou cliquez dessus puis sur la cible.</translation>
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur une Colonne, une carte se pose sur une carte d&apos;un rang plus haut et de l&apos;autre couleur : un Cinq rouge sur un Six noir. Avec la carte que vous tenez partent les cartes posées sur elle qui alternent rouge et noir : la Suite. Une Suite peut compter une carte, plus une pour chaque Cellule libre et chaque Colonne vide.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute carte peut aller dans une Cellule vide ou une Colonne vide ; un As ne va jamais dans une Cellule.</translation>
     </message>
     <message>
         <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque Fondation ne prend que sa propre couleur, choisie dans les préférences, l&apos;As en premier. Les cartes qui peuvent sans risque aller sur leur Fondation s&apos;y rendent d&apos;elles-mêmes.</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie → Nouvelle partie distribue une partie. Donne par numéro distribue une partie d&apos;après son numéro, et Rejouer la donne redistribue la partie en cours depuis le début.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie → Terminer la partie, le bouton à la feuille entre les Cellules et les Fondations, ou quitter en cours de partie compte la partie comme perdue. Sans partie, le bouton à la feuille vide la table.</translation>
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler, le bouton ou Coup → Annuler le coup, reprend votre dernier transfert ainsi que les cartes parties sur les Fondations après lui. Cela ne marche qu&apos;une fois, juste après un transfert.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup → Indice indique dans la barre d&apos;état le prochain transfert d&apos;une solution gagnante et encadre ses cartes ; rien ne bouge.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie → Statistiques montre vos victoires, vos défaites et la série en cours. Partie → Préférences choisit ce qu&apos;affichent la barre d&apos;état et le panneau sous les Colonnes, la couleur de chaque Fondation et la vitesse des cartes.</translation>
     </message>
     <message>
         <source>The move panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Le panneau des coups</translation>
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir, le bouton ou Coup → Montrer les coups, affiche ou masque sous les Colonnes un panneau qui compte les coups possibles maintenant : Cellule → Fondation, Cellule → Suite (la carte d&apos;une Cellule sur une Colonne), Suite → Fondation (la carte du dessus d&apos;une Colonne sur sa Fondation) et Colonne → Colonne.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un disque vert marque chaque Cellule ou Colonne d&apos;où part un coup de ce type, un disque rouge celles qui n&apos;en ont aucun, un carré vide une Colonne vide. Cellules libres montre les quatre Cellules, un disque rouge pour chaque Cellule occupée. Remarques &amp; conseils salue une nouvelle partie et prévient quand plus aucune Cellule ni Colonne n&apos;est libre.</translation>
     </message>
     <message>
         <source>The details panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Le panneau des détails</translation>
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si Montrer les détails des transferts est choisi dans les préférences, le même endroit montre à la place comment un transfert est cherché pendant que vous tenez une carte au-dessus d&apos;une Colonne : la carte tenue, la cible, chaque carte de la Suite tour à tour, et le résultat, en vert quand les cartes peuvent partir, en jaune sinon. Tant qu&apos;il est actif, Montrer les coups n&apos;est pas proposé. Il se coupe de lui-même quand une Colonne s&apos;allonge jusqu&apos;à sa place.</translation>
     </message>
     <message>
         <source>The status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre d&apos;état</translation>
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gauche à droite : l&apos;aide de l&apos;élément de menu sous le pointeur, les cartes restantes et la carte que vous tenez ; le début et la fin de la partie, les transferts vers les Cellules et les rangs complets ; le temps de jeu ou, avec Afficher les infos de transfert, chaque transfert et chaque déplacement automatique vers une Fondation. Sur une fenêtre large, le numéro de la donne figure à droite.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table reçoit les touches tant que la fenêtre principale est active. Les touches de jeu sont sans effet pendant qu&apos;une carte part vers sa Fondation, quand une boîte de dialogue est ouverte ou sans partie.</translation>
     </message>
     <message>
         <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Colonnes, de gauche à droite : prendre la carte du dessus, ou y poser la carte tenue</translation>
     </message>
     <message>
         <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Cellules, de gauche à droite : prendre la carte, ou y poser la carte tenue</translation>
     </message>
     <message>
         <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Fondations : poser la carte tenue sur la Fondation qui la prend</translation>
     </message>
     <message>
         <source>Put the held card back</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre la carte tenue à sa place</translation>
     </message>
     <message>
         <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le curseur du clavier entre les Cellules, les Fondations et les Colonnes</translation>
     </message>
     <message>
         <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation type="unfinished"></translation>
+        <translation>Agir sur la place sous le curseur du clavier, comme sa touche</translation>
     </message>
     <message>
         <source>Move between the table and the buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer de la table aux boutons</translation>
     </message>
 </context>
 <context>
@@ -632,598 +637,605 @@ The settings file as it was is kept in %1.</source>
 Questions, ideas and reports of faults are welcome at tavolin@example.org.
 
 Further help and hints on play are on the Tavolin web page given above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolin est une réussite pour un joueur. Un jeu de 52 cartes est distribué face visible en huit Colonnes ; chaque carte doit rejoindre sa Fondation, de l&apos;As au Roi, en passant par les Colonnes et les quatre Cellules.
+
+Questions, idées et signalements d&apos;erreurs sont les bienvenus à tavolin@example.org.
+
+D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée plus haut.</translation>
     </message>
     <message>
         <source>URL copied to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL copiée</translation>
     </message>
     <message>
         <source> About this game... </source>
-        <translation type="unfinished"></translation>
+        <translation> À propos de ce jeu... </translation>
     </message>
     <message>
         <source>Version 2.2 XP,   Release Number 1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.2 XP,   édition n° 1 </translation>
     </message>
     <message>
         <source>Created for enjoyment and study by  </source>
-        <translation type="unfinished"></translation>
+        <translation>Créé pour le plaisir et l&apos;étude par  </translation>
     </message>
     <message>
         <source>Copy URL to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;URL</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation type="unfinished"></translation>
+        <translation> Un calendrier, pour votre commodité</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TForm1</name>
     <message>
         <source> New Game Selection</source>
-        <translation type="unfinished"></translation>
+        <translation> Nouvelle partie</translation>
     </message>
     <message>
         <source>Current game not finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours n&apos;est pas terminée.</translation>
     </message>
     <message>
         <source> Game Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Contrôle de la partie</translation>
     </message>
     <message>
         <source>End the current game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la partie en cours ?</translation>
     </message>
     <message>
         <source> Closing Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Fermeture</translation>
     </message>
     <message>
         <source>Quit game and exit ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner la partie et quitter ?</translation>
     </message>
     <message>
         <source>&amp;Restart Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejouer la donne</translation>
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer la partie en cours ou la dernière</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donne par numéro...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuer une partie d&apos;après son numéro</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer un coup qui mène à la victoire</translation>
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation type="unfinished"></translation>
+        <translation> Donne par numéro</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de donne, de 1 à %1 :</translation>
     </message>
     <message>
         <source>Deal %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Donne %1 </translation>
     </message>
     <message>
         <source>&amp;Restart Deal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejouer la donne %1</translation>
     </message>
     <message>
         <source>Game started at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partie commencée à </translation>
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie distribuée.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos de transfert choisies</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Cartes restantes :  %1</translation>
     </message>
     <message>
         <source> No move left. Game finished.</source>
-        <translation type="unfinished"></translation>
+        <translation> Plus aucun coup. Partie terminée.</translation>
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : recherche d&apos;une solution...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : cette partie est perdue.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : aucune solution trouvée à temps.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement de la DLL : image n° %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer la partie</translation>
     </message>
     <message>
         <source>Finish current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la partie en cours</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>Inspect or correct statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulter ou corriger les statistiques</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences</translation>
     </message>
     <message>
         <source>Choose from preferences offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir parmi les préférences proposées</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Close application window, exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre du programme, quitter.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coup</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler le coup</translation>
     </message>
     <message>
         <source>Undo latest move</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier coup</translation>
     </message>
     <message>
         <source>&amp;Show Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montrer les coups</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque les coups possibles</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About this Game</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de ce jeu</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les infos du programme</translation>
     </message>
     <message>
         <source>Show &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;date</translation>
     </message>
     <message>
         <source>Displays a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche un calendrier</translation>
     </message>
     <message>
         <source>Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la partie</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la partie, ou vider la table</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir</translation>
     </message>
     <message>
         <source> Dir: </source>
-        <translation type="unfinished"></translation>
+        <translation> Dossier : </translation>
     </message>
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les grandes cartes demandent un écran d&apos;au moins %1 pixels de large,
+et celui-ci en a %2 : les petites cartes sont utilisées.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre principale : %1 x %2 pixels</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation type="unfinished"></translation>
+        <translation> h</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de jeu : min </translation>
     </message>
     <message>
         <source> secs</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source> Card Table Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Contrôle de la table</translation>
     </message>
     <message>
         <source>This program requires a screen resolution of 
 at least 800 x 600, or 1024 x 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme demande une résolution d&apos;écran 
+d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source> Library used: VelvetRes2.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation> Bibliothèque utilisée : VelvetRes2.DLL</translation>
     </message>
     <message>
         <source> DLL Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Erreur de chargement de la DLL</translation>
     </message>
     <message>
         <source> Unable to load &apos;VelvetRes2.DLL&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Impossible de charger &apos;VelvetRes2.DLL&apos;.</translation>
     </message>
     <message>
         <source> Current Directory</source>
-        <translation type="unfinished"></translation>
+        <translation> Dossier courant</translation>
     </message>
     <message>
         <source> Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Erreur de chargement</translation>
     </message>
     <message>
         <source>Unable to load side-window Bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l&apos;image de la fenêtre latérale.</translation>
     </message>
     <message>
         <source>Game won at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partie gagnée à </translation>
     </message>
     <message>
         <source> Game Result</source>
-        <translation type="unfinished"></translation>
+        <translation> Résultat de la partie</translation>
     </message>
     <message>
         <source>Congratulations, you won!</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations, vous avez gagné !</translation>
     </message>
     <message>
         <source>Game finished at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée à </translation>
     </message>
     <message>
         <source>Move undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup annulé.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comment jouer</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles du jeu, touches et panneaux</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
     <message>
         <source> Bitmap Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Erreur de chargement d&apos;image</translation>
     </message>
     <message>
         <source>Current setting of display options</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage actuel des options d&apos;affichage</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation> Préférences</translation>
     </message>
     <message>
         <source>Display Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Bitmap Path Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de l&apos;image</translation>
     </message>
     <message>
         <source>Suit Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Speed Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Status bar display</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails des transferts</translation>
     </message>
     <message>
         <source>Side window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la fenêtre latérale</translation>
     </message>
     <message>
         <source>Display Playing Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le temps de jeu</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les infos de transfert</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer les détails des transferts ( si la place le permet )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer l&apos;image dans la fenêtre latérale</translation>
     </message>
     <message>
         <source>Bitmap Path and File Name Info:      </source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin et nom du fichier image :      </translation>
     </message>
     <message>
         <source>Bitmap path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin et nom du fichier image</translation>
     </message>
     <message>
         <source>Example: D:\Images\bmp\sw.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple : D:\Images\bmp\sw.bmp</translation>
     </message>
     <message>
         <source>Picture  Dimension required for side window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;image requise pour la fenêtre latérale :</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur les boutons dans l&apos;ordre voulu ...</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Carreau</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pique</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle</translation>
     </message>
     <message>
         <source>Speed Adjustment for Automatic Card Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse des déplacements automatiques</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>lent</translation>
     </message>
     <message>
         <source>fast</source>
-        <translation type="unfinished"></translation>
+        <translation>rapide</translation>
     </message>
     <message>
         <source>Speed of automatic card moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse des déplacements automatiques des cartes</translation>
     </message>
     <message>
         <source>From 1, slow, to 10, fast</source>
-        <translation type="unfinished"></translation>
+        <translation>De 1, lent, à 10, rapide</translation>
     </message>
     <message>
         <source>Move Slider into desired position, then press OK Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placez le curseur à la position voulue, puis appuyez sur OK.</translation>
     </message>
     <message>
         <source>Defines location of side-window Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique l&apos;emplacement de l&apos;image de la fenêtre latérale</translation>
     </message>
     <message>
         <source> Picture Width = %1, Height = %2 pixels      </source>
-        <translation type="unfinished"></translation>
+        <translation> Image : largeur = %1, hauteur = %2 pixels      </translation>
     </message>
     <message>
         <source>Selection needs correct bitmap path name.
 See Bitmap Path Info page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce choix demande un chemin d&apos;image correct.
+Voir la page Chemin de l&apos;image.</translation>
     </message>
     <message>
         <source>Selection reset because of bitmap load error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix annulé : l&apos;image n&apos;a pas pu être chargée.</translation>
     </message>
     <message>
         <source>Display Options recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;affichage enregistrées dans le Registre</translation>
     </message>
     <message>
         <source>Edit or confirm side-window Bitmap location</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier ou confirmer l&apos;emplacement de l&apos;image</translation>
     </message>
     <message>
         <source>No modification recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification enregistrée</translation>
     </message>
     <message>
         <source>Unable to load Bitmap from that path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l&apos;image depuis ce chemin.</translation>
     </message>
     <message>
         <source>Bitmap path name invalid. Selection checkbox cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin d&apos;image invalide. Case décochée.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry. Selection cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau chemin enregistré dans le Registre. Case décochée.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau chemin enregistré dans le Registre.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribution des couleurs aux fondations.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Ordre actuel : %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Nouvel ordre : %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation type="unfinished"></translation>
+        <translation> Nouvel ordre : %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oh là là, recommencez. Choix incorrect.</translation>
     </message>
     <message>
         <source>New Order recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel ordre enregistré dans le Registre</translation>
     </message>
     <message>
         <source>Current adjustment shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage actuel affiché.</translation>
     </message>
     <message>
         <source>Value left unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur inchangée</translation>
     </message>
     <message>
         <source>New value recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle valeur enregistrée dans le Registre</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
     <message>
         <source> Statistics Delete Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Effacement des statistiques</translation>
     </message>
     <message>
         <source>no streaks detected</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune série</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours :  une partie gagnée</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours :  %1 gagnées de suite</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours :  une partie perdue</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours :  %1 perdues de suite</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette séance :               %1 %</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gagnées :  %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perdues :  %1</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Total :                              %1 %</translation>
     </message>
     <message>
         <source>Streaks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries :</translation>
     </message>
     <message>
         <source> Tavolin Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation> Statistiques de Tavolin</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Game should be finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez d&apos;abord la partie.</translation>
     </message>
     <message>
         <source>Delete all statistics ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les statistiques ?</translation>
     </message>
 </context>
 </TS>
