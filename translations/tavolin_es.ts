@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation>%d cartas del origen encajan con el objetivo.</translation>
+        <translation>%d cartas encajan con el objetivo.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
@@ -703,7 +703,7 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation>Repartir otra vez la partida actual o la última</translation>
+        <translation>Repetir la partida actual o la última</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
@@ -767,7 +767,7 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation>Pista: no hubo tiempo de hallar una línea ganadora.</translation>
+        <translation>Pista: no se halló a tiempo cómo ganar.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
@@ -959,7 +959,7 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation>Explica el juego, sus teclas y sus paneles</translation>
+        <translation>Explica el juego, sus teclas y paneles</translation>
     </message>
 </context>
 <context>
@@ -1183,7 +1183,7 @@ Véase la página Ruta de la imagen.</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation>racha actual:  %1 ganadas seguidas</translation>
+        <translation>racha actual:  %1 ganadas</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
@@ -1191,7 +1191,7 @@ Véase la página Ruta de la imagen.</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation>racha actual:  %1 perdidas seguidas</translation>
+        <translation>racha actual:  %1 perdidas</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
@@ -1207,7 +1207,7 @@ Véase la página Ruta de la imagen.</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation>Totales:                           %1%</translation>
+        <translation>Totales:                       %1%</translation>
     </message>
     <message>
         <source>Streaks:</source>
