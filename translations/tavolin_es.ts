@@ -6,622 +6,627 @@
     <message>
         <source>%s of %s</source>
         <extracomment>A card: its rank, then its suit (&quot;7 of Hearts&quot;); &quot;%2$s %1$s&quot; puts the suit first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%s de %s</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazones</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamantes</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Picas</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tréboles</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
 </context>
 <context>
     <name>Deals</name>
     <message>
         <source>&apos;%1&apos; is not a deal number: deals are numbered from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número de reparto: los repartos van del 1 al %2.</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation type="unfinished"></translation>
+        <translation> Rango completo: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles ocultos por falta de espacio.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. -&gt; Base[ %d ]: %s de %s</translation>
     </message>
     <message>
         <source>Card selected: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta elegida: %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda -&gt; Celda libre:  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo -&gt; Celda libre:  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda -&gt; Base: %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo -&gt; Base:  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda -&gt; Columna:  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo -&gt; Columna:  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo -&gt; Columna:  %d cartas</translation>
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation type="unfinished"></translation>
+        <translation> Traslado a Columna vacía</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Mover más de una carta?</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo -&gt; Columna vacía:  %d cartas</translation>
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas que se pueden mover: solo %d.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Base %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartas</translation>
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: %1 desde %2</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1</translation>
     </message>
     <message>
         <source>onto the %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sobre %1 en %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1a la %2 vacía</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation type="unfinished"></translation>
+        <translation>sola </translation>
     </message>
 </context>
 <context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección automática de movimientos</translation>
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios &amp; pistas</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda a Base: 0</translation>
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda a Mazo: 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo a Base: 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna a Columna: 0</translation>
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> Celda a Base: %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> Celda a Mazo: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo a Base: %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna a Columna: %d</translation>
     </message>
     <message>
         <source>Free Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Celdas libres</translation>
     </message>
     <message>
         <source>Nice day, to-day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy hace un buen día.</translation>
     </message>
     <message>
         <source>Take your pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tú eliges.</translation>
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta luego, Lucas.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>O prueba suerte en una nueva partida.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Un callejón sin salida?</translation>
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera carta del origen: %s de %s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera carta no encaja con el objetivo.</translation>
     </message>
     <message>
         <source>Card number %d no match for previous card.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta número %d no encaja con la anterior.</translation>
     </message>
     <message>
         <source>Card number %d matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta número %d encaja con el objetivo.</translation>
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Última carta número %d procesada: %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta número %d es %s de %s</translation>
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info de traslado de cartas</translation>
     </message>
     <message>
         <source>Search Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles de búsqueda</translation>
     </message>
     <message>
         <source>Result returned from destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado devuelto por el destino</translation>
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen elegido:  %s de %s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo elegido:  ninguno, columna vacía</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo elegido:  %s de %s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino:  Columna número %d</translation>
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para trasladar una carta.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba otro destino.</translation>
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para trasladar una carta del Mazo.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta elegida encaja con el objetivo.</translation>
     </message>
     <message>
         <source>Card missing in selected column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta una carta en la columna elegida.</translation>
     </message>
     <message>
         <source>Try other target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba otro objetivo.</translation>
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d cartas encajan con el objetivo.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para trasladar una carta.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para trasladar %d cartas del Mazo.</translation>
     </message>
 </context>
 <context>
     <name>Pointer</name>
     <message>
         <source>Target is free Room number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino: Celda libre número %1</translation>
     </message>
     <message>
         <source>Target card: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta de destino: ninguna</translation>
     </message>
     <message>
         <source>Target is empty Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino: Columna vacía número %1</translation>
     </message>
     <message>
         <source>Target is Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino: Columna número %1</translation>
     </message>
     <message>
         <source>Target card is </source>
-        <translation type="unfinished"></translation>
+        <translation>Carta de destino: </translation>
     </message>
     <message>
         <source>Target is Pile number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino: Base número %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas listas para trasladar: %1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: %2</translation>
     </message>
     <message>
         <source>is not readable text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto legible</translation>
     </message>
     <message>
         <source>is not under any [key]</source>
-        <translation type="unfinished"></translation>
+        <translation>no está bajo ninguna [clave]</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer</translation>
     </message>
     <message>
         <source>line %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1 </translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source> Settings</source>
-        <translation type="unfinished"></translation>
+        <translation> Configuración</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read; %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer &quot;%1&quot;; se usa %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was %2; %3 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; valía %2; se usa %3.</translation>
     </message>
     <message>
         <source>The suits of the Piles were %1, %2, %3, %4, which leaves a suit without a Pile; the usual order is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los palos de las Bases eran %1, %2, %3, %4, con lo que un palo quedaba sin Base; se usa el orden habitual.</translation>
     </message>
     <message>
         <source>Some saved settings could not be used as they were, so the game has replaced them:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos ajustes guardados no se podían usar tal como estaban, así que el juego los ha sustituido:
+
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... y %1 más.</translation>
     </message>
     <message>
         <source>
 
 The settings file as it was is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+El archivo de configuración, tal como estaba, se conserva en %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración. El juego sigue con la configuración actual, pero los cambios pueden perderse al salir.</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>tapada</translation>
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo a Base</translation>
     </message>
     <message>
         <source>Room to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda a Base</translation>
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda a Mazo</translation>
     </message>
     <message>
         <source>Column to Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna a Columna</translation>
     </message>
     <message>
         <source> from </source>
-        <translation type="unfinished"></translation>
+        <translation> desde </translation>
     </message>
     <message>
         <source>No move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay movimientos.</translation>
     </message>
     <message>
         <source>Information panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de información</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna</translation>
     </message>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartas</translation>
     </message>
     <message>
         <source>, empty, for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, vacía, para %1</translation>
     </message>
     <message>
         <source>, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>, vacía</translation>
     </message>
     <message>
         <source>, %1, top %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1, arriba %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>%1 moved %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se movió %1 %2.</translation>
     </message>
     <message>
         <source>%1 moved %2, %3 on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se movieron %1 %2, con %3 arriba.</translation>
     </message>
     <message>
         <source>%1 went by itself from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento automático: %1 de %2 a %3.</translation>
     </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se juega</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego</translation>
     </message>
     <message>
         <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una baraja de 52 cartas se reparte boca arriba en ocho Columnas. Encima de ellas hay cuatro Celdas, cada una para una carta, y cuatro Bases, una por palo, que se llenan del As al Rey.</translation>
     </message>
     <message>
         <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganas cuando las 52 cartas están en las Bases. Pierdes cuando no queda libre ninguna Celda ni Columna y no queda ningún movimiento.</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover cartas</translation>
     </message>
     <message>
         <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve la carta de arriba de una Columna, o la carta de una Celda: arrástrala a su destino, o haz clic en ella y luego en el destino.</translation>
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>En una Columna, una carta va sobre otra de un valor más y del otro color: un Cinco rojo sobre un Seis negro. Con la carta que tomas van las que tiene encima y forman una escalera de colores alternos: el Mazo. Un Mazo puede tener una carta más una por cada Celda libre y cada Columna vacía.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier carta puede ir a una Celda vacía o a una Columna vacía; un As nunca va a una Celda.</translation>
     </message>
     <message>
         <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada Base admite solo su palo, elegido en las preferencias, empezando por el As. Las cartas que pueden ir sin riesgo a su Base van allí solas.</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes</translation>
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego → Nueva partida reparte una partida. Reparto por número reparte una partida según su número, y Repetir reparto vuelve a repartir la actual desde el principio.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego → Terminar partida, el botón de la hoja entre las Celdas y las Bases, o salir durante una partida la cuenta como perdida. Sin partida, el botón de la hoja despeja la mesa.</translation>
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer, el botón o Movimiento → Deshacer movimiento, anula tu último traslado junto con las cartas que fueron a las Bases después. Funciona una vez, justo después de un traslado.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento → Pista indica en la barra de estado el siguiente traslado de una línea ganadora y enmarca sus cartas; no se mueve nada.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego → Estadísticas muestra tus victorias, tus derrotas y la racha actual. Juego → Preferencias elige qué muestran la barra de estado y el panel bajo las Columnas, el palo de cada Base y la velocidad de las cartas.</translation>
     </message>
     <message>
         <source>The move panel</source>
-        <translation type="unfinished"></translation>
+        <translation>El panel de movimientos</translation>
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar, el botón o Movimiento → Mostrar movimientos, muestra u oculta bajo las Columnas un panel que cuenta los movimientos posibles ahora: Celda a Base, Celda a Mazo (la carta de una Celda sobre una Columna), Mazo a Base (la carta de arriba de una Columna a su Base) y Columna a Columna.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un disco verde marca cada Celda o Columna de la que parte un movimiento de ese tipo, un disco rojo una que no tiene ninguno y un cuadrado vacío una Columna vacía. Celdas libres muestra las cuatro Celdas, con un disco rojo por cada una ocupada. Comentarios &amp; pistas saluda cada partida nueva y avisa cuando no queda libre ninguna Celda ni Columna.</translation>
     </message>
     <message>
         <source>The details panel</source>
-        <translation type="unfinished"></translation>
+        <translation>El panel de detalles</translation>
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con Mostrar detalles de traslado elegido en las preferencias, ese mismo espacio muestra en cambio cómo se busca un traslado mientras sostienes una carta sobre una Columna: la carta sostenida, el objetivo, cada carta del Mazo por turno y el resultado, en verde cuando las cartas pueden ir y en amarillo cuando no. Mientras está activo, Mostrar movimientos no se ofrece. Se desactiva solo cuando una Columna crece hasta ocupar su sitio.</translation>
     </message>
     <message>
         <source>The status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra de estado</translation>
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>De izquierda a derecha: la ayuda de la opción de menú bajo el puntero, las cartas restantes y la carta que sostienes; el inicio y el fin de la partida, los traslados a las Celdas y los rangos completados; el tiempo de juego o, con Mostrar info de traslados, cada traslado y cada movimiento automático a una Base. En una ventana ancha, el número de reparto aparece a la derecha.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mesa recibe las teclas mientras la ventana principal está activa. Las teclas de juego no hacen nada mientras una carta viaja a su Base, mientras hay un cuadro de diálogo abierto o si no hay partida.</translation>
     </message>
     <message>
         <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Columnas, de izquierda a derecha: tomar la carta de arriba o dejar ahí la carta sostenida</translation>
     </message>
     <message>
         <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Celdas, de izquierda a derecha: tomar la carta o dejar ahí la carta sostenida</translation>
     </message>
     <message>
         <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Bases: dejar la carta sostenida en la Base que la admite</translation>
     </message>
     <message>
         <source>Put the held card back</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver la carta sostenida a su sitio</translation>
     </message>
     <message>
         <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el cursor del teclado entre las Celdas, las Bases y las Columnas</translation>
     </message>
     <message>
         <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuar sobre el lugar bajo el cursor del teclado, como hace su tecla</translation>
     </message>
     <message>
         <source>Move between the table and the buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar de la mesa a los botones y viceversa</translation>
     </message>
 </context>
 <context>
@@ -632,598 +637,605 @@ The settings file as it was is kept in %1.</source>
 Questions, ideas and reports of faults are welcome at tavolin@example.org.
 
 Further help and hints on play are on the Tavolin web page given above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolin es un solitario para un jugador. Una baraja de 52 cartas se reparte boca arriba en ocho Columnas; cada carta debe llegar a su Base, del As al Rey, pasando por las Columnas y las cuatro Celdas.
+
+Preguntas, ideas e informes de fallos son bienvenidos en tavolin@example.org.
+
+En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.</translation>
     </message>
     <message>
         <source>URL copied to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL copiada al portapapeles</translation>
     </message>
     <message>
         <source> About this game... </source>
-        <translation type="unfinished"></translation>
+        <translation> Acerca de este juego... </translation>
     </message>
     <message>
         <source>Version 2.2 XP,   Release Number 1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 2.2 XP,   Revisión 1 </translation>
     </message>
     <message>
         <source>Created for enjoyment and study by  </source>
-        <translation type="unfinished"></translation>
+        <translation>Creado para disfrute y estudio por  </translation>
     </message>
     <message>
         <source>Copy URL to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar URL al portapapeles</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation type="unfinished"></translation>
+        <translation> Un calendario, para tu comodidad</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TForm1</name>
     <message>
         <source> New Game Selection</source>
-        <translation type="unfinished"></translation>
+        <translation> Elegir nueva partida</translation>
     </message>
     <message>
         <source>Current game not finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida actual aún no ha terminado.</translation>
     </message>
     <message>
         <source> Game Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Control de la partida</translation>
     </message>
     <message>
         <source>End the current game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terminar la partida actual?</translation>
     </message>
     <message>
         <source> Closing Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Cierre</translation>
     </message>
     <message>
         <source>Quit game and exit ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Abandonar la partida y salir?</translation>
     </message>
     <message>
         <source>&amp;Restart Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir reparto</translation>
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la partida actual o la última</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparto por nú&amp;mero...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir una partida por su número</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar un movimiento que lleva a ganar</translation>
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation type="unfinished"></translation>
+        <translation> Reparto por número</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de reparto, de 1 a %1:</translation>
     </message>
     <message>
         <source>Deal %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Reparto %1 </translation>
     </message>
     <message>
         <source>&amp;Restart Deal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir reparto %1</translation>
     </message>
     <message>
         <source>Game started at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partida iniciada a las </translation>
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida repartida.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Info de traslados elegida</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Cartas restantes:  %1</translation>
     </message>
     <message>
         <source> No move left. Game finished.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sin movimientos. Partida terminada.</translation>
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: buscando una línea ganadora...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: esta partida ya no se puede ganar.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: no se halló a tiempo cómo ganar.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de carga de la DLL: imagen número %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juego</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una partida nueva</translation>
     </message>
     <message>
         <source>&amp;Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar partida</translation>
     </message>
     <message>
         <source>Finish current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la partida actual</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>Inspect or correct statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver o corregir las estadísticas</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias</translation>
     </message>
     <message>
         <source>Choose from preferences offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir entre las preferencias ofrecidas</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Close application window, exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana del programa y salir.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Movimiento</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer movimiento</translation>
     </message>
     <message>
         <source>Undo latest move</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último movimiento</translation>
     </message>
     <message>
         <source>&amp;Show Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar movimientos</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta los movimientos posibles</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;About this Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de este juego</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información del programa</translation>
     </message>
     <message>
         <source>Show &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;fecha</translation>
     </message>
     <message>
         <source>Displays a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra un calendario</translation>
     </message>
     <message>
         <source>Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar partida</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la partida o despejar la mesa</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source> Dir: </source>
-        <translation type="unfinished"></translation>
+        <translation> Dir.: </translation>
     </message>
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas grandes necesitan una pantalla de al menos %1 píxeles de ancho,
+y esta tiene %2 píxeles: se usan las cartas pequeñas.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana principal: %1 x %2 píxeles</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation type="unfinished"></translation>
+        <translation> h</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de juego: min </translation>
     </message>
     <message>
         <source> secs</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source> Card Table Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Control de la mesa</translation>
     </message>
     <message>
         <source>This program requires a screen resolution of 
 at least 800 x 600, or 1024 x 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa necesita una resolución de pantalla 
+de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     </message>
     <message>
         <source> Library used: VelvetRes2.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation> Biblioteca usada: VelvetRes2.DLL</translation>
     </message>
     <message>
         <source> DLL Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Error al cargar la DLL</translation>
     </message>
     <message>
         <source> Unable to load &apos;VelvetRes2.DLL&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation> No se pudo cargar &apos;VelvetRes2.DLL&apos;.</translation>
     </message>
     <message>
         <source> Current Directory</source>
-        <translation type="unfinished"></translation>
+        <translation> Directorio actual</translation>
     </message>
     <message>
         <source> Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Error de carga</translation>
     </message>
     <message>
         <source>Unable to load side-window Bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen de la ventana lateral.</translation>
     </message>
     <message>
         <source>Game won at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partida ganada a las </translation>
     </message>
     <message>
         <source> Game Result</source>
-        <translation type="unfinished"></translation>
+        <translation> Resultado de la partida</translation>
     </message>
     <message>
         <source>Congratulations, you won!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena, has ganado!</translation>
     </message>
     <message>
         <source>Game finished at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partida terminada a las </translation>
     </message>
     <message>
         <source>Move undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento deshecho.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo se juega</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica el juego, sus teclas y paneles</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
     <message>
         <source> Bitmap Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Error al cargar la imagen</translation>
     </message>
     <message>
         <source>Current setting of display options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste actual de las opciones de vista</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation> Preferencias del entorno</translation>
     </message>
     <message>
         <source>Display Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de vista</translation>
     </message>
     <message>
         <source>Bitmap Path Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de la imagen</translation>
     </message>
     <message>
         <source>Suit Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección de palos</translation>
     </message>
     <message>
         <source>Speed Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Status bar display</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles de traslado</translation>
     </message>
     <message>
         <source>Side window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la ventana lateral</translation>
     </message>
     <message>
         <source>Display Playing Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar tiempo de juego</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar info de traslados</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar detalles de traslado ( si hay espacio )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar imagen en la ventana lateral</translation>
     </message>
     <message>
         <source>Bitmap Path and File Name Info:      </source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta y nombre del archivo de imagen:      </translation>
     </message>
     <message>
         <source>Bitmap path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta y nombre del archivo de imagen</translation>
     </message>
     <message>
         <source>Example: D:\Images\bmp\sw.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: D:\Images\bmp\sw.bmp</translation>
     </message>
     <message>
         <source>Picture  Dimension required for side window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de imagen para la ventana lateral:</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa los botones en el orden deseado ...</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazones</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamantes</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Picas</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tréboles</translation>
     </message>
     <message>
         <source>Speed Adjustment for Automatic Card Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de los movimientos automáticos</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>lento</translation>
     </message>
     <message>
         <source>fast</source>
-        <translation type="unfinished"></translation>
+        <translation>rápido</translation>
     </message>
     <message>
         <source>Speed of automatic card moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de los movimientos automáticos de cartas</translation>
     </message>
     <message>
         <source>From 1, slow, to 10, fast</source>
-        <translation type="unfinished"></translation>
+        <translation>De 1, lento, a 10, rápido</translation>
     </message>
     <message>
         <source>Move Slider into desired position, then press OK Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el control a la posición deseada y pulsa Aceptar.</translation>
     </message>
     <message>
         <source>Defines location of side-window Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Define dónde está la imagen de la ventana lateral</translation>
     </message>
     <message>
         <source> Picture Width = %1, Height = %2 pixels      </source>
-        <translation type="unfinished"></translation>
+        <translation> Imagen: ancho = %1, alto = %2 píxeles      </translation>
     </message>
     <message>
         <source>Selection needs correct bitmap path name.
 See Bitmap Path Info page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción necesita una ruta de imagen correcta.
+Véase la página Ruta de la imagen.</translation>
     </message>
     <message>
         <source>Selection reset because of bitmap load error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción anulada por un error al cargar la imagen.</translation>
     </message>
     <message>
         <source>Display Options recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de vista guardadas en el Registro</translation>
     </message>
     <message>
         <source>Edit or confirm side-window Bitmap location</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita o confirma la ruta de la imagen lateral</translation>
     </message>
     <message>
         <source>No modification recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún cambio guardado</translation>
     </message>
     <message>
         <source>Unable to load Bitmap from that path.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen desde esa ruta.</translation>
     </message>
     <message>
         <source>Bitmap path name invalid. Selection checkbox cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de imagen no válida. Casilla desmarcada.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry. Selection cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta nueva guardada en el Registro. Casilla desmarcada.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta nueva guardada en el Registro.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de palos a las Bases.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Orden actual: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Orden nuevo: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation type="unfinished"></translation>
+        <translation> Orden nuevo: %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Dios mío! Prueba otra vez. Elección incorrecta.</translation>
     </message>
     <message>
         <source>New Order recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden nuevo guardado en el Registro</translation>
     </message>
     <message>
         <source>Current adjustment shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra el ajuste actual.</translation>
     </message>
     <message>
         <source>Value left unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor sin cambios</translation>
     </message>
     <message>
         <source>New value recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor nuevo guardado en el Registro</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
     <message>
         <source> Statistics Delete Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Borrar estadísticas</translation>
     </message>
     <message>
         <source>no streaks detected</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna racha</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>racha actual:  una ganada</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>racha actual:  %1 ganadas</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>racha actual:  una perdida</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>racha actual:  %1 perdidas</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión:                 %1%</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ganadas:     %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perdidas:    %1</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales:                       %1%</translation>
     </message>
     <message>
         <source>Streaks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rachas:</translation>
     </message>
     <message>
         <source> Tavolin Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation> Estadísticas de Tavolin</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Game should be finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero hay que terminar la partida.</translation>
     </message>
     <message>
         <source>Delete all statistics ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todas las estadísticas?</translation>
     </message>
 </context>
 </TS>
