@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation>Dettagli spostamento spenti: manca spazio.</translation>
+        <translation>Dettagli spenti: manca lo spazio.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation>Suggerimento: %1 da %2</translation>
+        <translation>Consiglio: %1 da %2</translation>
     </message>
     <message>
         <source>to %1</source>
@@ -558,7 +558,7 @@ Il file delle impostazioni com&apos;era è conservato in %1.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Mossa → Suggerimento indica nella barra di stato il prossimo spostamento di una linea vincente e ne incornicia le carte; nulla si muove.</translation>
+        <translation>Mossa → Consiglio indica nella barra di stato il prossimo spostamento di una soluzione e ne incornicia le carte; nulla si muove.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -703,7 +703,7 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation>Distribuisci di nuovo la partita in corso o l&apos;ultima</translation>
+        <translation>Ridistribuisci la partita attuale o l&apos;ultima</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
@@ -711,11 +711,11 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation>Distribuisci una partita dato il suo numero</translation>
+        <translation>Distribuisci una partita per numero</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation>&amp;Suggerimento</translation>
+        <translation>&amp;Consiglio</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
@@ -759,15 +759,15 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation>Suggerimento: cerco una linea vincente...</translation>
+        <translation>Consiglio: cerco una soluzione...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation>Suggerimento: questa partita non si può più vincere.</translation>
+        <translation>Consiglio: questa partita è ormai persa.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation>Suggerimento: nessuna linea vincente trovata in tempo.</translation>
+        <translation>Consiglio: nessuna soluzione in tempo.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
@@ -1100,7 +1100,7 @@ Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>Selection reset because of bitmap load error.</source>
-        <translation>Scelta annullata per un errore di caricamento della bitmap.</translation>
+        <translation>Scelta annullata: errore nel caricare la bitmap.</translation>
     </message>
     <message>
         <source>Display Options recorded in Registry</source>
@@ -1120,15 +1120,15 @@ Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>Bitmap path name invalid. Selection checkbox cleared.</source>
-        <translation>Percorso bitmap non valido. Casella di scelta deselezionata.</translation>
+        <translation>Percorso bitmap non valido. Casella deselezionata.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry. Selection cleared.</source>
-        <translation>Percorso modificato salvato nel registro. Scelta annullata.</translation>
+        <translation>Nuovo percorso salvato nel registro. Scelta annullata.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry.</source>
-        <translation>Percorso modificato salvato nel registro.</translation>
+        <translation>Nuovo percorso salvato nel registro.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
@@ -1199,7 +1199,7 @@ Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation>vinte:   %1</translation>
+        <translation>vinte:     %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
@@ -1207,7 +1207,7 @@ Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation>Totale:                              %1%</translation>
+        <translation>Totale:                               %1%</translation>
     </message>
     <message>
         <source>Streaks:</source>
