@@ -6,622 +6,627 @@
     <message>
         <source>%s of %s</source>
         <extracomment>A card: its rank, then its suit (&quot;7 of Hearts&quot;); &quot;%2$s %1$s&quot; puts the suit first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%s di %s</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Asso</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Fante</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Donna</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuori</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadri</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Picche</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiori</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
 </context>
 <context>
     <name>Deals</name>
     <message>
         <source>&apos;%1&apos; is not a deal number: deals are numbered from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un numero di smazzata: le smazzate vanno da 1 a %2.</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation type="unfinished"></translation>
+        <translation> Valore completato: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli spenti: manca lo spazio.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. -&gt; Base[ %d ]: %s di %s</translation>
     </message>
     <message>
         <source>Card selected: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta scelta: %s di %s</translation>
     </message>
     <message>
         <source>Room -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella -&gt; Cella libera:  %s di %s</translation>
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala -&gt; Cella libera:  %s di %s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella -&gt; Base: %s di %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala -&gt; Base:  %s di %s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella -&gt; Colonna:  %s di %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala -&gt; Colonna:  %s di %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala -&gt; Colonna:  %d carte</translation>
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation type="unfinished"></translation>
+        <translation> Spostamento in Colonna vuota</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostare più di una carta?</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala -&gt; Colonna vuota:  %d carte</translation>
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte che si possono spostare: solo %d.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Base %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carte</translation>
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: %1 da %2</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1</translation>
     </message>
     <message>
         <source>onto the %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su %1 in %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1in %2 vuota</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation type="unfinished"></translation>
+        <translation>da solo </translation>
     </message>
 </context>
 <context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento automatico mosse</translation>
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti &amp; consigli</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella a Base: 0</translation>
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella a Scala: 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala a Base: 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna a Colonna: 0</translation>
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> CellaBase: %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> CellaScala: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala a Base: %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna a Colonna: %d</translation>
     </message>
     <message>
         <source>Free Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Celle libere</translation>
     </message>
     <message>
         <source>Nice day, to-day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bella giornata, oggi.</translation>
     </message>
     <message>
         <source>Take your pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>A te la scelta.</translation>
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciao ciao, alla prossima.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tenta la sorte in un&apos;altra partita.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
-        <translation type="unfinished"></translation>
+        <translation>Finito in un vicolo cieco?</translation>
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima carta all&apos;origine: %s di %s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prima carta non va sull&apos;obiettivo.</translation>
     </message>
     <message>
         <source>Card number %d no match for previous card.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta numero %d non va sulla precedente.</translation>
     </message>
     <message>
         <source>Card number %d matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta numero %d va sull&apos;obiettivo.</translation>
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima carta esaminata, numero %d: %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta numero %d è %s di %s</translation>
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info spostamento carte</translation>
     </message>
     <message>
         <source>Search Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli ricerca</translation>
     </message>
     <message>
         <source>Result returned from destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato dalla destinazione</translation>
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine scelta:  %s di %s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo scelto:  nessuno, colonna vuota</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo scelto:  %s di %s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione:  Colonna numero %d</translation>
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto a spostare una sola carta.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova un&apos;altra destinazione.</translation>
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto a spostare una carta della scala.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta scelta va sull&apos;obiettivo.</translation>
     </message>
     <message>
         <source>Card missing in selected column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca la carta nella colonna scelta.</translation>
     </message>
     <message>
         <source>Try other target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova un altro obiettivo.</translation>
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d carte all&apos;origine vanno sull&apos;obiettivo.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto a spostare una sola carta.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto a spostare %d carte della scala.</translation>
     </message>
 </context>
 <context>
     <name>Pointer</name>
     <message>
         <source>Target is free Room number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo: Cella libera numero %1</translation>
     </message>
     <message>
         <source>Target card: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta obiettivo: nessuna</translation>
     </message>
     <message>
         <source>Target is empty Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo: Colonna vuota numero %1</translation>
     </message>
     <message>
         <source>Target is Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo: Colonna numero %1</translation>
     </message>
     <message>
         <source>Target card is </source>
-        <translation type="unfinished"></translation>
+        <translation>Carta obiettivo: </translation>
     </message>
     <message>
         <source>Target is Pile number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo: Base numero %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte pronte da spostare: %1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>is not readable text</source>
-        <translation type="unfinished"></translation>
+        <translation>non è testo leggibile</translation>
     </message>
     <message>
         <source>is not under any [key]</source>
-        <translation type="unfinished"></translation>
+        <translation>non sta sotto nessuna [chiave]</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non si è potuta leggere</translation>
     </message>
     <message>
         <source>line %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1 </translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source> Settings</source>
-        <translation type="unfinished"></translation>
+        <translation> Impostazioni</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read; %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere &quot;%1&quot;; si usa %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was %2; %3 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; era %2; si usa %3.</translation>
     </message>
     <message>
         <source>The suits of the Piles were %1, %2, %3, %4, which leaves a suit without a Pile; the usual order is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>I semi delle Basi erano %1, %2, %3, %4, e così un seme resta senza Base; si usa l&apos;ordine consueto.</translation>
     </message>
     <message>
         <source>Some saved settings could not be used as they were, so the game has replaced them:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Alcune impostazioni salvate non si potevano usare così com&apos;erano, quindi il gioco le ha sostituite:
+
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... e altre %1.</translation>
     </message>
     <message>
         <source>
 
 The settings file as it was is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Il file delle impostazioni com&apos;era è conservato in %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni. Il gioco continua con le impostazioni attuali, ma le modifiche potrebbero andare perse alla chiusura.</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>coperta</translation>
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala a Base</translation>
     </message>
     <message>
         <source>Room to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella a Base</translation>
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella a Scala</translation>
     </message>
     <message>
         <source>Column to Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna a Colonna</translation>
     </message>
     <message>
         <source> from </source>
-        <translation type="unfinished"></translation>
+        <translation> da </translation>
     </message>
     <message>
         <source>No move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna mossa trovata.</translation>
     </message>
     <message>
         <source>Information panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannello informazioni</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolo</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna</translation>
     </message>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carte</translation>
     </message>
     <message>
         <source>, empty, for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, vuota, per %1</translation>
     </message>
     <message>
         <source>, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>, vuota</translation>
     </message>
     <message>
         <source>, %1, top %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1, in cima %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1 a %2</translation>
     </message>
     <message>
         <source>%1 moved %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostato %1 %2.</translation>
     </message>
     <message>
         <source>%1 moved %2, %3 on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostate %1 %2, in cima %3.</translation>
     </message>
     <message>
         <source>%1 went by itself from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è andato da solo da %2 a %3.</translation>
     </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco</translation>
     </message>
     <message>
         <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mazzo di 52 carte viene distribuito scoperto in otto Colonne. Sopra di esse ci sono quattro Celle, ognuna per una sola carta, e quattro Basi, una per seme, da costruire dall&apos;Asso al Re.</translation>
     </message>
     <message>
         <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinci quando tutte le 52 carte sono sulle Basi. Perdi quando nessuna Cella e nessuna Colonna è libera e non resta alcuna mossa.</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostare le carte</translation>
     </message>
     <message>
         <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la carta in cima a una Colonna, o la carta in una Cella: trascinala sull&apos;obiettivo, oppure fai clic su di essa e poi sull&apos;obiettivo.</translation>
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su una Colonna una carta va su una carta di valore più alto di uno e di colore opposto: un Cinque rosso su un Sei nero. Con la carta che prendi si spostano le carte sopra di essa che formano una sequenza a colori alterni: la Scala. Una Scala può essere lunga una carta più una per ogni Cella libera e ogni Colonna vuota.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualsiasi carta può andare in una Cella vuota o in una Colonna vuota; un Asso non va mai in una Cella.</translation>
     </message>
     <message>
         <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni Base accetta solo il proprio seme, scelto nelle preferenze, a partire dall&apos;Asso. Le carte che possono andare senza rischio sulla loro Base ci vanno da sole.</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi</translation>
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita → Nuova partita distribuisce una partita. Distribuisci per numero distribuisce una partita dato il suo numero, e Ricomincia smazzata distribuisce di nuovo quella attuale dall&apos;inizio.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita → Termina partita, il pulsante con la foglia tra le Celle e le Basi, o l&apos;uscita durante una partita fanno contare la partita come persa. Senza partita il pulsante con la foglia sgombera il tavolo.</translation>
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla, il pulsante o Mossa → Annulla mossa, ritira il tuo ultimo spostamento insieme alle carte andate sulle Basi dopo di esso. Funziona una volta, subito dopo uno spostamento.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mossa → Consiglio indica nella barra di stato il prossimo spostamento di una soluzione e ne incornicia le carte; nulla si muove.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita → Statistiche mostra le tue vittorie, le tue sconfitte e la serie attuale. Partita → Preferenze sceglie cosa mostrano la barra di stato e il pannello sotto le Colonne, il seme di ogni Base e la velocità delle carte.</translation>
     </message>
     <message>
         <source>The move panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pannello delle mosse</translation>
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra, il pulsante o Mossa → Mostra mosse, mostra o nasconde sotto le Colonne un pannello che conta le mosse possibili ora: Cella a Base, Cella a Scala (la carta di una Cella su una Colonna), Scala a Base (la carta in cima a una Colonna sulla sua Base) e Colonna a Colonna.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un disco verde segna ogni Cella o Colonna da cui parte una mossa di quel tipo, un disco rosso quelle senza, un quadrato vuoto una Colonna vuota. Celle libere mostra le quattro Celle, con un disco rosso per ognuna occupata. Commenti &amp; consigli saluta una nuova partita e avvisa quando non resta libera nessuna Cella e nessuna Colonna.</translation>
     </message>
     <message>
         <source>The details panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pannello dei dettagli</translation>
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con Mostra dettagli spostamento scelto nelle preferenze, lo stesso spazio mostra invece come si cerca uno spostamento mentre tieni una carta sopra una Colonna: la carta tenuta, l&apos;obiettivo, ogni carta della Scala a turno e il risultato, verde quando le carte possono andare e giallo quando no. Mentre è attivo, Mostra mosse non è disponibile. Si spegne da solo quando una Colonna cresce fino al suo spazio.</translation>
     </message>
     <message>
         <source>The status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra di stato</translation>
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da sinistra: la descrizione della voce di menu sotto il puntatore, le carte rimaste e la carta che tieni; l&apos;inizio e la fine della partita, gli spostamenti nelle Celle e i valori completati; il tempo di gioco o, con Mostra info spostamenti, ogni spostamento e ogni mossa automatica su una Base. In una finestra larga il numero della smazzata compare a destra.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tavolo riceve i tasti mentre la finestra principale è attiva. I tasti di gioco non fanno nulla mentre una carta viaggia verso la sua Base, mentre è aperta una finestra di dialogo o senza partita.</translation>
     </message>
     <message>
         <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Colonne, da sinistra a destra: prendi la carta in cima, o posa lì la carta tenuta</translation>
     </message>
     <message>
         <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Celle, da sinistra a destra: prendi la carta, o posa lì la carta tenuta</translation>
     </message>
     <message>
         <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Basi: posa la carta tenuta sulla Base che la accetta</translation>
     </message>
     <message>
         <source>Put the held card back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimetti a posto la carta tenuta</translation>
     </message>
     <message>
         <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta il cursore della tastiera tra le Celle, le Basi e le Colonne</translation>
     </message>
     <message>
         <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation type="unfinished"></translation>
+        <translation>Agisci sul posto sotto il cursore della tastiera, come fa il suo tasto</translation>
     </message>
     <message>
         <source>Move between the table and the buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa dal tavolo ai pulsanti e viceversa</translation>
     </message>
 </context>
 <context>
@@ -632,598 +637,605 @@ The settings file as it was is kept in %1.</source>
 Questions, ideas and reports of faults are welcome at tavolin@example.org.
 
 Further help and hints on play are on the Tavolin web page given above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolin è un solitario per un giocatore. Un mazzo di 52 carte viene distribuito scoperto in otto Colonne; ogni carta deve raggiungere la sua Base, dall&apos;Asso fino al Re, passando per le Colonne e le quattro Celle.
+
+Domande, idee e segnalazioni di errori sono benvenute a tavolin@example.org.
+
+Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata sopra.</translation>
     </message>
     <message>
         <source>URL copied to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL copiato negli appunti</translation>
     </message>
     <message>
         <source> About this game... </source>
-        <translation type="unfinished"></translation>
+        <translation> Informazioni sul gioco... </translation>
     </message>
     <message>
         <source>Version 2.2 XP,   Release Number 1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 2.2 XP,   rilascio numero 1 </translation>
     </message>
     <message>
         <source>Created for enjoyment and study by  </source>
-        <translation type="unfinished"></translation>
+        <translation>Creato per svago e studio da  </translation>
     </message>
     <message>
         <source>Copy URL to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia URL negli appunti</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation type="unfinished"></translation>
+        <translation> Un calendario, per comodità</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TForm1</name>
     <message>
         <source> New Game Selection</source>
-        <translation type="unfinished"></translation>
+        <translation> Scelta nuova partita</translation>
     </message>
     <message>
         <source>Current game not finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita in corso non è ancora finita.</translation>
     </message>
     <message>
         <source> Game Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Controllo partita</translation>
     </message>
     <message>
         <source>End the current game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminare la partita in corso?</translation>
     </message>
     <message>
         <source> Closing Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Chiusura</translation>
     </message>
     <message>
         <source>Quit game and exit ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbandonare la partita e uscire?</translation>
     </message>
     <message>
         <source>&amp;Restart Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricomincia smazzata</translation>
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridistribuisci la partita attuale o l&apos;ultima</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Distribuisci per numero...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuisci una partita per numero</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consiglio</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica una mossa che porta alla vittoria</translation>
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation type="unfinished"></translation>
+        <translation> Distribuisci per numero</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero della smazzata, da 1 a %1:</translation>
     </message>
     <message>
         <source>Deal %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Smazzata %1 </translation>
     </message>
     <message>
         <source>&amp;Restart Deal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricomincia smazzata %1</translation>
     </message>
     <message>
         <source>Game started at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partita iniziata alle </translation>
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita distribuita.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Info spostamenti scelta</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Carte rimaste:  %1</translation>
     </message>
     <message>
         <source> No move left. Game finished.</source>
-        <translation type="unfinished"></translation>
+        <translation> Nessuna mossa rimasta. Partita finita.</translation>
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: cerco una soluzione...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: questa partita è ormai persa.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: nessuna soluzione in tempo.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di caricamento dalla DLL: bitmap numero %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partita</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia una nuova partita</translation>
     </message>
     <message>
         <source>&amp;Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Termina partita</translation>
     </message>
     <message>
         <source>Finish current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la partita in corso</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiche</translation>
     </message>
     <message>
         <source>Inspect or correct statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulta o correggi le statistiche</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferenze</translation>
     </message>
     <message>
         <source>Choose from preferences offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli tra le preferenze offerte</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Close application window, exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi la finestra dell&apos;applicazione, esci.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mossa</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla mossa</translation>
     </message>
     <message>
         <source>Undo latest move</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima mossa</translation>
     </message>
     <message>
         <source>&amp;Show Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra mosse</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde le mosse possibili</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;About this Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni sul gioco</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informazioni sull&apos;applicazione</translation>
     </message>
     <message>
         <source>Show &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;data</translation>
     </message>
     <message>
         <source>Displays a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra un calendario</translation>
     </message>
     <message>
         <source>Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina partita</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la partita o sgombera il tavolo</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <source> Dir: </source>
-        <translation type="unfinished"></translation>
+        <translation> Cartella: </translation>
     </message>
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel,
+e questo è largo %2 pixel: si usano le carte piccole.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra principale: %1 x %2 pixel</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation type="unfinished"></translation>
+        <translation> h</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di gioco: min </translation>
     </message>
     <message>
         <source> secs</source>
-        <translation type="unfinished"></translation>
+        <translation> sec</translation>
     </message>
     <message>
         <source> Card Table Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Controllo del tavolo</translation>
     </message>
     <message>
         <source>This program requires a screen resolution of 
 at least 800 x 600, or 1024 x 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma richiede una risoluzione dello schermo 
+di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source> Library used: VelvetRes2.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation> Libreria usata: VelvetRes2.DLL</translation>
     </message>
     <message>
         <source> DLL Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Errore di caricamento DLL</translation>
     </message>
     <message>
         <source> Unable to load &apos;VelvetRes2.DLL&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Impossibile caricare &apos;VelvetRes2.DLL&apos;.</translation>
     </message>
     <message>
         <source> Current Directory</source>
-        <translation type="unfinished"></translation>
+        <translation> Cartella corrente</translation>
     </message>
     <message>
         <source> Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Errore di caricamento</translation>
     </message>
     <message>
         <source>Unable to load side-window Bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare la bitmap della finestra laterale.</translation>
     </message>
     <message>
         <source>Game won at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partita vinta alle </translation>
     </message>
     <message>
         <source> Game Result</source>
-        <translation type="unfinished"></translation>
+        <translation> Risultato della partita</translation>
     </message>
     <message>
         <source>Congratulations, you won!</source>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti, hai vinto!</translation>
     </message>
     <message>
         <source>Game finished at </source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita alle </translation>
     </message>
     <message>
         <source>Move undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mossa annullata.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Come si gioca</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiega il gioco, i tasti e i pannelli</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
     <message>
         <source> Bitmap Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Errore di caricamento bitmap</translation>
     </message>
     <message>
         <source>Current setting of display options</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione attuale delle opzioni di visualizzazione</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation> Preferenze dell&apos;ambiente</translation>
     </message>
     <message>
         <source>Display Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizzazione</translation>
     </message>
     <message>
         <source>Bitmap Path Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso bitmap</translation>
     </message>
     <message>
         <source>Suit Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta dei semi</translation>
     </message>
     <message>
         <source>Speed Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Status bar display</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di stato</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli spostamento</translation>
     </message>
     <message>
         <source>Side window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine laterale</translation>
     </message>
     <message>
         <source>Display Playing Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra tempo di gioco</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra info spostamenti</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra dettagli spostamento ( se lo spazio lo consente )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra immagine nella finestra laterale</translation>
     </message>
     <message>
         <source>Bitmap Path and File Name Info:      </source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso e nome del file bitmap:      </translation>
     </message>
     <message>
         <source>Bitmap path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso e nome del file bitmap</translation>
     </message>
     <message>
         <source>Example: D:\Images\bmp\sw.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio: D:\Immagini\bmp\sw.bmp</translation>
     </message>
     <message>
         <source>Picture  Dimension required for side window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni  richieste per l&apos;immagine laterale:</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi i pulsanti nell&apos;ordine voluto ...</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuori</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadri</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Picche</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiori</translation>
     </message>
     <message>
         <source>Speed Adjustment for Automatic Card Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità delle mosse automatiche</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>lento</translation>
     </message>
     <message>
         <source>fast</source>
-        <translation type="unfinished"></translation>
+        <translation>veloce</translation>
     </message>
     <message>
         <source>Speed of automatic card moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità delle mosse automatiche delle carte</translation>
     </message>
     <message>
         <source>From 1, slow, to 10, fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Da 1, lento, a 10, veloce</translation>
     </message>
     <message>
         <source>Move Slider into desired position, then press OK Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta il cursore nella posizione voluta, poi premi OK.</translation>
     </message>
     <message>
         <source>Defines location of side-window Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica dove si trova la bitmap della finestra laterale</translation>
     </message>
     <message>
         <source> Picture Width = %1, Height = %2 pixels      </source>
-        <translation type="unfinished"></translation>
+        <translation> Immagine: larghezza = %1, altezza = %2 pixel      </translation>
     </message>
     <message>
         <source>Selection needs correct bitmap path name.
 See Bitmap Path Info page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scelta richiede un percorso bitmap corretto.
+Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>Selection reset because of bitmap load error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta annullata: errore nel caricare la bitmap.</translation>
     </message>
     <message>
         <source>Display Options recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di visualizzazione salvate nel registro</translation>
     </message>
     <message>
         <source>Edit or confirm side-window Bitmap location</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica o conferma il percorso della bitmap laterale</translation>
     </message>
     <message>
         <source>No modification recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna modifica salvata</translation>
     </message>
     <message>
         <source>Unable to load Bitmap from that path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare la bitmap da quel percorso.</translation>
     </message>
     <message>
         <source>Bitmap path name invalid. Selection checkbox cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso bitmap non valido. Casella deselezionata.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry. Selection cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo percorso salvato nel registro. Scelta annullata.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo percorso salvato nel registro.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegnazione dei semi alle basi.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Ordine attuale: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Nuovo ordine: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation type="unfinished"></translation>
+        <translation> Nuovo ordine: %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accidenti, riprova. Scelta non corretta.</translation>
     </message>
     <message>
         <source>New Order recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo ordine salvato nel registro</translation>
     </message>
     <message>
         <source>Current adjustment shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrata l&apos;impostazione attuale.</translation>
     </message>
     <message>
         <source>Value left unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore invariato</translation>
     </message>
     <message>
         <source>New value recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo valore salvato nel registro</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
     <message>
         <source> Statistics Delete Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Cancellazione statistiche</translation>
     </message>
     <message>
         <source>no streaks detected</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna serie rilevata</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>serie vinta:  una partita</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>serie vinta:  %1 partite di fila</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>serie persa:  una partita</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>serie persa:  %1 partite di fila</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa sessione:              %1%</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vinte:     %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perse:    %1</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale:                               %1%</translation>
     </message>
     <message>
         <source>Streaks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie:</translation>
     </message>
     <message>
         <source> Tavolin Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation> Statistiche di Tavolin</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Game should be finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima bisogna finire la partita.</translation>
     </message>
     <message>
         <source>Delete all statistics ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare tutte le statistiche?</translation>
     </message>
 </context>
 </TS>
