@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation>Zetdetails uit wegens gebrek aan ruimte.</translation>
+        <translation>Zetdetails uit: te weinig ruimte.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
@@ -703,7 +703,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation>Het huidige of laatste spel opnieuw delen</translation>
+        <translation>Huidige of laatste spel opnieuw delen</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
@@ -767,7 +767,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation>Tip: geen winnende lijn gevonden op tijd.</translation>
+        <translation>Tip: tijd om, geen winnende lijn.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
@@ -835,7 +835,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation>Informatie over mogelijke zetten aan/uit</translation>
+        <translation>Mogelijke zetten tonen of verbergen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -863,7 +863,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation>Het spel beëindigen, of de tafel leegmaken</translation>
+        <translation>Spel beëindigen of tafel leegmaken</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -959,7 +959,7 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation>Legt het spel, de toetsen en de panelen uit</translation>
+        <translation>Legt spel, toetsen en panelen uit</translation>
     </message>
 </context>
 <context>
