@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation>Tot kijk, kaartenkijk.</translation>
+        <translation>Tot later, alligator.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
