@@ -6,622 +6,627 @@
     <message>
         <source>%s of %s</source>
         <extracomment>A card: its rank, then its suit (&quot;7 of Hearts&quot;); &quot;%2$s %1$s&quot; puts the suit first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s %1$s</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Aas</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Boer</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrouw</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Heer</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
 </context>
 <context>
     <name>Deals</name>
     <message>
         <source>&apos;%1&apos; is not a deal number: deals are numbered from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen spelnummer: de spellen zijn genummerd van 1 tot en met %2.</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation type="unfinished"></translation>
+        <translation> Rang afgelegd: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetdetails uit: te weinig ruimte.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. -&gt; Stapel[ %1$d ]: %3$s %2$s</translation>
     </message>
     <message>
         <source>Card selected: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart gekozen: %2$s %1$s</translation>
     </message>
     <message>
         <source>Room -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel -&gt; vrije cel:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks -&gt; vrije cel:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel -&gt; stapel: %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks -&gt; stapel:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel -&gt; kolom:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks -&gt; kolom:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks -&gt; kolom:  %d kaarten</translation>
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation type="unfinished"></translation>
+        <translation> Naar een lege kolom</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer dan één kaart verplaatsen?</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks -&gt; lege kolom:  %d kaarten</translation>
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal kaarten dat mag worden verplaatst: slechts %d.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cel %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>stapel %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kaarten</translation>
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: %1 van %2</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>naar %1</translation>
     </message>
     <message>
         <source>onto the %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>op %1 in %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1naar de lege %2</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation type="unfinished"></translation>
+        <translation>alleen </translation>
     </message>
 </context>
 <context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische zetherkenning</translation>
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen &amp; tips</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel op stapel: 0</translation>
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel op reeks: 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks op stapel: 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom op kolom: 0</translation>
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> Cel op stapel: %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> Cel op reeks: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks op stapel: %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom op kolom: %d</translation>
     </message>
     <message>
         <source>Free Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrije cellen</translation>
     </message>
     <message>
         <source>Nice day, to-day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mooie dag vandaag.</translation>
     </message>
     <message>
         <source>Take your pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies maar uit.</translation>
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot later, alligator.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Of waag je kans in een nieuw spel.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop je vast?</translation>
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste kaart bij de bron is %2$s %1$s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste kaart past niet op het doel.</translation>
     </message>
     <message>
         <source>Card number %d no match for previous card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart nummer %d past niet bij de vorige.</translation>
     </message>
     <message>
         <source>Card number %d matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart nummer %d past op het doel.</translation>
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste kaart nummer %d verwerkt: %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart nummer %1$d is %3$s %2$s</translation>
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info over de zet</translation>
     </message>
     <message>
         <source>Search Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoekdetails</translation>
     </message>
     <message>
         <source>Result returned from destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaat van de bestemming</translation>
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen bron:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen doel:  geen, lege kolom</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen doel:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestemming:  kolom nummer %d</translation>
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om één kaart te verplaatsen.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probeer een andere bestemming.</translation>
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om één reekskaart te verplaatsen.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen kaart past op het doel.</translation>
     </message>
     <message>
         <source>Card missing in selected column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart ontbreekt in de gekozen kolom.</translation>
     </message>
     <message>
         <source>Try other target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probeer een ander doel.</translation>
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d kaarten bij de bron passen op het doel.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om één kaart te verplaatsen.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om %d reekskaarten te verplaatsen.</translation>
     </message>
 </context>
 <context>
     <name>Pointer</name>
     <message>
         <source>Target is free Room number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doel is vrije cel nummer %1</translation>
     </message>
     <message>
         <source>Target card: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelkaart: geen</translation>
     </message>
     <message>
         <source>Target is empty Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doel is lege kolom nummer %1</translation>
     </message>
     <message>
         <source>Target is Column number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doel is kolom nummer %1</translation>
     </message>
     <message>
         <source>Target card is </source>
-        <translation type="unfinished"></translation>
+        <translation>Doelkaart is </translation>
     </message>
     <message>
         <source>Target is Pile number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doel is stapel nummer %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten klaar om te verplaatsen: %1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geopend: %2</translation>
     </message>
     <message>
         <source>is not readable text</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen leesbare tekst</translation>
     </message>
     <message>
         <source>is not under any [key]</source>
-        <translation type="unfinished"></translation>
+        <translation>staat niet onder een [sleutel]</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kon niet worden gelezen</translation>
     </message>
     <message>
         <source>line %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 </translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source> Settings</source>
-        <translation type="unfinished"></translation>
+        <translation> Instellingen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read; %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kon niet worden gelezen; %2 wordt gebruikt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was %2; %3 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; was %2; %3 wordt gebruikt.</translation>
     </message>
     <message>
         <source>The suits of the Piles were %1, %2, %3, %4, which leaves a suit without a Pile; the usual order is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kleuren van de stapels waren %1, %2, %3, %4, zodat een kleur geen stapel heeft; de gewone volgorde wordt gebruikt.</translation>
     </message>
     <message>
         <source>Some saved settings could not be used as they were, so the game has replaced them:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Enkele opgeslagen instellingen konden niet worden gebruikt zoals ze waren, dus heeft het spel ze vervangen:
+
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... en nog %1.</translation>
     </message>
     <message>
         <source>
 
 The settings file as it was is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Het instellingenbestand zoals het was, is bewaard in %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen konden niet worden opgeslagen. Het spel gaat door met de instellingen zoals ze nu zijn, maar wijzigingen kunnen verloren gaan als het stopt.</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>bedekt</translation>
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks op stapel</translation>
     </message>
     <message>
         <source>Room to Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel op stapel</translation>
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel op reeks</translation>
     </message>
     <message>
         <source>Column to Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom op kolom</translation>
     </message>
     <message>
         <source> from </source>
-        <translation type="unfinished"></translation>
+        <translation> vanuit </translation>
     </message>
     <message>
         <source>No move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen zet gevonden.</translation>
     </message>
     <message>
         <source>Information panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatiepaneel</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Speeltafel</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Stapel</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom</translation>
     </message>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 kaart</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kaarten</translation>
     </message>
     <message>
         <source>, empty, for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, leeg, voor %1</translation>
     </message>
     <message>
         <source>, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>, leeg</translation>
     </message>
     <message>
         <source>, %1, top %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1, bovenop %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>van %1 naar %2</translation>
     </message>
     <message>
         <source>%1 moved %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verplaatst %2.</translation>
     </message>
     <message>
         <source>%1 moved %2, %3 on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verplaatst %2, %3 bovenop.</translation>
     </message>
     <message>
         <source>%1 went by itself from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ging vanzelf van %2 naar %3.</translation>
     </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Speluitleg</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel</translation>
     </message>
     <message>
         <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén pak van 52 kaarten wordt open in acht kolommen gedeeld. Daarboven liggen vier cellen, elk voor één kaart, en vier stapels, één voor elke kleur, die van aas tot heer worden opgebouwd.</translation>
     </message>
     <message>
         <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je wint als alle 52 kaarten op de stapels liggen. Je verliest als geen cel en geen kolom meer vrij is en er geen zet meer over is.</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten verplaatsen</translation>
     </message>
     <message>
         <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaats de bovenste kaart van een kolom of de kaart in een cel: sleep hem naar zijn doel, of klik erop en klik dan op het doel.</translation>
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op een kolom gaat een kaart op een kaart die één hoger is, rood op zwart of zwart op rood: een rode vijf op een zwarte zes. Met de kaart die je vasthoudt gaan de kaarten erboven mee die afwisselend rood en zwart zijn: de reeks. Een reeks mag één kaart lang zijn plus één voor elke vrije cel en elke lege kolom.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke kaart mag in een lege cel of een lege kolom; een aas gaat nooit in een cel.</translation>
     </message>
     <message>
         <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke stapel neemt alleen zijn eigen kleur aan, gekozen in de voorkeuren, met de aas eerst. Kaarten die veilig naar hun stapel kunnen, gaan daar vanzelf heen.</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdrachten</translation>
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel → Nieuw spel deelt een spel. Delen op nummer deelt een spel op zijn nummer, en Spel opnieuw delen deelt het huidige spel opnieuw vanaf het begin.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel → Spel beëindigen, de bladknop tussen de cellen en de stapels, of stoppen tijdens een spel telt het spel als verloren. Zonder spel maakt de bladknop de tafel leeg.</translation>
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug, de knop, of Zet → Zet ongedaan maken, neemt je laatste verplaatsing terug, samen met de kaarten die daarna naar de stapels gingen. Dat kan één keer, direct na een verplaatsing.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet → Tip noemt in de statusbalk de volgende verplaatsing van een winnende lijn en omlijst de kaarten ervan; er beweegt niets.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel → Statistieken toont je gewonnen en verloren spellen en de huidige serie. Spel → Voorkeuren kiest wat de statusbalk en het paneel onder de kolommen tonen, de kleur van elke stapel en de snelheid van de kaarten.</translation>
     </message>
     <message>
         <source>The move panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Het zettenpaneel</translation>
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen, de knop, of Zet → Zetten tonen, toont of verbergt onder de kolommen een paneel dat de zetten telt die nu mogelijk zijn: Cel op stapel, Cel op reeks (de kaart van een cel op een kolom), Reeks op stapel (de bovenste kaart van een kolom op zijn stapel) en Kolom op kolom.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een groene stip markeert elke cel of kolom waar een zet van die soort begint, een rode stip een zonder, een leeg vierkant een lege kolom. Vrije cellen toont de vier cellen, een rode stip voor elke bezette. Opmerkingen &amp; tips begroet een nieuw spel en waarschuwt als geen cel en geen kolom meer vrij is.</translation>
     </message>
     <message>
         <source>The details panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Het detailpaneel</translation>
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met Zetdetails tonen gekozen in de voorkeuren toont dezelfde plek in plaats daarvan hoe een verplaatsing wordt gezocht terwijl je een kaart boven een kolom houdt: de vastgehouden kaart, het doel, elke kaart van de reeks om de beurt, en het resultaat, groen als de kaarten mogen gaan en geel als dat niet kan. Zolang het aan staat, is Zetten tonen niet beschikbaar. Het gaat vanzelf uit als een kolom tot op die plek groeit.</translation>
     </message>
     <message>
         <source>The status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>De statusbalk</translation>
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Van links: de uitleg bij het menu-item onder de muisaanwijzer, de resterende kaarten en de kaart die je vasthoudt; het begin en einde van het spel, verplaatsingen naar de cellen en de afgelegde rangen; de speeltijd of, met Zetinfo tonen, elke verplaatsing en elke automatische zet naar een stapel. In een breed venster staat het spelnummer rechts.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsen</translation>
     </message>
     <message>
         <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
-        <translation type="unfinished"></translation>
+        <translation>De speeltafel ontvangt de toetsen zolang het hoofdvenster actief is. De speltoetsen doen niets terwijl een kaart naar zijn stapel gaat, terwijl een venster open is, of zonder spel.</translation>
     </message>
     <message>
         <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>De kolommen, van links naar rechts: de bovenste kaart oppakken, of de vastgehouden kaart daar neerleggen</translation>
     </message>
     <message>
         <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation type="unfinished"></translation>
+        <translation>De cellen, van links naar rechts: de kaart oppakken, of de vastgehouden kaart daar neerleggen</translation>
     </message>
     <message>
         <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>De stapels: de vastgehouden kaart neerleggen op de stapel die hem aanneemt</translation>
     </message>
     <message>
         <source>Put the held card back</source>
-        <translation type="unfinished"></translation>
+        <translation>De vastgehouden kaart terugleggen</translation>
     </message>
     <message>
         <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>De toetsenbordcursor verplaatsen tussen de cellen, de stapels en de kolommen</translation>
     </message>
     <message>
         <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation type="unfinished"></translation>
+        <translation>De plek onder de toetsenbordcursor bedienen, zoals zijn toets doet</translation>
     </message>
     <message>
         <source>Move between the table and the buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Wisselen tussen de speeltafel en de knoppen</translation>
     </message>
 </context>
 <context>
@@ -632,598 +637,605 @@ The settings file as it was is kept in %1.</source>
 Questions, ideas and reports of faults are welcome at tavolin@example.org.
 
 Further help and hints on play are on the Tavolin web page given above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolin is een patience voor één speler. Eén pak van 52 kaarten wordt open in acht kolommen gedeeld; elke kaart moet zijn stapel bereiken, van aas tot heer, via de kolommen en de vier cellen.
+
+Vragen, ideeën en foutmeldingen zijn welkom op tavolin@example.org.
+
+Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     </message>
     <message>
         <source>URL copied to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL naar klembord gekopieerd</translation>
     </message>
     <message>
         <source> About this game... </source>
-        <translation type="unfinished"></translation>
+        <translation> Over dit spel... </translation>
     </message>
     <message>
         <source>Version 2.2 XP,   Release Number 1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Versie 2.2 XP,   uitgave 1 </translation>
     </message>
     <message>
         <source>Created for enjoyment and study by  </source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt voor plezier en studie door  </translation>
     </message>
     <message>
         <source>Copy URL to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>URL naar klembord kopiëren</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation type="unfinished"></translation>
+        <translation> Een kalender, voor uw gemak</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TForm1</name>
     <message>
         <source> New Game Selection</source>
-        <translation type="unfinished"></translation>
+        <translation> Nieuw spel kiezen</translation>
     </message>
     <message>
         <source>Current game not finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het huidige spel is nog niet afgelopen.</translation>
     </message>
     <message>
         <source> Game Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Spelbesturing</translation>
     </message>
     <message>
         <source>End the current game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het huidige spel beëindigen?</translation>
     </message>
     <message>
         <source> Closing Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Afsluiten</translation>
     </message>
     <message>
         <source>Quit game and exit ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel stoppen en afsluiten?</translation>
     </message>
     <message>
         <source>&amp;Restart Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;opnieuw delen</translation>
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige of laatste spel opnieuw delen</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delen op nummer...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Een spel op zijn nummer delen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Een zet noemen die tot winst leidt</translation>
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation type="unfinished"></translation>
+        <translation> Delen op nummer</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelnummer, 1 tot en met %1:</translation>
     </message>
     <message>
         <source>Deal %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Spel %1 </translation>
     </message>
     <message>
         <source>&amp;Restart Deal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel %1 &amp;opnieuw delen</translation>
     </message>
     <message>
         <source>Game started at </source>
-        <translation type="unfinished"></translation>
+        <translation>Spel begonnen om </translation>
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel gedeeld.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetinfo gekozen</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Kaarten over:  %1</translation>
     </message>
     <message>
         <source> No move left. Game finished.</source>
-        <translation type="unfinished"></translation>
+        <translation> Geen zet meer. Spel afgelopen.</translation>
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: winnende lijn zoeken...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: dit spel is niet meer te winnen.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: tijd om, geen winnende lijn.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laadfout uit DLL: bitmap nummer %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spel</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw spel</translation>
     </message>
     <message>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw spel beginnen</translation>
     </message>
     <message>
         <source>&amp;Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;beëindigen</translation>
     </message>
     <message>
         <source>Finish current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Het huidige spel beëindigen</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistieken</translation>
     </message>
     <message>
         <source>Inspect or correct statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken bekijken of corrigeren</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorkeuren</translation>
     </message>
     <message>
         <source>Choose from preferences offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiezen uit de aangeboden voorkeuren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Close application window, exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmavenster sluiten, afsluiten.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zet</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet &amp;ongedaan maken</translation>
     </message>
     <message>
         <source>Undo latest move</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste zet ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Show Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zetten tonen</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mogelijke zetten tonen of verbergen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;About this Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over dit spel</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont informatie over het programma</translation>
     </message>
     <message>
         <source>Show &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum tonen</translation>
     </message>
     <message>
         <source>Displays a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont een kalender</translation>
     </message>
     <message>
         <source>Finish game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel beëindigen</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel beëindigen of tafel leegmaken</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen</translation>
     </message>
     <message>
         <source> Dir: </source>
-        <translation type="unfinished"></translation>
+        <translation> Map: </translation>
     </message>
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig,
+en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoofdvenster: %1 x %2 pixels</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation type="unfinished"></translation>
+        <translation> uur.</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
-        <translation type="unfinished"></translation>
+        <translation>Speeltijd: min </translation>
     </message>
     <message>
         <source> secs</source>
-        <translation type="unfinished"></translation>
+        <translation> sec</translation>
     </message>
     <message>
         <source> Card Table Control</source>
-        <translation type="unfinished"></translation>
+        <translation> Speeltafel</translation>
     </message>
     <message>
         <source>This program requires a screen resolution of 
 at least 800 x 600, or 1024 x 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit programma heeft een schermresolutie nodig van 
+minstens 800 x 600, of 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source> Library used: VelvetRes2.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation> Gebruikte bibliotheek: VelvetRes2.DLL</translation>
     </message>
     <message>
         <source> DLL Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> DLL-laadfout</translation>
     </message>
     <message>
         <source> Unable to load &apos;VelvetRes2.DLL&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Kan &apos;VelvetRes2.DLL&apos; niet laden.</translation>
     </message>
     <message>
         <source> Current Directory</source>
-        <translation type="unfinished"></translation>
+        <translation> Huidige map</translation>
     </message>
     <message>
         <source> Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Laadfout</translation>
     </message>
     <message>
         <source>Unable to load side-window Bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de bitmap voor het zijvenster niet laden.</translation>
     </message>
     <message>
         <source>Game won at </source>
-        <translation type="unfinished"></translation>
+        <translation>Spel gewonnen om </translation>
     </message>
     <message>
         <source> Game Result</source>
-        <translation type="unfinished"></translation>
+        <translation> Spelresultaat</translation>
     </message>
     <message>
         <source>Congratulations, you won!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefeliciteerd, je hebt gewonnen!</translation>
     </message>
     <message>
         <source>Game finished at </source>
-        <translation type="unfinished"></translation>
+        <translation>Spel beëindigd om </translation>
     </message>
     <message>
         <source>Move undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet ongedaan gemaakt.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speluitleg</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt spel, toetsen en panelen uit</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
     <message>
         <source> Bitmap Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Fout bij laden bitmap</translation>
     </message>
     <message>
         <source>Current setting of display options</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige weergaveopties</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation> Voorkeuren</translation>
     </message>
     <message>
         <source>Display Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>Bitmap Path Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmappad</translation>
     </message>
     <message>
         <source>Suit Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren</translation>
     </message>
     <message>
         <source>Speed Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Status bar display</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusbalk</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetdetails</translation>
     </message>
     <message>
         <source>Side window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding zijvenster</translation>
     </message>
     <message>
         <source>Display Playing Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Speeltijd tonen</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetinfo tonen</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetdetails tonen ( zolang er ruimte is )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding in zijvenster tonen</translation>
     </message>
     <message>
         <source>Bitmap Path and File Name Info:      </source>
-        <translation type="unfinished"></translation>
+        <translation>Pad en bestandsnaam van de bitmap:      </translation>
     </message>
     <message>
         <source>Bitmap path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pad en bestandsnaam van de bitmap</translation>
     </message>
     <message>
         <source>Example: D:\Images\bmp\sw.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld: D:\Images\bmp\sw.bmp</translation>
     </message>
     <message>
         <source>Picture  Dimension required for side window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereiste afmetingen voor het zijvenster:</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk de knoppen in de gewenste volgorde ...</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren</translation>
     </message>
     <message>
         <source>Speed Adjustment for Automatic Card Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid van automatische kaartzetten</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>traag</translation>
     </message>
     <message>
         <source>fast</source>
-        <translation type="unfinished"></translation>
+        <translation>snel</translation>
     </message>
     <message>
         <source>Speed of automatic card moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid van automatische kaartzetten</translation>
     </message>
     <message>
         <source>From 1, slow, to 10, fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Van 1, traag, tot 10, snel</translation>
     </message>
     <message>
         <source>Move Slider into desired position, then press OK Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet de schuifregelaar in de gewenste stand en druk op OK.</translation>
     </message>
     <message>
         <source>Defines location of side-window Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bepaalt de plaats van de bitmap voor het zijvenster</translation>
     </message>
     <message>
         <source> Picture Width = %1, Height = %2 pixels      </source>
-        <translation type="unfinished"></translation>
+        <translation> Afbeelding breedte = %1, hoogte = %2 pixels      </translation>
     </message>
     <message>
         <source>Selection needs correct bitmap path name.
 See Bitmap Path Info page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze vereist een juist bitmappad.
+Zie de pagina Bitmappad.</translation>
     </message>
     <message>
         <source>Selection reset because of bitmap load error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze teruggezet wegens laadfout van de bitmap.</translation>
     </message>
     <message>
         <source>Display Options recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergaveopties opgeslagen in register</translation>
     </message>
     <message>
         <source>Edit or confirm side-window Bitmap location</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats van de bitmap wijzigen of bevestigen</translation>
     </message>
     <message>
         <source>No modification recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen wijziging opgeslagen</translation>
     </message>
     <message>
         <source>Unable to load Bitmap from that path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de bitmap niet laden van dat pad.</translation>
     </message>
     <message>
         <source>Bitmap path name invalid. Selection checkbox cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmappad ongeldig. Keuzevakje gewist.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry. Selection cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewijzigd pad opgeslagen in register. Keuze gewist.</translation>
     </message>
     <message>
         <source>Modified path name stored in Registry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewijzigd pad opgeslagen in register.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toewijzing van kleuren aan stapels.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Huidige volgorde: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation type="unfinished"></translation>
+        <translation> Nieuwe volgorde: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation type="unfinished"></translation>
+        <translation> Nieuwe volgorde: %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jee, probeer opnieuw. Onjuiste keuze.</translation>
     </message>
     <message>
         <source>New Order recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe volgorde opgeslagen in register</translation>
     </message>
     <message>
         <source>Current adjustment shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige stand getoond.</translation>
     </message>
     <message>
         <source>Value left unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde ongewijzigd</translation>
     </message>
     <message>
         <source>New value recorded in Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe waarde opgeslagen in register</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
     <message>
         <source> Statistics Delete Event</source>
-        <translation type="unfinished"></translation>
+        <translation> Statistieken wissen</translation>
     </message>
     <message>
         <source>no streaks detected</source>
-        <translation type="unfinished"></translation>
+        <translation>geen series gevonden</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>nu gewonnen:  één spel</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>nu gewonnen:  %1 spellen op rij</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation type="unfinished"></translation>
+        <translation>nu verloren:  één spel</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>nu verloren:  %1 spellen op rij</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze sessie:                  %1%</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gewonnen:  %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verloren:  %1</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal:                             %1%</translation>
     </message>
     <message>
         <source>Streaks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Series:</translation>
     </message>
     <message>
         <source> Tavolin Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation> Tavolin-statistieken</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzicht</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Game should be finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beëindig eerst het spel.</translation>
     </message>
     <message>
         <source>Delete all statistics ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle statistieken wissen?</translation>
     </message>
 </context>
 </TS>
