@@ -162,66 +162,6 @@
     </message>
 </context>
 <context>
-    <name>Keys</name>
-    <message>
-        <source>1 to 8</source>
-        <translation>1 bis 8</translation>
-    </message>
-    <message>
-        <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
-        <translation>Die Spalten von links nach rechts: oberste Karte aufnehmen oder die gehaltene Karte dort ablegen</translation>
-    </message>
-    <message>
-        <source>A to D</source>
-        <translation>A bis D</translation>
-    </message>
-    <message>
-        <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
-        <translation>Die Fächer von links nach rechts: Karte aufnehmen oder die gehaltene Karte dort ablegen</translation>
-    </message>
-    <message>
-        <source>H</source>
-        <extracomment>The key&apos;s name on the keyboard.</extracomment>
-        <translation>H</translation>
-    </message>
-    <message>
-        <source>The Piles: drop the held card on the Pile that takes it</source>
-        <translation>Die Stapel: gehaltene Karte auf den passenden Stapel legen</translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Put the held card back</source>
-        <translation>Gehaltene Karte zurücklegen</translation>
-    </message>
-    <message>
-        <source>Arrow keys</source>
-        <translation>Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
-        <translation>Tastaturcursor zwischen Fächern, Stapeln und Spalten bewegen</translation>
-    </message>
-    <message>
-        <source>Space, Return</source>
-        <translation>Leertaste, Eingabe</translation>
-    </message>
-    <message>
-        <source>Act on the place under the keyboard cursor, as its key does</source>
-        <translation>Wirkt auf den Platz unter dem Tastaturcursor wie dessen Taste</translation>
-    </message>
-    <message>
-        <source>Tab, Shift+Tab</source>
-        <translation>Tab, Umschalt+Tab</translation>
-    </message>
-    <message>
-        <source>Move between the table and the buttons</source>
-        <translation>Zwischen Tisch und Knöpfen wechseln</translation>
-    </message>
-</context>
-<context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
@@ -563,6 +503,133 @@ Die Einstellungsdatei, wie sie war, liegt in %1.</translation>
     </message>
 </context>
 <context>
+    <name>tavolin::HowToPlay</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Das Spiel</translation>
+    </message>
+    <message>
+        <source>One pack of 52 cards is dealt face up into eight Columns. Above them lie four Rooms, each holding one card, and four Piles, one for each suit, built up from Ace to King.</source>
+        <translation>Ein Blatt mit 52 Karten wird offen in acht Spalten ausgeteilt. Darüber liegen vier Fächer, die je eine Karte aufnehmen, und vier Stapel, einer je Farbe, die vom Ass bis zum König aufgebaut werden.</translation>
+    </message>
+    <message>
+        <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
+        <translation>Du gewinnst, wenn alle 52 Karten auf den Stapeln liegen. Du verlierst, wenn kein Fach und keine Spalte frei ist und kein Zug mehr bleibt.</translation>
+    </message>
+    <message>
+        <source>Moving cards</source>
+        <translation>Karten ziehen</translation>
+    </message>
+    <message>
+        <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
+        <translation>Ziehe die oberste Karte einer Spalte oder die Karte eines Fachs: Ziehe sie auf ihr Ziel, oder klicke sie an und dann das Ziel.</translation>
+    </message>
+    <message>
+        <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
+        <translation>Auf eine Spalte kommt eine Karte auf eine um einen Rang höhere Karte der anderen Farbe, eine rote Fünf auf eine schwarze Sechs. Mit der gehaltenen Karte gehen die Karten über ihr mit, die eine Reihe wechselnder Farben bilden: die Folge. Eine Folge darf eine Karte lang sein plus eine für jedes freie Fach und jede leere Spalte.</translation>
+    </message>
+    <message>
+        <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
+        <translation>Jede Karte darf in ein leeres Fach oder eine leere Spalte; ein Ass kommt nie in ein Fach.</translation>
+    </message>
+    <message>
+        <source>Each Pile takes only its own suit, chosen in the preferences, Ace first. Cards that can safely go to their Pile travel there by themselves.</source>
+        <translation>Jeder Stapel nimmt nur seine eigene Farbe, in den Einstellungen gewählt, das Ass zuerst. Karten, die gefahrlos auf ihren Stapel können, wandern von selbst dorthin.</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
+        <translation>Spiel → Neues Spiel teilt ein Spiel aus. Nach Nummer geben teilt ein Spiel nach seiner Nummer aus, und Neu geben teilt das aktuelle noch einmal von vorn aus.</translation>
+    </message>
+    <message>
+        <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
+        <translation>Spiel → Spiel aufgeben, der Blatt-Knopf zwischen den Fächern und den Stapeln oder Beenden während eines Spiels zählt das Spiel als verloren. Ohne Spiel räumt der Blatt-Knopf den Tisch ab.</translation>
+    </message>
+    <message>
+        <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
+        <translation>Zurück, der Knopf oder Zug → Zug zurücknehmen, nimmt deinen letzten Zug zurück, zusammen mit den Karten, die danach auf die Stapel gingen. Das geht einmal, direkt nach einem Zug.</translation>
+    </message>
+    <message>
+        <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
+        <translation>Zug → Tipp nennt in der Statusleiste den nächsten Zug eines gewinnenden Wegs und rahmt seine Karten ein; nichts bewegt sich.</translation>
+    </message>
+    <message>
+        <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
+        <translation>Spiel → Statistik zeigt deine Siege, deine Niederlagen und die laufende Serie. Spiel → Einstellungen wählt, was die Statusleiste und die Tafel unter den Spalten zeigen, die Farbe jedes Stapels und das Tempo der Karten.</translation>
+    </message>
+    <message>
+        <source>The move panel</source>
+        <translation>Die Zugtafel</translation>
+    </message>
+    <message>
+        <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
+        <translation>Zeigen, der Knopf oder Zug → Züge anzeigen, zeigt oder verbirgt unter den Spalten eine Tafel, die die jetzt möglichen Züge zählt: Fach auf Stapel, Fach auf Folge (die Karte eines Fachs auf eine Spalte), Folge auf Stapel (die oberste Karte einer Spalte auf ihren Stapel) und Spalte auf Spalte.</translation>
+    </message>
+    <message>
+        <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
+        <translation>Ein grüner Punkt markiert jedes Fach und jede Spalte, von der ein solcher Zug ausgeht, ein roter Punkt eine ohne, ein leeres Quadrat eine leere Spalte. Freie Fächer zeigt die vier Fächer, mit einem roten Punkt für jedes belegte. Kommentare &amp; Tipps begrüßt ein neues Spiel und warnt, wenn kein Fach und keine Spalte mehr frei ist.</translation>
+    </message>
+    <message>
+        <source>The details panel</source>
+        <translation>Die Detailtafel</translation>
+    </message>
+    <message>
+        <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
+        <translation>Ist in den Einstellungen Zugdetails zeigen gewählt, zeigt dieselbe Stelle stattdessen, wie ein Zug gesucht wird, während du eine Karte über eine Spalte hältst: die gehaltene Karte, das Ziel, jede Karte der Folge der Reihe nach und das Ergebnis, grün, wenn die Karten dürfen, gelb, wenn nicht. Solange sie an ist, gibt es Züge anzeigen nicht. Sie geht von selbst aus, wenn eine Spalte in ihren Platz wächst.</translation>
+    </message>
+    <message>
+        <source>The status bar</source>
+        <translation>Die Statusleiste</translation>
+    </message>
+    <message>
+        <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
+        <translation>Von links: der Hinweis zum Menüpunkt unter dem Zeiger, die übrigen Karten und die gehaltene Karte; Beginn und Ende des Spiels, Züge in die Fächer und abgeräumte Ränge; die Spielzeit oder, mit Zuginfo anzeigen, jeder Zug und jeder selbsttätige Zug auf einen Stapel. In einem breiten Fenster steht rechts die Nummer des Spiels.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
+        <translation>Der Tisch nimmt die Tasten, solange das Hauptfenster aktiv ist. Die Spieltasten tun nichts, während eine Karte zu ihrem Stapel wandert, während ein Dialog offen ist oder ohne Spiel.</translation>
+    </message>
+    <message>
+        <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
+        <translation>Die Spalten von links nach rechts: oberste Karte aufnehmen oder die gehaltene Karte dort ablegen</translation>
+    </message>
+    <message>
+        <source>The Rooms, left to right: pick up the card, or drop the held card there</source>
+        <translation>Die Fächer von links nach rechts: Karte aufnehmen oder die gehaltene Karte dort ablegen</translation>
+    </message>
+    <message>
+        <source>The Piles: drop the held card on the Pile that takes it</source>
+        <translation>Die Stapel: die gehaltene Karte auf den Stapel legen, der sie nimmt</translation>
+    </message>
+    <message>
+        <source>Put the held card back</source>
+        <translation>Die gehaltene Karte zurücklegen</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor between the Rooms, the Piles and the Columns</source>
+        <translation>Den Tastaturrahmen zwischen Fächern, Stapeln und Spalten bewegen</translation>
+    </message>
+    <message>
+        <source>Act on the place under the keyboard cursor, as its key does</source>
+        <translation>Auf den Platz unter dem Tastaturrahmen wirken, wie seine Taste</translation>
+    </message>
+    <message>
+        <source>Move between the table and the buttons</source>
+        <translation>Zwischen Tisch und Knöpfen wechseln</translation>
+    </message>
+</context>
+<context>
     <name>tavolin::TAboutBox</name>
     <message>
         <source>Tavolin is a solitaire for one player. One pack of 52 cards is dealt face up into eight Columns; every card has to reach its Pile, from Ace up to King, by way of the Columns and the four Rooms.
@@ -703,10 +770,6 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
         <translation>Tipp: kein Weg in der Zeit gefunden.</translation>
     </message>
     <message>
-        <source> Keys</source>
-        <translation> Tasten</translation>
-    </message>
-    <message>
         <source>Load Error from DLL: Bitmap number %1</source>
         <translation>Ladefehler der DLL: Bild Nummer %1</translation>
     </message>
@@ -793,14 +856,6 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     <message>
         <source>Displays a calendar</source>
         <translation>Zeigt einen Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Keys</source>
-        <translation>&amp;Tasten</translation>
-    </message>
-    <message>
-        <source>Lists the keys of the game</source>
-        <translation>Listet die Tasten des Spiels auf</translation>
     </message>
     <message>
         <source>Finish game</source>
@@ -897,6 +952,14 @@ mindestens 800 x 600 oder 1024 x 768 Pixeln.</translation>
     <message>
         <source>Move undone.</source>
         <translation>Zug zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Explains the game, its keys and panels</source>
+        <translation>Erklärt das Spiel, seine Tasten und Tafeln</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include "deal_number.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tavolin {
@@ -91,10 +90,10 @@ std::optional<std::array<std::int32_t, 4>> readSuitOrder(const QString& text)
 }
 
 // The About box's text area is full with the design's texts: the licence is told here.
+// It is printed before any translation is loaded, and stays English like the rest of --version.
 QString licenceNotice()
 {
-    return QCoreApplication::translate(
-        "CommandLine",
+    return QStringLiteral(
         "Copyright 2026 The Tavolin developers.\n"
         "Licence GPL-3.0-or-later: the GNU General Public License, version 3 or later\n"
         "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
