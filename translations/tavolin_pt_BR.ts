@@ -189,11 +189,11 @@
     </message>
     <message>
         <source> RoomToPile: %d</source>
-        <translation> CélulaBase: %d</translation>
+        <translation> Célula para Base: %d</translation>
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation> CélulaMaço: %d</translation>
+        <translation> Célula para Maço: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
@@ -703,7 +703,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Deal the current or last game again</source>
-        <translation>Distribui de novo o jogo atual ou o último</translation>
+        <translation>Repete a partida atual ou a última</translation>
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
@@ -835,7 +835,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation>Liga ou desliga as informações sobre movimentos possíveis</translation>
+        <translation>Liga ou desliga o painel de movimentos</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1179,19 +1179,19 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
-        <translation>vitórias atuais:  um jogo</translation>
+        <translation>atual:  uma vitória</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation>vitórias atuais:  %1 jogos seguidos</translation>
+        <translation>atual:  %1 vitórias seguidas</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
-        <translation>derrotas atuais:  um jogo</translation>
+        <translation>atual:  uma derrota</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation>derrotas atuais:  %1 jogos seguidos</translation>
+        <translation>atual:  %1 derrotas seguidas</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
