@@ -499,7 +499,7 @@ O arquivo de configurações como estava foi guardado em %1.</translation>
     </message>
     <message>
         <source>%1 went by itself from %2 to %3.</source>
-        <translation>%1 foi sozinha da %2 para a %3.</translation>
+        <translation>%1 foi automaticamente da %2 para a %3.</translation>
     </message>
 </context>
 <context>
