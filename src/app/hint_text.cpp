@@ -1,18 +1,14 @@
 #include "hint_text.h"
 
-#include "game/words.h"
+#include "view/table_words.h"
 
 #include <QCoreApplication>
 
 namespace tavolin {
 namespace {
 
-QString cardName(CardCode card)
-{
-    return QString::fromStdString(cardText(GAME_TEXT("Card", "%s of %s"), card));
-}
-
-QString placeName(Place place)
+// The hint names places in words of its own, apart from the screen reader's.
+QString hintPlace(Place place)
 {
     switch (place.kind) {
     case PlaceKind::Room: return QCoreApplication::translate("Hint", "Room %1").arg(place.index + 1);
@@ -28,20 +24,20 @@ HintText hintText(const TableState& table, const SolverTransfer& transfer)
 {
     const QString taken = transfer.cards > 1 ? QCoreApplication::translate("Hint", "%1 cards").arg(transfer.cards)
                                              : cardName(transfer.card);
-    HintText text{QCoreApplication::translate("Hint", "Hint: %1 from %2").arg(taken, placeName(transfer.from)), {}};
+    HintText text{QCoreApplication::translate("Hint", "Hint: %1 from %2").arg(taken, hintPlace(transfer.from)), {}};
     if (transfer.to.kind != PlaceKind::Column) {
-        text.where = QCoreApplication::translate("Hint", "to %1").arg(placeName(transfer.to));
+        text.where = QCoreApplication::translate("Hint", "to %1").arg(hintPlace(transfer.to));
         return text;
     }
     const ColumnRec& target = table.columns[transfer.to.index];
     const int top = target.topPosition();
     if (top >= 0)
         text.where = QCoreApplication::translate("Hint", "onto the %1 in %2")
-                         .arg(cardName(target.card[top]), placeName(transfer.to));
+                         .arg(cardName(target.card[top]), hintPlace(transfer.to));
     else
         text.where = QCoreApplication::translate("Hint", "%1to the empty %2")
                          .arg(transfer.oneOfSeveral ? QCoreApplication::translate("Hint", "alone ") : QString(),
-                              placeName(transfer.to));
+                              hintPlace(transfer.to));
     return text;
 }
 

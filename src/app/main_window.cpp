@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "app/clock_format.h"
 #include "input/key_map.h"
 #include "settings/placement.h"
 #include "settings/preferences_dialog.h"
@@ -350,9 +351,7 @@ bool TForm1::ask(const QString& caption, const QString& text)
 // zone name, which a time of day has not.
 QString TForm1::timeOfDayText(const QString& what, QTime time) const
 {
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return what + time.toString(format.trimmed()) + tr(" hrs.");
+    return what + time.toString(clockFormat(QLocale::system())) + tr(" hrs.");
 }
 
 void TForm1::showPlayingTime(QTime until)

@@ -1,5 +1,6 @@
 // The translations as the translators leave them in the source tree, and the
 // program started under a locale: its menus in that language, or in English.
+#include "app/clock_format.h"
 #include "app/player_language.h"
 #include "game/words.h"
 #include "window_fixture.h"
@@ -76,7 +77,7 @@ QStringList placeholders(const QString& text)
 // source. The languages listed as finished: no entry left unfinished.
 TEST(Translations, KeepEveryPlaceholderOfTheirSourcesAndAreCompleteOnceFinished)
 {
-    const QStringList finished = QStringLiteral(TAVOLIN_CHECKED_LANGUAGES).split(u';', Qt::SkipEmptyParts);
+    const QStringList finished = QStringLiteral(TAVOLIN_CHECKED_LANGUAGES).split(u' ', Qt::SkipEmptyParts);
     EXPECT_EQ(languages().size(), 6);
     for (const QString& language : languages()) {
         for (const auto& [key, entry] : readTs(language)) {
@@ -112,7 +113,7 @@ TEST_F(LanguageTest, ShowsTheMenusInTheLanguageOfTheLocale)
                                               QStringLiteral("&Finish game")}));
     std::vector<std::pair<QString, QString>> cases{{QStringLiteral("C"), {}}, {QStringLiteral("en_US"), {}},
                                                    {QStringLiteral("ja_JP"), {}}};
-    for (const QString& language : QStringLiteral(TAVOLIN_CHECKED_LANGUAGES).split(u';', Qt::SkipEmptyParts))
+    for (const QString& language : QStringLiteral(TAVOLIN_CHECKED_LANGUAGES).split(u' ', Qt::SkipEmptyParts))
         cases.emplace_back(language, language);
     for (const auto& [locale, language] : cases) {
         SCOPED_TRACE(locale.toStdString());
@@ -129,6 +130,19 @@ TEST_F(LanguageTest, ShowsTheMenusInTheLanguageOfTheLocale)
         for (qsizetype i = 0; i < texts.size(); ++i)
             EXPECT_EQ(texts[i].toStdString(), shown("tavolin::TForm1", english[i]).toStdString());
         EXPECT_EQ(translatedText("Card", "Hearts"), shown("Card", QStringLiteral("Hearts")).toStdString());
+    }
+}
+
+// A game's start and end show the time of day in the locale's own way, with
+// no time zone and nothing left of the brackets some locales put around it.
+TEST(ClockFormatTest, ShowsTheTimeWithoutAZone)
+{
+    for (const char* locale : {"C", "en_US", "de_DE", "es_ES", "fr_FR", "it_IT", "pt_BR", "nl_NL", "ja_JP"}) {
+        SCOPED_TRACE(locale);
+        const QString shown = QTime(10, 33, 20).toString(clockFormat(QLocale(QString::fromLatin1(locale))));
+        EXPECT_TRUE(shown.contains(QRegularExpression(QStringLiteral("10\\D+33\\D+20")))) << shown.toStdString();
+        EXPECT_FALSE(shown.contains(u'(') || shown.contains(u')') || shown.endsWith(u' ')) << shown.toStdString();
+        EXPECT_FALSE(shown.contains(QRegularExpression(QStringLiteral("[A-Z]{3,}|UTC|GMT")))) << shown.toStdString();
     }
 }
 
