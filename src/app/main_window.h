@@ -170,7 +170,7 @@ private:
     void clearTable();
     void RecordWin();
     void RecordLoss();
-    void finishRecording(const char* endedText);
+    void finishRecording(const char* endedText, StatisticsChange change);
     QString timeOfDayText(const char* what, QTime time) const;
     void showPlayingTime(QTime until);
 

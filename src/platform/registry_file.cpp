@@ -9,8 +9,6 @@
 namespace tavolin::registry_file {
 namespace {
 
-bool writesInterrupted = false;
-
 constexpr QLatin1StringView DwordPrefix{"dword:"};
 
 const char FileHeading[] =
@@ -240,18 +238,7 @@ bool readFile(QIODevice& device, QSettings::SettingsMap& map)
 bool writeFile(QIODevice& device, const QSettings::SettingsMap& map)
 {
     const QByteArray text = fileText(map);
-    if (writesInterrupted) {
-        device.write(text.left(text.size() / 2));
-        return false;
-    }
     return device.write(text) == text.size();
-}
-
-QSettings::Format format()
-{
-    static const QSettings::Format registered =
-        QSettings::registerFormat(QStringLiteral("ini"), readFile, writeFile, Qt::CaseSensitive);
-    return registered;
 }
 
 QString group(const QString& keyPath)
@@ -262,11 +249,6 @@ QString group(const QString& keyPath)
 QString settingsKey(const QString& keyPath, const QString& valueName)
 {
     return encoded(keyPath) + u'/' + encoded(valueName);
-}
-
-void setWritesInterrupted(bool interrupted)
-{
-    writesInterrupted = interrupted;
 }
 
 } // namespace tavolin::registry_file

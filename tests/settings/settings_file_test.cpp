@@ -1,11 +1,15 @@
 #include "platform/qt_registry.h"
-#include "platform/registry_file.h"
 #include "settings/placement.h"
 #include "store_fixture.h"
 #include "support/file_bytes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace tavolin {
 namespace {
@@ -93,34 +97,132 @@ TEST_F(SettingsFileTest, DamagedFileLoadsWhatItCanAndTellsOnce)
     EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
-TEST_F(SettingsFileTest, InterruptedWriteLeavesTheStoreIntactAndIsToldOnce)
+QStringList entries(const QString& folder)
 {
-    Settings settings = store.load({1280, 1024});
-    const QByteArray before = fileBytes();
-    registry_file::setWritesInterrupted(true);
-    settings.GamesWon = 5;
-    store.saveStatistics(settings);
-    settings.SpeedSlider = 2;
-    store.saveSpeed(settings);
-    registry_file::setWritesInterrupted(false);
-
-    EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("registry.ini")})
-        << "no half-written file is left behind";
-    EXPECT_TRUE(onlyWarning(boxes).contains(QLatin1String("could not be saved")));
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-TEST_F(SettingsFileTest, StoreThatCannotBeOpenedStillPlays)
+TEST_F(SettingsFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWasAndIsToldOnce)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("registry.ini")));
+    store.load({1280, 1024});
+    const QByteArray before = fileBytes();
+    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::Write, SaveStep::Flush, SaveStep::Rename}) {
+        SCOPED_TRACE(int(failing));
+        QtRegistry registry(dir.path(), [failing](SaveStep step) { return step != failing; });
+        ScriptedMessageBoxes told;
+        SettingsStore failingStore(registry, told);
+        Settings settings = failingStore.load({1280, 1024});
+        RunTotals run;
+        countLoss(settings, run);
+        failingStore.saveStatistics(settings, StatisticsChange::Loss);
+        failingStore.saveSpeed(settings);
 
-    const Settings settings = store.load({1280, 1024});
+        EXPECT_EQ(fileBytes(), before);
+        EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("registry.ini")}) << "nothing half-written is left";
+        EXPECT_TRUE(onlyWarning(told).contains(
+            QStringLiteral("could not be saved: %1 could not be written: ").arg(registry.fileName())));
+    }
+}
 
-    EXPECT_EQ(settings, defaultSettings({1280, 1024}));
-    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be saved, and what could not be read";
-    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be saved")));
-    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be opened")));
+// Two copies of the game on one file: each result is counted on what the
+// other stored, and a Delete holds.
+TEST_F(SettingsFileTest, TwoCopiesOnOneFileCountEveryResultOnceAndKeepADelete)
+{
+    QtRegistry otherRegistry(dir.path());
+    SettingsStore other(otherRegistry, boxes);
+    Settings settings[] = {store.load({1280, 1024}), other.load({1280, 1024})};
+    SettingsStore* stores[] = {&store, &other};
+    using enum StatisticsChange;
+    const struct {
+        int copy;
+        StatisticsChange change;
+        std::array<std::int32_t, 5> stored;   // won, lost, streak type, wins, losses
+    } steps[] = {
+        {0, Loss, {0, 1, 2, 0, 1}}, {1, Loss, {0, 2, 2, 0, 2}},   {0, Win, {1, 2, 1, 1, 0}}, {1, Win, {2, 2, 1, 2, 0}},
+        {1, Delete, {0, 0, 0, 0, 0}}, {0, Loss, {0, 1, 2, 0, 1}}, {1, Loss, {0, 2, 2, 0, 2}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        Settings& mine = settings[step.copy];
+        RunTotals run;
+        step.change == Win ? countWin(mine, run) : step.change == Loss ? countLoss(mine, run) : applyChange(mine, Delete);
+        stores[step.copy]->saveStatistics(mine, step.change);
+        const Settings stored = loadedByNextRun();
+        for (const Settings& seen : {mine, stored})
+            EXPECT_EQ((std::array{seen.GamesWon, seen.GamesLost, seen.StreakType, seen.StreakWins, seen.StreakLosses}),
+                      step.stored);
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+// A file that is no settings file the game wrote is told once. Only a
+// regular file is ever written: anything else is left as it is.
+TEST_F(SettingsFileTest, OddSettingsFilesAreToldOnceAndOnlyARegularFileIsWritten)
+{
+    const QString file = registry.fileName(), device = dir.filePath(QStringLiteral("device"));
+    const struct {
+        const char* told;
+        std::function<bool()> make;
+        bool rewritten;
+    } cases[] = {
+        {"is not a regular file but a folder", [&] { return QDir(dir.path()).mkdir(QStringLiteral("registry.ini")); }, false},
+        // A node of our own, like /dev/null: if it were replaced, no harm is done.
+        {"is not a regular file but a device",
+         [&] {
+             return ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
+                 && QFile::link(device, file);
+         },
+         false},
+        {"is a link to a file that does not exist", [&] { return QFile::link(device, file); }, false},
+        {"is empty, so the statistics", [&] { return testing::writeFileBytes(file, {}); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        if (!c.make()) {
+            ADD_FAILURE() << "could not be made; a device node needs root";
+            continue;
+        }
+        const QStringList before = entries(dir.path());
+        ScriptedMessageBoxes told;
+        SettingsStore store(registry, told);
+        Settings settings = store.load({1280, 1024});
+        RunTotals run;
+        countLoss(settings, run);
+        store.saveStatistics(settings, StatisticsChange::Loss);
+
+        EXPECT_TRUE(onlyWarning(told).contains(QStringLiteral("%1 %2").arg(file, QLatin1String(c.told))));
+        if (c.rewritten) {
+            EXPECT_EQ(loadedByNextRun(), settings);
+            EXPECT_EQ(told.shown().size(), 1u);
+        } else {
+            EXPECT_EQ(entries(dir.path()), before);
+            EXPECT_EQ(QFileInfo(file).isSymLink() || QFileInfo(file).isDir(), true);
+        }
+    }
+    struct stat node {};
+    if (::stat(QFile::encodeName(device).constData(), &node) == 0) {
+        EXPECT_TRUE(S_ISCHR(node.st_mode)) << "the device is still a device";
+    }
+}
+
+// However large the file, a start reads only its beginning, and the file
+// is moved aside whole, not copied.
+TEST_F(SettingsFileTest, AHugeFileIsReadOnlyAsFarAsAnyFileTheGameWritesAndMovedAside)
+{
+    QByteArray huge = "[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\n[Other]\n";
+    for (int value = 0; huge.size() <= 2 * QtRegistry::LargestFile; ++value)
+        huge += "\"Value " + QByteArray::number(value) + "\"=dword:7\n";
+    writeFileBytes(huge);
+
+    EXPECT_EQ(store.load({1280, 1024}).GamesWon, 12);
+
+    EXPECT_TRUE(onlyWarning(boxes).contains(QStringLiteral("is larger than 256 KiB")));
+    EXPECT_EQ(testing::readFileBytes(registry.fileName() + QStringLiteral(".damaged")), huge);
+    EXPECT_LE(fileBytes().size(), QtRegistry::LargestFile);
+    EXPECT_EQ(loadedByNextRun().GamesWon, 12);
+    EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
 } // namespace
