@@ -60,7 +60,10 @@ TEST(StoreProcess, FilesThatAreNotFilesNeverHoldTheGameUp)
 
         const ProbeRun run = runProbe(dir.path(), {QLatin1String(c.action)});
 
-        ASSERT_TRUE(run.ended) << "hangs";
+        if (!run.ended) {
+            ADD_FAILURE() << "hangs";
+            continue;
+        }
         EXPECT_EQ(run.exitCode, 0);
         ASSERT_EQ(run.told.size(), 1) << run.told.join(u'\n').toStdString();
         EXPECT_TRUE(run.told.front().contains(QLatin1String(c.told))) << run.told.front().toStdString();
