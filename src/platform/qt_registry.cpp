@@ -123,7 +123,8 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
         leftoversRemoved_ = true;
     }
     const FileContents contents = readRegularFile(fileName_, LargestFile);
-    Values values = parsed(contents.bytes);
+    // The line the limit cut through is no damage of the file's own.
+    Values values = parsed(contents.cutShort ? contents.bytes.left(contents.bytes.lastIndexOf('\n') + 1) : contents.bytes);
     damage_ = damageOf(contents, values);
     if (contents.state == FileContents::State::Refused) {
         writeProblem_ = contents.problem;

@@ -33,7 +33,7 @@ void applyChange(Settings& settings, StatisticsChange change)
         break;
     case StatisticsChange::Delete:
         settings.GamesWon = settings.GamesLost = 0;
-        settings.StreakType = settings.StreakWins = settings.StreakLosses = 0;
+        settings.StreakType = settings.StreakLosses = settings.StreakWins = 0;
         break;
     }
 }
