@@ -4,12 +4,8 @@
 #include "support/file_bytes.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 namespace tavolin {
 namespace {
@@ -153,58 +149,6 @@ TEST_F(SettingsFileTest, TwoCopiesOnOneFileCountEveryResultOnceAndKeepADelete)
                       step.stored);
     }
     EXPECT_TRUE(boxes.shown().empty());
-}
-
-// A file that is no settings file the game wrote is told once. Only a
-// regular file is ever written: anything else is left as it is.
-TEST_F(SettingsFileTest, OddSettingsFilesAreToldOnceAndOnlyARegularFileIsWritten)
-{
-    const QString file = registry.fileName(), device = dir.filePath(QStringLiteral("device"));
-    const struct {
-        const char* told;
-        std::function<bool()> make;
-        bool rewritten;
-    } cases[] = {
-        {"is not a regular file but a folder", [&] { return QDir(dir.path()).mkdir(QStringLiteral("registry.ini")); }, false},
-        // A node of our own, like /dev/null: if it were replaced, no harm is done.
-        {"is not a regular file but a device",
-         [&] {
-             return ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
-                 && QFile::link(device, file);
-         },
-         false},
-        {"is a link to a file that does not exist", [&] { return QFile::link(device, file); }, false},
-        {"is empty, so the statistics", [&] { return testing::writeFileBytes(file, {}); }, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.told);
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.path());
-        if (!c.make()) {
-            ADD_FAILURE() << "could not be made; a device node needs root";
-            continue;
-        }
-        const QStringList before = entries(dir.path());
-        ScriptedMessageBoxes told;
-        SettingsStore store(registry, told);
-        Settings settings = store.load({1280, 1024});
-        RunTotals run;
-        countLoss(settings, run);
-        store.saveStatistics(settings, StatisticsChange::Loss);
-
-        EXPECT_TRUE(onlyWarning(told).contains(QStringLiteral("%1 %2").arg(file, QLatin1String(c.told))));
-        if (c.rewritten) {
-            EXPECT_EQ(loadedByNextRun(), settings);
-            EXPECT_EQ(told.shown().size(), 1u);
-        } else {
-            EXPECT_EQ(entries(dir.path()), before);
-            EXPECT_EQ(QFileInfo(file).isSymLink() || QFileInfo(file).isDir(), true);
-        }
-    }
-    struct stat node {};
-    if (::stat(QFile::encodeName(device).constData(), &node) == 0) {
-        EXPECT_TRUE(S_ISCHR(node.st_mode)) << "the device is still a device";
-    }
 }
 
 // However large the file, a start reads only its beginning, and the file

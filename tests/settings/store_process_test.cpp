@@ -1,14 +1,17 @@
+// The store in a process of its own (store_probe), for what must neither
+// hang the tests nor end them.
 #include "platform/file_save.h"
 #include "support/file_bytes.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace tavolin {
 namespace {
@@ -19,56 +22,76 @@ struct ProbeRun {
     QStringList told;   // one message box a line
 };
 
-// A probe that has not ended in this time hangs; the test goes on without it.
+// A probe that has not ended in 10 s hangs; the tests go on without it.
 ProbeRun runProbe(const QString& folder, const QStringList& arguments)
 {
     QProcess probe;
     probe.start(QStringLiteral(STORE_PROBE), QStringList{folder} + arguments);
     ProbeRun run;
     run.ended = probe.waitForFinished(10000);
-    if (!run.ended) {
-        probe.kill();
-        probe.waitForFinished();
-    }
+    if (!run.ended)
+        probe.kill(), probe.waitForFinished();
     run.exitCode = probe.exitCode();
     run.told = QString::fromLocal8Bit(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return run;
 }
 
-QStringList entries(const QString& folder)
+// Each entry's name and kind: a file replaced by another kind shows.
+QStringList listing(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList kinds;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                             | QDir::NoDotAndDotDot, QDir::Name))
+        kinds << entry.fileName() + (entry.isSymLink() ? " link" : entry.isDir() ? " folder" : entry.isFile() ? "" : " other");
+    return kinds;
 }
 
-TEST(StoreProcess, FilesThatAreNotFilesNeverHoldTheGameUp)
+// Nothing that is not a regular file is opened or written, nor waited on;
+// each is told once and the game goes on. An empty file is told and rewritten.
+TEST(StoreProcess, FilesThatAreNotFilesAreLeftAsTheyAreAndNeverHoldTheGameUp)
 {
+    const auto pipe = [](const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; };
+    const auto folder = [](const QString& path) { return QDir().mkdir(path); };
+    // A node of our own like /dev/null, behind a link: were it replaced, no harm is done.
+    const auto deviceLink = [](const QString& path) {
+        const QString device = path + QStringLiteral(".device");
+        return ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
+            && QFile::link(device, path);
+    };
+    const auto deadLink = [](const QString& path) { return QFile::link(path + QStringLiteral(".gone"), path); };
+    const auto empty = [](const QString& path) { return testing::writeFileBytes(path, {}); };
     const struct {
         const char* name;
-        bool pipe;
-        const char* action;
+        std::function<bool(const QString&)> make;
         const char* told;
+        bool rewritten = false;
     } cases[] = {
-        {"registry.ini", true, "start", "registry.ini is not a regular file but a named pipe"},
-        {"registry.ini.lock", false, "loss", "registry.ini.lock is not a regular file but a folder"},
-        {"registry.ini.lock", true, "loss", "registry.ini.lock is not a regular file but a named pipe"},
+        {"registry.ini", pipe, "registry.ini is not a regular file but a named pipe"},
+        {"registry.ini", folder, "registry.ini is not a regular file but a folder"},
+        {"registry.ini", deviceLink, "registry.ini is not a regular file but a device"},
+        {"registry.ini", deadLink, "registry.ini is a link to a file that does not exist"},
+        {"registry.ini.lock", folder, "registry.ini.lock is not a regular file but a folder"},
+        {"registry.ini.lock", pipe, "registry.ini.lock is not a regular file but a named pipe"},
+        {"registry.ini", empty, "registry.ini is empty, so the statistics", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.told);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QLatin1String(c.name));
-        ASSERT_TRUE(c.pipe ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+        ASSERT_TRUE(c.make(dir.filePath(QLatin1String(c.name)))) << "a device node needs root";
+        const QStringList before = listing(dir.path());
 
-        const ProbeRun run = runProbe(dir.path(), {QLatin1String(c.action)});
+        const ProbeRun run = runProbe(dir.path(), {QStringLiteral("loss")});
 
         if (!run.ended) {
             ADD_FAILURE() << "hangs";
             continue;
         }
-        EXPECT_EQ(run.exitCode, 0);
-        ASSERT_EQ(run.told.size(), 1) << run.told.join(u'\n').toStdString();
-        EXPECT_TRUE(run.told.front().contains(QLatin1String(c.told))) << run.told.front().toStdString();
-        EXPECT_EQ(QFileInfo(path).isDir(), !c.pipe) << "left as it was";
-        EXPECT_EQ(QFileInfo(path).isFile(), false);
+        EXPECT_EQ(run.told.size(), 1);
+        EXPECT_TRUE(run.told.join(u'\n').contains(QLatin1String(c.told))) << run.told.join(u'\n').toStdString();
+        if (c.rewritten)
+            EXPECT_TRUE(testing::readFileBytes(dir.filePath("registry.ini")).contains("\"Games Lost\"=dword:1\n"));
+        else
+            EXPECT_EQ(listing(dir.path()), before);
     }
 }
 
@@ -77,33 +100,22 @@ TEST(StoreProcess, FilesThatAreNotFilesNeverHoldTheGameUp)
 // save left; a file of the player's own beside it stays.
 TEST(StoreProcess, ASaveStoppedAtAnyStepLosesNothingAndTheNextStartClearsUp)
 {
-    const struct {
-        SaveStep step;
-        bool saved;
-    } stops[] = {{SaveStep::CreateTemporary, false},
-                 {SaveStep::Write, false},
-                 {SaveStep::Flush, false},
-                 {SaveStep::Rename, false},
-                 {SaveStep::Unlock, true}};
-    for (const auto& stop : stops) {
-        SCOPED_TRACE(int(stop.step));
+    using enum SaveStep;
+    for (const SaveStep stop : {CreateTemporary, Write, Flush, Rename, Unlock}) {
+        SCOPED_TRACE(int(stop));
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("registry.ini"));
         ASSERT_TRUE(runProbe(dir.path(), {QStringLiteral("start")}).ended);
         const QByteArray before = testing::readFileBytes(file);
         ASSERT_TRUE(testing::writeFileBytes(file + QStringLiteral(".backup"), before));
 
-        const ProbeRun stopped = runProbe(dir.path(), {QStringLiteral("loss"), QString::number(int(stop.step))});
-        ASSERT_TRUE(stopped.ended);
-        EXPECT_EQ(stopped.exitCode, 3) << "stopped at the step";
-        EXPECT_GT(entries(dir.path()).size(), 2) << "the stopped save left something";
+        EXPECT_EQ(runProbe(dir.path(), {QStringLiteral("loss"), QString::number(int(stop))}).exitCode, 3);
+        EXPECT_GT(listing(dir.path()).size(), 2) << "the stopped save left something";
         const QByteArray after = testing::readFileBytes(file);
-        EXPECT_TRUE(stop.saved ? after.contains("\"Games Lost\"=dword:1\n") : after == before) << after.data();
+        EXPECT_TRUE(stop == Unlock ? after.contains("\"Games Lost\"=dword:1\n") : after == before) << after.data();
 
-        const ProbeRun next = runProbe(dir.path(), {QStringLiteral("start")});
-        ASSERT_TRUE(next.ended);
-        EXPECT_TRUE(next.told.isEmpty());
-        EXPECT_EQ(entries(dir.path()), (QStringList{"registry.ini", "registry.ini.backup"}));
+        EXPECT_TRUE(runProbe(dir.path(), {QStringLiteral("start")}).told.isEmpty());
+        EXPECT_EQ(listing(dir.path()), (QStringList{"registry.ini", "registry.ini.backup"}));
         EXPECT_EQ(testing::readFileBytes(file), after);
     }
 }
