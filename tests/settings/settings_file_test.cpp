@@ -93,33 +93,6 @@ TEST_F(SettingsFileTest, DamagedFileLoadsWhatItCanAndTellsOnce)
     EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-TEST_F(SettingsFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWasAndIsToldOnce)
-{
-    store.load({1280, 1024});
-    const QByteArray before = fileBytes();
-    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::Write, SaveStep::Flush, SaveStep::Rename}) {
-        SCOPED_TRACE(int(failing));
-        QtRegistry registry(dir.path(), [failing](SaveStep step) { return step != failing; });
-        ScriptedMessageBoxes told;
-        SettingsStore failingStore(registry, told);
-        Settings settings = failingStore.load({1280, 1024});
-        RunTotals run;
-        countLoss(settings, run);
-        failingStore.saveStatistics(settings, StatisticsChange::Loss);
-        failingStore.saveSpeed(settings);
-
-        EXPECT_EQ(fileBytes(), before);
-        EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("registry.ini")}) << "nothing half-written is left";
-        EXPECT_TRUE(onlyWarning(told).contains(
-            QStringLiteral("could not be saved: %1 could not be written: ").arg(registry.fileName())));
-    }
-}
-
 // Two copies of the game on one file: each result is counted on what the
 // other stored, and a Delete holds.
 TEST_F(SettingsFileTest, TwoCopiesOnOneFileCountEveryResultOnceAndKeepADelete)

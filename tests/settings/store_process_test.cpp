@@ -95,28 +95,38 @@ TEST(StoreProcess, FilesThatAreNotFilesAreLeftAsTheyAreAndNeverHoldTheGameUp)
     }
 }
 
-// A save that ends the program before any of its steps leaves the file as
-// it was or as it was to be, never less, and the next start clears what the
-// save left; a file of the player's own beside it stays.
-TEST(StoreProcess, ASaveStoppedAtAnyStepLosesNothingAndTheNextStartClearsUp)
+// A save that fails at any of its steps, or ends the program there, leaves
+// the file as it was or as it was to be, never less. A failure is told once
+// and leaves nothing behind; what a stop leaves is cleared by the next
+// start, and a file of the player's own beside it stays.
+TEST(StoreProcess, ASaveFailedOrStoppedAtAnyStepLosesNothingAndLeavesNothingBehind)
 {
+    const QStringList alone{"registry.ini", "registry.ini.backup"};
     using enum SaveStep;
-    for (const SaveStep stop : {CreateTemporary, Write, Flush, Rename, Unlock}) {
-        SCOPED_TRACE(int(stop));
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("registry.ini"));
-        ASSERT_TRUE(runProbe(dir.path(), {QStringLiteral("start")}).ended);
-        const QByteArray before = testing::readFileBytes(file);
-        ASSERT_TRUE(testing::writeFileBytes(file + QStringLiteral(".backup"), before));
+    for (const SaveStep step : {CreateTemporary, Write, Flush, Rename, Unlock}) {
+        for (const bool stop : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(stop ? "stopped" : "failed").arg(int(step)).toStdString());
+            QTemporaryDir dir;
+            const QString file = dir.filePath(QStringLiteral("registry.ini"));
+            ASSERT_TRUE(runProbe(dir.path(), {QStringLiteral("start")}).ended);
+            const QByteArray before = testing::readFileBytes(file);
+            ASSERT_TRUE(testing::writeFileBytes(file + QStringLiteral(".backup"), before));
 
-        EXPECT_EQ(runProbe(dir.path(), {QStringLiteral("loss"), QString::number(int(stop))}).exitCode, 3);
-        EXPECT_GT(listing(dir.path()).size(), 2) << "the stopped save left something";
-        const QByteArray after = testing::readFileBytes(file);
-        EXPECT_TRUE(stop == Unlock ? after.contains("\"Games Lost\"=dword:1\n") : after == before) << after.data();
-
-        EXPECT_TRUE(runProbe(dir.path(), {QStringLiteral("start")}).told.isEmpty());
-        EXPECT_EQ(listing(dir.path()), (QStringList{"registry.ini", "registry.ini.backup"}));
-        EXPECT_EQ(testing::readFileBytes(file), after);
+            const ProbeRun run =
+                runProbe(dir.path(), {QStringLiteral("loss"), stop ? "stop" : "fail", QString::number(int(step))});
+            const QByteArray after = testing::readFileBytes(file);
+            EXPECT_TRUE(step == Unlock ? after.contains("\"Games Lost\"=dword:1\n") : after == before) << after.data();
+            EXPECT_EQ(run.exitCode, stop ? 3 : 0);
+            if (stop) {
+                EXPECT_GT(listing(dir.path()).size(), alone.size()) << "the stopped save left something";
+                EXPECT_TRUE(runProbe(dir.path(), {QStringLiteral("start")}).told.isEmpty());
+            } else if (step != Unlock) {
+                EXPECT_EQ(run.told.size(), 1);
+                EXPECT_TRUE(run.told.join(u' ').contains(QStringLiteral("could not be saved: %1 could not be written: ").arg(file)));
+            }
+            EXPECT_EQ(listing(dir.path()), alone);
+            EXPECT_EQ(testing::readFileBytes(file), after);
+        }
     }
 }
 
