@@ -220,7 +220,7 @@ void TForm1::LoadSettings()
     const QSize screen = platform_.environment.screenResolution();
     screenClass_ = screenClass(screen);
     setStatusText(0, tr(" Dir: ") + platform_.environment.currentDirectory());
-    settings_ = store_.load(screen);
+    settings_ = store_.readAtStart(screen);
     syncRuleOptions();
 }
 
@@ -230,10 +230,10 @@ void TForm1::applyPlacement()
 {
     const QSize minimum(layout_.minimumWindowWidth(), minimumSizeHint().height());
     const Settings onScreen = placementOnScreen(settings_, platform_.environment.availableArea(), minimum);
-    if (onScreen != settings_) {
-        settings_ = onScreen;
-        store_.savePlacement(settings_);
-    }
+    const bool moved = onScreen != settings_;
+    settings_ = onScreen;
+    // What the start corrected and the window's move, in one write.
+    store_.storeAtStart(settings_, moved);
     const StartupPlacement placement = placementToApply(settings_);
     placedOuter_ = placement.bounds;
     if (placement.bounds) {

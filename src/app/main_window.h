@@ -172,7 +172,7 @@ private:
     void clearTable();
     void RecordWin();
     void RecordLoss();
-    void finishRecording(const QString& endedText);
+    void finishRecording(const QString& endedText, StatisticsChange change);
     QString timeOfDayText(const QString& what, QTime time) const;
     void showPlayingTime(QTime until);
 

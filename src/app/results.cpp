@@ -11,7 +11,7 @@ void TForm1::RecordWin()
 {
     Timer1->stop();
     countWin(settings_, run_);
-    finishRecording(tr("Game won at "));
+    finishRecording(tr("Game won at "), StatisticsChange::Win);
     ClearPanel();
     platform_.messages.show(this, tr(" Game Result"), tr("Congratulations, you won!"),
                             MessageIcon::Information, MessageButtons::Ok);
@@ -24,7 +24,7 @@ void TForm1::RecordLoss()
     Timer1->stop();
     Timer2->stop();
     countLoss(settings_, run_);
-    finishRecording(tr("Game finished at "));
+    finishRecording(tr("Game finished at "), StatisticsChange::Loss);
     QApplication::processEvents();
     platform_.clock.sleep(200);
     QApplication::processEvents();
@@ -32,13 +32,13 @@ void TForm1::RecordLoss()
 
 // What a won and a lost game share once the result is counted: the times in
 // the status bar, the statistics written, the game closed.
-void TForm1::finishRecording(const QString& endedText)
+void TForm1::finishRecording(const QString& endedText, StatisticsChange change)
 {
     const QTime end = platform_.clock.timeOfDay();
     setStatusText(0, timeOfDayText(tr("Game started at "), GameStartTime));
     setStatusText(1, timeOfDayText(endedText, end));
     showPlayingTime(end);
-    store_.saveStatistics(settings_);
+    store_.saveStatistics(settings_, change);
     GameFlags& flags = game_.flags;
     flags.gameInPlay = false;
     flags.gameOpen = false;

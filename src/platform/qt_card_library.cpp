@@ -1,6 +1,6 @@
 #include "platform/qt_card_library.h"
 
-#include "platform/readable_file.h"
+#include "platform/regular_file.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,13 @@
 #include "platform/qt_registry.h"
 
 #include "platform/registry_file.h"
+#include "platform/regular_file.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace tavolin {
@@ -13,8 +15,8 @@ namespace {
 
 class QtRegistryKey final : public RegistryKey {
 public:
-    QtRegistryKey(std::shared_ptr<QSettings> settings, QString path)
-        : settings_(std::move(settings)), path_(std::move(path))
+    QtRegistryKey(QtRegistry& registry, QtRegistry::Values values, QString path, std::unique_ptr<QLockFile> lock)
+        : registry_(registry), values_(std::move(values)), path_(std::move(path)), lock_(std::move(lock))
     {
     }
 
@@ -32,117 +34,157 @@ public:
         return data.typeId() == QMetaType::QString ? data.toString() : QString();
     }
 
-    bool writeDword(const QString& name, std::int32_t value) override
-    {
-        return write(name, QVariant(value));
-    }
-
-    bool writeString(const QString& name, const QString& value) override
-    {
-        return write(name, QVariant(value));
-    }
-
-    bool commit() override
-    {
-        // The file is written again without the lines that could not be read.
-        settings_->remove(QLatin1String(registry_file::UnreadableLinesKey));
-        settings_->remove(QLatin1String(registry_file::UnreadableLineCountKey));
-        settings_->sync();
-        return settings_->status() == QSettings::NoError;
-    }
+    bool writeDword(const QString& name, std::int32_t value) override { return write(name, QVariant(value)); }
+    bool writeString(const QString& name, const QString& value) override { return write(name, QVariant(value)); }
+    bool commit() override { return registry_.save(values_, lock_); }
 
 private:
-    QVariant value(const QString& name) const
-    {
-        return settings_->value(registry_file::settingsKey(path_, name));
-    }
+    QVariant value(const QString& name) const { return values_.value(registry_file::settingsKey(path_, name)); }
 
     bool write(const QString& name, const QVariant& data)
     {
-        // QSettings folds an empty name into the key itself.
         if (name.isEmpty())
             return false;
-        settings_->setValue(registry_file::settingsKey(path_, name), data);
+        values_.insert(registry_file::settingsKey(path_, name), data);
         return true;
     }
 
-    std::shared_ptr<QSettings> settings_;
+    QtRegistry& registry_;
+    QtRegistry::Values values_;
     QString path_;
+    std::unique_ptr<QLockFile> lock_;
 };
 
-QByteArray contentsOf(const QString& fileName)
+QtRegistry::Values parsed(const QByteArray& bytes)
 {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QtRegistry::Values values;
+    registry_file::readFile(buffer, values);
+    return values;
 }
 
-// The next write drops what could not be read; a copy of the damaged file
-// keeps it for the player to mend by hand. A copy of an earlier damage may
-// not be mended yet, so it is never replaced: the new one takes the next
-// free name, unless it is the same damage found again.
-QString keepDamagedCopy(const QString& fileName)
+QByteArray written(const QtRegistry::Values& values)
 {
-    constexpr int MostCopies = 100;
-    const QByteArray damaged = contentsOf(fileName);
-    for (int number = 1; number <= MostCopies; ++number) {
-        const QString copy = fileName + QStringLiteral(".damaged")
-            + (number > 1 ? QStringLiteral(".%1").arg(number) : QString());
-        if (!QFile::exists(copy))
-            return QFile::copy(fileName, copy) ? copy : QString();
-        if (contentsOf(copy) == damaged)
-            return copy;
-    }
-    return QString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    registry_file::writeFile(buffer, values);
+    return bytes;
+}
+
+bool holdsKey(const QtRegistry::Values& values, const QString& path)
+{
+    const QString prefix = registry_file::group(path) + u'/';
+    const auto first = values.lowerBound(prefix);
+    return first != values.end() && first.key().startsWith(prefix);
+}
+
+QString nativeName(const QString& fileName)
+{
+    return QDir::toNativeSeparators(fileName);
 }
 
 } // namespace
 
-StoreDamage QtRegistry::unreadableLines()
-{
-    StoreDamage damage;
-    damage.total = settings_->value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
-    if (damage.total == 0)
-        return damage;
-    damage.problems = settings_->value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
-    // Until the next write drops the lines, every opening finds them again:
-    // one copy is enough.
-    if (keptCopy_.isEmpty())
-        keptCopy_ = QDir::toNativeSeparators(keepDamagedCopy(fileName_));
-    damage.keptCopy = keptCopy_;
-    return damage;
-}
-
-QtRegistry::QtRegistry(const QString& directory)
-    : fileName_(QDir(directory).filePath(QStringLiteral("registry.ini")))
+QtRegistry::QtRegistry(const QString& directory, SaveStepCheck check)
+    : fileName_(QDir(directory).filePath(QStringLiteral("registry.ini"))), check_(std::move(check))
 {
 }
 
 QString QtRegistry::defaultDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Tavolin");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Tavolin");
 }
 
 std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool create)
 {
-    // QSettings takes a file it cannot open for an empty one; say so rather
-    // than let the player's statistics vanish without a word.
-    QFile file(fileName_);
-    if (file.exists() && !file.open(QIODevice::ReadOnly)) {
-        damage_ = {{QCoreApplication::translate("Registry", "%1 could not be opened: %2")
-                         .arg(QDir::toNativeSeparators(fileName_), file.errorString())},
-                   1,
-                   {}};
+    const QString folder = QFileInfo(fileName_).absolutePath();
+    if (create && !QDir().mkpath(folder)) {
+        writeProblem_ = QCoreApplication::translate("QtRegistry", "The folder %1 could not be made.").arg(nativeName(folder));
         return nullptr;
     }
-    // Read once and kept: the file may be large, and a key opened to write
-    // must not read it all again.
-    if (!settings_)
-        settings_ = std::make_shared<QSettings>(fileName_, registry_file::format());
-    damage_ = unreadableLines();
-    if (!create && !settings_->childGroups().contains(registry_file::group(path)))
+    // Reading needs no lock, as a save replaces the file whole; it only
+    // takes one that is free, to clear what stopped saves left.
+    QString lockProblem;
+    auto lock = QDir(folder).exists() ? lockFile(fileName_, create ? LockWaitMs : 0, lockProblem) : nullptr;
+    if (create && !lock) {
+        writeProblem_ = lockProblem;
         return nullptr;
-    return std::make_unique<QtRegistryKey>(settings_, path);
+    }
+    if (lock && !leftoversRemoved_) {
+        removeLeftoverTemporaries(fileName_);
+        leftoversRemoved_ = true;
+    }
+    const FileContents contents = readRegularFile(fileName_, LargestFile);
+    // The line the limit cut through is no damage of the file's own.
+    Values values = parsed(contents.cutShort ? contents.bytes.left(contents.bytes.lastIndexOf('\n') + 1) : contents.bytes);
+    damage_ = damageOf(contents, values);
+    if (contents.state == FileContents::State::Refused) {
+        writeProblem_ = contents.problem;
+        return nullptr;
+    }
+    if (!create && !holdsKey(values, path))
+        return nullptr;
+    return std::make_unique<QtRegistryKey>(*this, std::move(values), path, std::move(lock));
+}
+
+bool QtRegistry::save(const Values& values, std::unique_ptr<QLockFile>& lock)
+{
+    if (!lock && !(lock = lockFile(fileName_, LockWaitMs, writeProblem_)))
+        return false;
+    writeProblem_ = saveFile(fileName_, written(values), check_);
+    if (!check_ || check_(SaveStep::Unlock))
+        lock.reset();
+    return writeProblem_.isEmpty();
+}
+
+StoreDamage QtRegistry::damageOf(const FileContents& contents, const Values& values)
+{
+    QStringList fileProblems;
+    if (contents.state == FileContents::State::Refused)
+        fileProblems << contents.problem;
+    else if (contents.state == FileContents::State::Read && contents.bytes.isEmpty())
+        // What a crash of another program or a full disk leaves: not a first run.
+        fileProblems << QCoreApplication::translate("QtRegistry", "%1 is empty, so the statistics and settings it held are lost.").arg(nativeName(fileName_));
+    else if (contents.cutShort)
+        fileProblems << QCoreApplication::translate("QtRegistry", "%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.")
+                            .arg(nativeName(fileName_))
+                            .arg(LargestFile / 1024);
+    StoreDamage damage;
+    damage.problems = fileProblems + values.value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
+    damage.total = fileProblems.size() + values.value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
+    if (damage.total > 0 && contents.state == FileContents::State::Read && !contents.bytes.isEmpty())
+        damage.keptCopy = nativeName(keepAside(contents));
+    return damage;
+}
+
+// The next write drops what could not be read; the file as it was is kept
+// for the player to mend by hand. A copy of an earlier damage may not be
+// mended yet, so it is never replaced: the new one takes the next free name,
+// unless it is the same damage found again. A file too large to read whole
+// is moved aside, never copied.
+QString QtRegistry::keepAside(const FileContents& contents)
+{
+    constexpr int MostCopies = 100;
+    if (!keptCopy_.isEmpty())
+        return keptCopy_;
+    for (int number = 1; number <= MostCopies && keptCopy_.isEmpty(); ++number) {
+        const QString copy = fileName_ + QStringLiteral(".damaged")
+            + (number > 1 ? QStringLiteral(".%1").arg(number) : QString());
+        const FileContents earlier = readRegularFile(copy, LargestFile);
+        if (earlier.state == FileContents::State::Missing) {
+            QFile file(copy);
+            const bool kept = contents.cutShort
+                ? QFile::rename(fileName_, copy)
+                : file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(contents.bytes) == contents.bytes.size();
+            return keptCopy_ = kept ? copy : QString();
+        }
+        if (!contents.cutShort && earlier.state == FileContents::State::Read && earlier.bytes == contents.bytes)
+            keptCopy_ = copy;
+    }
+    return keptCopy_;
 }
 
 } // namespace tavolin

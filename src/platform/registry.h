@@ -43,10 +43,15 @@ public:
 
     // Without create: nullptr when the key does not exist. With create: the
     // key, made when absent; nullptr only when it cannot be opened at all.
+    // A key opened with create reads what the store holds at that moment,
+    // and no other writer changes the store until its commit.
     virtual std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) = 0;
 
     // Empty (total 0) when all was well.
     virtual StoreDamage damage() const = 0;
+    // Why the last key opened to write, or its commit, failed: the file and
+    // the reason, in plain words.
+    virtual QString writeProblem() const = 0;
 };
 
 } // namespace tavolin

@@ -10,8 +10,6 @@
 namespace tavolin::registry_file {
 namespace {
 
-bool writesInterrupted = false;
-
 constexpr QLatin1StringView DwordPrefix{"dword:"};
 
 const char FileHeading[] =
@@ -242,18 +240,7 @@ bool readFile(QIODevice& device, QSettings::SettingsMap& map)
 bool writeFile(QIODevice& device, const QSettings::SettingsMap& map)
 {
     const QByteArray text = fileText(map);
-    if (writesInterrupted) {
-        device.write(text.left(text.size() / 2));
-        return false;
-    }
     return device.write(text) == text.size();
-}
-
-QSettings::Format format()
-{
-    static const QSettings::Format registered =
-        QSettings::registerFormat(QStringLiteral("ini"), readFile, writeFile, Qt::CaseSensitive);
-    return registered;
 }
 
 QString group(const QString& keyPath)
@@ -264,11 +251,6 @@ QString group(const QString& keyPath)
 QString settingsKey(const QString& keyPath, const QString& valueName)
 {
     return encoded(keyPath) + u'/' + encoded(valueName);
-}
-
-void setWritesInterrupted(bool interrupted)
-{
-    writesInterrupted = interrupted;
 }
 
 } // namespace tavolin::registry_file

@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QString>
 
-// The text file behind the registry, as a QSettings format of our own.
+// The text file behind the registry.
 //
 // It reads like a registry export, so a person can check or mend it in a
 // text editor:
@@ -18,17 +18,14 @@
 // line feed and a carriage return. Blank lines and lines starting with ';'
 // are ignored. The file is UTF-8.
 //
-// Inside QSettings every value lives at "<key path>/<value name>", both
-// percent-encoded, so backslashes, slashes and blanks in names never make
-// QSettings see more than one group level.
+// In memory every value lives at "<key path>/<value name>", both
+// percent-encoded, so that a slash in a name never reads as a key's end.
 namespace tavolin::registry_file {
-
-QSettings::Format format();
 
 QString group(const QString& keyPath);
 QString settingsKey(const QString& keyPath, const QString& valueName);
 
-// What QSettings is given to read and write the file with.
+// The file's text to values and back.
 bool readFile(QIODevice& device, QSettings::SettingsMap& map);
 bool writeFile(QIODevice& device, const QSettings::SettingsMap& map);
 
@@ -38,9 +35,5 @@ bool writeFile(QIODevice& device, const QSettings::SettingsMap& map);
 inline constexpr char UnreadableLinesKey[] = "unreadable lines";
 inline constexpr char UnreadableLineCountKey[] = "unreadable line count";
 inline constexpr int NotedLines = 10;
-
-// While set, every write stops halfway and fails, as a full disk or a crash
-// before the final rename would. Only tests set it.
-void setWritesInterrupted(bool interrupted);
 
 } // namespace tavolin::registry_file

@@ -2,7 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
-#include "platform/readable_file.h"
+#include "platform/regular_file.h"
 #include "settings/settings_store.h"
 #include "settings/suit_pictures.h"
 

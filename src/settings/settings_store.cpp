@@ -16,6 +16,8 @@ namespace {
 const char* const Caption = QT_TRANSLATE_NOOP("SettingsStore", " Settings");
 constexpr qsizetype MaxProblemsShown = 10;
 constexpr std::array<std::int32_t, 4> UsualSuitOrder{0, 1, 2, 3};
+const QStringList PlacementNames{"Form Top", "Form Left", "Form Width", "Form Height", "Form State"};
+const QStringList StatisticsNames{"Games Won", "Games Lost", "Streak Type", "Streak Wins", "Streak Losses"};
 
 QStringList allNames()
 {
@@ -101,6 +103,28 @@ void correctRanges(Settings& settings, QStringList& problems)
     };
     for (const auto& [name, field] : statistics)
         correct(name, *field, std::max(*field, 0), problems);
+    // The streak that runs tells its type.
+    if (settings.StreakType > 2)
+        correct("Streak Type", settings.StreakType,
+                settings.StreakWins > 0 ? 1 : settings.StreakLosses > 0 ? 2 : 0, problems);
+}
+
+// The statistics as stored now with the changes not yet stored made on them;
+// the settings as they are when the store holds no statistics to go by.
+Settings withStoredStatistics(const RegistryKey& key, Settings settings, const std::vector<StatisticsChange>& changes)
+{
+    Settings stored = settings;
+    std::int32_t* const fields[] = {&stored.GamesWon, &stored.GamesLost, &stored.StreakType, &stored.StreakWins,
+                                    &stored.StreakLosses};
+    for (qsizetype i = 0; i < StatisticsNames.size(); ++i) {
+        const auto value = key.readDword(StatisticsNames[i]);
+        if (!value)
+            return settings;
+        *fields[i] = std::max(*value, 0);
+    }
+    for (const StatisticsChange change : changes)
+        applyChange(stored, change);
+    return stored;
 }
 
 } // namespace
@@ -112,35 +136,55 @@ SettingsStore::SettingsStore(Registry& registry, MessageBoxes& messages, QWidget
 
 Settings SettingsStore::load(QSize screenResolution)
 {
+    const Settings settings = readAtStart(screenResolution);
+    storeAtStart(settings, false);
+    return settings;
+}
+
+Settings SettingsStore::readAtStart(QSize screenResolution)
+{
     const Settings defaults = defaultSettings(screenResolution);
     auto key = registry_.openKey(SettingsKeyPath, false);
-    const StoreDamage damage = registry_.damage();
+    damageToTell_ = registry_.damage();
+    problemsToTell_.clear();
     if (!key) {
-        write(defaults, allNames());
-        tellDamage(damage, {});
+        waitingNames_ = allNames();
         return defaults;
     }
-    QStringList problems;
-    Settings settings = readStored(*key, defaults, problems);
+    Settings settings = readStored(*key, defaults, problemsToTell_);
     key.reset();
-    correctRanges(settings, problems);
-    // Stored as used before the player is told, so that the next start has
-    // nothing to tell even if this one goes no further; a damaged file is
-    // rewritten without the lines it lost (its copy keeps them).
-    if (damage.total > 0 || !problems.isEmpty())
-        write(settings, allNames());
-    tellDamage(damage, problems);
+    correctRanges(settings, problemsToTell_);
+    // A damaged file is rewritten without the lines it lost (its copy keeps them).
+    if (damageToTell_.total > 0 || !problemsToTell_.isEmpty())
+        waitingNames_ = allNames();
     return settings;
+}
+
+// Stored as used before the player is told, so that the next start has
+// nothing to tell even if this one goes no further.
+void SettingsStore::storeAtStart(const Settings& settings, bool placementChanged)
+{
+    // A file the game cannot use cannot be saved either: that is told once,
+    // with what was found.
+    toldProblems_ = damageToTell_.problems;
+    if (!waitingNames_.isEmpty() || placementChanged)
+        write(settings, placementChanged ? PlacementNames : QStringList());
+    tellDamage();
 }
 
 void SettingsStore::savePlacement(const Settings& settings)
 {
-    write(settings, {"Form Top", "Form Left", "Form Width", "Form Height", "Form State"});
+    write(settings, PlacementNames);
 }
 
-void SettingsStore::saveStatistics(const Settings& settings)
+void SettingsStore::saveStatistics(Settings& settings, StatisticsChange change)
 {
-    write(settings, {"Games Won", "Games Lost", "Streak Type", "Streak Wins", "Streak Losses"});
+    // Nothing counted before a Delete is left to store.
+    if (change == StatisticsChange::Delete)
+        unsavedChanges_.clear();
+    unsavedChanges_.push_back(change);
+    if (const auto stored = write(settings, StatisticsNames))
+        settings = *stored;
 }
 
 void SettingsStore::saveDisplayOptions(const Settings& settings)
@@ -163,25 +207,43 @@ void SettingsStore::saveSpeed(const Settings& settings)
     write(settings, {"SpeedSlider"});
 }
 
-void SettingsStore::write(const Settings& settings, const QStringList& names)
+// The values named, with those that wait from an earlier write that failed.
+std::optional<Settings> SettingsStore::write(Settings settings, const QStringList& names)
 {
+    QStringList all = waitingNames_;
+    for (const QString& name : names + (unsavedChanges_.empty() ? QStringList() : StatisticsNames)) {
+        if (!all.contains(name))
+            all << name;
+    }
     const auto key = registry_.openKey(SettingsKeyPath, true);
     if (!key) {
+        waitingNames_ = all;
         tellWriteFailure();
-        return;
+        return std::nullopt;
     }
+    if (!unsavedChanges_.empty())
+        settings = withStoredStatistics(*key, settings, unsavedChanges_);
     // Every value is tried even after one fails: the others may still go in.
     bool allStored = true;
-    for (const QString& name : names)
+    for (const QString& name : all)
         allStored = writeValue(*key, settings, name) && allStored;
-    if (!key->commit() || !allStored)
+    if (!key->commit() || !allStored) {
+        waitingNames_ = all;
         tellWriteFailure();
+        return std::nullopt;
+    }
+    waitingNames_.clear();
+    unsavedChanges_.clear();
+    writeFailureTold_ = false;
+    return settings;
 }
 
 // The first few problems and how many more there are: a file of junk must
 // not give a box taller than the screen.
-void SettingsStore::tellDamage(const StoreDamage& damage, const QStringList& problems)
+void SettingsStore::tellDamage()
 {
+    const StoreDamage damage = std::exchange(damageToTell_, {});
+    const QStringList problems = std::exchange(problemsToTell_, {});
     const qsizetype total = damage.total + problems.size();
     if (total == 0)
         return;
@@ -200,16 +262,19 @@ void SettingsStore::tellDamage(const StoreDamage& damage, const QStringList& pro
                    MessageButtons::Ok);
 }
 
+// Once until a write succeeds again: the player cannot fix it from inside the game.
 void SettingsStore::tellWriteFailure()
 {
-    // Once is enough: the player cannot fix it from inside the game.
-    if (writeFailureTold_)
+    const QString problem = registry_.writeProblem();
+    if (writeFailureTold_ || toldProblems_.contains(problem))
         return;
     writeFailureTold_ = true;
     messages_.show(owner_, QCoreApplication::translate("SettingsStore", Caption),
                    QCoreApplication::translate("SettingsStore",
-                                               "The settings could not be saved. The game goes on with the "
-                                               "settings as they are now, but changes may be lost when it ends."),
+                                               "The settings could not be saved: %1\n\n"
+                                               "The game goes on with the settings as they are now, and saves "
+                                               "what could not be saved with the next change that can be saved.")
+                       .arg(problem),
                    MessageIcon::Warning, MessageButtons::Ok);
 }
 

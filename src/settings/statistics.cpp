@@ -16,22 +16,38 @@ void countOne(Count& count)
 
 } // namespace
 
+void applyChange(Settings& settings, StatisticsChange change)
+{
+    switch (change) {
+    case StatisticsChange::Win:
+        countOne(settings.GamesWon);
+        settings.StreakType = 1;
+        countOne(settings.StreakWins);
+        settings.StreakLosses = 0;
+        break;
+    case StatisticsChange::Loss:
+        countOne(settings.GamesLost);
+        settings.StreakType = 2;
+        countOne(settings.StreakLosses);
+        settings.StreakWins = 0;
+        break;
+    case StatisticsChange::Delete:
+        settings.GamesWon = settings.GamesLost = 0;
+        settings.StreakType = settings.StreakLosses = settings.StreakWins = 0;
+        break;
+    }
+}
+
 void countWin(Settings& settings, RunTotals& run)
 {
     countOne(run.runWon);
-    countOne(settings.GamesWon);
-    settings.StreakType = 1;
-    countOne(settings.StreakWins);
-    settings.StreakLosses = 0;
+    applyChange(settings, StatisticsChange::Win);
 }
 
 void countLoss(Settings& settings, RunTotals& run)
 {
     countOne(run.runLost);
-    countOne(settings.GamesLost);
-    settings.StreakType = 2;
-    countOne(settings.StreakLosses);
-    settings.StreakWins = 0;
+    applyChange(settings, StatisticsChange::Loss);
 }
 
 int WinPercent(int won, int lost)

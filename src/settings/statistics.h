@@ -12,6 +12,11 @@ struct RunTotals {
     int runLost = 0;
 };
 
+enum class StatisticsChange { Win, Loss, Delete };
+
+// The stored statistics after one change.
+void applyChange(Settings& settings, StatisticsChange change);
+
 // A win lengthens a winning streak (a loss restarts it), and the reverse.
 void countWin(Settings& settings, RunTotals& run);
 void countLoss(Settings& settings, RunTotals& run);

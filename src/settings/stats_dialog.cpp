@@ -177,10 +177,9 @@ void TStats1Dlg::DelBtnClick()
                        MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
-    settings_.GamesWon = settings_.GamesLost = 0;
-    settings_.StreakType = settings_.StreakWins = settings_.StreakLosses = 0;
+    applyChange(settings_, StatisticsChange::Delete);
     run_ = RunTotals{};
-    store_.saveStatistics(settings_);
+    store_.saveStatistics(settings_, StatisticsChange::Delete);
     FormPaint();
 }
 

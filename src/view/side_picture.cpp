@@ -1,6 +1,6 @@
 #include "side_picture.h"
 
-#include "platform/readable_file.h"
+#include "platform/regular_file.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -12,7 +12,7 @@ namespace {
 // The side window is under a megapixel, and the picture is read again each
 // time the window comes back. 32 MiB holds a camera's photograph as JPEG or a
 // picture the size of a screen in any format, and decodes in a fifth of a
-// second; a larger file is refused before a byte of it is read, and a picture
+// second; a larger file is refused once that much of it is read, and a picture
 // of more than 40 megapixels before it is decoded.
 constexpr qint64 MaxBytes = 32 * 1024 * 1024;
 constexpr qint64 MaxPixels = 40'000'000;
@@ -21,10 +21,10 @@ constexpr qint64 MaxPixels = 40'000'000;
 
 QImage loadSidePicture(const QString& path, QSize size)
 {
-    std::optional<QByteArray> bytes = readRegularFile(path, MaxBytes);
-    if (!bytes)
+    FileContents contents = readRegularFile(path, MaxBytes);
+    if (contents.state != FileContents::State::Read || contents.cutShort)
         return {};
-    QBuffer file(&*bytes);
+    QBuffer file(&contents.bytes);
     file.open(QIODevice::ReadOnly);
     QImageReader reader(&file);
     const QSize stored = reader.size();

@@ -327,12 +327,14 @@ TEST_F(MainWindowTest, TheWindowComesBackWhereItWasLeftAndOnTheScreen)
     }
     window->close();
     registry.set(StoreKey, "Form Left", 2500);
+    registry.set(StoreKey, "Streak Type", 9);
     const int commits = registry.commits();
     open();
     EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(window->frameGeometry()));
     EXPECT_EQ(storedBounds(), window->frameGeometry()) << "the value written back is the one used";
-    EXPECT_EQ(registry.commits(), commits + 1);
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(stored("Streak Type"), 0);
+    EXPECT_EQ(registry.commits(), commits + 1) << "the start's corrections and move in one write";
+    EXPECT_EQ(messages.shown().size(), 1u);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "platform/qt_registry.h"
-#include "platform/registry_file.h"
 #include "settings/placement.h"
 #include "store_fixture.h"
 #include "support/file_bytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+
 
 namespace tavolin {
 namespace {
@@ -93,34 +93,53 @@ TEST_F(SettingsFileTest, DamagedFileLoadsWhatItCanAndTellsOnce)
     EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
-TEST_F(SettingsFileTest, InterruptedWriteLeavesTheStoreIntactAndIsToldOnce)
+// Two copies of the game on one file: each result is counted on what the
+// other stored, and a Delete holds.
+TEST_F(SettingsFileTest, TwoCopiesOnOneFileCountEveryResultOnceAndKeepADelete)
 {
-    Settings settings = store.load({1280, 1024});
-    const QByteArray before = fileBytes();
-    registry_file::setWritesInterrupted(true);
-    settings.GamesWon = 5;
-    store.saveStatistics(settings);
-    settings.SpeedSlider = 2;
-    store.saveSpeed(settings);
-    registry_file::setWritesInterrupted(false);
-
-    EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("registry.ini")})
-        << "no half-written file is left behind";
-    EXPECT_TRUE(onlyWarning(boxes).contains(QLatin1String("could not be saved")));
+    QtRegistry otherRegistry(dir.path());
+    SettingsStore other(otherRegistry, boxes);
+    Settings settings[] = {store.load({1280, 1024}), other.load({1280, 1024})};
+    SettingsStore* stores[] = {&store, &other};
+    using enum StatisticsChange;
+    const struct {
+        int copy;
+        StatisticsChange change;
+        std::array<std::int32_t, 5> stored;   // won, lost, streak type, wins, losses
+    } steps[] = {
+        {0, Loss, {0, 1, 2, 0, 1}}, {1, Loss, {0, 2, 2, 0, 2}},   {0, Win, {1, 2, 1, 1, 0}}, {1, Win, {2, 2, 1, 2, 0}},
+        {1, Delete, {0, 0, 0, 0, 0}}, {0, Loss, {0, 1, 2, 0, 1}}, {1, Loss, {0, 2, 2, 0, 2}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        Settings& mine = settings[step.copy];
+        RunTotals run;
+        step.change == Win ? countWin(mine, run) : step.change == Loss ? countLoss(mine, run) : applyChange(mine, Delete);
+        stores[step.copy]->saveStatistics(mine, step.change);
+        const Settings stored = loadedByNextRun();
+        for (const Settings& seen : {mine, stored})
+            EXPECT_EQ((std::array{seen.GamesWon, seen.GamesLost, seen.StreakType, seen.StreakWins, seen.StreakLosses}),
+                      step.stored);
+    }
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(SettingsFileTest, StoreThatCannotBeOpenedStillPlays)
+// However large the file, a start reads only its beginning, and the file
+// is moved aside whole, not copied.
+TEST_F(SettingsFileTest, AHugeFileIsReadOnlyAsFarAsAnyFileTheGameWritesAndMovedAside)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("registry.ini")));
+    QByteArray huge = "[Software\\Projects\\Tavolin 2.2]\n\"Games Won\"=dword:12\n[Other]\n";
+    for (int value = 0; huge.size() <= 2 * QtRegistry::LargestFile; ++value)
+        huge += "\"Value " + QByteArray::number(value) + "\"=dword:7\n";
+    writeFileBytes(huge);
 
-    const Settings settings = store.load({1280, 1024});
+    EXPECT_EQ(store.load({1280, 1024}).GamesWon, 12);
 
-    EXPECT_EQ(settings, defaultSettings({1280, 1024}));
-    ASSERT_EQ(boxes.shown().size(), 2u) << "what could not be saved, and what could not be read";
-    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be saved")));
-    EXPECT_TRUE(boxes.shown()[1].text.contains(QLatin1String("could not be opened")));
+    EXPECT_TRUE(onlyWarning(boxes).contains(QStringLiteral("is larger than 256 KiB")));
+    EXPECT_EQ(testing::readFileBytes(registry.fileName() + QStringLiteral(".damaged")), huge);
+    EXPECT_LE(fileBytes().size(), QtRegistry::LargestFile);
+    EXPECT_EQ(loadedByNextRun().GamesWon, 12);
+    EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
 } // namespace

@@ -23,6 +23,7 @@ public:
 
     std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) override;
     StoreDamage damage() const override { return damage_; }
+    QString writeProblem() const override { return failWrites_ ? QStringLiteral("writes refused") : QString(); }
 
     // Put a value in place without it counting as a write.
     void set(const QString& path, const QString& name, const Value& value);
