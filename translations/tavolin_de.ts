@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program and was not let go within %2 seconds.</source>
+        <translation>%1 wird von einem anderen Programm gehalten und wurde nicht binnen %2 Sekunden freigegeben.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>%1 konnte nicht angelegt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
@@ -348,11 +363,22 @@
     </message>
 </context>
 <context>
-    <name>Registry</name>
+    <name>QtRegistry</name>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>%1 ließ sich nicht öffnen: %2</translation>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>%1 is empty, so the statistics and settings it held are lost.</source>
+        <translation>%1 ist leer; die Statistik und die Einstellungen darin sind verloren.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.</source>
+        <translation>%1 ist größer als %2 KiB, weit mehr, als das Spiel je schreibt: nur der Anfang wurde gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>Registry</name>
     <message>
         <source>is not readable text</source>
         <translation>ist kein lesbarer Text</translation>
@@ -368,6 +394,41 @@
     <message>
         <source>line %1 </source>
         <translation>Zeile %1 </translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>etwas anderes</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2; the game leaves it as it is.</source>
+        <translation>%1 ist keine gewöhnliche Datei, sondern %2; das Spiel lässt es, wie es ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist; the game leaves it as it is.</source>
+        <translation>%1 ist ein Verweis auf eine Datei, die es nicht gibt; das Spiel lässt ihn, wie er ist.</translation>
     </message>
 </context>
 <context>
@@ -411,8 +472,12 @@ The settings file as it was is kept in %1.</source>
 Die Einstellungsdatei, wie sie war, liegt in %1.</translation>
     </message>
     <message>
-        <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation>Die Einstellungen ließen sich nicht speichern. Das Spiel geht mit den jetzigen Einstellungen weiter, aber Änderungen können beim Beenden verloren gehen.</translation>
+        <source>The settings could not be saved: %1
+
+The game goes on with the settings as they are now, and saves what could not be saved with the next change that can be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1
+
+Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert das Fehlende mit der nächsten Änderung, die sich speichern lässt.</translation>
     </message>
 </context>
 <context>

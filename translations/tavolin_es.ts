@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>No se pudo escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program and was not let go within %2 seconds.</source>
+        <translation>%1 lo retiene otro programa y no se liberó en %2 segundos.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>No se pudo crear %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
@@ -348,11 +363,22 @@
     </message>
 </context>
 <context>
-    <name>Registry</name>
+    <name>QtRegistry</name>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>No se pudo abrir %1: %2</translation>
+        <source>The folder %1 could not be made.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
     </message>
+    <message>
+        <source>%1 is empty, so the statistics and settings it held are lost.</source>
+        <translation>%1 está vacío: las estadísticas y las preferencias que tenía se han perdido.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.</source>
+        <translation>%1 ocupa más de %2 KiB, mucho más de lo que el juego escribe nunca: solo se leyó el principio.</translation>
+    </message>
+</context>
+<context>
+    <name>Registry</name>
     <message>
         <source>is not readable text</source>
         <translation>no es texto legible</translation>
@@ -368,6 +394,41 @@
     <message>
         <source>line %1 </source>
         <translation>línea %1 </translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>otra cosa</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2; the game leaves it as it is.</source>
+        <translation>%1 no es un archivo normal sino %2; el juego lo deja como está.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>No se pudo abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist; the game leaves it as it is.</source>
+        <translation>%1 es un enlace a un archivo que no existe; el juego lo deja como está.</translation>
     </message>
 </context>
 <context>
@@ -411,8 +472,12 @@ The settings file as it was is kept in %1.</source>
 El archivo de configuración, tal como estaba, se conserva en %1.</translation>
     </message>
     <message>
-        <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation>No se pudo guardar la configuración. El juego sigue con la configuración actual, pero los cambios pueden perderse al salir.</translation>
+        <source>The settings could not be saved: %1
+
+The game goes on with the settings as they are now, and saves what could not be saved with the next change that can be saved.</source>
+        <translation>No se pudieron guardar las preferencias: %1
+
+El juego sigue con las preferencias actuales y guardará lo pendiente con el próximo cambio que se pueda guardar.</translation>
     </message>
 </context>
 <context>

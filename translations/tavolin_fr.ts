@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program and was not let go within %2 seconds.</source>
+        <translation>%1 est tenu par un autre programme et n&apos;a pas été libéré en %2 secondes.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>Impossible de créer %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
@@ -348,11 +363,22 @@
     </message>
 </context>
 <context>
-    <name>Registry</name>
+    <name>QtRegistry</name>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+        <source>The folder %1 could not be made.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
+    <message>
+        <source>%1 is empty, so the statistics and settings it held are lost.</source>
+        <translation>%1 est vide : les statistiques et les réglages qu&apos;il contenait sont perdus.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.</source>
+        <translation>%1 dépasse %2 Kio, bien plus que le jeu n&apos;écrit jamais : seul son début a été lu.</translation>
+    </message>
+</context>
+<context>
+    <name>Registry</name>
     <message>
         <source>is not readable text</source>
         <translation>n&apos;est pas du texte lisible</translation>
@@ -368,6 +394,41 @@
     <message>
         <source>line %1 </source>
         <translation>ligne %1 </translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>autre chose</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2; the game leaves it as it is.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire mais %2 ; le jeu le laisse tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist; the game leaves it as it is.</source>
+        <translation>%1 est un lien vers un fichier qui n&apos;existe pas ; le jeu le laisse tel quel.</translation>
     </message>
 </context>
 <context>
@@ -411,8 +472,12 @@ The settings file as it was is kept in %1.</source>
 Le fichier de réglages tel qu&apos;il était est conservé dans %1.</translation>
     </message>
     <message>
-        <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés. Le jeu continue avec les réglages actuels, mais les modifications risquent d&apos;être perdues à sa fermeture.</translation>
+        <source>The settings could not be saved: %1
+
+The game goes on with the settings as they are now, and saves what could not be saved with the next change that can be saved.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1
+
+Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la prochaine modification qui pourra l&apos;être.</translation>
     </message>
 </context>
 <context>

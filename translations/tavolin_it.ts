@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program and was not let go within %2 seconds.</source>
+        <translation>%1 è tenuto da un altro programma e non è stato liberato entro %2 secondi.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>Impossibile creare %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
@@ -348,11 +363,22 @@
     </message>
 </context>
 <context>
-    <name>Registry</name>
+    <name>QtRegistry</name>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>Impossibile aprire %1: %2</translation>
+        <source>The folder %1 could not be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
+    <message>
+        <source>%1 is empty, so the statistics and settings it held are lost.</source>
+        <translation>%1 è vuoto: le statistiche e le preferenze che conteneva sono perse.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.</source>
+        <translation>%1 supera %2 KiB, molto più di quanto il gioco scriva mai: è stato letto solo l&apos;inizio.</translation>
+    </message>
+</context>
+<context>
+    <name>Registry</name>
     <message>
         <source>is not readable text</source>
         <translation>non è testo leggibile</translation>
@@ -368,6 +394,41 @@
     <message>
         <source>line %1 </source>
         <translation>riga %1 </translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una pipe con nome</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>altro</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2; the game leaves it as it is.</source>
+        <translation>%1 non è un file normale ma %2; il gioco lo lascia com&apos;è.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist; the game leaves it as it is.</source>
+        <translation>%1 è un collegamento a un file che non esiste; il gioco lo lascia com&apos;è.</translation>
     </message>
 </context>
 <context>
@@ -411,8 +472,12 @@ The settings file as it was is kept in %1.</source>
 Il file delle impostazioni com&apos;era è conservato in %1.</translation>
     </message>
     <message>
-        <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation>Impossibile salvare le impostazioni. Il gioco continua con le impostazioni attuali, ma le modifiche potrebbero andare perse alla chiusura.</translation>
+        <source>The settings could not be saved: %1
+
+The game goes on with the settings as they are now, and saves what could not be saved with the next change that can be saved.</source>
+        <translation>Non è stato possibile salvare le preferenze: %1
+
+Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la prossima modifica che si potrà salvare.</translation>
     </message>
 </context>
 <context>

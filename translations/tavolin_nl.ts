@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 kon niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program and was not let go within %2 seconds.</source>
+        <translation>%1 wordt door een ander programma vastgehouden en kwam niet binnen %2 seconden vrij.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>%1 kon niet worden aangemaakt: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
@@ -348,11 +363,22 @@
     </message>
 </context>
 <context>
-    <name>Registry</name>
+    <name>QtRegistry</name>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>%1 kon niet worden geopend: %2</translation>
+        <source>The folder %1 could not be made.</source>
+        <translation>De map %1 kon niet worden aangemaakt.</translation>
     </message>
+    <message>
+        <source>%1 is empty, so the statistics and settings it held are lost.</source>
+        <translation>%1 is leeg: de statistieken en voorkeuren die erin stonden zijn verloren.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.</source>
+        <translation>%1 is groter dan %2 KiB, veel meer dan het spel ooit schrijft: alleen het begin is gelezen.</translation>
+    </message>
+</context>
+<context>
+    <name>Registry</name>
     <message>
         <source>is not readable text</source>
         <translation>is geen leesbare tekst</translation>
@@ -368,6 +394,41 @@
     <message>
         <source>line %1 </source>
         <translation>regel %1 </translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>een named pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>een apparaat</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>iets anders</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2; the game leaves it as it is.</source>
+        <translation>%1 is geen gewoon bestand maar %2; het spel laat het zoals het is.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 kon niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist; the game leaves it as it is.</source>
+        <translation>%1 is een koppeling naar een bestand dat niet bestaat; het spel laat hem zoals hij is.</translation>
     </message>
 </context>
 <context>
@@ -411,8 +472,12 @@ The settings file as it was is kept in %1.</source>
 Het instellingenbestand zoals het was, is bewaard in %1.</translation>
     </message>
     <message>
-        <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation>De instellingen konden niet worden opgeslagen. Het spel gaat door met de instellingen zoals ze nu zijn, maar wijzigingen kunnen verloren gaan als het stopt.</translation>
+        <source>The settings could not be saved: %1
+
+The game goes on with the settings as they are now, and saves what could not be saved with the next change that can be saved.</source>
+        <translation>De instellingen konden niet worden opgeslagen: %1
+
+Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbreekt bij de volgende wijziging die wel kan worden opgeslagen.</translation>
     </message>
 </context>
 <context>

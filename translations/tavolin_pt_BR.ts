@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Não foi possível gravar %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program and was not let go within %2 seconds.</source>
+        <translation>%1 está preso por outro programa e não foi liberado em %2 segundos.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>Não foi possível criar %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
@@ -348,11 +363,22 @@
     </message>
 </context>
 <context>
-    <name>Registry</name>
+    <name>QtRegistry</name>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>Não foi possível abrir %1: %2</translation>
+        <source>The folder %1 could not be made.</source>
+        <translation>Não foi possível criar a pasta %1.</translation>
     </message>
+    <message>
+        <source>%1 is empty, so the statistics and settings it held are lost.</source>
+        <translation>%1 está vazio: as estatísticas e as preferências que ele guardava foram perdidas.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.</source>
+        <translation>%1 tem mais de %2 KiB, muito mais do que o jogo grava: só o início foi lido.</translation>
+    </message>
+</context>
+<context>
+    <name>Registry</name>
     <message>
         <source>is not readable text</source>
         <translation>não é texto legível</translation>
@@ -368,6 +394,41 @@
     <message>
         <source>line %1 </source>
         <translation>linha %1 </translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>uma pasta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>um pipe nomeado</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>um dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>um socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>outra coisa</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2; the game leaves it as it is.</source>
+        <translation>%1 não é um arquivo comum, e sim %2; o jogo o deixa como está.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Não foi possível abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist; the game leaves it as it is.</source>
+        <translation>%1 é um link para um arquivo que não existe; o jogo o deixa como está.</translation>
     </message>
 </context>
 <context>
@@ -411,8 +472,12 @@ The settings file as it was is kept in %1.</source>
 O arquivo de configurações como estava foi guardado em %1.</translation>
     </message>
     <message>
-        <source>The settings could not be saved. The game goes on with the settings as they are now, but changes may be lost when it ends.</source>
-        <translation>Não foi possível salvar as configurações. O jogo continua com as configurações atuais, mas as alterações podem se perder quando ele terminar.</translation>
+        <source>The settings could not be saved: %1
+
+The game goes on with the settings as they are now, and saves what could not be saved with the next change that can be saved.</source>
+        <translation>Não foi possível salvar as preferências: %1
+
+O jogo continua com as preferências atuais e salva o que faltou na próxima alteração que puder ser salva.</translation>
     </message>
 </context>
 <context>
