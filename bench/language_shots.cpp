@@ -106,8 +106,12 @@ int main(int argc, char** argv)
     DealtWindow dealt(false, {1280, 1024}, {{"TransferDetails", 1}, {"TransferInfo", 1}, {"TimeDisplay", 0}});
     if (const auto transfer = aTransfer(dealt)) {
         QTest::mouseClick(&dealt.table(), Qt::LeftButton, {}, transfer->first);
+        const QString held = dealt.window->statusText(0);
         QTest::mouseMove(&dealt.table(), transfer->second);
-        wait(500);   // on X the pointer's move comes back as an event
+        // On X the pointer's move comes back as an event, later on a busy machine.
+        for (int waited = 0; waited < 5000 && dealt.window->statusText(0) == held; waited += 100)
+            wait(100);
+        wait(300);
         save(*dealt.window, QStringLiteral("details"));
         QTest::mouseClick(&dealt.table(), Qt::LeftButton, {}, transfer->second);
         wait(1500);
