@@ -53,11 +53,7 @@ public:
         dialog.showFromMainWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
-    void openOn(int index)
-    {
-        open();
-        clickTab(index);
-    }
+    void openOn(int index) { open(); clickTab(index); }
 
     template <typename W = QWidget>
     W* child(const QString& name) const
