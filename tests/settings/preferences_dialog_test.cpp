@@ -53,11 +53,7 @@ public:
         dialog.showFromMainWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
-    void openOn(int index)
-    {
-        open();
-        clickTab(index);
-    }
+    void openOn(int index) { open(); clickTab(index); }
 
     template <typename W = QWidget>
     W* child(const QString& name) const
@@ -249,18 +245,17 @@ TEST(PreferencesDialog, PathIsCommittedOnceWhenTheBoxIsLeft)
         QString error, status;
         int delay;
     };
+    const QString unloadable = "Unable to load Bitmap from that path.";
+    const QString invalid = "Bitmap path name invalid. Selection checkbox cleared.";
     const Case cases[] = {
         {std::nullopt, {}, {}, "No modification recorded", 1600},
         {QString(), {{"SWBmpPath", QString()}, {"ShowPicture", 0}}, {},
          "Modified path name stored in Registry. Selection cleared.", 2000},
-        {files.missing, {}, "Unable to load Bitmap from that path.",
-         "Bitmap path name invalid. Selection checkbox cleared.", 2000},
         {files.other, {{"SWBmpPath", files.other}, {"ShowPicture", 1}}, {}, "Modified path name stored in Registry.",
          2000},
-        {files.pipe, {}, "Unable to load Bitmap from that path.", "Bitmap path name invalid. Selection checkbox cleared.",
-         2000},
-        {files.deviceLink, {}, "Unable to load Bitmap from that path.",
-         "Bitmap path name invalid. Selection checkbox cleared.", 2000},
+        {files.missing, {}, unloadable, invalid, 2000},
+        {files.pipe, {}, unloadable, invalid, 2000},
+        {files.deviceLink, {}, unloadable, invalid, 2000},
     };
     for (const Way way : {Way::Ok, Way::Enter, Way::Tab})
         for (const Case& c : cases) {

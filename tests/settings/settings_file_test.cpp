@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-
 namespace tavolin {
 namespace {
 

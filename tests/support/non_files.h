@@ -29,15 +29,18 @@ inline bool makeNonFile(const std::string& kind, const QString& path)
 {
     removeNonFile(path);
     const QString pipe = kind == "pipe" ? path : path + QStringLiteral(".pipe");
+    if (kind == "link to nothing")
+        return QFile::link(path + QStringLiteral(".gone"), path);
     if (kind == "folder" || kind == "link to a device")
         return kind == "folder" ? QDir().mkdir(path) : QFile::link(QStringLiteral("/dev/zero"), path);
     return ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0 && (pipe == path || QFile::link(pipe, path));
 }
 
 // Runs body in a forked copy of the test, which prints its failed checks, and
-// waits for it about ten seconds: a call that hangs fails instead of holding
-// up the suite. What it guards takes milliseconds, even under the sanitizers.
-inline void expectInTime(const std::function<void()>& body)
+// gives how it ended: its exit code (1 for a failed check), or -1 when it was
+// still running after about ten seconds: a call that hangs fails instead of
+// holding up the suite. What it guards takes milliseconds, even under the sanitizers.
+inline int exitInTime(const std::function<void()>& body)
 {
     const ::testing::TestResult& result = *::testing::UnitTest::GetInstance()->current_test_info()->result();
     const int partsBefore = result.total_part_count();
@@ -52,14 +55,17 @@ inline void expectInTime(const std::function<void()>& body)
         std::fflush(nullptr);
         ::_exit(failed ? 1 : 0);
     }
-    ASSERT_GT(child, 0);
     int status = 0;
-    for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0 && waited < 2000; ++waited)
+    for (int waited = 0; child > 0 && ::waitpid(child, &status, WNOHANG) == 0 && waited < 2000; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    if (::kill(child, SIGKILL) == 0 && ::waitpid(child, &status, 0) == child)
-        ADD_FAILURE() << "still running after ten seconds";
-    else
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the forked copy failed";
+    if (child < 0 || (::kill(child, SIGKILL) == 0 && ::waitpid(child, &status, 0) == child))
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+inline void expectInTime(const std::function<void()>& body)
+{
+    EXPECT_EQ(exitInTime(body), 0) << "the forked copy failed, or was still running after ten seconds";
 }
 
 } // namespace tavolin::testing
