@@ -143,6 +143,7 @@ TEST_F(SettingsStoreTest, WhatCouldNotBeStoredIsStoredWithTheNextWriteThatSuccee
     registry.setFailWrites(true);
     Settings settings = settingsStore.load({1280, 1024});
     EXPECT_EQ(settings, defaultSettings({1280, 1024}));
+    EXPECT_EQ(registry.writes().size(), 21u) << "a refused value stops none of the others";
     RunTotals run;
     countLoss(settings, run);
     settingsStore.saveStatistics(settings, StatisticsChange::Loss);
