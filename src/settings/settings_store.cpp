@@ -17,7 +17,15 @@ const char* const Caption = QT_TRANSLATE_NOOP("SettingsStore", " Settings");
 constexpr qsizetype MaxProblemsShown = 10;
 constexpr std::array<std::int32_t, 4> UsualSuitOrder{0, 1, 2, 3};
 const QStringList PlacementNames{"Form Top", "Form Left", "Form Width", "Form Height", "Form State"};
-const QStringList StatisticsNames{"Games Won", "Games Lost", "Streak Type", "Streak Wins", "Streak Losses"};
+
+QStringList statisticsNames()
+{
+    QStringList names;
+    const Settings any;
+    forEachStatistic(any, [&](const char* name, const auto&) { names << QLatin1String(name); });
+    return names;
+}
+const QStringList StatisticsNames = statisticsNames();
 
 QStringList allNames()
 {
@@ -94,15 +102,9 @@ void correctRanges(Settings& settings, QStringList& problems)
     correct("Form State", settings.FormState, knownState ? settings.FormState : 1, problems);
     correct("SpeedSlider", settings.SpeedSlider, std::clamp(settings.SpeedSlider, 1, 10), problems);
     correctPileSuits(settings, problems);
-    const std::pair<const char*, std::int32_t*> statistics[] = {
-        {"Games Won", &settings.GamesWon},
-        {"Games Lost", &settings.GamesLost},
-        {"Streak Type", &settings.StreakType},
-        {"Streak Wins", &settings.StreakWins},
-        {"Streak Losses", &settings.StreakLosses},
-    };
-    for (const auto& [name, field] : statistics)
-        correct(name, *field, std::max(*field, 0), problems);
+    forEachStatistic(settings, [&](const char* name, std::int32_t& field) {
+        correct(name, field, std::max(field, 0), problems);
+    });
     // The streak that runs tells its type.
     if (settings.StreakType > 2)
         correct("Streak Type", settings.StreakType,
@@ -114,14 +116,15 @@ void correctRanges(Settings& settings, QStringList& problems)
 Settings withStoredStatistics(const RegistryKey& key, Settings settings, const std::vector<StatisticsChange>& changes)
 {
     Settings stored = settings;
-    std::int32_t* const fields[] = {&stored.GamesWon, &stored.GamesLost, &stored.StreakType, &stored.StreakWins,
-                                    &stored.StreakLosses};
-    for (qsizetype i = 0; i < StatisticsNames.size(); ++i) {
-        const auto value = key.readDword(StatisticsNames[i]);
-        if (!value)
-            return settings;
-        *fields[i] = std::max(*value, 0);
-    }
+    bool allStored = true;
+    forEachStatistic(stored, [&](const char* name, std::int32_t& field) {
+        const auto value = key.readDword(QLatin1String(name));
+        allStored = allStored && value;
+        if (value)
+            field = std::max(*value, 0);
+    });
+    if (!allStored)
+        return settings;
     for (const StatisticsChange change : changes)
         applyChange(stored, change);
     return stored;

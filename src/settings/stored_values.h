@@ -9,6 +9,18 @@ namespace tavolin {
 inline const QString SettingsKeyPath = QStringLiteral("Software\\Projects\\Tavolin 2.2");
 inline const QString PicturePathName = QStringLiteral("SWBmpPath");
 
+// Calls visit(name, field) for each of the statistics' values, in the order
+// they are stored. S is Settings or const Settings.
+template <typename S, typename Visit>
+void forEachStatistic(S& settings, Visit&& visit)
+{
+    visit("Games Won", settings.GamesWon);
+    visit("Games Lost", settings.GamesLost);
+    visit("Streak Type", settings.StreakType);
+    visit("Streak Wins", settings.StreakWins);
+    visit("Streak Losses", settings.StreakLosses);
+}
+
 // Calls visit(name, field) for each DWORD value, in the order the values are
 // read and first written. A field is an std::int32_t or a bool; S is Settings
 // or const Settings.
@@ -30,11 +42,7 @@ void forEachDword(S& settings, Visit&& visit)
     visit("PileSuit 1", settings.PileSuit[1]);
     visit("PileSuit 2", settings.PileSuit[2]);
     visit("PileSuit 3", settings.PileSuit[3]);
-    visit("Games Won", settings.GamesWon);
-    visit("Games Lost", settings.GamesLost);
-    visit("Streak Type", settings.StreakType);
-    visit("Streak Wins", settings.StreakWins);
-    visit("Streak Losses", settings.StreakLosses);
+    forEachStatistic(settings, visit);
 }
 
 } // namespace tavolin
