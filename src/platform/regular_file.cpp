@@ -60,7 +60,7 @@ QString notARegularFile(const QString& fileName)
     return error == ENOENT ? QString() : systemError(fileName, error);
 }
 
-FileContents readRegularFile(const QString& fileName, qsizetype limit)
+FileContents readRegularFile(const QString& fileName, qsizetype limit, WhenLarger whenLarger)
 {
     if (const QString problem = notARegularFile(fileName); !problem.isEmpty())
         return refused(problem);
@@ -77,6 +77,11 @@ FileContents readRegularFile(const QString& fileName, qsizetype limit)
         return refused(notRegular(fileName, status.st_mode));
     }
     contents.state = FileContents::State::Read;
+    if (whenLarger == WhenLarger::ReadNothing && status.st_size > limit) {
+        ::close(descriptor);
+        contents.cutShort = true;
+        return contents;
+    }
     contents.bytes.resize(limit + 1);
     qsizetype got = 0;
     while (got < contents.bytes.size()) {
@@ -100,7 +105,7 @@ FileContents readRegularFile(const QString& fileName, qsizetype limit)
 
 bool isReadableRegularFile(const QString& fileName)
 {
-    return !fileName.isEmpty() && readRegularFile(fileName, 0).state == FileContents::State::Read;
+    return !fileName.isEmpty() && readRegularFile(fileName, 0, WhenLarger::ReadNothing).state == FileContents::State::Read;
 }
 
 } // namespace tavolin

@@ -16,7 +16,12 @@ struct FileContents {
     QString problem;         // why it was refused, naming the file
 };
 
-FileContents readRegularFile(const QString& fileName, qsizetype limit);
+// A file larger than the limit: its start is read, or, where only the whole
+// file is of use, nothing of it (bytes empty, cutShort set).
+enum class WhenLarger { ReadStart, ReadNothing };
+
+FileContents readRegularFile(const QString& fileName, qsizetype limit,
+                             WhenLarger whenLarger = WhenLarger::ReadStart);
 
 // Whether the path names such a file that this user can open for reading.
 bool isReadableRegularFile(const QString& fileName);

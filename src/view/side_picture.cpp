@@ -12,7 +12,7 @@ namespace {
 // The side window is under a megapixel, and the picture is read again each
 // time the window comes back. 32 MiB holds a camera's photograph as JPEG or a
 // picture the size of a screen in any format, and decodes in a fifth of a
-// second; a larger file is refused once that much of it is read, and a picture
+// second; a larger file is refused before a byte of it is read, and a picture
 // of more than 40 megapixels before it is decoded.
 constexpr qint64 MaxBytes = 32 * 1024 * 1024;
 constexpr qint64 MaxPixels = 40'000'000;
@@ -21,7 +21,7 @@ constexpr qint64 MaxPixels = 40'000'000;
 
 QImage loadSidePicture(const QString& path, QSize size)
 {
-    FileContents contents = readRegularFile(path, MaxBytes);
+    FileContents contents = readRegularFile(path, MaxBytes, WhenLarger::ReadNothing);
     if (contents.state != FileContents::State::Read || contents.cutShort)
         return {};
     QBuffer file(&contents.bytes);
