@@ -105,14 +105,6 @@ private:
     int descriptor_ = -1;
 };
 
-// Each step of a save, asked of the check first; 0 or the system's error.
-int runStep(SaveStep step, const SaveStepCheck& check, const std::function<int()>& action)
-{
-    if (check && !check(step))
-        return EIO;
-    return action();
-}
-
 } // namespace
 
 std::unique_ptr<QLockFile> lockFile(const QString& fileName, int waitMs, QString& problem)
@@ -144,8 +136,9 @@ QString saveFile(const QString& fileName, const QByteArray& bytes, const SaveSte
         {SaveStep::Flush, [&] { return temporary.flush(); }},
         {SaveStep::Rename, [&] { return temporary.rename(); }},
     };
+    // Each step is asked of the check first; one it refuses fails as an I/O error would.
     for (const auto& [step, action] : steps) {
-        if (const int error = runStep(step, check, action))
+        if (const int error = check && !check(step) ? EIO : action())
             return failed(fileName, error);
     }
     return {};

@@ -81,11 +81,6 @@ bool holdsKey(const QtRegistry::Values& values, const QString& path)
     return first != values.end() && first.key().startsWith(prefix);
 }
 
-QString nativeName(const QString& fileName)
-{
-    return QDir::toNativeSeparators(fileName);
-}
-
 } // namespace
 
 QtRegistry::QtRegistry(const QString& directory, SaveStepCheck check)
@@ -102,7 +97,7 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
 {
     const QString folder = QFileInfo(fileName_).absolutePath();
     if (create && !QDir().mkpath(folder)) {
-        writeProblem_ = QCoreApplication::translate("QtRegistry", "The folder %1 could not be made.").arg(nativeName(folder));
+        writeProblem_ = QCoreApplication::translate("QtRegistry", "The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
         return nullptr;
     }
     // Reading needs no lock, as a save replaces the file whole; it only
@@ -147,16 +142,16 @@ StoreDamage QtRegistry::damageOf(const FileContents& contents, const Values& val
         fileProblems << contents.problem;
     else if (contents.state == FileContents::State::Read && contents.bytes.isEmpty())
         // What a crash of another program or a full disk leaves: not a first run.
-        fileProblems << QCoreApplication::translate("QtRegistry", "%1 is empty, so the statistics and settings it held are lost.").arg(nativeName(fileName_));
+        fileProblems << QCoreApplication::translate("QtRegistry", "%1 is empty, so the statistics and settings it held are lost.").arg(QDir::toNativeSeparators(fileName_));
     else if (contents.cutShort)
         fileProblems << QCoreApplication::translate("QtRegistry", "%1 is larger than %2 KiB, far more than the game ever writes: only its start was read.")
-                            .arg(nativeName(fileName_))
+                            .arg(QDir::toNativeSeparators(fileName_))
                             .arg(LargestFile / 1024);
     StoreDamage damage;
     damage.problems = fileProblems + values.value(QLatin1String(registry_file::UnreadableLinesKey)).toStringList();
     damage.total = fileProblems.size() + values.value(QLatin1String(registry_file::UnreadableLineCountKey)).toLongLong();
     if (damage.total > 0 && contents.state == FileContents::State::Read && !contents.bytes.isEmpty())
-        damage.keptCopy = nativeName(keepAside(contents));
+        damage.keptCopy = QDir::toNativeSeparators(keepAside(contents));
     return damage;
 }
 

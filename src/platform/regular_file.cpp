@@ -25,19 +25,14 @@ QString kindOf(mode_t mode)
     return QCoreApplication::translate("RegularFile", "not a plain file");
 }
 
-QString shownName(const QString& fileName)
-{
-    return QDir::toNativeSeparators(fileName);
-}
-
 QString notRegular(const QString& fileName, mode_t mode)
 {
-    return QCoreApplication::translate("RegularFile", "%1 is not a regular file but %2; the game leaves it as it is.").arg(shownName(fileName), kindOf(mode));
+    return QCoreApplication::translate("RegularFile", "%1 is not a regular file but %2; the game leaves it as it is.").arg(QDir::toNativeSeparators(fileName), kindOf(mode));
 }
 
 QString systemError(const QString& fileName, int error)
 {
-    return QCoreApplication::translate("RegularFile", "%1 could not be opened: %2.").arg(shownName(fileName), qt_error_string(error));
+    return QCoreApplication::translate("RegularFile", "%1 could not be opened: %2.").arg(QDir::toNativeSeparators(fileName), qt_error_string(error));
 }
 
 FileContents refused(QString problem)
@@ -56,7 +51,7 @@ QString notARegularFile(const QString& fileName)
     const int error = errno;
     // A link that leads nowhere would be replaced by a save, not followed.
     if (error == ENOENT && ::lstat(path.constData(), &status) == 0)
-        return QCoreApplication::translate("RegularFile", "%1 is a link to a file that does not exist; the game leaves it as it is.").arg(shownName(fileName));
+        return QCoreApplication::translate("RegularFile", "%1 is a link to a file that does not exist; the game leaves it as it is.").arg(QDir::toNativeSeparators(fileName));
     return error == ENOENT ? QString() : systemError(fileName, error);
 }
 
