@@ -347,11 +347,11 @@ bool TForm1::ask(const QString& caption, const QString& text)
         == MessageAnswer::Yes;
 }
 
-// "<what><time> hrs." with the time in the locale's long format, less the
-// zone name, which a time of day has not.
+// "<what><time> hrs." with the time in the player's language's long format,
+// on the 24-hour clock and less the zone name, which a time of day has not.
 QString TForm1::timeOfDayText(const QString& what, QTime time) const
 {
-    return what + time.toString(clockFormat(QLocale::system())) + tr(" hrs.");
+    return what + time.toString(clockFormat(QLocale())) + tr(" hrs.");
 }
 
 void TForm1::showPlayingTime(QTime until)
