@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Number of cards permitted to move: only %d.</source>
-        <translation>Es dürfen nur %d Karten auf einmal ziehen.</translation>
+        <translation>Erlaubte Kartenzahl für diesen Zug: nur %d.</translation>
     </message>
 </context>
 <context>
@@ -160,20 +160,88 @@
         <translation>Tipp: %1 aus %2</translation>
     </message>
     <message>
-        <source>to %1</source>
-        <translation>nach %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>auf %1 in %2</translation>
-    </message>
-    <message>
         <source>%1to the empty %2</source>
         <translation>%1in die leere %2</translation>
     </message>
     <message>
         <source>alone </source>
         <translation>allein </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>auf das %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>auf den %1n in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>auf den %1 in %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>auf %1</translation>
     </message>
 </context>
 <context>
@@ -232,7 +300,7 @@
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation>Bis später, alter Knabe.</translation>
+        <translation>Bis später, Attentäter.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
@@ -244,7 +312,7 @@
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation>Erste Karte am Start ist %2$s %1$s</translation>
+        <translation>Erste Karte der Herkunft: %2$s %1$s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
@@ -260,7 +328,7 @@
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation>Zuletzt geprüft Karte Nr. %d: %d</translation>
+        <translation>Zuletzt geprüfte Karte Nr. %d: %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
@@ -280,7 +348,7 @@
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation>Gewählter Start:  %2$s %1$s</translation>
+        <translation>Gewählte Herkunft:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
@@ -320,7 +388,7 @@
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation>%d Karten am Start passen aufs Ziel.</translation>
+        <translation>%d Karten der Herkunft passen aufs Ziel.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
@@ -512,7 +580,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>Information panel</source>
-        <translation>Infofeld</translation>
+        <translation>Infotafel</translation>
     </message>
     <message>
         <source>Table</source>
@@ -595,7 +663,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation>Auf eine Spalte kommt eine Karte auf eine um einen Rang höhere Karte der anderen Farbe, eine rote Fünf auf eine schwarze Sechs. Mit der gehaltenen Karte gehen die Karten über ihr mit, die eine Reihe wechselnder Farben bilden: die Folge. Eine Folge darf eine Karte lang sein plus eine für jedes freie Fach und jede leere Spalte.</translation>
+        <translation>In einer Spalte kommt eine Karte auf eine um einen Rang höhere Karte, Rot auf Schwarz oder Schwarz auf Rot: eine rote Fünf auf eine schwarze Sechs. Mit der gehaltenen Karte gehen die Karten mit, die auf ihr liegen und im Wechsel von Rot und Schwarz absteigen: die Folge. Eine Folge darf so lang sein wie eine Karte plus eine für jedes freie Fach und jede leere Spalte.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
@@ -611,7 +679,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation>Spiel → Neues Spiel teilt ein Spiel aus. Nach Nummer geben teilt ein Spiel nach seiner Nummer aus, und Neu geben teilt das aktuelle noch einmal von vorn aus.</translation>
+        <translation>Spiel → Neues Spiel gibt ein neues Spiel. Spiel nach Nummer gibt ein Spiel nach seiner Nummer, und Neu geben gibt das laufende noch einmal von vorn.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
@@ -623,7 +691,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Zug → Tipp nennt in der Statusleiste den nächsten Zug eines gewinnenden Wegs und rahmt seine Karten ein; nichts bewegt sich.</translation>
+        <translation>Zug → Tipp nennt in der Statusleiste den nächsten Zug eines Wegs zum Sieg und rahmt seine Karten ein; nichts bewegt sich.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -655,7 +723,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Von links: der Hinweis zum Menüpunkt unter dem Zeiger, die übrigen Karten und die gehaltene Karte; Beginn und Ende des Spiels, Züge in die Fächer und abgeräumte Ränge; die Spielzeit oder, mit Zuginfo anzeigen, jeder Zug und jeder selbsttätige Zug auf einen Stapel. In einem breiten Fenster steht rechts die Nummer des Spiels.</translation>
+        <translation>Von links: die Erklärung zum Menüpunkt unter dem Zeiger, die übrigen Karten und die gehaltene Karte; Beginn und Ende des Spiels, Züge in die Fächer und abgelegte Ränge; die Spielzeit oder, mit Zuginfo anzeigen, jeder Zug und jeder selbsttätige Zug auf einen Stapel. In einem breiten Fenster steht rechts die Nummer des Spiels.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -772,11 +840,11 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation>Nach Nu&amp;mmer geben...</translation>
+        <translation>Spiel nach Nu&amp;mmer...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation>Ein Spiel nach seiner Nummer geben</translation>
+        <translation>Ein Spiel nach seiner Nummer austeilen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
@@ -788,7 +856,7 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation> Nach Nummer geben</translation>
+        <translation> Spiel nach Nummer</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
@@ -945,8 +1013,7 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite,
-dieser ist %2 Pixel breit: Die kleinen Karten werden verwendet.</translation>
+        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite. Dieser ist %2 Pixel breit, darum werden die kleinen Karten verwendet.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
@@ -1201,15 +1268,15 @@ Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation> Jetzige Folge: %1%2%3%4            </translation>
+        <translation> Jetzige Reihenfolge: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation> Neue Folge: %1%2%3%4            </translation>
+        <translation> Neue Reihenfolge: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation> Neue Folge: %1%2%3%4</translation>
+        <translation> Neue Reihenfolge: %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
@@ -1248,7 +1315,7 @@ Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation>%1 Spiele in Folge gewonnen</translation>
+        <translation>%1 Spiele hintereinander gewonnen</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
@@ -1256,7 +1323,7 @@ Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation>%1 Spiele in Folge verloren</translation>
+        <translation>%1 Spiele hintereinander verloren</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>

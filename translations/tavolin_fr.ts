@@ -122,7 +122,7 @@
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation> Transfert vers une Colonne vide</translation>
+        <translation> Coup vers une Colonne vide</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
@@ -160,20 +160,88 @@
         <translation>Indice : %1 de la %2</translation>
     </message>
     <message>
-        <source>to %1</source>
-        <translation>vers la %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>sur %1 en %2</translation>
-    </message>
-    <message>
         <source>%1to the empty %2</source>
         <translation>%1vers la %2 vide</translation>
     </message>
     <message>
         <source>alone </source>
         <translation>seule </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>sur l&apos;%1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>sur la %1 de la %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>sur le %1 de la %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>dans la %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>sur la %1</translation>
     </message>
 </context>
 <context>
@@ -184,7 +252,7 @@
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation>Remarques &amp; conseils</translation>
+        <translation>Remarques &amp; indices</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
@@ -236,7 +304,7 @@
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation>Ou tentez votre chance dans une nouvelle partie.</translation>
+        <translation>Ou tentez une nouvelle partie.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
@@ -268,7 +336,7 @@
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation>Infos de transfert</translation>
+        <translation>Infos sur le coup</translation>
     </message>
     <message>
         <source>Search Details</source>
@@ -280,7 +348,7 @@
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation>Origine choisie :  %s de %s</translation>
+        <translation>Départ choisi :  %s de %s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
@@ -296,7 +364,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation>Prêt à transférer une seule carte.</translation>
+        <translation>Prêt à déplacer une seule carte.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
@@ -304,7 +372,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation>Prêt à transférer une suite d&apos;une carte.</translation>
+        <translation>Prêt à déplacer une Suite d&apos;une carte.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
@@ -324,11 +392,11 @@
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation>Prêt à transférer une seule carte.</translation>
+        <translation>Prêt à déplacer une seule carte.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation>Prêt à transférer une suite de %d cartes.</translation>
+        <translation>Prêt à déplacer une Suite de %d cartes.</translation>
     </message>
 </context>
 <context>
@@ -359,7 +427,7 @@
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation>Cartes prêtes au transfert : %1</translation>
+        <translation>Cartes prêtes à déplacer : %1</translation>
     </message>
 </context>
 <context>
@@ -595,7 +663,7 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation>Sur une Colonne, une carte se pose sur une carte d&apos;un rang plus haut et de l&apos;autre couleur : un Cinq rouge sur un Six noir. Avec la carte que vous tenez partent les cartes posées sur elle qui alternent rouge et noir : la Suite. Une Suite peut compter une carte, plus une pour chaque Cellule libre et chaque Colonne vide.</translation>
+        <translation>Sur une Colonne, une carte se pose sur une carte d&apos;un rang plus haut, rouge sur noir ou noir sur rouge : un Cinq rouge sur un Six noir. Avec la carte que vous tenez partent les cartes posées sur elle qui descendent en alternant rouge et noir : la Suite. Une Suite peut compter une carte, plus une pour chaque Cellule libre et chaque Colonne vide.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
@@ -619,11 +687,11 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Annuler, le bouton ou Coup → Annuler le coup, reprend votre dernier transfert ainsi que les cartes parties sur les Fondations après lui. Cela ne marche qu&apos;une fois, juste après un transfert.</translation>
+        <translation>Annuler, le bouton ou Coup → Annuler le coup, reprend votre dernier coup ainsi que les cartes parties sur les Fondations après lui. Cela ne marche qu&apos;une fois, juste après un coup.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Coup → Indice indique dans la barre d&apos;état le prochain transfert d&apos;une solution gagnante et encadre ses cartes ; rien ne bouge.</translation>
+        <translation>Coup → Indice indique dans la barre d&apos;état le prochain coup d&apos;une solution gagnante et encadre ses cartes ; rien ne bouge.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -639,7 +707,7 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation>Un disque vert marque chaque Cellule ou Colonne d&apos;où part un coup de ce type, un disque rouge celles qui n&apos;en ont aucun, un carré vide une Colonne vide. Cellules libres montre les quatre Cellules, un disque rouge pour chaque Cellule occupée. Remarques &amp; conseils salue une nouvelle partie et prévient quand plus aucune Cellule ni Colonne n&apos;est libre.</translation>
+        <translation>Un disque vert marque chaque Cellule ou Colonne d&apos;où part un coup de ce type, un disque rouge celles qui n&apos;en ont aucun, un carré vide une Colonne vide. Cellules libres montre les quatre Cellules, un disque rouge pour chaque Cellule occupée. Remarques &amp; indices salue une nouvelle partie et prévient quand plus aucune Cellule ni Colonne n&apos;est libre.</translation>
     </message>
     <message>
         <source>The details panel</source>
@@ -647,7 +715,7 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Si Montrer les détails des transferts est choisi dans les préférences, le même endroit montre à la place comment un transfert est cherché pendant que vous tenez une carte au-dessus d&apos;une Colonne : la carte tenue, la cible, chaque carte de la Suite tour à tour, et le résultat, en vert quand les cartes peuvent partir, en jaune sinon. Tant qu&apos;il est actif, Montrer les coups n&apos;est pas proposé. Il se coupe de lui-même quand une Colonne s&apos;allonge jusqu&apos;à sa place.</translation>
+        <translation>Si Montrer les détails des coups est choisi dans les préférences, le même endroit montre à la place comment un coup est cherché pendant que vous tenez une carte au-dessus d&apos;une Colonne : la carte tenue, la cible, chaque carte de la Suite tour à tour, et le résultat, en vert quand les cartes peuvent partir, en jaune sinon. Tant qu&apos;il est actif, Montrer les coups n&apos;est pas proposé. Il se coupe de lui-même quand une Colonne s&apos;allonge jusqu&apos;à sa place.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +723,7 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>De gauche à droite : l&apos;aide de l&apos;élément de menu sous le pointeur, les cartes restantes et la carte que vous tenez ; le début et la fin de la partie, les transferts vers les Cellules et les rangs complets ; le temps de jeu ou, avec Afficher les infos de transfert, chaque transfert et chaque déplacement automatique vers une Fondation. Sur une fenêtre large, le numéro de la donne figure à droite.</translation>
+        <translation>De gauche à droite : l&apos;aide de l&apos;élément de menu sous le pointeur, les cartes restantes et la carte que vous tenez ; le début et la fin de la partie, les coups vers les Cellules et les rangs complets ; le temps de jeu ou, avec Afficher les infos des coups, chaque coup et chaque déplacement automatique vers une Fondation. Sur une fenêtre large, le numéro de la donne figure à droite.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -733,7 +801,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation> Un calendrier, pour votre commodité</translation>
+        <translation> Un calendrier, pour vous servir</translation>
     </message>
 </context>
 <context>
@@ -812,7 +880,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation>Infos de transfert choisies</translation>
+        <translation>Infos des coups choisies</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
@@ -945,8 +1013,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Les grandes cartes demandent un écran d&apos;au moins %1 pixels de large,
-et celui-ci en a %2 : les petites cartes sont utilisées.</translation>
+        <translation>Les grandes cartes demandent un écran d&apos;au moins %1 pixels de large, et celui-ci n&apos;en a que %2 : les petites cartes sont utilisées.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
@@ -954,7 +1021,7 @@ et celui-ci en a %2 : les petites cartes sont utilisées.</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation> h</translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
@@ -1067,7 +1134,7 @@ d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation>Détails des transferts</translation>
+        <translation>Détails des coups</translation>
     </message>
     <message>
         <source>Side window picture</source>
@@ -1079,11 +1146,11 @@ d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation>Afficher les infos de transfert</translation>
+        <translation>Afficher les infos des coups</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation>Montrer les détails des transferts ( si la place le permet )</translation>
+        <translation>Montrer les détails des coups ( si la place le permet )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
@@ -1248,7 +1315,7 @@ Voir la page Chemin de l&apos;image.</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation>en cours :  %1 gagnées de suite</translation>
+        <translation>en cours :  %1 gagnées d&apos;affilée</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
@@ -1256,7 +1323,7 @@ Voir la page Chemin de l&apos;image.</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation>en cours :  %1 perdues de suite</translation>
+        <translation>en cours :  %1 perdues d&apos;affilée</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>

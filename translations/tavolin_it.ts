@@ -78,11 +78,11 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Valore completato: %s</translation>
+        <translation> Tutti e quattro sulle Basi: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation>Dettagli spenti: manca lo spazio.</translation>
+        <translation>Dettagli disattivati: manca lo spazio.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source> Transfer to empty Column</source>
-        <translation> Spostamento in Colonna vuota</translation>
+        <translation> Mossa in Colonna vuota</translation>
     </message>
     <message>
         <source>Move more than one card ?</source>
@@ -157,23 +157,91 @@
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation>Consiglio: %1 da %2</translation>
-    </message>
-    <message>
-        <source>to %1</source>
-        <translation>in %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>su %1 in %2</translation>
+        <translation>Suggerimento: %1, %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation>%1in %2 vuota</translation>
+        <translation>%1nella %2 vuota</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation>da solo </translation>
+        <translation>da sola </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>sull&apos;%1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>sull&apos;%1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>sulla %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>nella %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>sulla %1</translation>
     </message>
 </context>
 <context>
@@ -184,7 +252,7 @@
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation>Commenti &amp; consigli</translation>
+        <translation>Commenti &amp; suggerimenti</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
@@ -268,7 +336,7 @@
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation>Info spostamento carte</translation>
+        <translation>Info sulla mossa</translation>
     </message>
     <message>
         <source>Search Details</source>
@@ -304,7 +372,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation>Pronto a spostare una carta della scala.</translation>
+        <translation>Pronto a spostare una Scala di una carta.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
@@ -328,7 +396,7 @@
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation>Pronto a spostare %d carte della scala.</translation>
+        <translation>Pronto a spostare una Scala di %d carte.</translation>
     </message>
 </context>
 <context>
@@ -619,11 +687,11 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Annulla, il pulsante o Mossa → Annulla mossa, ritira il tuo ultimo spostamento insieme alle carte andate sulle Basi dopo di esso. Funziona una volta, subito dopo uno spostamento.</translation>
+        <translation>Annulla, il pulsante o Mossa → Annulla mossa, ritira la tua ultima mossa insieme alle carte andate sulle Basi dopo di essa. Funziona una volta, subito dopo una mossa.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Mossa → Consiglio indica nella barra di stato il prossimo spostamento di una soluzione e ne incornicia le carte; nulla si muove.</translation>
+        <translation>Mossa → Suggerimento indica nella barra di stato la prossima mossa di una soluzione vincente e ne incornicia le carte; nulla si muove.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -639,7 +707,7 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation>Un disco verde segna ogni Cella o Colonna da cui parte una mossa di quel tipo, un disco rosso quelle senza, un quadrato vuoto una Colonna vuota. Celle libere mostra le quattro Celle, con un disco rosso per ognuna occupata. Commenti &amp; consigli saluta una nuova partita e avvisa quando non resta libera nessuna Cella e nessuna Colonna.</translation>
+        <translation>Un disco verde segna ogni Cella o Colonna da cui parte una mossa di quel tipo, un disco rosso quelle senza, un quadrato vuoto una Colonna vuota. Celle libere mostra le quattro Celle, con un disco rosso per ognuna occupata. Commenti &amp; suggerimenti saluta una nuova partita e avvisa quando non resta libera nessuna Cella e nessuna Colonna.</translation>
     </message>
     <message>
         <source>The details panel</source>
@@ -647,7 +715,7 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Con Mostra dettagli spostamento scelto nelle preferenze, lo stesso spazio mostra invece come si cerca uno spostamento mentre tieni una carta sopra una Colonna: la carta tenuta, l&apos;obiettivo, ogni carta della Scala a turno e il risultato, verde quando le carte possono andare e giallo quando no. Mentre è attivo, Mostra mosse non è disponibile. Si spegne da solo quando una Colonna cresce fino al suo spazio.</translation>
+        <translation>Con Mostra dettagli mosse scelto nelle preferenze, lo stesso spazio mostra invece come si cerca una mossa mentre tieni una carta sopra una Colonna: la carta tenuta, l&apos;obiettivo, ogni carta della Scala a turno e il risultato, verde quando le carte possono andare e giallo quando no. Mentre è attivo, Mostra mosse non è disponibile. Si spegne da solo quando una Colonna cresce fino al suo spazio.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +723,7 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Da sinistra: la descrizione della voce di menu sotto il puntatore, le carte rimaste e la carta che tieni; l&apos;inizio e la fine della partita, gli spostamenti nelle Celle e i valori completati; il tempo di gioco o, con Mostra info spostamenti, ogni spostamento e ogni mossa automatica su una Base. In una finestra larga il numero della smazzata compare a destra.</translation>
+        <translation>Da sinistra: la descrizione della voce di menu sotto il puntatore, le carte rimaste e la carta che tieni; l&apos;inizio e la fine della partita, le mosse nelle Celle e i valori finiti tutti e quattro sulle Basi; il tempo di gioco o, con Mostra info mosse, ogni mossa tua e ogni mossa automatica su una Base. In una finestra larga il numero della smazzata compare a destra.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -780,7 +848,7 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation>&amp;Consiglio</translation>
+        <translation>&amp;Suggerimento</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
@@ -812,7 +880,7 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation>Info spostamenti scelta</translation>
+        <translation>Info mosse scelta</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
@@ -824,15 +892,15 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation>Consiglio: cerco una soluzione...</translation>
+        <translation>Suggerimento: cerco una soluzione...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation>Consiglio: questa partita è ormai persa.</translation>
+        <translation>Suggerimento: partita ormai persa.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation>Consiglio: nessuna soluzione in tempo.</translation>
+        <translation>Suggerimento: nulla trovato in tempo.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
@@ -945,8 +1013,7 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel,
-e questo è largo %2 pixel: si usano le carte piccole.</translation>
+        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel, e questo è largo %2 pixel: si usano le carte piccole.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
@@ -954,7 +1021,7 @@ e questo è largo %2 pixel: si usano le carte piccole.</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation> h</translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
@@ -1039,7 +1106,7 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation> Preferenze dell&apos;ambiente</translation>
+        <translation> Preferenze</translation>
     </message>
     <message>
         <source>Display Options</source>
@@ -1067,7 +1134,7 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation>Dettagli spostamento</translation>
+        <translation>Dettagli mosse</translation>
     </message>
     <message>
         <source>Side window picture</source>
@@ -1079,11 +1146,11 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation>Mostra info spostamenti</translation>
+        <translation>Mostra info mosse</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation>Mostra dettagli spostamento ( se lo spazio lo consente )</translation>
+        <translation>Mostra dettagli mosse ( se lo spazio lo consente )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>

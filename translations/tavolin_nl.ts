@@ -78,7 +78,7 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Rang afgelegd: %s</translation>
+        <translation> Alle vier afgelegd: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
@@ -141,15 +141,15 @@
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation>cel %1</translation>
+        <translation>Cel %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation>stapel %1</translation>
+        <translation>Stapel %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation>kolom %1</translation>
+        <translation>Kolom %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
@@ -160,20 +160,88 @@
         <translation>Tip: %1 van %2</translation>
     </message>
     <message>
-        <source>to %1</source>
-        <translation>naar %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>op %1 in %2</translation>
-    </message>
-    <message>
         <source>%1to the empty %2</source>
         <translation>%1naar de lege %2</translation>
     </message>
     <message>
         <source>alone </source>
         <translation>alleen </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>naar %1</translation>
     </message>
 </context>
 <context>
@@ -232,7 +300,7 @@
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation>Tot later, alligator.</translation>
+        <translation>Dag, tot de volgende keer.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
@@ -619,11 +687,11 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Terug, de knop, of Zet → Zet ongedaan maken, neemt je laatste verplaatsing terug, samen met de kaarten die daarna naar de stapels gingen. Dat kan één keer, direct na een verplaatsing.</translation>
+        <translation>Terug, de knop, of Zet → Zet ongedaan maken, neemt je laatste zet terug, samen met de kaarten die daarna naar de stapels gingen. Dat kan één keer, direct na een zet.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Zet → Tip noemt in de statusbalk de volgende verplaatsing van een winnende lijn en omlijst de kaarten ervan; er beweegt niets.</translation>
+        <translation>Zet → Tip noemt in de statusbalk de volgende zet van een winnende lijn en omlijst de kaarten ervan; er beweegt niets.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -647,7 +715,7 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Met Zetdetails tonen gekozen in de voorkeuren toont dezelfde plek in plaats daarvan hoe een verplaatsing wordt gezocht terwijl je een kaart boven een kolom houdt: de vastgehouden kaart, het doel, elke kaart van de reeks om de beurt, en het resultaat, groen als de kaarten mogen gaan en geel als dat niet kan. Zolang het aan staat, is Zetten tonen niet beschikbaar. Het gaat vanzelf uit als een kolom tot op die plek groeit.</translation>
+        <translation>Met Zetdetails tonen gekozen in de voorkeuren toont dezelfde plek in plaats daarvan hoe een zet wordt gezocht terwijl je een kaart boven een kolom houdt: de vastgehouden kaart, het doel, elke kaart van de reeks om de beurt, en het resultaat, groen als de kaarten mogen gaan en geel als dat niet kan. Zolang het aan staat, is Zetten tonen niet beschikbaar. Het gaat vanzelf uit als een kolom tot op die plek groeit.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +723,7 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Van links: de uitleg bij het menu-item onder de muisaanwijzer, de resterende kaarten en de kaart die je vasthoudt; het begin en einde van het spel, verplaatsingen naar de cellen en de afgelegde rangen; de speeltijd of, met Zetinfo tonen, elke verplaatsing en elke automatische zet naar een stapel. In een breed venster staat het spelnummer rechts.</translation>
+        <translation>Van links: de uitleg bij het menu-item onder de muisaanwijzer, de resterende kaarten en de kaart die je vasthoudt; het begin en einde van het spel, zetten naar de cellen en de rangen die alle vier zijn afgelegd; de speeltijd of, met Zetinfo tonen, elke zet en elke automatische zet naar een stapel. In een breed venster staat het spelnummer rechts.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -733,7 +801,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation> Een kalender, voor uw gemak</translation>
+        <translation> Een kalender, voor je gemak</translation>
     </message>
 </context>
 <context>
@@ -945,8 +1013,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide,
 and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig,
-en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
+        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig, en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
     </message>
     <message>
         <source>Main form: %1 x %2 pixels</source>
@@ -1107,7 +1174,7 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation>Druk de knoppen in de gewenste volgorde ...</translation>
+        <translation>Druk op de knoppen in de gewenste volgorde ...</translation>
     </message>
     <message>
         <source>Hearts</source>
