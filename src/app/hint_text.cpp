@@ -24,13 +24,20 @@ QString hintPlace(Place place)
 //: Where the hinted card goes: onto the top card of a Column, whose rank is
 //: the one this entry is for; %1 is that card, %2 the Column.
 constexpr const char* OntoCardOfRank[RankCount][2] = {
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "an Ace"), QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 2"),
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 3"), QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 4"),
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 5"), QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 6"),
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 7"), QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "an 8"),
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 9"), QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 10"),
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a Jack"), QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a Queen"),
-    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a King")};
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "an Ace"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 2"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 3"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 4"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 5"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 6"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 7"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "an 8"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 9"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a 10"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a Jack"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a Queen"),
+    QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a King"),
+};
 
 } // namespace
 
