@@ -78,7 +78,7 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Rang abgelegt: %s</translation>
+        <translation> Alle vier abgelegt: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
