@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Zug in leere Spalte</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Mehr als eine Karte ziehen?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Erlaubte Kartenzahl für diesen Zug: nur %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -121,20 +136,8 @@
         <translation>Folge -&gt; Spalte:  %d Karten</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Zug in leere Spalte</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Mehr als eine Karte ziehen?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Folge -&gt; leere Spalte:  %d Karten</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Erlaubte Kartenzahl für diesen Zug: nur %d.</translation>
     </message>
 </context>
 <context>
@@ -418,16 +421,16 @@
         <translation>Ziel: Spalte Nummer %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Zielkarte: </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Ziel: Stapel Nummer %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Karten bereit zum Zug: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Zielkarte: %2$s %1$s</translation>
     </message>
 </context>
 <context>

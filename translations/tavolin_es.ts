@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Movimiento a Columna vacía</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>¿Mover más de una carta?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Cartas que se pueden mover: solo %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -121,20 +136,8 @@
         <translation>Escalera -&gt; Columna:  %d cartas</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Movimiento a Columna vacía</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>¿Mover más de una carta?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Escalera -&gt; Columna vacía:  %d cartas</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Cartas que se pueden mover: solo %d.</translation>
     </message>
 </context>
 <context>
@@ -418,16 +421,16 @@
         <translation>Destino: Columna número %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Carta de destino: </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Destino: Base número %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Cartas listas para mover: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Carta de destino: %s de %s</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Mossa in Colonna vuota</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Spostare più di una carta?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Carte che si possono spostare: solo %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -121,20 +136,8 @@
         <translation>Scala -&gt; Colonna:  %d carte</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Mossa in Colonna vuota</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Spostare più di una carta?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Scala -&gt; Colonna vuota:  %d carte</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Carte che si possono spostare: solo %d.</translation>
     </message>
 </context>
 <context>
@@ -418,16 +421,16 @@
         <translation>Obiettivo: Colonna numero %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Carta obiettivo: </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Obiettivo: Base numero %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Carte pronte da spostare: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Carta obiettivo: %s di %s</translation>
     </message>
 </context>
 <context>

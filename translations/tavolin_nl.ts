@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Naar een lege kolom</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Meer dan één kaart verplaatsen?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Aantal kaarten dat mag worden verplaatst: slechts %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -121,20 +136,8 @@
         <translation>Reeks -&gt; kolom:  %d kaarten</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Naar een lege kolom</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Meer dan één kaart verplaatsen?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Reeks -&gt; lege kolom:  %d kaarten</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Aantal kaarten dat mag worden verplaatst: slechts %d.</translation>
     </message>
 </context>
 <context>
@@ -418,16 +421,16 @@
         <translation>Doel is kolom nummer %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Doelkaart is </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Doel is stapel nummer %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Kaarten klaar om te verplaatsen: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Doelkaart is %2$s %1$s</translation>
     </message>
 </context>
 <context>

@@ -5,12 +5,11 @@
 #include "app/hint_text.h"
 #include "app/player_language.h"
 #include "game/recording_events.h"
-#include "game/search_account.h"
 #include "game/support/table_builder.h"
 #include "platform/qt_message_boxes.h"
 #include "settings/statistics.h"
+#include "translation_file.h"
 #include "view/info_panel.h"
-#include "view/table_words.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -19,15 +18,9 @@
 namespace tavolin {
 namespace {
 
-QStringList languages()
-{
-    return QStringList{QStringLiteral("C")}
-        + QStringLiteral(TAVOLIN_CHECKED_LANGUAGES).split(u' ', Qt::SkipEmptyParts);
-}
+using testing::TableBuilder;
 
-QString fromModel(const std::string& text) { return QString::fromStdString(text); }
-
-// What takes a card from `from`: its name, or a count of cards.
+// Each hint for each card from each place to each place.
 QStringList hintTexts()
 {
     QStringList texts;
@@ -38,8 +31,7 @@ QStringList hintTexts()
     };
     for (CardCode card = 0; card < PackSize; ++card)
         for (int column = 0; column < ColumnCount; ++column) {
-            table.columns[column].present[0] = 1;
-            table.columns[column].card[0] = card;
+            std::tie(table.columns[column].present[0], table.columns[column].card[0]) = std::tuple(1, card);
             hint({PlaceKind::Column, column}, {PlaceKind::Column, column}, card);
             hint({PlaceKind::Room, column % RoomCount}, {PlaceKind::Pile, column % PileCount}, card);
             hint({PlaceKind::Column, column}, {PlaceKind::Room, column % RoomCount}, card, 13);
@@ -50,55 +42,62 @@ QStringList hintTexts()
     return texts;
 }
 
-// Every text a status panel shows, at its longest: each card and place, the
-// highest numbers, the last second of the day; and each command's tip.
-QStringList statusTexts(const TForm1& window)
+// A text of a context at its widest, for each card in turn: "%s of %s" the
+// card's names, a lone %s its rank's, a number 13, each %1, %2 of Qt's 13.
+QStringList widest(const QString& context, const QString& source)
+{
+    const QByteArray key = context.toUtf8(), text = source.toUtf8();
+    const std::string format = translatedText(key.constData(), text.constData());
+    QString kinds;
+    static const QRegularExpression conversion(QStringLiteral("%s of %s|%[sd]"));
+    for (const QRegularExpressionMatch& m : conversion.globalMatch(source))
+        kinds += m.capturedLength() > 2 ? u'C' : m.captured().back();
+    QStringList texts;
+    static const QRegularExpression qtPlaceholder(QStringLiteral("%\\d"));
+    const int cards = kinds.contains(u'C') || kinds.contains(u's') ? PackSize : 1;
+    for (CardCode card = 0; card < cards; ++card) {
+        const std::string rank = rankName(rankOf(card)), suit = suitName(suitOf(card));
+        const char* f = format.c_str();
+        const std::string shown = kinds == u"C"  ? formatText(f, rank.c_str(), suit.c_str())
+                                : kinds == u"dC" ? formatText(f, 13, rank.c_str(), suit.c_str())
+                                : kinds == u"s"  ? formatText(f, rank.c_str())
+                                : kinds == u"d"  ? formatText(f, 13)
+                                : kinds == u"dd" ? formatText(f, 13, 13)
+                                                 : format;
+        texts << QString::fromStdString(shown).replace(qtPlaceholder, QStringLiteral("13"));
+    }
+    return texts;
+}
+
+// Every text a status panel shows, at its longest: each hint, each text of
+// the game and the pointer, each command's tip, the window's own at the
+// highest numbers and the last second of the day.
+QStringList statusTexts(const TForm1& window, const testing::TsFile& sources)
 {
     QStringList texts = hintTexts();
     for (const QAction* action : window.findChildren<QAction*>())
         texts << action->statusTip();
-    const auto game = [](const char* source) { return translatedText("Game", source); };
-    for (CardCode card = 0; card < PackSize; ++card) {
-        for (const char* format : {"Card selected: %s of %s", "Room -> free Room:  %s of %s",
-                                   "Deck -> free Room:  %s of %s", "Room -> Pile: %s of %s", "Deck -> Pile:  %s of %s",
-                                   "Room -> Column:  %s of %s", "Deck -> Column:  %s of %s"})
-            texts << fromModel(cardText(game(format), card));
-        texts << fromModel(formatText(game("Autom. -> Pile[ %d ]: %s of %s").c_str(), 4,
-                                      rankName(rankOf(card)).c_str(), suitName(suitOf(card)).c_str()))
-              << fromModel(formatText(game(" Rank cleared: %ss").c_str(), rankName(rankOf(card)).c_str()))
-              << QCoreApplication::translate("Pointer", "Target card is ") + cardName(card);
-    }
-    for (const char* format : {"Deck -> Column:  %d cards", "Deck -> empty Column:  %d cards"})
-        texts << fromModel(formatText(game(format).c_str(), 13));
-    texts << fromModel(game("Transfer Details off by lack of space."));
-    for (const char* source : {"Target is free Room number %1", "Target is empty Column number %1",
-                               "Target is Column number %1", "Target is Pile number %1",
-                               "Cards ready for transfer: %1"})
-        texts << QCoreApplication::translate("Pointer", source).arg(13);
-    texts << QCoreApplication::translate("Pointer", "Target card: none");
-    const auto form = [](const char* source) { return TForm1::tr(source); };
+    for (const auto& [key, entry] : sources)
+        if (key.first == u"Game" || key.first == u"Pointer")
+            texts << widest(key.first, key.second);
     const QString time = QTime(23, 59, 59).toString(clockFormat(QLocale()));
     for (const char* what : {"Game started at ", "Game won at ", "Game finished at "})
-        texts << form(what) + time + form(" hrs.");
-    texts << form(" Number of Cards left:  %1").arg(52) << form("Main form: %1 x %2 pixels").arg(1280).arg(1024)
-          << form("Playing Time: mins ") + playingTimeText(3599999) + form(" secs");
+        texts << TForm1::tr(what) + time + TForm1::tr(" hrs.");
+    texts << TForm1::tr(" Number of Cards left:  %1").arg(52)
+          << TForm1::tr("Main form: %1 x %2 pixels").arg(1280).arg(1024)
+          << TForm1::tr("Playing Time: mins ") + playingTimeText(3599999) + TForm1::tr(" secs");
     for (const char* source : {" No move left. Game finished.", "Hint: looking for a winning line...",
                                "Hint: this game can no longer be won.", "Hint: no winning line found in time.",
                                "Transfer Info selected", "New game dealt.", "Move undone.",
                                " Library used: VelvetRes2.DLL"})
-        texts << form(source);
+        texts << TForm1::tr(source);
     return texts;
 }
 
-// The panels below the Columns in every state that draws a text of its own.
-struct Panels {
-    std::vector<MovePanel> moves;
-    std::vector<TransferDetails> details;
-};
-
-Panels panelsOfEveryKind()
+// The move panel: counts of two figures with a new game's comment, no move
+// left, a last move.
+std::vector<MovePanel> movePanels()
 {
-    using testing::TableBuilder;
     testing::RecordingEvents events;
     Game game{events};
     game.flags.ShowMoves = true;
@@ -106,7 +105,6 @@ Panels panelsOfEveryKind()
         game.flags.HintHeaderDirty = true;
         game.DetectMoves();
     };
-    // Counts of two figures and a new game's comment; no move left; a last move.
     TableBuilder moves(game);
     detect(moves.room(0, "AH").room(1, "4S").column(0, {"5H"}).column(1, {"5D"}).column(2, {"6S"}).column(3, {"6C"})
                .column(4, {"7H"}).column(5, {"7D"}).column(6, {"8S"}).column(7, {"AD"}));
@@ -116,54 +114,8 @@ Panels panelsOfEveryKind()
         full.column(column, {testing::cardName(makeCard(column < 4 ? 4 : 8, column % 4))});
     detect(full);
     detect(full.column(7, {"10C"}));
-
-    game.flags.ShowMoves = false;
-    game.flags.DetailsShown = true;
-    const auto search = [&](int from, int column) {
-        if (from < 0 ? game.PickUpFromRoom(0) : game.PickUpFromColumn(from)) {
-            const int top = game.table.columns[column].topPosition();
-            game.TransferSearch(column, top >= 0 ? top : EmptyColumnTarget);
-            game.PutBack();
-        }
-    };
-    TableBuilder(game)
-        .column(0, {"KS", "QH", "JS", "10H", "9S", "8H", "7S", "6H", "5S", "4H", "3S", "2H"})
-        .column(1, {"KC"}).column(2, {"7D"}).column(3, {"5C", "2S"}).column(4, {"3C"}).column(5, {"8D"})
-        .column(6, {"9S"}).room(0, "6C");
-    for (const auto& [from, to] : std::vector<std::pair<int, int>>{
-             {0, 1}, {0, 4}, {0, 7}, {3, 1}, {5, 6}, {5, 1}, {5, 7}, {-1, 2}, {-1, 1}, {-1, 7}})
-        search(from, to);
-    for (CardCode card = 0; card < PackSize; ++card) {
-        TableBuilder(game).room(0, testing::cardName(card)).column(1, {testing::cardName(card)});
-        search(-1, 1);
-    }
-    Panels panels{events.movePanels, events.details};
-    TransferDetails& account = panels.details.emplace_back();
-    SearchAccount steps(account, 5);
-    for (CardCode card = 0; card < PackSize; ++card) {
-        steps.firstCard(card);
-        steps.card(13, card);
-    }
-    steps.missing(13, 17);
-    steps.result(0, "Card missing in selected column.");
-    return panels;
+    return events.movePanels;
 }
-
-// A text has the room up to the next thing drawn right of it at its height,
-// or up to the panel's edge.
-void expectPanelTextsFit(const std::vector<PanelText>& texts, const std::vector<QRect>& drawn, int width)
-{
-    for (const PanelText& text : texts) {
-        const QRect area = InfoPanel::area(text);
-        int right = width;
-        for (const QRect& other : drawn)
-            if (other.left() > text.x && other.top() < area.bottom() && other.bottom() > area.top())
-                right = std::min(right, other.left());
-        EXPECT_LE(area.x() + area.width(), right) << text.text << " at " << text.x << ", " << text.y;
-    }
-}
-
-using TextFitTest = testing::WindowFixture<>;
 
 // The dialogs keep the design's sizes: a title shows whole under a window
 // manager where the dialog is as wide as it needs, or else it is no wider
@@ -183,16 +135,21 @@ void expectTitlesFit(const TForm1& window, std::map<QString, QString>& english)
         modal->close();
 }
 
-TEST_F(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage)
+using TextFitTest = testing::WindowFixture<>;
+
+// Each count's label is written over the heading's label with its zero:
+// what the heading showed beyond the count's label is blanked too.
+TEST_F(TextFitTest, EveryTextFitsItsPlaceAndACountLeavesNothingOfTheLabelItReplacesInEveryLanguage)
 {
+    const testing::TsFile sources = testing::readTs(QStringLiteral("de"));
     std::map<QString, QString> englishTitles;
-    for (const QString& name : languages()) {
+    for (const QString& name : QStringLiteral("C " TAVOLIN_CHECKED_LANGUAGES).split(u' ', Qt::SkipEmptyParts)) {
         SCOPED_TRACE(name.toStdString());
         const PlayerLanguage language{QLocale(name)};
         open();
         const QLabel* status = window->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
         const int room = status->contentsRect().width();
-        for (const QString& text : statusTexts(*window))
+        for (const QString& text : statusTexts(*window, sources))
             EXPECT_LE(status->fontMetrics().horizontalAdvance(text), room) << text.toStdString();
         for (const auto open : {&TForm1::GameStats1Click, &TForm1::Pref1DlgClick, &TForm1::HelpAboutClick,
                                 &TForm1::ShowDateClick, &TForm1::HowToPlay1Click, &TForm1::DealByNumberClick}) {
@@ -201,57 +158,47 @@ TEST_F(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage)
             QApplication::processEvents();
         }
 
-        const Panels panels = panelsOfEveryKind();
-        std::vector<PanelText> moveTexts, detailTexts;
-        std::vector<QRect> moveDrawn, detailsDrawn;
-        for (const MovePanel& panel : panels.moves) {
-            for (const auto* texts : {&panel.headings, &panel.countLabels, &panel.comments})
-                moveTexts.insert(moveTexts.end(), texts->begin(), texts->end());
-            moveTexts.push_back(panel.freeRoomsCaption);
-            for (const Marker& marker : panel.markers)
-                moveDrawn.emplace_back(marker.x, marker.y, 10, 10);
-            for (const RoomBox& box : panel.roomBoxes)
-                moveDrawn.emplace_back(box.x, box.y, 21, 25);
-        }
-        for (const TransferDetails& details : panels.details) {
-            detailTexts.insert(detailTexts.end(), details.headings.begin(), details.headings.end());
-            detailTexts.insert(detailTexts.end(), details.steps.begin(), details.steps.end());
-            detailTexts.push_back(details.result);
-        }
-        for (const PanelText& text : moveTexts)
-            moveDrawn.push_back(InfoPanel::area(text));
-        for (const PanelText& text : detailTexts)
-            detailsDrawn.push_back(InfoPanel::area(text));
-        for (const bool smallCards : {true, false}) {
-            TableLayout layout = TableLayout::forCards(smallCards);
-            layout.layoutTable(QSize(41, 41), QSize(1280, 1000));
-            expectPanelTextsFit(moveTexts, moveDrawn, layout.panelSize().width());
-            expectPanelTextsFit(detailTexts, detailsDrawn, layout.panelSize().width());
-        }
-    }
-}
+        // The details panel's texts are written in Courier at the left, in
+        // its narrower column.
+        const int detailsRoom = 320 - 6;
+        for (const auto& [key, entry] : sources)
+            for (const QString& text : key.first == u"Panel" ? widest(key.first, key.second) : QStringList())
+                EXPECT_LE(InfoPanel::area({6, 0, text.toStdString(), PanelFont::CourierNew}).width(), detailsRoom)
+                    << text.toStdString();
 
-// A count's label is written over the heading's label with its zero: what
-// the heading showed beyond the count's label is blanked too.
-TEST(InfoPanelTest, ACountLeavesNothingOfTheLongerLabelItReplaces)
-{
-    for (const QString& name : languages()) {
-        SCOPED_TRACE(name.toStdString());
-        const PlayerLanguage language{QLocale(name)};
-        const MovePanel panel = panelsOfEveryKind().moves.front();
+        // The move panel's texts, each up to the next one right of it at its
+        // height or to the edge of the narrower panel, the small cards'.
+        const std::vector<MovePanel> panels = movePanels();
+        std::vector<PanelText> texts;
+        for (const MovePanel& panel : panels) {
+            for (const auto* some : {&panel.headings, &panel.countLabels, &panel.comments})
+                texts.insert(texts.end(), some->begin(), some->end());
+            texts.push_back(panel.freeRoomsCaption);
+        }
+        TableLayout small = TableLayout::forCards(true);
+        small.layoutTable(QSize(41, 41), QSize(800, 600));
+        for (const PanelText& text : texts) {
+            const QRect area = InfoPanel::area(text);
+            int right = small.panelSize().width();
+            for (const PanelText& other : texts)
+                if (other.x > text.x && std::abs(other.y - text.y) < area.height())
+                    right = std::min(right, other.x);
+            EXPECT_LE(area.x() + area.width(), right) << text.text << " at " << text.x << ", " << text.y;
+        }
+
         InfoPanel shown;
         shown.resize(QSize(661, 140));
-        shown.draw(panel);
-        for (const PanelText& label : panel.countLabels) {
-            const auto heading = std::find_if(panel.headings.begin(), panel.headings.end(),
-                                              [&](const PanelText& h) { return h.x == label.x && h.y == label.y; });
-            ASSERT_NE(heading, panel.headings.end());
-            for (const QRect& left : QRegion(InfoPanel::area(*heading)).subtracted(InfoPanel::area(label)))
-                for (int x = left.left(); x <= left.right(); ++x)
-                    for (int y = left.top(); y <= left.bottom(); ++y)
-                        ASSERT_EQ(shown.image().pixelColor(x, y), testing::TableColour)
-                            << heading->text << " under " << label.text;
-        }
+        shown.draw(panels.front());
+        for (const PanelText& label : panels.front().countLabels)
+            for (const PanelText& heading : panels.front().headings) {
+                if (heading.x != label.x || heading.y != label.y)
+                    continue;
+                for (const QRect& left : QRegion(InfoPanel::area(heading)).subtracted(InfoPanel::area(label)))
+                    for (int x = left.left(); x <= left.right(); ++x)
+                        for (int y = left.top(); y <= left.bottom(); ++y)
+                            ASSERT_EQ(shown.image().pixelColor(x, y), testing::TableColour)
+                                << heading.text << " under " << label.text;
+            }
     }
 }
 

@@ -3,47 +3,20 @@
 #include "app/clock_format.h"
 #include "app/player_language.h"
 #include "game/words.h"
+#include "translation_file.h"
 #include "window_fixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 #include <map>
 
 namespace tavolin {
 namespace {
 
-struct Entry {
-    QString translation;
-    bool finished = false;
-};
-// By context, then English source.
-using TsFile = std::map<std::pair<QString, QString>, Entry>;
-
-TsFile readTs(const QString& language)
-{
-    QFile file(QStringLiteral(TAVOLIN_TRANSLATIONS_DIR "/tavolin_%1.ts").arg(language));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    TsFile entries;
-    QString context, source;
-    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name")
-            context = xml.readElementText();
-        else if (xml.name() == u"source")
-            source = xml.readElementText();
-        else if (xml.name() == u"translation") {
-            const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-            if (type != u"vanished" && type != u"obsolete")
-                entries[{context, source}] = {xml.readElementText(), type.isEmpty()};
-        }
-    }
-    return entries;
-}
+using testing::readTs;
+using testing::TsFile;
 
 // Qt's %1..%99 as a set (arg() fills them in any order and repeats), the
 // printf conversions in their order or by their positions %1$s, and the "&"s.
