@@ -1267,7 +1267,7 @@ Voir la page Chemin de l&apos;image.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation>Attribution des couleurs aux fondations.</translation>
+        <translation>Attribution des couleurs aux Fondations.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>

@@ -1267,7 +1267,7 @@ Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation>Assegnazione dei semi alle basi.</translation>
+        <translation>Assegnazione dei semi alle Basi.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>

@@ -1267,7 +1267,7 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation>Atribuição dos naipes às bases.</translation>
+        <translation>Atribuição dos naipes às Bases.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
