@@ -216,15 +216,15 @@ int main(int argc, char** argv)
         shoot(scene);
     });
     // A Column of 13 cards pushes the move panel down; a Deck goes to an
-    // empty Column and the game asks whether all of it should.
+    // empty Column and the game asks whether more than one card should.
     run("long-column", [] {
         PlayedWindow game;
         game.deal(6);
         testing::TableBuilder(game.window->game())
             .column(0, {"2H", "KD", "QS", "JD", "10S", "9D", "8S", "7D", "6S", "5D", "4S", "3D", "2S"})
             .column(1, {"KH", "QC", "JH", "2D"}).column(2, {"KS", "QD", "3C"}).column(3, {"QH", "JC", "10H"})
-            .column(4, {"JS", "10D", "9C"}).column(5, {"10C", "9H", "8C", "7H", "6C"}).column(6, {"9S", "8D", "7C"})
-            .room(0, "KC").room(1, "8H").room(2, "7S").room(3, "6D").autoMovesOn();
+            .column(4, {"JS", "10D", "9C"}).column(5, {"10C", "9H", "8C", "7H", "6C"})
+            .column(6, {"9S", "8D", "7C", "6D"}).room(0, "KC").room(1, "8H").room(2, "7S").autoMovesOn();
         game.window->game().table.markAllColumnsDirty();
         game.table().FormPaint(PaintSender::Other);
         game.window->MoveShow1Click();

@@ -804,7 +804,7 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation> Un calendrier, pour vous servir</translation>
+        <translation> Un calendrier, au cas où</translation>
     </message>
 </context>
 <context>
