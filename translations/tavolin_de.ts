@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation>Gewähltes Ziel:  keins, leere Spalte</translation>
+        <translation>Gewählte Zielkarte:  keine, leere Spalte</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation>Gewähltes Ziel:  %2$s %1$s</translation>
+        <translation>Gewählte Zielkarte:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>

@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation>Destino escolhido:  nenhum, coluna vazia</translation>
+        <translation>Carta de destino:  nenhuma, coluna vazia</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation>Destino escolhido:  %s de %s</translation>
+        <translation>Carta de destino:  %s de %s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
