@@ -1014,11 +1014,6 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
         <translation> Verz.: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite. Dieser ist %2 Pixel breit, darum werden die kleinen Karten verwendet.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Hauptfenster: %1 x %2 Pixel</translation>
     </message>
@@ -1095,6 +1090,10 @@ mindestens 800 x 600 oder 1024 x 768 Pixeln.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Erklärt das Spiel, seine Tasten und Tafeln</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite. Dieser ist %2 Pixel breit, darum werden die kleinen Karten verwendet.</translation>
     </message>
 </context>
 <context>

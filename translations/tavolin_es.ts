@@ -1014,11 +1014,6 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
         <translation> Dir.: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Las cartas grandes necesitan una pantalla de al menos %1 píxeles de ancho, y esta tiene %2 píxeles: se usan las cartas pequeñas.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Ventana principal: %1 x %2 píxeles</translation>
     </message>
@@ -1095,6 +1090,10 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Explica el juego, sus teclas y paneles</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Las cartas grandes necesitan una pantalla de al menos %1 píxeles de ancho, y esta tiene %2 píxeles: se usan las cartas pequeñas.</translation>
     </message>
 </context>
 <context>

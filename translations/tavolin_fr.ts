@@ -1014,11 +1014,6 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
         <translation> Dossier&#xa0;: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Les grandes cartes demandent un écran d&apos;au moins %1 pixels de large, et celui-ci n&apos;en a que %2&#xa0;: les petites cartes sont utilisées.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Fenêtre principale&#xa0;: %1 x %2 pixels</translation>
     </message>
@@ -1095,6 +1090,10 @@ d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Règles du jeu, touches et panneaux</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Les grandes cartes demandent un écran d&apos;au moins %1 pixels de large, et celui-ci n&apos;en a que %2&#xa0;: les petites cartes sont utilisées.</translation>
     </message>
 </context>
 <context>

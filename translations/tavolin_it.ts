@@ -1014,11 +1014,6 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
         <translation> Cartella: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel, e questo è largo %2 pixel: si usano le carte piccole.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Finestra principale: %1 x %2 pixel</translation>
     </message>
@@ -1095,6 +1090,10 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Spiega il gioco, i tasti e i pannelli</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel, e questo è largo %2 pixel: si usano le carte piccole.</translation>
     </message>
 </context>
 <context>

@@ -1014,11 +1014,6 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
         <translation> Map: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig, en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Hoofdvenster: %1 x %2 pixels</translation>
     </message>
@@ -1095,6 +1090,10 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Legt spel, toetsen en panelen uit</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig, en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
     </message>
 </context>
 <context>

@@ -1014,11 +1014,6 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
         <translation> Pasta: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>As cartas grandes precisam de uma tela com pelo menos %1 pixels de largura, e esta tem %2 pixels: são usadas as cartas pequenas.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Janela principal: %1 x %2 pixels</translation>
     </message>
@@ -1095,6 +1090,10 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Explica o jogo, as teclas e os painéis</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>As cartas grandes precisam de uma tela com pelo menos %1 pixels de largura, e esta tem %2 pixels: são usadas as cartas pequenas.</translation>
     </message>
 </context>
 <context>

@@ -256,7 +256,8 @@ void TForm1::fitCardsToScreen()
     const int available = platform_.environment.availableArea().width();
     if (large.minimumWindowWidth() <= available)
         return;
-    smallCardsTold_ = tr("The large cards need a screen at least %1 pixels wide,\n"
+    // One sentence, which the box wraps evenly at its own width.
+    smallCardsTold_ = tr("The large cards need a screen at least %1 pixels wide, "
                           "and this one is %2 pixels wide: the small cards are used.")
                           .arg(large.minimumWindowWidth())
                           .arg(available);
