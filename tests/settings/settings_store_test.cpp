@@ -136,8 +136,9 @@ TEST_F(SettingsStoreTest, PlacementIsStoredInOneWrite)
     EXPECT_EQ(registry.commits(), 1);
 }
 
-// Play goes on with the settings in memory. What could not be stored waits
-// for the next write that succeeds; a failure after that is told again.
+// Play goes on with the settings in memory. What could not be stored, every
+// result of it, waits for the next write that succeeds; a failure after that
+// is told again.
 TEST_F(SettingsStoreTest, WhatCouldNotBeStoredIsStoredWithTheNextWriteThatSucceeds)
 {
     registry.setFailWrites(true);
@@ -145,8 +146,10 @@ TEST_F(SettingsStoreTest, WhatCouldNotBeStoredIsStoredWithTheNextWriteThatSuccee
     EXPECT_EQ(settings, defaultSettings({1280, 1024}));
     EXPECT_EQ(registry.writes().size(), 21u) << "a refused value stops none of the others";
     RunTotals run;
-    countLoss(settings, run);
-    settingsStore.saveStatistics(settings, StatisticsChange::Loss);
+    for (const auto result : {StatisticsChange::Loss, StatisticsChange::Win, StatisticsChange::Loss}) {
+        result == StatisticsChange::Win ? countWin(settings, run) : countLoss(settings, run);
+        settingsStore.saveStatistics(settings, result);
+    }
     settings.SpeedSlider = 3;
     settingsStore.saveSpeed(settings);
     EXPECT_TRUE(onlyWarning(boxes).contains(QLatin1String("could not be saved: writes refused")));
@@ -154,11 +157,43 @@ TEST_F(SettingsStoreTest, WhatCouldNotBeStoredIsStoredWithTheNextWriteThatSuccee
 
     registry.setFailWrites(false);
     settingsStore.saveDisplayOptions(settings);
-    for (const auto& [name, value] : std::vector<StoredValue>{{"Games Lost", 1}, {"SpeedSlider", 3}, {"Form Width", 1279}})
+    for (const auto& [name, value] : std::vector<StoredValue>{{"Games Lost", 2}, {"Games Won", 1}, {"Streak Losses", 1},
+                                                              {"SpeedSlider", 3}, {"Form Width", 1279}})
         EXPECT_EQ(registry.value(StoreKey, name), value) << name.toStdString();
     registry.setFailWrites(true);
     settingsStore.saveSpeed(settings);
     EXPECT_EQ(boxes.shown().size(), 2u);
+}
+
+// While another copy holds the store, a change waits for it once and is told
+// once; later changes only try it, until one gets through. At quit it is
+// waited for longer, and the results that still wait are kept beside it,
+// told in one box and counted by the next start, once.
+TEST_F(SettingsStoreTest, ABusyStoreIsWaitedForOnceAndTheResultsThatWaitAtQuitAreKept)
+{
+    store(firstRunValues());
+    Settings settings = settingsStore.load({1280, 1024});
+    registry.setBusy(true);
+    settingsStore.saveStatistics(settings, StatisticsChange::Loss);
+    settingsStore.saveSpeed(settings);
+    registry.setBusy(false);
+    settingsStore.saveSpeed(settings);
+    settingsStore.saveSpeed(settings);
+    registry.setBusy(true);
+    settingsStore.saveStatistics(settings, StatisticsChange::Win);
+    settingsStore.beginQuit();
+    settingsStore.finishQuit();
+    EXPECT_EQ(registry.lockWaits(), (std::vector<int>{2000, 0, 0, 2000, 2000, 5000}));
+    ASSERT_EQ(boxes.shown().size(), 3u);
+    EXPECT_TRUE(boxes.shown()[0].text.contains(QLatin1String("could not be saved: the store is busy")));
+    EXPECT_TRUE(boxes.shown()[2].text.contains(QLatin1String("(won: 1, lost: 0) are kept in note 1, and the next start")));
+
+    registry.setBusy(false);
+    for (int start = 0; start < 2; ++start) {
+        const Settings next = SettingsStore(registry, boxes).load({1280, 1024});
+        EXPECT_EQ(std::tuple(next.GamesWon, next.GamesLost, next.StreakType, next.StreakWins), std::tuple(1, 1, 1, 1));
+    }
+    EXPECT_TRUE(registry.notes().isEmpty());
 }
 
 } // namespace

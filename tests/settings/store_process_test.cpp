@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <optional>
+#include <sys/resource.h>
 
 namespace tavolin {
 namespace {
@@ -34,6 +35,40 @@ QStringList runStore(const QString& folder, bool loss, std::optional<SaveStep> s
     for (const auto& box : boxes.shown())
         told << QString(box.text).replace(u'\n', u' ');
     return told;
+}
+
+// A copy of the game on folder, with brief waits for the lock.
+struct Copy {
+    explicit Copy(const QString& folder) : registry(folder), store(registry, boxes, nullptr, {300, 0, 300}) {}
+    void lose()
+    {
+        RunTotals run;
+        countLoss(settings, run);
+        store.saveStatistics(settings, StatisticsChange::Loss);
+    }
+    void quit()
+    {
+        store.beginQuit();
+        store.finishQuit();
+    }
+    QString told() const
+    {
+        QStringList texts;
+        for (const auto& box : boxes.shown())
+            texts << box.text;
+        return texts.join(u'\n');
+    }
+
+    QtRegistry registry;
+    ScriptedMessageBoxes boxes;
+    SettingsStore store;
+    Settings settings = store.load({1280, 1024});
+};
+
+bool fileHolds(const QString& folder, std::initializer_list<const char*> lines)
+{
+    const QByteArray file = testing::readFileBytes(folder + QStringLiteral("/registry.ini"));
+    return std::all_of(lines.begin(), lines.end(), [&](const char* line) { return file.contains(line); });
 }
 
 // Each entry's name and kind: a file replaced by another kind shows.
@@ -118,6 +153,113 @@ TEST(StoreProcess, ASaveFailedOrStoppedAtAnyStepLosesNothingAndLeavesNothingBehi
             EXPECT_EQ(testing::readFileBytes(file), after);
         }
     }
+}
+
+// A copy whose start could not write (a value missing, so that all was to be
+// written, and the lock held by a stopped copy) puts back none of the
+// statistics it read then: the results another copy counted since stay.
+TEST(StoreProcess, ACopyThatCouldNotWriteAtItsStartPutsNoStatisticsBack)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(testing::writeFileBytes(dir.filePath("registry.ini"), "[Software\\Projects\\Tavolin 2.2]\n"
+                                        "\"Games Lost\"=dword:5\n\"Streak Type\"=dword:1\n\"Streak Wins\"=dword:2\n"));
+    std::optional<testing::StoppedCopy> stopped(std::in_place, dir.path());
+    Copy late(dir.path());
+    stopped.reset();
+    testing::expectInTime([&] {
+        Copy other(dir.path());
+        for (int game = 0; game < 3; ++game)
+            other.lose();
+    });
+    late.store.savePlacement(late.settings);
+    late.quit();
+    EXPECT_TRUE(fileHolds(dir.path(), {"\"Games Lost\"=dword:8\n", "\"Streak Type\"=dword:2\n",
+                                       "\"Streak Losses\"=dword:3\n", "\"SpeedSlider\"=dword:8\n"}));
+}
+
+// A result that cannot be written at quit is kept beside the file, told in
+// one box, and counted by the next start once, even when that start ends
+// between counting it and removing it.
+TEST(StoreProcess, AResultWaitingAtQuitIsKeptAndCountedOnceByTheNextStart)
+{
+    for (const bool stopBeforeRemoving : {false, true}) {
+        SCOPED_TRACE(stopBeforeRemoving);
+        QTemporaryDir dir;
+        runStore(dir.path(), false);
+        {
+            testing::StoppedCopy stopped(dir.path());
+            Copy quitting(dir.path());
+            quitting.lose();
+            quitting.quit();
+            ASSERT_EQ(quitting.boxes.shown().size(), 2u);
+            EXPECT_TRUE(quitting.boxes.shown().back().text.contains(
+                QStringLiteral("(won: 0, lost: 1) are kept in %1/registry.ini.kept.").arg(dir.path())));
+        }
+        if (stopBeforeRemoving) {
+            EXPECT_EQ(testing::exitInTime([&] { runStore(dir.path(), false, SaveStep::RemoveCounted, true); }), 3);
+        }
+        for (int start = 0; start < 2; ++start)
+            EXPECT_TRUE(runStore(dir.path(), false).isEmpty());
+        EXPECT_TRUE(fileHolds(dir.path(), {"\"Games Lost\"=dword:1\n"}));
+        EXPECT_EQ(listing(dir.path()), QStringList{"registry.ini"});
+    }
+}
+
+// A save waits for a copy that holds the file a moment; a hold past the wait
+// is told with the wait in seconds.
+TEST(StoreProcess, ASaveWaitsForAMomentsHoldAndTellsALongerOneInSeconds)
+{
+    QTemporaryDir dir;
+    runStore(dir.path(), false);
+    testing::StoppedCopy other(dir.path());
+    Copy copy(dir.path());
+    copy.lose();
+    EXPECT_TRUE(copy.told().contains("registry.ini.lock is held by another program and was not let go within 0.3 seconds."));
+    EXPECT_TRUE(copy.registry.wasBusy());
+    other.resume();
+    QtRegistry registry(dir.path());
+    ScriptedMessageBoxes boxes;
+    SettingsStore store(registry, boxes);
+    Settings settings = store.load({1280, 1024});
+    store.saveStatistics(settings, StatisticsChange::Loss);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_TRUE(fileHolds(dir.path(), {"\"Games Lost\"=dword:1\n"}));
+}
+
+// A disk that takes no more bytes is told by the system's own reason, for
+// the lock and for a result that cannot be kept at quit either.
+TEST(StoreProcess, AFullDiskIsToldByItsRealReason)
+{
+    QTemporaryDir dir;
+    runStore(dir.path(), false);
+    testing::expectInTime([&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit noMore{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &noMore);
+        Copy copy(dir.path());
+        copy.lose();
+        copy.quit();
+        const QString told = copy.told();
+        EXPECT_TRUE(told.contains("registry.ini.lock could not be made: " + qt_error_string(EFBIG))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QStringLiteral("could not be kept either: %1/registry.ini.kept.").arg(dir.path())));
+        EXPECT_FALSE(told.contains(qt_error_string(EIO)));
+    });
+}
+
+// What a save stopped halfway leaves beside the file a link leads to is
+// cleared there by the next start.
+TEST(StoreProcess, WhatAStoppedSaveLeftBesideALinksTargetIsClearedThere)
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath("real"), settings = dir.filePath("settings");
+    ASSERT_TRUE(QDir().mkpath(real) && QDir().mkpath(settings));
+    ASSERT_TRUE(testing::writeFileBytes(real + "/real.ini", "; mine\n"));
+    ASSERT_TRUE(QFile::link(real + "/real.ini", settings + "/registry.ini"));
+    EXPECT_EQ(testing::exitInTime([&] { runStore(settings, false, SaveStep::Rename, true); }), 3);
+    EXPECT_EQ(listing(real).size(), 2) << "the stopped save's temporary";
+    runStore(settings, false);
+    EXPECT_EQ(listing(real), QStringList{"real.ini"});
+    EXPECT_EQ(listing(settings), QStringList{"registry.ini link"});
 }
 
 } // namespace

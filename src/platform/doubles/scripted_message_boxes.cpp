@@ -8,7 +8,7 @@ MessageAnswer ScriptedMessageBoxes::show(QWidget* owner, const QString& caption,
 {
     shown_.push_back({owner, caption, text, icon, buttons});
     if (script_.empty())
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     const MessageAnswer answer = script_.front();
     script_.pop_front();
     return answer;
