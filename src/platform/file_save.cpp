@@ -135,13 +135,12 @@ int creationError(const QString& fileName)
     return error != 0 ? error : probe.write(QByteArray(128, 'x'));
 }
 
-QStringList leftoverFolders(const QString& fileName)
+// Where saves of the file make their temporaries: beside it, and beside the
+// file a link leads to.
+QStringList leftoverPlaces(const QString& fileName)
 {
     const QString target = finalTarget(fileName);
-    QStringList places{fileName};
-    if (!target.isEmpty() && target != fileName)
-        places << target;
-    return places;
+    return target.isEmpty() || target == fileName ? QStringList{fileName} : QStringList{fileName, target};
 }
 
 } // namespace
@@ -193,7 +192,7 @@ QString createWhole(const QString& newName, const QByteArray& bytes, const QStri
 
 void removeLeftoverTemporaries(const QString& fileName)
 {
-    for (const QString& place : leftoverFolders(fileName)) {
+    for (const QString& place : leftoverPlaces(fileName)) {
         const QFileInfo file(place);
         QDir folder = file.absoluteDir();
         for (const QString& name : folder.entryList({file.fileName() + TemporaryInfix + u'*'},

@@ -149,12 +149,10 @@ QString TStats1Dlg::labelText(int number) const
     return labels_.at(number - 1)->text();
 }
 
-// Shown with the figures the store holds now, and OK focused whatever was
-// pressed the last time.
+// Shown with the figures the store holds now.
 void TStats1Dlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setFocus();
     store_.readStatistics(settings_);
     FormPaint();
 }

@@ -3,6 +3,7 @@
 // the player's are: timers due while a box is open fire under it.
 #include "window_fixture.h"
 #include "game/support/table_builder.h"
+#include "platform/qt_message_boxes.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -309,6 +310,55 @@ TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
     EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
     EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
     EXPECT_TRUE(messages.openedOnTop.isEmpty());
+}
+
+// Real boxes, as the player gets them: Return gives each its default answer.
+using ReturnKeyTest = testing::WindowFixture<QtMessageBoxes>;
+
+// Return pressed three times after a game ends deletes nothing, also once
+// Delete was used in the run: the Statistics dialog's default is OK, and the
+// question a Delete asks defaults to No.
+TEST_F(ReturnKeyTest, ReturnPressedThreeTimesAfterAGameEndsDeletesNothing)
+{
+    open();
+    QStringList defaults;   // of each box or dialog Return was pressed in
+    bool deleteUsed = false;
+    bool pressing = false;
+    // A press may open a box, which needs the turns that follow: each is made
+    // from a turn of its own.
+    const auto press = [&](QWidget* widget, const std::function<void()>& how) {
+        pressing = true;
+        QTimer::singleShot(0, widget, [&pressing, how] { pressing = false; how(); });
+    };
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        QWidget* open = QApplication::activeModalWidget();
+        auto* remove = open ? open->findChild<QPushButton*>("BitBtn2") : nullptr;
+        if (!open || pressing)
+            return;
+        if (remove && !std::exchange(deleteUsed, true))
+            return press(remove, [remove] { QTest::mouseClick(remove, Qt::LeftButton); });
+        if (defaults.size() >= 3)
+            return void(open->close());   // what a fault opens over and over
+        for (const auto* button : open->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isVisible())
+                defaults << button->text();
+        }
+        QWidget* focused = open->focusWidget() ? open->focusWidget() : open;
+        press(focused, [focused] { QTest::keyClick(focused, Qt::Key_Return); });
+    });
+    player.start(0);
+    window->GameStats1Click();
+    EXPECT_EQ(std::exchange(defaults, {}), (QStringList{"&No", "OK"}));
+    newGame();
+    testing::TableBuilder(window->game())
+        .pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC").column(0, {"KC"}).autoMovesOn();
+    click(QPoint(layout().TableWidth + 10, layout().TopAreaHeight + 10));
+    for (int turn = 0; turn < 1000 && window->game().flags.gameInPlay; ++turn)
+        QApplication::processEvents();
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(defaults, (QStringList{"OK", "OK"}));
+    EXPECT_EQ(stored("Games Won"), 1);
 }
 
 } // namespace
