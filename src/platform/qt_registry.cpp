@@ -12,7 +12,6 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavolin {
@@ -128,14 +127,6 @@ bool keepWhole(const QString& fileName, const QString& copy)
         || QFile::copy(fileName, copy);
 }
 
-bool isSameFile(const QString& one, const QString& other)
-{
-    struct stat first {}, second {};
-    return ::stat(QFile::encodeName(one).constData(), &first) == 0
-        && ::stat(QFile::encodeName(other).constData(), &second) == 0 && first.st_dev == second.st_dev
-        && first.st_ino == second.st_ino;
-}
-
 QString shortName(const QString& fileName)
 {
     return QFileInfo(fileName).fileName();
@@ -175,7 +166,8 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
     }
     // Before the file: a note counted meanwhile is then named in it.
     std::vector<Note> notes;
-    for (const QString& name : QDir(folder).entryList({shortName(fileName_) + NoteInfix + u'*'}, QDir::Files, QDir::Name)) {
+    const QStringList noteNames = QDir(folder).entryList({shortName(fileName_) + NoteInfix + u'*'}, QDir::Files, QDir::Name);
+    for (const QString& name : noteNames) {
         const FileContents note = readRegularFile(QDir(folder).filePath(name), LargestNote);
         if (note.state == FileContents::State::Read)
             notes.push_back({name, note.bytes});
@@ -290,8 +282,6 @@ QString QtRegistry::keepAside(const FileContents& contents)
             return keptCopy_ = kept ? copy : QString();
         }
         if (!contents.cutShort && earlier.state == FileContents::State::Read && earlier.bytes == contents.bytes)
-            keptCopy_ = copy;
-        else if (contents.cutShort && isSameFile(copy, fileName_))
             keptCopy_ = copy;
     }
     return keptCopy_;

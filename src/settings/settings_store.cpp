@@ -139,13 +139,17 @@ void countNote(Settings& settings, const QByteArray& note)
 bool sameStatistics(const Settings& one, const Settings& other)
 {
     bool same = true;
-    forEachStatistic(one, [&](const char* name, const auto& field) { same = same && field == storedDword(other, QLatin1String(name)); });
+    forEachStatistic(one, [&](const char* name, const auto& field) {
+        same = same && field == storedDword(other, QLatin1String(name));
+    });
     return same;
 }
 
 void takeStatistics(Settings& settings, const Settings& from)
 {
-    forEachStatistic(settings, [&](const char* name, std::int32_t& field) { field = storedDword(from, QLatin1String(name)); });
+    forEachStatistic(settings, [&](const char* name, std::int32_t& field) {
+        field = storedDword(from, QLatin1String(name));
+    });
 }
 
 } // namespace

@@ -70,16 +70,15 @@ inline void expectInTime(const std::function<void()>& body)
 }
 
 // A copy of the game stopped (SIGSTOP) while it holds the settings file's
-// lock. Resumed, it holds the lock a moment longer and lets it go; left
-// stopped, it is killed at the end, and its lock left stale.
+// lock. Resumed, it holds it a moment longer and lets it go; else it is
+// killed at the end, its lock left stale.
 class StoppedCopy {
 public:
     explicit StoppedCopy(const QString& folder)
     {
         QThreadPool::globalInstance()->waitForDone();
         std::fflush(nullptr);
-        child_ = ::fork();
-        if (child_ == 0) {
+        if ((child_ = ::fork()) == 0) {
             QLockFile lock(folder + QStringLiteral("/registry.ini.lock"));
             lock.lock();
             ::raise(SIGSTOP);
