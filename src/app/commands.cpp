@@ -168,8 +168,11 @@ void TForm1::BitBtn1Click()
 
 void TForm1::GameExitClick()
 {
-    if (!confirmQuit())
+    store_.beginQuit();
+    if (!confirmQuit()) {
+        store_.cancelQuit();
         return;
+    }
     Timer1->stop();
     game_.flags.gameInPlay = false;
     close();

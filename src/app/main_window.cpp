@@ -483,11 +483,17 @@ void TForm1::RefreshSideWindow()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    store_.beginQuit();
     SaveWindowPlacement();
-    if (confirmQuit())
-        event->accept();
-    else
+    if (!confirmQuit()) {
+        store_.cancelQuit();
         event->ignore();
+        return;
+    }
+    // The last write may wait for another copy of the game: the window is gone meanwhile.
+    hide();
+    store_.finishQuit();
+    event->accept();
 }
 
 } // namespace tavolin

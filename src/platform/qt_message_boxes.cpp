@@ -19,7 +19,7 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
 
 QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
 {
-    return buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    return buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
 }
 
 } // namespace
@@ -29,6 +29,8 @@ MessageAnswer QtMessageBoxes::show(QWidget* owner, const QString& caption, const
 {
     // Without an owner Qt centres the box on the screen.
     QMessageBox box(qtIcon(icon), caption, text, qtButtons(buttons), owner);
+    if (buttons == MessageButtons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
