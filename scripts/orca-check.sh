@@ -29,7 +29,8 @@ if [ -z "${ORCA_CHECK_IN_SESSION:-}" ]; then
 fi
 
 work=$(mktemp -d)
-log=$work/orca.log
+# ORCA_CHECK_LOG keeps Orca's whole debug log there.
+log=${ORCA_CHECK_LOG:-$work/orca.log}
 pids=()
 cleanup() {
     local pid
@@ -38,7 +39,9 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
-    [ -n "${ORCA_CHECK_LOG:-}" ] && cp "$log" "$ORCA_CHECK_LOG"
+    # Speech-dispatcher, started by Orca, outlives it for a while.
+    local speechd=$work/run/speech-dispatcher/pid/speech-dispatcher.pid
+    [ -f "$speechd" ] && kill "$(cat "$speechd")" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -86,7 +89,7 @@ for _ in $(seq 50); do
 done
 
 # What Orca said since the last call, once it has said nothing new for a
-# second and a half.
+# second.
 said_from=1
 speech() { grep -c "SPEECH OUTPUT" "$log" || true; }
 settle() {
@@ -96,7 +99,7 @@ settle() {
         now=$(speech)
         if [ "$now" = "$count" ]; then
             quiet=$((quiet + 1))
-            [ "$quiet" -ge 6 ] && break
+            [ "$quiet" -ge 4 ] && break
         else
             quiet=0 count=$now
         fi
@@ -126,13 +129,14 @@ step() {
 }
 
 # A transfer as `--solve` prints it: Columns 1-8, Rooms a-d, Piles h; a
-# third field of 1 moves one card of several into an empty Column.
+# third field of 1 moves one card of several into an empty Column. The
+# empty-Column question, when it comes, is answered with its own keys.
 transfer() {
     local from=$1 to=$2 one=${3:-}
-    step "$from $to${one:+ $one}" "$from" "$to"
-    if grep -q "Move more than one card" <(sed -n '/SPEECH OUTPUT/h;${x;p}' "$log") 2>/dev/null; then :; fi
+    step "$from" "$from"
+    step "$to" "$to"
     if [ -n "$(question_open)" ]; then
-        if [ -n "$one" ]; then step "No: one card" n; else step "Yes" y; fi
+        if [ -n "$one" ]; then step "n: No, one card" n; else step "y: Yes" y; fi
     fi
 }
 
@@ -152,6 +156,9 @@ done)
     step "1: a drop that is refused" 1
     step "h: no Pile takes it" h
     step "Escape: put back" Escape
+    step "Down: the cursor from Pile 1 to Column 5" Down
+    step "r: Column 5 from the top" r
+    step "u: Column 5 from the bottom" u
     ;;
 win)
     deal=${2:-17}
