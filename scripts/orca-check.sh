@@ -116,7 +116,14 @@ start_game() {
     xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null
     sleep 2
     echo "== tavolin --deal $1"
-    settle
+    local heard
+    heard=$(settle)
+    echo "$heard"
+    # A loaded machine can leave Orca hanging at its start.
+    if ! grep -q "Table panel" <<<"$heard"; then
+        echo "Orca did not present the game's window; run the script again." >&2
+        exit 1
+    fi
 }
 
 # One step: the keys, then what Orca said.
