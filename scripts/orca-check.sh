@@ -110,20 +110,27 @@ settle() {
     said_from=$((total + 1))
 }
 
+# The game, started again when Orca does not present its window: on a
+# loaded machine the game's first call to the accessibility bus can fail.
 start_game() {
-    build/bin/tavolin --deal "$1" >"$work/game.out" 2>&1 &
-    pids+=($!)
-    xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null
-    sleep 2
-    echo "== tavolin --deal $1"
-    local heard
-    heard=$(settle)
-    echo "$heard"
-    # A loaded machine can leave Orca hanging at its start.
-    if ! grep -q "Table panel" <<<"$heard"; then
-        echo "Orca did not present the game's window; run the script again." >&2
-        exit 1
-    fi
+    local try
+    for try in 1 2 3; do
+        build/bin/tavolin --deal "$1" >"$work/game.out" 2>&1 &
+        pids+=($!)
+        xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null
+        sleep 2
+        settle >"$work/start.txt"
+        if grep -q "Table panel" "$work/start.txt"; then
+            echo "== tavolin --deal $1"
+            cat "$work/start.txt"
+            return
+        fi
+        kill "${pids[-1]}"
+        wait "${pids[-1]}" 2>/dev/null || true
+        unset 'pids[-1]'
+    done
+    echo "Orca did not present the game's window." >&2
+    exit 1
 }
 
 # One step: the keys, then what Orca said.
