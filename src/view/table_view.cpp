@@ -107,10 +107,9 @@ void TableView::focusInEvent(QFocusEvent*)
     showKeyboardFrame();
     // Qt tells readers of the table's focus after this returns; the place
     // under the cursor is told after that, and read.
-    if (keyboardCursor_) {
-        cursorUntold_ = true;
+    cursorUntold_ = keyboardCursor_.has_value();
+    if (cursorUntold_ || !pendingAnnouncements_.isEmpty())
         QTimer::singleShot(0, this, [this] { sayAnnouncements(); });
-    }
 }
 
 void TableView::focusOutEvent(QFocusEvent*)
@@ -138,8 +137,22 @@ void TableView::announce(const QString& words)
     pendingAnnouncements_ << words;
 }
 
+// While a box is open or closing, the window is not active, and a reader
+// that sees a window go stops what it was saying: the words wait for the
+// window to come back.
+void TableView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The table, taking the keys back, says them after its place.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !pendingAnnouncements_.isEmpty()
+        && window()->focusWidget() != this)
+        QTimer::singleShot(0, this, [this] { sayAnnouncements(); });
+}
+
 void TableView::sayAnnouncements()
 {
+    if (!isActiveWindow() && !pendingAnnouncements_.isEmpty())
+        return;
     const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
     pendingAnnouncements_.clear();
     // Away from the table (a box is open or closing) the place is told when
