@@ -180,9 +180,8 @@ win)
     while read -r from to one; do
         transfer "$from" "$to" "$one"
     done < <(build/bin/tavolin --solve "$deal" | tail -n +2)
-    sleep 2
-    echo "== after the last transfer"
-    settle
+    step "Return: the box closes" Return
+    step "Return: the statistics close" Return
     ;;
 lose)
     # Nine transfers of deal 17 that fill the Rooms and leave no move; the
