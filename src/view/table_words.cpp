@@ -56,12 +56,15 @@ QString movesFoundFrom(const MoveDetection& detection)
 
 QString panelWords(const InfoPanel& panel, const Game& game)
 {
-    const QStringList lines = panel.lines();
-    QString text = lines.mid(1).join(QStringLiteral(". "));
+    QStringList lines = panel.lines().mid(1);
     const GameFlags& flags = game.flags;
-    if (!lines.isEmpty() && flags.ShowMoves && !flags.DetailsShown)
-        text += QStringLiteral(". ") + movesFoundFrom(game.detection);
-    return text;
+    if (!panel.lines().isEmpty() && flags.ShowMoves && !flags.DetailsShown)
+        lines << movesFoundFrom(game.detection);
+    // A line that ends a sentence of its own gets no second full stop.
+    QString text;
+    for (const QString& line : lines)
+        text += line + (line.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". "));
+    return text.trimmed();
 }
 
 QString cardName(CardCode card)
