@@ -117,7 +117,8 @@ start_game() {
     for try in 1 2 3; do
         build/bin/tavolin --deal "$1" >"$work/game.out" 2>&1 &
         pids+=($!)
-        xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null
+        # A window that goes while xdotool looks at it stops --sync: ask again.
+        until xdotool search --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null 2>&1; do sleep 0.2; done
         sleep 2
         settle >"$work/start.txt"
         if grep -q "Table panel" "$work/start.txt"; then
@@ -199,6 +200,7 @@ steps)
     while IFS= read -r line; do
         keys=${line%%#*}
         label=${line#*#}
+        label=${label# }
         [ -z "${keys// /}" ] && continue
         # shellcheck disable=SC2086
         step "${label:-$keys}" $keys
