@@ -39,7 +39,7 @@ void TForm1::startGame()
     prefsChanged = false;
     RefreshSideWindow();
     table_->FormPaint(PaintSender::Other);
-    table_->announce(tr("New game dealt."));
+    table_->announce(tr("Deal %1 dealt.").arg(*dealNumber_));
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }

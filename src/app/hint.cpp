@@ -48,9 +48,11 @@ void TForm1::showHint(const SolverAnswer& answer)
     switch (answer.verdict) {
     case SolverVerdict::Lost:
         setStatusText(0, tr("Hint: this game can no longer be won."));
+        table_->sayNow(statusText(0));
         return;
     case SolverVerdict::Undecided:
         setStatusText(0, tr("Hint: no winning line found in time."));
+        table_->sayNow(statusText(0));
         return;
     case SolverVerdict::Winnable:
         break;
@@ -63,6 +65,7 @@ void TForm1::showHint(const SolverAnswer& answer)
     // A hint given again keeps what the first one covered.
     panelUnderHint_ = {text.where, panelUnderHint_ ? panelUnderHint_->second : statusText(1)};
     setStatusText(1, text.where);
+    table_->sayNow(text.what + QLatin1Char(' ') + text.where + QLatin1Char('.'));
     table_->setHintMarks(hintMarksFor(game_.table, game_.geometry, next.from, next.cards, next.to));
     hintMarksTimer_->start();
 }

@@ -9,6 +9,7 @@
 #include "view/side_picture.h"
 #include "view/table_accessible.h"
 #include "view/table_view.h"
+#include "view/table_words.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +34,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
       hand_(game_, *this),
       pointer_(game_, layout_, hand_, *this),
       keyboard_(game_, hand_, [this] { return table_->keyboardCursor(); },
-                [this](Place place) { table_->setKeyboardCursor(place); })
+                [this](Place place) { table_->setKeyboardCursor(place); },
+                [this](Place place, bool topDown) { table_->announce(cardByCardWords(game_, place, topDown)); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption);

@@ -108,6 +108,8 @@ private:
     void setPointerShape(PointerShape shape) override;
     void showStatus(int panel, const QString& text) override;
     void showHeldCard() override;
+    void heldCardReturned(CardCode card, bool refused) override;
+    void heldCardKept(Place place) override;
 
     // GameEvents
     void showStatus(int panel, const std::string& text) override;

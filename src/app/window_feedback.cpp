@@ -22,6 +22,17 @@ void TForm1::showHeldCard()
 {
     forgetHint();
     table_->showSelectedCard();
+    table_->announce(heldWords(game_.selection.card));
+}
+
+void TForm1::heldCardReturned(CardCode card, bool refused)
+{
+    table_->announce(returnedWords(card, refused));
+}
+
+void TForm1::heldCardKept(Place place)
+{
+    table_->announce(keptWords(game_, place));
 }
 
 void TForm1::showStatus(int panel, const QString& text)
@@ -79,11 +90,11 @@ void TForm1::showMoveDetection(const MovePanel& panel)
 void TForm1::tableRestored()
 {
     forgetHint();
+    table_->announceUndo();
     table_->stopAnimating();
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;
     table_->FormPaint(PaintSender::Other);
-    table_->announce(tr("Move undone."));
 }
 
 void TForm1::transferDone(const Transfer& transfer)

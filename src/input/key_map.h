@@ -36,6 +36,10 @@ inline constexpr Qt::Key CursorLeft = Qt::Key_Left;
 inline constexpr Qt::Key CursorRight = Qt::Key_Right;
 inline constexpr Qt::Key CursorUp = Qt::Key_Up;
 inline constexpr Qt::Key CursorDown = Qt::Key_Down;
+// Reading aloud the place under the keyboard cursor card by card, for a
+// screen reader: from the top card down, or from the first card up.
+inline constexpr Qt::Key ReadTopDown = Qt::Key_R;
+inline constexpr Qt::Key ReadBottomUp = Qt::Key_U;
 
 // Qt moves the focus between the table and the buttons with these; no game
 // key may take them.
@@ -62,6 +66,12 @@ inline std::vector<HelpLine> playKeyHelp()
                                                  "Columns")},
         {each(ActOnCursor), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Act on the place under the keyboard cursor, "
                                                                     "as its key does")},
+        {{ReadTopDown}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "With a screen reader: read the place under the "
+                                                                "keyboard cursor card by card, from the top card "
+                                                                "down")},
+        {{ReadBottomUp}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "With a screen reader: read the place under the "
+                                                                 "keyboard cursor card by card, from the first card "
+                                                                 "up")},
         {each(FocusKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move between the table and the buttons")},
     };
 }
@@ -72,7 +82,8 @@ inline std::vector<QKeyCombination> everyBinding()
     std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, HowToPlay,
                                      QKeyCombination(PileKey), QKeyCombination(PutBack), QKeyCombination(CursorLeft),
                                      QKeyCombination(CursorRight), QKeyCombination(CursorUp),
-                                     QKeyCombination(CursorDown)};
+                                     QKeyCombination(CursorDown), QKeyCombination(ReadTopDown),
+                                     QKeyCombination(ReadBottomUp)};
     for (Qt::Key key : ColumnKeys)
         all.emplace_back(key);
     for (Qt::Key key : RoomKeys)

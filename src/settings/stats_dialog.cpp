@@ -162,6 +162,13 @@ void TStats1Dlg::FormPaint()
     const auto texts = statisticsTexts(settings_, run_, labels_[10]->text());
     for (int i = 0; i < 10; ++i)
         showWithinFrame(labels_[i + 1], texts[i]);
+    // A screen reader reads a dialog's labels of three words or more as it
+    // opens: each figure of won and lost games is named with its heading.
+    for (int heading : {0, 3, 6}) {
+        const QString name = texts[heading].section(QLatin1Char(':'), 0, 0);
+        for (int figure : {heading + 1, heading + 2})
+            labels_[figure + 1]->setAccessibleName(name + QLatin1Char(' ') + texts[figure].simplified());
+    }
 }
 
 void TStats1Dlg::OKBtnClick()

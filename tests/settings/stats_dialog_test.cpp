@@ -5,6 +5,7 @@
 #include "support/file_bytes.h"
 #include "support/non_files.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -67,6 +68,14 @@ TEST_F(StatsDialogTest, FiguresFollowTheResultsInTheOrderPlayed)
         showFigures();
         EXPECT_EQ(shownFigures(), figures) << results;
     }
+    // A screen reader reads only labels of three words or more as the
+    // dialog opens: the figures are named with their headings.
+    QStringList names;
+    for (int label : {3, 4, 6, 7, 9, 10})
+        names << QAccessible::queryAccessibleInterface(dialog.findChild<QLabel*>(QString("Label%1").arg(label)))
+                     ->text(QAccessible::Name);
+    EXPECT_EQ(names.join(" | "), "This session won: 4 | This session lost: 1 | Totals won: 4 | Totals lost: 1 | "
+                                 "Streaks won: 1 | Streaks lost: 0");
     // A streak type the dialog does not know leaves the sentence as it was.
     settings.StreakType = 7;
     showFigures();
