@@ -28,6 +28,9 @@ void TForm1::startGame()
 {
     forgetHint();
     hintAfterPass_ = false;
+    hintLine_.clear();
+    forgetLosingMove();
+    record_.dealt();
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, timeOfDayText(tr("Game started at "), GameStartTime));
     if (settings_.TimeDisplay)
@@ -117,6 +120,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         heldBy_->removeEventFilter(this);
         heldBy_ = nullptr;
         scheduleGamePass();
+        if (answerAfterModal_)
+            QTimer::singleShot(0, this, std::exchange(answerAfterModal_, {}));
     }
     if (filterKey(watched, event))
         return true;

@@ -20,11 +20,27 @@ HintSearch::~HintSearch()
 
 void HintSearch::start(const TableState& table, bool autoSuspended)
 {
+    launch([this, table, autoSuspended, limits = limits_](const std::atomic<bool>* cancelled) {
+        const SolverAnswer answer = solvePosition(table, autoSuspended, limits, cancelled);
+        return std::function<void()>([this, answer] { emit answered(answer); });
+    });
+}
+
+void HintSearch::findLostMove(std::vector<TableCards> tables)
+{
+    launch([this, tables = std::move(tables), limits = limits_](const std::atomic<bool>* cancelled) {
+        const LostMove found = tavolin::findLostMove(tables, limits, cancelled);
+        return std::function<void()>([this, found] { emit lostMoveFound(found); });
+    });
+}
+
+void HintSearch::launch(Work work)
+{
     cancel();
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     searching_ = true;
-    pool_.start([this, table, autoSuspended, limits = limits_, cancelled = cancelled_, request = ++request_] {
-        const SolverAnswer answer = solvePosition(table, autoSuspended, limits, cancelled.get());
+    pool_.start([this, work = std::move(work), cancelled = cancelled_, request = ++request_] {
+        const std::function<void()> answer = work(cancelled.get());
         // The search's memory goes back to the system, not only to the heap.
         malloc_trim(0);
         if (!cancelled->load())
@@ -41,12 +57,12 @@ void HintSearch::cancel()
     searching_ = false;
 }
 
-void HintSearch::deliver(std::uint64_t request, const SolverAnswer& answer)
+void HintSearch::deliver(std::uint64_t request, const std::function<void()>& answer)
 {
     if (request != request_ || !searching_)
         return;
     searching_ = false;
-    emit answered(answer);
+    answer();
 }
 
 } // namespace tavolin

@@ -15,5 +15,8 @@ struct HintText {
 };
 
 HintText hintText(const TableState& table, const SolverTransfer& transfer);
+// The same transfer in one line, without the hint's own word: "7 of
+// Diamonds from Column 3 onto the 8 of Clubs in Column 5".
+QString transferText(const TableState& table, const SolverTransfer& transfer);
 
 } // namespace tavolin

@@ -18,9 +18,10 @@ void TForm1::setPointerShape(PointerShape shape)
     }
 }
 
+// A card taken up leaves the table as it is: a hint on its way still comes.
 void TForm1::showHeldCard()
 {
-    forgetHint();
+    hideHint();
     table_->showSelectedCard();
 }
 
@@ -84,11 +85,13 @@ void TForm1::tableRestored()
     table_->PilesFrameDirty = true;
     table_->FormPaint(PaintSender::Other);
     table_->announce(tr("Move undone."));
+    record_.undone();
 }
 
 void TForm1::transferDone(const Transfer& transfer)
 {
     table_->announce(transferWords(transfer));
+    record_.transferMade(game_.table, transfer, game_.flags.autoSuspended);
 }
 
 } // namespace tavolin

@@ -29,7 +29,7 @@ void GameRecord::undone()
     autoSuspended_ = true;
 }
 
-void GameRecord::ended(const TableState& table, bool autoSuspended)
+void GameRecord::gameEnded(const TableState& table, bool autoSuspended)
 {
     end_ = cardsOf(table, autoSuspended);
 }

@@ -24,7 +24,8 @@ public:
     // it was made on.
     void transferMade(const TableState& table, const Transfer& transfer, bool autoSuspended);
     void undone();
-    void ended(const TableState& table, bool autoSuspended);
+    void gameEnded(const TableState& table, bool autoSuspended);
+    bool hasEnded() const { return end_.has_value(); }
 
     const std::vector<Step>& steps() const { return steps_; }
     // Every table the game passed through, from the deal to its end: one

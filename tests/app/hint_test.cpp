@@ -1,5 +1,6 @@
 // The hint: the next transfer of a winning line in the status bar and on the
-// table, found off the window's thread, and nothing on the table changed.
+// table, found off the window's thread, and nothing on the table changed;
+// once a game is lost, the transfer that lost it.
 #include "app/hint_search.h"
 #include "app/hint_text.h"
 #include "game/recording_events.h"
@@ -11,33 +12,66 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tavolin {
 namespace {
 
 class HintTest : public testing::WindowFixture<> {
 protected:
-    // The event loop runs until the hint's answer is in the status bar; the
-    // bound only keeps a broken search from hanging the test.
-    void waitForAnswer()
+    // The event loop runs until the status bar's first panel says `done`;
+    // the bound only keeps a broken search from hanging the test.
+    void waitFor(const std::function<bool()>& done)
     {
         QElapsedTimer waited;
         waited.start();
-        const auto answered = [this] {
-            const QString text = window->statusText(0);
-            return text.startsWith("Hint: ") && !text.startsWith("Hint: looking");
-        };
-        while (!answered() && waited.elapsed() < 20000)
+        while (!done() && waited.elapsed() < 20000)
             QTest::qWait(5);
     }
+    void waitForAnswer()
+    {
+        waitFor([this] {
+            const QString text = window->statusText(0);
+            return text.startsWith("Hint: ") && !text.startsWith("Hint: looking");
+        });
+    }
+    HintSearch* search() const { return window->findChild<HintSearch*>(); }
 
     int panelWidthOf(const QString& text) const
     {
         return window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->fontMetrics().horizontalAdvance(text);
     }
+
+    // A click beside the table changes nothing but asks for the game's passes.
+    void passes()
+    {
+        click(QPoint(layout().TableWidth + 10, layout().TopAreaHeight + 10));
+        for (int turn = 0; turn < 20; ++turn)
+            QApplication::processEvents();
+    }
+
+    // The player's transfer, then the automatic moves.
+    void make(const SolverTransfer& transfer)
+    {
+        Game& game = window->game();
+        if (transfer.cards > 1 && game.table.columns[transfer.to.index].isEmpty())
+            messages.answerNext(MessageAnswer::Yes);
+        ASSERT_TRUE(testing::pickUp(game, transfer.from));
+        ASSERT_EQ(testing::dropOn(game, transfer.to), DropOutcome::Done);
+        game.EndSelection(true);
+        passes();
+    }
 };
 
-TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndChangesNothing)
+TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndLeadsOnAlongIt)
 {
     open();
     for (const std::uint32_t deal : {1u, 17u, 4294967295u}) {
@@ -66,13 +100,20 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndChangesNothing)
         ASSERT_TRUE(table()->hintMarks().has_value());
         EXPECT_EQ(*table()->hintMarks(), hintMarksFor(before, window->game().geometry, next.from, next.cards, next.to));
 
-        // The marks and the hint's half of the status bar go at the next change.
+        // The marks and both halves of the hint go once the card is taken.
         const ColumnRec& from = before.columns[next.from.index];
         click(columnTop(next.from.index));
         EXPECT_TRUE(window->game().selection.card == from.card[from.topPosition()]);
         EXPECT_FALSE(table()->hintMarks().has_value());
         EXPECT_EQ(window->statusText(1), panel1);
         window->game().PutBack();
+        passes();
+        EXPECT_FALSE(window->statusText(0).startsWith("Hint: "));
+
+        // Done as it said, the next hint is the same line's next transfer, at once.
+        make(next);
+        window->MoveHintClick();
+        EXPECT_EQ(window->statusText(0), hintText(window->game().table, expected.line[1]).what);
         messages.answerNext(MessageAnswer::Yes);
         window->FinishGame1Click();
     }
@@ -95,13 +136,14 @@ TEST_F(HintTest, AHintAskedBeforeTheCardsGoUpWaitsForThem)
     EXPECT_EQ(window->statusText(0), hintText(window->game().table, answer.line.front()).what);
 }
 
-// Worst cases: the longest card names, a long Deck, the last places.
+// Worst cases: the longest card names, a long Deck, the last places, a
+// target Column of several cards.
 TEST_F(HintTest, HintTextsArePlainWordsThatFitTheirPanels)
 {
     open();
     testing::TableBuilder(window->game())
         .column(0, {"KS", "QD", "JC", "10H", "9S", "8D", "7C", "6H", "5S", "4D", "3C", "2H"})
-        .column(7, {"KC"}).column(5, {"KD"});
+        .column(7, {"KC"}).column(5, {"5H", "9C", "KD"});
     const TableState& state = window->game().table;
     const auto card = [](const char* name) { return testing::cardNamed(name); };
     const std::tuple<SolverTransfer, const char*, const char*> hints[] = {
@@ -126,6 +168,7 @@ TEST_F(HintTest, HintTextsArePlainWordsThatFitTheirPanels)
         EXPECT_LE(panelWidthOf(text.what), 260);
         EXPECT_LE(panelWidthOf(text.where), 260);
     }
+    EXPECT_EQ(transferText(state, std::get<0>(hints[2])), "Queen of Spades from Room 4 onto the King of Diamonds in Column 6");
 }
 
 // A random player's game that wandered into a pocket: moves are left, a win is not.
@@ -155,8 +198,10 @@ TEST_F(HintTest, APositionThatCannotBeWonIsSaidToBeLost)
     EXPECT_EQ(window->statusText(0), hintText(window->game().table, answer.line.front()).what);
 }
 
-// With no game, a card held or a card in flight the hint is not looked for.
-TEST_F(HintTest, NothingIsAskedWithoutAGameWithACardHeldOrDuringAFlight)
+// Asked with no game, nothing; with a card held, for the table with the card
+// in its place; while a card flies, once the cards have settled; many times
+// over, one answer.
+TEST_F(HintTest, OneAnswerForTheTableAsItIs)
 {
     open();
     const QString idle = window->statusText(0);
@@ -166,35 +211,172 @@ TEST_F(HintTest, NothingIsAskedWithoutAGameWithACardHeldOrDuringAFlight)
 
     window->dealByNumber(QStringLiteral("1"));
     QApplication::processEvents();
+    int answers = 0;
+    QObject::connect(search(), &HintSearch::answered, [&answers] { ++answers; });
     click(columnTop(2));
     ASSERT_FALSE(window->game().selection.isEmpty());
     const TableState held = window->game().table;
-    const QString status = window->statusText(0);
-    window->MoveHintClick();
+    for (int ask = 0; ask < 10; ++ask)
+        window->MoveHintClick();
+    waitForAnswer();
     QTest::qWait(20);
+    EXPECT_EQ(answers, 1);
     EXPECT_EQ(window->game().table, held);
-    EXPECT_EQ(window->statusText(0), status);
+    const SolverAnswer expected = solvePosition(tableOf(cardsOf(held, true)), true, {});
+    EXPECT_EQ(window->statusText(0), hintText(held, expected.line.front()).what);
     window->game().PutBack();
+    passes();
 
     // An Ace freed by the player's transfer flies to its Pile on the next pass.
     testing::TableBuilder(window->game()).column(0, {"AH", "QS"}).column(1, {"KD"}).column(2, {"5C"}).column(3, {"9H"})
         .autoMovesOn();
-    int flightsSeen = 0;
     QString duringFlight;
     clock.onSleep = [&](int) {
-        ++flightsSeen;
-        const QString before = window->statusText(0);
         window->MoveHintClick();
-        if (window->statusText(0) != before || table()->hintMarks())
+        if (!duringFlight.isEmpty() || window->statusText(0).startsWith("Hint: ") || table()->hintMarks())
             duringFlight = window->statusText(0);
     };
     click(columnTop(0));
     click(columnTop(1));
-    for (int turn = 0; turn < 20; ++turn)
-        QApplication::processEvents();
+    waitFor([&answers] { return answers == 2; });
     clock.onSleep = nullptr;
-    EXPECT_GT(flightsSeen, 0);
     EXPECT_EQ(duringFlight, QString());
+    EXPECT_EQ(window->game().table.cardsLeft, PackSize - 1);
+    EXPECT_EQ(answers, 2);
+}
+
+// An answer that comes while a box is open waits for it, and is then shown.
+TEST_F(HintTest, AnAnswerUnderABoxWaitsForIt)
+{
+    open();
+    window->dealByNumber(QStringLiteral("2"));
+    QApplication::processEvents();
+    window->MoveHintClick();
+    QString underTheBox;
+    QTimer::singleShot(0, window.get(), [&] {
+        QMessageBox box(window.get());
+        QTimer::singleShot(0, &box, [&] {
+            waitFor([&] { return !search()->isSearching(); });
+            underTheBox = window->statusText(0);
+            box.accept();
+        });
+        box.exec();
+    });
+    waitForAnswer();
+    EXPECT_EQ(underTheBox, "Hint: looking for a winning line...");
+    EXPECT_TRUE(table()->hintMarks().has_value());
+}
+
+// The hint's halves go together when a menu's hint replaces the first; a
+// search that Undo makes pointless leaves no word behind.
+TEST_F(HintTest, NothingOfAHintOrItsSearchIsLeftBehind)
+{
+    open();
+    window->dealByNumber(QStringLiteral("6"));
+    QApplication::processEvents();
+    const QString panel1 = window->statusText(1);
+    window->MoveHintClick();
+    waitForAnswer();
+    ASSERT_NE(window->statusText(1), panel1);
+    QStatusTipEvent tip(QString{});
+    QApplication::sendEvent(window.get(), &tip);
+    EXPECT_EQ(window->statusText(1), panel1);
+
+    messages.answerNext(MessageAnswer::Yes);
+    window->dealByNumber(QStringLiteral("7"));
+    QApplication::processEvents();
+    make({{PlaceKind::Column, 0}, {PlaceKind::Room, 0}});   // no card goes up after it
+    window->MoveHintClick();
+    ASSERT_EQ(window->statusText(0), "Hint: looking for a winning line...");
+    window->MoveUndo1Click();
+    QTest::qWait(50);
+    for (int panel = 0; panel < 2; ++panel)
+        EXPECT_FALSE(window->statusText(panel).startsWith("Hint")) << window->statusText(panel).toStdString();
+}
+
+// Corners round the cards to move and their target, in a colour of their
+// own, gone after two seconds.
+TEST_F(HintTest, TheMarksFrameTheHintedCardsForTwoSeconds)
+{
+    testing::RecordingEvents events;
+    Game game(events);
+    testing::TableBuilder(game).column(1, {"KS", "QD", "JC", "10H"}).column(4, {"8D", "9S", "KH", "QC"});
+    const TableGeometry& at = game.geometry;
+    const HintMarks marks = hintMarksFor(game.table, at, {PlaceKind::Column, 1}, 3, {PlaceKind::Column, 4});
+    const QSize card(at.CardWidth, at.CardHeight);
+    EXPECT_EQ(marks.source, QRect(QPoint(at.columnX(1), at.columnY(1)), QSize(card.width(), card.height() + 2 * at.ColumnStep)));
+    EXPECT_EQ(marks.target, QRect(QPoint(at.columnX(4), at.columnY(3)), card));
+
+    QImage drawn(600, 600, QImage::Format_RGB32);
+    drawn.fill(Qt::black);
+    QPainter p(&drawn);
+    drawHintMarks(p, marks);
+    p.end();
+    QRect coloured;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixelColor(x, y) == HintMarkColour && marks.target.adjusted(-8, -8, 8, 8).contains(x, y))
+                coloured |= QRect(x, y, 1, 1);
+    EXPECT_EQ(coloured, marks.target.adjusted(-4, -4, 4, 4));
+    EXPECT_EQ(drawn.pixelColor(marks.target.center().x(), marks.target.top() - 2), QColor(Qt::black)) << "corners, not a ring";
+    EXPECT_NE(HintMarkColour, QColor(255, 230, 0)) << "the keyboard cursor's yellow";
+
+    open();
+    window->dealByNumber(QStringLiteral("5"));
+    QApplication::processEvents();
+    window->MoveHintClick();
+    waitForAnswer();
+    ASSERT_TRUE(table()->hintMarks().has_value());
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("HintMarksTimer"));
+    ASSERT_TRUE(timer && timer->isActive());
+    EXPECT_EQ(timer->interval(), 2000);
+    timer->start(0);
+    QTest::qWait(10);
+    EXPECT_FALSE(table()->hintMarks().has_value());
+}
+
+// Lost on purpose at the seventh transfer of deal 3 and finished: the
+// losing transfer is named once, however often asked, and the deal offered again.
+TEST_F(HintTest, TheTransferThatLostTheGameIsNamed)
+{
+    open();
+    window->dealByNumber(QStringLiteral("3"));
+    QApplication::processEvents();
+    EXPECT_FALSE(action("LosingMove1")->isEnabled());
+    const SolverAnswer line = solvePosition(window->game().table, true, {});
+    for (int i = 0; i < 6; ++i)
+        make(line.line[i]);
+    make({{PlaceKind::Column, 3}, {PlaceKind::Room, 3}});
+    messages.answerNext(MessageAnswer::Yes);
+    window->FinishGame1Click();
+    ASSERT_TRUE(action("LosingMove1")->isEnabled());
+
+    const std::size_t shown = messages.shown().size();
+    for (int ask = 0; ask < 5; ++ask)
+        window->LosingMoveClick();
+    EXPECT_EQ(window->statusText(0), "Looking for the move that lost the game...");
+    waitFor([&] { return messages.shown().size() > shown; });
+    QTest::qWait(20);
+    ASSERT_EQ(messages.shown().size(), shown + 1);
+    EXPECT_EQ(messages.shown().back().text,
+              "Transfer 7 lost the game: 9 of Clubs from Column 4 to Room 4.\n\n"
+              "Before it the game could still be won; after it no sequence of transfers could win it.\n\nDeal 3 again?");
+    EXPECT_FALSE(window->statusText(0).startsWith("Looking"));
+
+    messages.answerNext(MessageAnswer::Yes);
+    window->LosingMoveClick();
+    ASSERT_EQ(messages.shown().size(), shown + 2) << "the answer found is given again at once";
+    QApplication::processEvents();
+    EXPECT_TRUE(window->game().flags.gameInPlay);
+    EXPECT_EQ(window->dealNumber(), 3u);
+    EXPECT_FALSE(action("LosingMove1")->isEnabled());
+
+    // Finished at once, the deal could still be won.
+    messages.answerNext(MessageAnswer::Yes);
+    window->FinishGame1Click();
+    window->LosingMoveClick();
+    waitFor([&] { return messages.shown().size() > shown + 3; });
+    EXPECT_TRUE(messages.shown().back().text.startsWith("When the game ended it could still be won"));
 }
 
 // Only the latest table's answer comes back, on the thread that asked; a

@@ -114,7 +114,7 @@ TEST(LostMove, TheTransferThatLostIsNamed)
         }
         if (s.playedOn)
             played.playOn();
-        played.record.ended(played.game.table, played.game.flags.autoSuspended);
+        played.record.gameEnded(played.game.table, played.game.flags.autoSuspended);
 
         const std::vector<TableCards> tables = played.record.tables();
         ASSERT_EQ(tables.size(), played.record.steps().size() + 1);
@@ -149,7 +149,7 @@ TEST(LostMove, ALostStartAndSearchesThatDoNotDecideAreSaidSo)
     ASSERT_TRUE(played.make({placeNamed('4'), placeNamed('d')}));
     played.record.dealt();
     played.playOn();
-    played.record.ended(played.game.table, played.game.flags.autoSuspended);
+    played.record.gameEnded(played.game.table, played.game.flags.autoSuspended);
     const std::vector<TableCards> tables = played.record.tables();
     ASSERT_GT(tables.size(), 2u);
     EXPECT_EQ(findLostMove(tables, Thorough).finding, LostMoveFinding::LostFromTheDeal);
