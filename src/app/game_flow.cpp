@@ -31,6 +31,8 @@ void TForm1::startGame()
     hintLine_.clear();
     forgetLosingMove();
     record_.dealt();
+    knownWinnable_.reset();
+    watchDue_ = false;
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, timeOfDayText(tr("Game started at "), GameStartTime));
     if (settings_.TimeDisplay)
@@ -159,6 +161,7 @@ void TForm1::gamePass()
         scheduleGamePass();
     else {
         table_->sayAnnouncements();
+        watchTransfer();
         if (std::exchange(hintAfterPass_, false))
             MoveHintClick();
     }

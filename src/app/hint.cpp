@@ -1,7 +1,8 @@
 // The hint: the next transfer of a winning line, named in the status bar and
 // marked on the table for a moment. The line found last leads on while the
 // player does what it says; any other table is searched off the window's
-// thread.
+// thread. With the warning on, the table after each transfer is searched
+// too, and a transfer that lost the game is told at once.
 #include "main_window.h"
 
 #include "app/hint_search.h"
@@ -10,7 +11,6 @@
 #include "view/table_view.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QTimer>
 
@@ -27,7 +27,7 @@ void TForm1::createHintCommands(QMenu* moveMenu)
     createLosingMoveCommands(moveMenu);
 
     hints_ = new HintSearch({}, this);
-    connect(hints_, &HintSearch::answered, this, &TForm1::hintAnswered);
+    connect(hints_, &HintSearch::answered, this, &TForm1::tableSearched);
     connect(hints_, &HintSearch::lostMoveFound, this, &TForm1::losingMoveFound);
     hintMarksTimer_ = new QTimer(this);
     hintMarksTimer_->setObjectName(QStringLiteral("HintMarksTimer"));
@@ -50,36 +50,74 @@ void TForm1::MoveHintClick()
 }
 
 // A held card counts as lying where it was taken: the hint is for the table
-// as it is.
+// as it is. Asked again while the answer is on its way, it is not asked anew.
 void TForm1::askForHint()
 {
     const TableCards asked = cardsOf(game_.table, game_.flags.autoSuspended);
-    const TableState table = tableOf(asked);
-    if (const std::optional<SolverTransfer> next = hintLine_.next(table, asked.autoSuspended)) {
+    if (const std::optional<SolverTransfer> next = hintLine_.next(tableOf(asked), asked.autoSuspended)) {
+        knownWinnable_ = asked;
         showHint(*next);
         return;
     }
-    // Asked again while the answer is on its way, it is not asked anew.
-    if (hints_->isSearching() && hintTable_ == asked)
-        return;
-    hintTable_ = asked;
-    hints_->start(table, asked.autoSuspended);
+    hintAsked_ = true;
+    search(asked, std::nullopt);
     setStatusText(0, tr("Hint: looking for a winning line..."));
 }
 
-void TForm1::hintAnswered(const SolverAnswer& answer)
+// After a transfer and the automatic moves it brought: the new table is
+// searched, and the one before it when not known to be winnable. Along the
+// hint's line no search is needed.
+void TForm1::watchTransfer()
 {
-    if (answerAfterModal([this, answer] { hintAnswered(answer); }))
+    if (!std::exchange(watchDue_, false) || !settings_.WarnLosingMove || record_.steps().empty())
         return;
-    const std::optional<TableCards> asked = std::exchange(hintTable_, std::nullopt);
-    if (!asked || !game_.flags.gameInPlay)
+    const TableCards now = cardsOf(game_.table, game_.flags.autoSuspended);
+    if (hintLine_.next(tableOf(now), now.autoSuspended)) {
+        knownWinnable_ = now;
+        return;
+    }
+    watchedBefore_ = record_.steps().back().before;
+    search(now, watchedBefore_ == knownWinnable_ ? std::nullopt : watchedBefore_);
+}
+
+void TForm1::search(const TableCards& table, const std::optional<TableCards>& before)
+{
+    if (searchedTable_ == table && hints_->isSearching())
+        return;
+    searchedTable_ = table;
+    hints_->start(table, before);
+}
+
+void TForm1::tableSearched(const SolverAnswer& answer, SolverVerdict before)
+{
+    if (answerAfterModal([this, answer, before] { tableSearched(answer, before); }))
+        return;
+    const std::optional<TableCards> searched = std::exchange(searchedTable_, std::nullopt);
+    const std::optional<TableCards> watchedBefore = std::exchange(watchedBefore_, std::nullopt);
+    const bool hintAsked = std::exchange(hintAsked_, false);
+    if (!searched || !game_.flags.gameInPlay)
         return;
     // The table changed under the search without telling: the player's
     // question stands, for the table as it is now.
-    if (*asked != cardsOf(game_.table, game_.flags.autoSuspended)) {
-        askForHint();
+    if (*searched != cardsOf(game_.table, game_.flags.autoSuspended)) {
+        if (hintAsked)
+            askForHint();
         return;
     }
+    if (answer.verdict == SolverVerdict::Winnable) {
+        knownWinnable_ = *searched;
+        hintLine_.keep(tableOf(*searched), searched->autoSuspended, answer.line);
+    }
+    const bool lostByTheLast = answer.verdict == SolverVerdict::Lost && watchedBefore
+        && (before == SolverVerdict::Winnable || watchedBefore == knownWinnable_);
+    if (lostByTheLast)
+        warnOfLosingTransfer();
+    else if (hintAsked)
+        showAnswer(answer);
+}
+
+void TForm1::showAnswer(const SolverAnswer& answer)
+{
     switch (answer.verdict) {
     case SolverVerdict::Lost:
         setStatusText(0, tr("Hint: this game can no longer be won."));
@@ -90,33 +128,44 @@ void TForm1::hintAnswered(const SolverAnswer& answer)
     case SolverVerdict::Winnable:
         break;
     }
-    const TableState table = tableOf(*asked);
-    hintLine_.keep(table, asked->autoSuspended, answer.line);
-    if (const std::optional<SolverTransfer> next = hintLine_.next(table, asked->autoSuspended))
+    const TableCards asked = cardsOf(game_.table, game_.flags.autoSuspended);
+    if (const std::optional<SolverTransfer> next = hintLine_.next(tableOf(asked), asked.autoSuspended))
         showHint(*next);
 }
 
 void TForm1::showHint(const SolverTransfer& next)
 {
     const HintText text = hintText(game_.table, next);
-    setStatusText(0, text.what);
-    // A hint given again keeps what the first one covered.
-    if (!hintHalves_)
-        hintHalves_ = HintHalves{text.what, {}, statusText(1)};
-    hintHalves_->where = text.where;
-    setStatusText(1, text.where);
+    showHalves(text.what, text.where);
     table_->setHintMarks(hintMarksFor(game_.table, game_.geometry, next.from, next.cards, next.to));
     hintMarksTimer_->start();
+}
+
+void TForm1::warnOfLosingTransfer()
+{
+    const HintText text = losingTransferText(record_.steps().back().transfer);
+    showHalves(text.what, text.where);
+}
+
+// A hint given again keeps what the first one covered.
+void TForm1::showHalves(const QString& first, const QString& second)
+{
+    setStatusText(0, first);
+    if (!hintHalves_)
+        hintHalves_ = HintHalves{first, {}, statusText(1)};
+    hintHalves_->where = second;
+    setStatusText(1, second);
 }
 
 void TForm1::forgetHint()
 {
     // The search's text gives way to the number of cards at the next pass.
-    if (hintTable_) {
-        hints_->cancel();
+    if (std::exchange(hintAsked_, false))
         game_.flags.lastCardsLeftShown = 0;
-    }
-    hintTable_.reset();
+    if (searchedTable_)
+        hints_->cancel();
+    searchedTable_.reset();
+    watchedBefore_.reset();
     hideHint();
 }
 

@@ -18,11 +18,14 @@ HintSearch::~HintSearch()
     pool_.waitForDone();
 }
 
-void HintSearch::start(const TableState& table, bool autoSuspended)
+void HintSearch::start(const TableCards& table, std::optional<TableCards> before)
 {
-    launch([this, table, autoSuspended, limits = limits_](const std::atomic<bool>* cancelled) {
-        const SolverAnswer answer = solvePosition(table, autoSuspended, limits, cancelled);
-        return std::function<void()>([this, answer] { emit answered(answer); });
+    launch([this, table, before, limits = limits_](const std::atomic<bool>* cancelled) {
+        const SolverAnswer answer = solvePosition(tableOf(table), table.autoSuspended, limits, cancelled);
+        SolverVerdict beforeVerdict = SolverVerdict::Undecided;
+        if (answer.verdict == SolverVerdict::Lost && before)
+            beforeVerdict = solvePosition(tableOf(*before), before->autoSuspended, limits, cancelled).verdict;
+        return std::function<void()>([this, answer, beforeVerdict] { emit answered(answer, beforeVerdict); });
     });
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tavolin {
@@ -26,14 +27,16 @@ public:
     explicit HintSearch(SolverLimits limits = {}, QObject* parent = nullptr);
     ~HintSearch() override;
 
-    void start(const TableState& table, bool autoSuspended);
+    // A winning line from `table`; with `before`, when the table cannot be
+    // won, also whether the one before it could.
+    void start(const TableCards& table, std::optional<TableCards> before = std::nullopt);
     // The tables a game passed through, the deal first.
     void findLostMove(std::vector<TableCards> tables);
     void cancel();
     bool isSearching() const { return searching_; }
 
 signals:
-    void answered(const tavolin::SolverAnswer& answer);
+    void answered(const tavolin::SolverAnswer& answer, tavolin::SolverVerdict before);
     void lostMoveFound(const tavolin::LostMove& found);
 
 private:

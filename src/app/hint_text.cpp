@@ -52,4 +52,10 @@ QString transferText(const TableState& table, const SolverTransfer& transfer)
         .arg(takenCards(transfer), hintPlace(transfer.from), hintText(table, transfer).where);
 }
 
+HintText losingTransferText(const SolverTransfer& transfer)
+{
+    return {QCoreApplication::translate("Hint", "Lost by %1 to %2").arg(takenCards(transfer), hintPlace(transfer.to)),
+            QCoreApplication::translate("Hint", "Undo takes it back.")};
+}
+
 } // namespace tavolin

@@ -19,6 +19,16 @@ void TForm1::createLosingMoveCommands(QMenu* moveMenu)
     LosingMove1->setShortcut(keys::LosingMove);
     LosingMove1->setAutoRepeat(false);
     connect(LosingMove1, &QAction::triggered, this, &TForm1::LosingMoveClick);
+
+    WarnLosingMove1 = moveMenu->addAction(tr("&Warn of Losing Moves"));
+    WarnLosingMove1->setObjectName(QStringLiteral("WarnLosingMove1"));
+    WarnLosingMove1->setStatusTip(tr("Say at once when a transfer loses the game"));
+    WarnLosingMove1->setCheckable(true);
+    WarnLosingMove1->setChecked(settings_.WarnLosingMove != 0);
+    connect(WarnLosingMove1, &QAction::toggled, this, [this](bool on) {
+        settings_.WarnLosingMove = on ? 1 : 0;
+        store_.saveLosingMoveWarning(settings_);
+    });
 }
 
 // Asked again, the answer already found is given again, and one on its way
@@ -65,11 +75,10 @@ void TForm1::tellLosingMove(const LostMove& found)
     switch (found.finding) {
     case LostMoveFinding::LostBy: {
         const GameRecord::Step& step = record_.steps().at(found.transfer);
-        const Transfer& made = step.transfer;
         text = tr("Transfer %1 lost the game: %2.\n\n"
                   "Before it the game could still be won; after it no sequence of transfers could win it.")
                    .arg(found.transfer + 1)
-                   .arg(transferText(tableOf(step.before), {made.from, made.to, made.card, made.count, false}));
+                   .arg(transferText(tableOf(step.before), step.transfer));
         break;
     }
     case LostMoveFinding::LostFromTheDeal:

@@ -143,8 +143,13 @@ private:
     void createHintCommands(QMenu* moveMenu);
     void createLosingMoveCommands(QMenu* moveMenu);
     void askForHint();
-    void hintAnswered(const SolverAnswer& answer);
+    void watchTransfer();
+    void search(const TableCards& table, const std::optional<TableCards>& before);
+    void tableSearched(const SolverAnswer& answer, SolverVerdict before);
+    void showAnswer(const SolverAnswer& answer);
     void showHint(const SolverTransfer& next);
+    void warnOfLosingTransfer();
+    void showHalves(const QString& first, const QString& second);
     void forgetHint();
     void hideHint();
     void forgetHintHalves();
@@ -254,8 +259,16 @@ private:
     QAction* MoveHint1 = nullptr;
     HintSearch* hints_ = nullptr;
     HintLine hintLine_;
-    std::optional<TableCards> hintTable_;   // the table the running hint search was given
+    std::optional<TableCards> searchedTable_;   // the table the running search was given
+    bool hintAsked_ = false;                    // and the player waits for its hint
     bool hintAfterPass_ = false;   // asked while the game was moving by itself
+    // The warning of a transfer that lost the game: due after each transfer,
+    // the table it was made on while the search runs, and the last table
+    // known to be winnable.
+    QAction* WarnLosingMove1 = nullptr;
+    bool watchDue_ = false;
+    std::optional<TableCards> watchedBefore_;
+    std::optional<TableCards> knownWinnable_;
     QTimer* hintMarksTimer_ = nullptr;
     // The hint's two halves in status panels 0 and 1, and what the second covered.
     struct HintHalves {

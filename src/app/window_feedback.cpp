@@ -92,6 +92,7 @@ void TForm1::transferDone(const Transfer& transfer)
 {
     table_->announce(transferWords(transfer));
     record_.transferMade(game_.table, transfer, game_.flags.autoSuspended);
+    watchDue_ = true;
 }
 
 } // namespace tavolin

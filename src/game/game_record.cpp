@@ -16,7 +16,7 @@ void GameRecord::transferMade(const TableState& table, const Transfer& transfer,
     before.columns = undo.columns;
     before.rooms = undo.rooms;
     before.piles = undo.piles;
-    steps_.push_back({cardsOf(before, autoSuspended_), transfer});
+    steps_.push_back({cardsOf(before, autoSuspended_), {transfer.from, transfer.to, transfer.card, transfer.count}});
     autoSuspended_ = autoSuspended;
 }
 

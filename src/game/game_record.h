@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game_events.h"
+#include "solver.h"
 #include "table.h"
 #include "table_cards.h"
 
@@ -16,7 +17,7 @@ class GameRecord {
 public:
     struct Step {
         TableCards before;
-        Transfer transfer;
+        SolverTransfer transfer;   // as the solver names it; a Deck's top card the one taken
     };
 
     void dealt();

@@ -43,6 +43,7 @@ public:
     void savePicturePath(const Settings& settings);
     void savePileSuits(const Settings& settings);
     void saveSpeed(const Settings& settings);
+    void saveLosingMoveWarning(const Settings& settings);
 
 private:
     std::optional<Settings> write(Settings settings, const QStringList& names);

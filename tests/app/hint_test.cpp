@@ -379,16 +379,52 @@ TEST_F(HintTest, TheTransferThatLostTheGameIsNamed)
     EXPECT_TRUE(messages.shown().back().text.startsWith("When the game ended it could still be won"));
 }
 
+// Off, nothing is searched after a transfer; on, and remembered, the transfer
+// that lost the game is told at once, in the hint's words, and Undo clears it.
+TEST_F(HintTest, ALosingTransferIsToldAtOnceWhenAsked)
+{
+    open();
+    ASSERT_FALSE(action("WarnLosingMove1")->isChecked());
+    window->dealByNumber(QStringLiteral("3"));
+    QApplication::processEvents();
+    const SolverAnswer line = solvePosition(window->game().table, true, {});
+    int searches = 0;
+    QObject::connect(search(), &HintSearch::answered, [&searches] { ++searches; });
+    make(line.line[0]);
+    QTest::qWait(50);
+    EXPECT_EQ(searches, 0);
+
+    action("WarnLosingMove1")->setChecked(true);
+    EXPECT_EQ(stored("WarnLosingMove"), 1);
+    open();
+    ASSERT_TRUE(action("WarnLosingMove1")->isChecked());
+    window->dealByNumber(QStringLiteral("3"));
+    QApplication::processEvents();
+    for (int i = 0; i < 6; ++i) {
+        make(line.line[i]);
+        waitFor([this] { return !search()->isSearching(); });
+    }
+    const QString panel1 = window->statusText(1);
+    make({{PlaceKind::Column, 3}, {PlaceKind::Room, 3}});
+    waitFor([&] { return window->statusText(1) != panel1; });
+    EXPECT_EQ(window->statusText(0), "Lost by 9 of Clubs to Room 4");
+    EXPECT_EQ(window->statusText(1), "Undo takes it back.");
+    window->MoveUndo1Click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->statusText(1), panel1);
+    EXPECT_FALSE(window->statusText(0).startsWith("Lost"));
+}
+
 // Only the latest table's answer comes back, on the thread that asked; a
 // search still running when its owner goes is ended, not left behind.
 TEST(HintSearchTest, ANewerTableTakesThePlaceOfAnOlderOne)
 {
-    std::vector<TableState> tables;
+    std::vector<TableCards> tables;
     for (const std::uint32_t deal : {1u, 2u, 3u}) {
         testing::RecordingEvents events;
         Game game(events);
         testing::dealSeeded(game, deal);
-        tables.push_back(game.table);
+        tables.push_back(cardsOf(game.table, true));
     }
     std::vector<SolverAnswer> answers;
     HintSearch search;
@@ -396,18 +432,18 @@ TEST(HintSearchTest, ANewerTableTakesThePlaceOfAnOlderOne)
         EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
         answers.push_back(answer);
     });
-    for (const TableState& table : tables)
-        search.start(table, true);
+    for (const TableCards& table : tables)
+        search.start(table);
     QElapsedTimer waited;
     waited.start();
     while (search.isSearching() && waited.elapsed() < 20000)
         QTest::qWait(5);
     QTest::qWait(20);
     ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(answers.front().line, solvePosition(tables.back(), true, {}).line);
+    EXPECT_EQ(answers.front().line, solvePosition(tableOf(tables.back()), true, {}).line);
 
     auto abandoned = std::make_unique<HintSearch>();
-    abandoned->start(tables.front(), true);
+    abandoned->start(tables.front());
     abandoned.reset();
 }
 
