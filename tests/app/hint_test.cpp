@@ -6,6 +6,7 @@
 #include "game/recording_events.h"
 #include "game/solver.h"
 #include "random_player.h"
+#include "settings/settings_printer.h"
 #include "solver_replay.h"
 #include "table_builder.h"
 #include "window_fixture.h"
@@ -16,11 +17,6 @@
 #include <QPainter>
 #include <QStatusTipEvent>
 #include <QTimer>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tavolin {
 namespace {
@@ -38,10 +34,7 @@ protected:
     }
     void waitForAnswer()
     {
-        waitFor([this] {
-            const QString text = window->statusText(0);
-            return text.startsWith("Hint: ") && !text.startsWith("Hint: looking");
-        });
+        waitFor([this] { const QString t = window->statusText(0); return t.startsWith("Hint:") && !t.endsWith(".."); });
     }
     HintSearch* search() const { return window->findChild<HintSearch*>(); }
 
@@ -99,8 +92,17 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndLeadsOnAlongIt)
         EXPECT_LE(panelWidthOf(text.where), 260);
         ASSERT_TRUE(table()->hintMarks().has_value());
         EXPECT_EQ(*table()->hintMarks(), hintMarksFor(before, window->game().geometry, next.from, next.cards, next.to));
+        // The marks go after two seconds.
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("HintMarksTimer"));
+        ASSERT_TRUE(timer && timer->isActive() && timer->interval() == 2000);
+        timer->start(0);
+        QTest::qWait(10);
+        timer->setInterval(2000);
+        EXPECT_FALSE(table()->hintMarks().has_value());
 
-        // The marks and both halves of the hint go once the card is taken.
+        // Both halves of the hint go once the card is taken, and the marks asked again.
+        window->MoveHintClick();
+        ASSERT_TRUE(table()->hintMarks().has_value());
         const ColumnRec& from = before.columns[next.from.index];
         click(columnTop(next.from.index));
         EXPECT_TRUE(window->game().selection.card == from.card[from.topPosition()]);
@@ -117,23 +119,6 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndLeadsOnAlongIt)
         messages.answerNext(MessageAnswer::Yes);
         window->FinishGame1Click();
     }
-}
-
-// The cards that go up after a transfer go first; the hint is for the
-// table they leave.
-TEST_F(HintTest, AHintAskedBeforeTheCardsGoUpWaitsForThem)
-{
-    open();
-    window->dealByNumber(QStringLiteral("4"));   // an Ace on top of Column 4
-    QApplication::processEvents();
-    click(columnTop(0));
-    click(centreOf(window->game().geometry.roomX(0), window->game().geometry.slotY()));
-    window->MoveHintClick();
-    waitForAnswer();
-    EXPECT_EQ(window->game().table.cardsLeft, PackSize - 1) << "the Ace went up";
-    const SolverAnswer answer = solvePosition(window->game().table, false, {});
-    ASSERT_EQ(answer.verdict, SolverVerdict::Winnable);
-    EXPECT_EQ(window->statusText(0), hintText(window->game().table, answer.line.front()).what);
 }
 
 // Worst cases: the longest card names, a long Deck, the last places, a
@@ -168,7 +153,8 @@ TEST_F(HintTest, HintTextsArePlainWordsThatFitTheirPanels)
         EXPECT_LE(panelWidthOf(text.what), 260);
         EXPECT_LE(panelWidthOf(text.where), 260);
     }
-    EXPECT_EQ(transferText(state, std::get<0>(hints[2])), "Queen of Spades from Room 4 onto the King of Diamonds in Column 6");
+    EXPECT_EQ(transferText(state, std::get<0>(hints[2])), "Queen of Spades from Room 4 onto the King of Diamonds in "
+                                                          "Column 6");
 }
 
 // A random player's game that wandered into a pocket: moves are left, a win is not.
@@ -199,8 +185,8 @@ TEST_F(HintTest, APositionThatCannotBeWonIsSaidToBeLost)
 }
 
 // Asked with no game, nothing; with a card held, for the table with the card
-// in its place; while a card flies, once the cards have settled; many times
-// over, one answer.
+// in its place; while a card flies, for the table the cards that go up after
+// a transfer leave; many times over, one answer.
 TEST_F(HintTest, OneAnswerForTheTableAsItIs)
 {
     open();
@@ -227,9 +213,10 @@ TEST_F(HintTest, OneAnswerForTheTableAsItIs)
     window->game().PutBack();
     passes();
 
-    // An Ace freed by the player's transfer flies to its Pile on the next pass.
-    testing::TableBuilder(window->game()).column(0, {"AH", "QS"}).column(1, {"KD"}).column(2, {"5C"}).column(3, {"9H"})
-        .autoMovesOn();
+    // The Ace on top of Column 4 of deal 4 flies to its Pile after the first transfer.
+    messages.answerNext(MessageAnswer::Yes);
+    window->dealByNumber(QStringLiteral("4"));
+    QApplication::processEvents();
     QString duringFlight;
     clock.onSleep = [&](int) {
         window->MoveHintClick();
@@ -237,20 +224,25 @@ TEST_F(HintTest, OneAnswerForTheTableAsItIs)
             duringFlight = window->statusText(0);
     };
     click(columnTop(0));
-    click(columnTop(1));
+    click(centreOf(window->game().geometry.roomX(0), window->game().geometry.slotY()));
     waitFor([&answers] { return answers == 2; });
     clock.onSleep = nullptr;
     EXPECT_EQ(duringFlight, QString());
-    EXPECT_EQ(window->game().table.cardsLeft, PackSize - 1);
+    EXPECT_EQ(window->game().table.cardsLeft, PackSize - 1) << "the Ace went up first";
+    const SolverAnswer settled = solvePosition(window->game().table, false, {});
+    EXPECT_EQ(window->statusText(0), hintText(window->game().table, settled.line.front()).what);
     EXPECT_EQ(answers, 2);
 }
 
 // An answer that comes while a box is open waits for it, and is then shown.
-TEST_F(HintTest, AnAnswerUnderABoxWaitsForIt)
+// The hint's halves go together when a menu's hint replaces the first; a
+// search that Undo makes pointless leaves no word behind.
+TEST_F(HintTest, NothingOfAHintShowsUnderABoxOrStaysBehind)
 {
     open();
     window->dealByNumber(QStringLiteral("2"));
     QApplication::processEvents();
+    const QString panel1 = window->statusText(1);
     window->MoveHintClick();
     QString underTheBox;
     QTimer::singleShot(0, window.get(), [&] {
@@ -265,18 +257,6 @@ TEST_F(HintTest, AnAnswerUnderABoxWaitsForIt)
     waitForAnswer();
     EXPECT_EQ(underTheBox, "Hint: looking for a winning line...");
     EXPECT_TRUE(table()->hintMarks().has_value());
-}
-
-// The hint's halves go together when a menu's hint replaces the first; a
-// search that Undo makes pointless leaves no word behind.
-TEST_F(HintTest, NothingOfAHintOrItsSearchIsLeftBehind)
-{
-    open();
-    window->dealByNumber(QStringLiteral("6"));
-    QApplication::processEvents();
-    const QString panel1 = window->statusText(1);
-    window->MoveHintClick();
-    waitForAnswer();
     ASSERT_NE(window->statusText(1), panel1);
     QStatusTipEvent tip(QString{});
     QApplication::sendEvent(window.get(), &tip);
@@ -294,94 +274,36 @@ TEST_F(HintTest, NothingOfAHintOrItsSearchIsLeftBehind)
         EXPECT_FALSE(window->statusText(panel).startsWith("Hint")) << window->statusText(panel).toStdString();
 }
 
-// Corners round the cards to move and their target, in a colour of their
-// own, gone after two seconds.
-TEST_F(HintTest, TheMarksFrameTheHintedCardsForTwoSeconds)
+// Corners round the cards to move and their target, in a colour of their own.
+TEST(HintMarksTest, TheCornersFrameTheHintedCards)
 {
     testing::RecordingEvents events;
     Game game(events);
     testing::TableBuilder(game).column(1, {"KS", "QD", "JC", "10H"}).column(4, {"8D", "9S", "KH", "QC"});
     const TableGeometry& at = game.geometry;
     const HintMarks marks = hintMarksFor(game.table, at, {PlaceKind::Column, 1}, 3, {PlaceKind::Column, 4});
-    const QSize card(at.CardWidth, at.CardHeight);
-    EXPECT_EQ(marks.source, QRect(QPoint(at.columnX(1), at.columnY(1)), QSize(card.width(), card.height() + 2 * at.ColumnStep)));
-    EXPECT_EQ(marks.target, QRect(QPoint(at.columnX(4), at.columnY(3)), card));
+    EXPECT_EQ(marks.source, QRect(at.columnX(1), at.columnY(1), at.CardWidth, at.CardHeight + 2 * at.ColumnStep));
+    EXPECT_EQ(marks.target, QRect(at.columnX(4), at.columnY(3), at.CardWidth, at.CardHeight));
 
     QImage drawn(600, 600, QImage::Format_RGB32);
     drawn.fill(Qt::black);
     QPainter p(&drawn);
     drawHintMarks(p, marks);
     p.end();
-    QRect coloured;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            if (drawn.pixelColor(x, y) == HintMarkColour && marks.target.adjusted(-8, -8, 8, 8).contains(x, y))
-                coloured |= QRect(x, y, 1, 1);
-    EXPECT_EQ(coloured, marks.target.adjusted(-4, -4, 4, 4));
-    EXPECT_EQ(drawn.pixelColor(marks.target.center().x(), marks.target.top() - 2), QColor(Qt::black)) << "corners, not a ring";
-    EXPECT_NE(HintMarkColour, QColor(255, 230, 0)) << "the keyboard cursor's yellow";
-
-    open();
-    window->dealByNumber(QStringLiteral("5"));
-    QApplication::processEvents();
-    window->MoveHintClick();
-    waitForAnswer();
-    ASSERT_TRUE(table()->hintMarks().has_value());
-    auto* timer = window->findChild<QTimer*>(QStringLiteral("HintMarksTimer"));
-    ASSERT_TRUE(timer && timer->isActive());
-    EXPECT_EQ(timer->interval(), 2000);
-    timer->start(0);
-    QTest::qWait(10);
-    EXPECT_FALSE(table()->hintMarks().has_value());
+    // Just outside the card: its corners, not a ring, nothing further out.
+    const QRect around = marks.target.adjusted(-4, -4, 4, 4);
+    EXPECT_EQ(drawn.pixelColor(around.topLeft()), HintMarkColour);
+    EXPECT_EQ(drawn.pixelColor(around.bottomRight()), HintMarkColour);
+    EXPECT_EQ(drawn.pixelColor(around.topLeft() - QPoint(1, 1)), QColor(Qt::black));
+    EXPECT_EQ(drawn.pixelColor(around.bottomRight() + QPoint(1, 1)), QColor(Qt::black));
+    EXPECT_EQ(drawn.pixelColor(around.center().x(), around.top()), QColor(Qt::black));
 }
 
-// Lost on purpose at the seventh transfer of deal 3 and finished: the
-// losing transfer is named once, however often asked, and the deal offered again.
-TEST_F(HintTest, TheTransferThatLostTheGameIsNamed)
-{
-    open();
-    window->dealByNumber(QStringLiteral("3"));
-    QApplication::processEvents();
-    EXPECT_FALSE(action("LosingMove1")->isEnabled());
-    const SolverAnswer line = solvePosition(window->game().table, true, {});
-    for (int i = 0; i < 6; ++i)
-        make(line.line[i]);
-    make({{PlaceKind::Column, 3}, {PlaceKind::Room, 3}});
-    messages.answerNext(MessageAnswer::Yes);
-    window->FinishGame1Click();
-    ASSERT_TRUE(action("LosingMove1")->isEnabled());
-
-    const std::size_t shown = messages.shown().size();
-    for (int ask = 0; ask < 5; ++ask)
-        window->LosingMoveClick();
-    EXPECT_EQ(window->statusText(0), "Looking for the move that lost the game...");
-    waitFor([&] { return messages.shown().size() > shown; });
-    QTest::qWait(20);
-    ASSERT_EQ(messages.shown().size(), shown + 1);
-    EXPECT_EQ(messages.shown().back().text,
-              "Transfer 7 lost the game: 9 of Clubs from Column 4 to Room 4.\n\n"
-              "Before it the game could still be won; after it no sequence of transfers could win it.\n\nDeal 3 again?");
-    EXPECT_FALSE(window->statusText(0).startsWith("Looking"));
-
-    messages.answerNext(MessageAnswer::Yes);
-    window->LosingMoveClick();
-    ASSERT_EQ(messages.shown().size(), shown + 2) << "the answer found is given again at once";
-    QApplication::processEvents();
-    EXPECT_TRUE(window->game().flags.gameInPlay);
-    EXPECT_EQ(window->dealNumber(), 3u);
-    EXPECT_FALSE(action("LosingMove1")->isEnabled());
-
-    // Finished at once, the deal could still be won.
-    messages.answerNext(MessageAnswer::Yes);
-    window->FinishGame1Click();
-    window->LosingMoveClick();
-    waitFor([&] { return messages.shown().size() > shown + 3; });
-    EXPECT_TRUE(messages.shown().back().text.startsWith("When the game ended it could still be won"));
-}
-
-// Off, nothing is searched after a transfer; on, and remembered, the transfer
-// that lost the game is told at once, in the hint's words, and Undo clears it.
-TEST_F(HintTest, ALosingTransferIsToldAtOnceWhenAsked)
+// Deal 3 lost on purpose at its seventh transfer. With Warn of Losing Moves
+// on (off at first, and nothing searched then; remembered) the status bar
+// says so at once until Undo takes it back. Finished, the game's losing
+// transfer is named once however often asked, and the deal offered again.
+TEST_F(HintTest, TheTransferThatLostTheGameIsToldAndNamed)
 {
     open();
     ASSERT_FALSE(action("WarnLosingMove1")->isChecked());
@@ -405,14 +327,35 @@ TEST_F(HintTest, ALosingTransferIsToldAtOnceWhenAsked)
         waitFor([this] { return !search()->isSearching(); });
     }
     const QString panel1 = window->statusText(1);
-    make({{PlaceKind::Column, 3}, {PlaceKind::Room, 3}});
+    const SolverTransfer losing{{PlaceKind::Column, 3}, {PlaceKind::Room, 3}};
+    make(losing);
     waitFor([&] { return window->statusText(1) != panel1; });
     EXPECT_EQ(window->statusText(0), "Lost by 9 of Clubs to Room 4");
     EXPECT_EQ(window->statusText(1), "Undo takes it back.");
     window->MoveUndo1Click();
-    QApplication::processEvents();
+    passes();
     EXPECT_EQ(window->statusText(1), panel1);
-    EXPECT_FALSE(window->statusText(0).startsWith("Lost"));
+    make(losing);
+    messages.answerNext(MessageAnswer::Yes);
+    window->FinishGame1Click();
+    ASSERT_TRUE(action("LosingMove1")->isEnabled());
+
+    const std::size_t shown = messages.shown().size();
+    for (int ask = 0; ask < 5; ++ask)
+        window->LosingMoveClick();
+    EXPECT_EQ(window->statusText(0), "Looking for the move that lost the game...");
+    waitFor([&] { return messages.shown().size() > shown; });
+    QTest::qWait(20);
+    ASSERT_EQ(messages.shown().size(), shown + 1);
+    EXPECT_EQ(messages.shown().back().text,
+              "Transfer 7 lost the game: 9 of Clubs from Column 4 to Room 4.\n\nBefore it the game could still be won; "
+              "after it no sequence of transfers could win it.\n\nDeal 3 again?");
+    messages.answerNext(MessageAnswer::Yes);
+    window->LosingMoveClick();
+    ASSERT_EQ(messages.shown().size(), shown + 2) << "the answer found is given again at once";
+    QApplication::processEvents();
+    EXPECT_TRUE(window->game().flags.gameInPlay && window->dealNumber() == 3u);
+    EXPECT_FALSE(action("LosingMove1")->isEnabled());
 }
 
 // Only the latest table's answer comes back, on the thread that asked; a
