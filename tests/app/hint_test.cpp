@@ -92,9 +92,8 @@ TEST_F(HintTest, AHintNamesTheFirstTransferOfAWinningLineAndLeadsOnAlongIt)
         EXPECT_LE(panelWidthOf(text.where), 260);
         ASSERT_TRUE(table()->hintMarks().has_value());
         EXPECT_EQ(*table()->hintMarks(), hintMarksFor(before, window->game().geometry, next.from, next.cards, next.to));
-        // The marks go after two seconds.
         auto* timer = window->findChild<QTimer*>(QStringLiteral("HintMarksTimer"));
-        ASSERT_TRUE(timer && timer->isActive() && timer->interval() == 2000);
+        ASSERT_TRUE(timer && timer->isActive() && timer->interval() == 2000) << "the marks go after two seconds";
         timer->start(0);
         QTest::qWait(10);
         timer->setInterval(2000);
