@@ -18,12 +18,17 @@ QString hintPlace(Place place)
     return QCoreApplication::translate("Hint", "Column %1").arg(place.index + 1);
 }
 
+QString takenCards(const SolverTransfer& transfer)
+{
+    return transfer.cards > 1 ? QCoreApplication::translate("Hint", "%1 cards").arg(transfer.cards)
+                              : cardName(transfer.card);
+}
+
 } // namespace
 
 HintText hintText(const TableState& table, const SolverTransfer& transfer)
 {
-    const QString taken = transfer.cards > 1 ? QCoreApplication::translate("Hint", "%1 cards").arg(transfer.cards)
-                                             : cardName(transfer.card);
+    const QString taken = takenCards(transfer);
     HintText text{QCoreApplication::translate("Hint", "Hint: %1 from %2").arg(taken, hintPlace(transfer.from)), {}};
     if (transfer.to.kind != PlaceKind::Column) {
         text.where = QCoreApplication::translate("Hint", "to %1").arg(hintPlace(transfer.to));
@@ -39,6 +44,18 @@ HintText hintText(const TableState& table, const SolverTransfer& transfer)
                          .arg(transfer.oneOfSeveral ? QCoreApplication::translate("Hint", "alone ") : QString(),
                               hintPlace(transfer.to));
     return text;
+}
+
+QString transferText(const TableState& table, const SolverTransfer& transfer)
+{
+    return QCoreApplication::translate("Hint", "%1 from %2 %3")
+        .arg(takenCards(transfer), hintPlace(transfer.from), hintText(table, transfer).where);
+}
+
+HintText losingTransferText(const SolverTransfer& transfer)
+{
+    return {QCoreApplication::translate("Hint", "Lost by %1 to %2").arg(takenCards(transfer), hintPlace(transfer.to)),
+            QCoreApplication::translate("Hint", "Undo takes it back.")};
 }
 
 } // namespace tavolin

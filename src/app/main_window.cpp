@@ -327,8 +327,13 @@ QString TForm1::statusText(int panel) const
 
 void TForm1::setStatusText(int panel, const QString& text)
 {
-    if (panel >= 0 && panel < int(panels_.size()))
-        panels_[panel]->setText(text);
+    if (panel < 0 || panel >= int(panels_.size()))
+        return;
+    panels_[panel]->setText(text);
+    // The hint's two halves go together: a menu's hint or the number of
+    // cards over the first takes the second with it.
+    if (panel == 0 && hintHalves_ && text != hintHalves_->what)
+        forgetHintHalves();
 }
 
 void TForm1::updateCommands()
@@ -341,6 +346,7 @@ void TForm1::updateCommands()
     FinishGame1->setEnabled(flags.finishEnabled);
     RestartDeal1->setEnabled(dealNumber_.has_value());
     MoveHint1->setEnabled(flags.gameInPlay);
+    LosingMove1->setEnabled(!flags.gameInPlay && record_.hasEnded());
 }
 
 bool TForm1::ask(const QString& caption, const QString& text)

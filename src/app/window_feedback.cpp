@@ -18,9 +18,10 @@ void TForm1::setPointerShape(PointerShape shape)
     }
 }
 
+// A card taken up leaves the table as it is: a hint on its way still comes.
 void TForm1::showHeldCard()
 {
-    forgetHint();
+    hideHint();
     table_->showSelectedCard();
     table_->announce(heldWords(game_.selection.card));
 }
@@ -95,11 +96,14 @@ void TForm1::tableRestored()
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;
     table_->FormPaint(PaintSender::Other);
+    record_.undone();
 }
 
 void TForm1::transferDone(const Transfer& transfer)
 {
     table_->announce(transferWords(transfer));
+    record_.transferMade(game_.table, transfer, game_.flags.autoSuspended);
+    watchDue_ = true;
 }
 
 } // namespace tavolin

@@ -21,6 +21,7 @@ inline constexpr QKeyCombination RestartDeal = QKeyCombination(Qt::Key_F5);
 inline constexpr QKeyCombination DealByNumber = Qt::CTRL | Qt::Key_D;
 // "h" is the Piles, so the hint takes the Control key.
 inline constexpr QKeyCombination Hint = Qt::CTRL | Qt::Key_H;
+inline constexpr QKeyCombination LosingMove = Qt::CTRL | Qt::Key_L;
 inline constexpr QKeyCombination HowToPlay = QKeyCombination(Qt::Key_F1);
 
 // The play keys, pressed on the table. A place's key takes its card, or
@@ -79,7 +80,7 @@ inline std::vector<HelpLine> playKeyHelp()
 // Every binding above, for the check that none is bound twice.
 inline std::vector<QKeyCombination> everyBinding()
 {
-    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, HowToPlay,
+    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, LosingMove, HowToPlay,
                                      QKeyCombination(PileKey), QKeyCombination(PutBack), QKeyCombination(CursorLeft),
                                      QKeyCombination(CursorRight), QKeyCombination(CursorUp),
                                      QKeyCombination(CursorDown), QKeyCombination(ReadTopDown),

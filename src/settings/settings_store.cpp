@@ -34,16 +34,20 @@ QStringList allNames()
     QStringList names;
     const Settings any;
     forEachDword(any, [&](const char* name, const auto&) { names << QLatin1String(name); });
-    return names << PicturePathName;
+    names << PicturePathName;
+    forEachAddedDword(any, [&](const char* name, const auto&) { names << QLatin1String(name); });
+    return names;
 }
 
 std::int32_t storedDword(const Settings& settings, const QString& name)
 {
     std::optional<std::int32_t> found;
-    forEachDword(settings, [&](const char* valueName, const auto& field) {
+    const auto find = [&](const char* valueName, const auto& field) {
         if (name == QLatin1String(valueName))
             found = static_cast<std::int32_t>(field);
-    });
+    };
+    forEachDword(settings, find);
+    forEachAddedDword(settings, find);
     // Every writer names values of the store.
     return found.value();
 }
@@ -58,7 +62,7 @@ bool writeValue(RegistryKey& key, const Settings& settings, const QString& name)
 // Every value read over the defaults: one that cannot be read keeps its default.
 Settings readStored(const RegistryKey& key, Settings settings, QStringList& problems)
 {
-    forEachDword(settings, [&](const char* name, auto& field) {
+    const auto read = [&](const char* name, auto& field) {
         using Field = std::remove_reference_t<decltype(field)>;
         // A boolean is on for any number but 0.
         if (const auto value = key.readDword(QLatin1String(name)))
@@ -67,8 +71,14 @@ Settings readStored(const RegistryKey& key, Settings settings, QStringList& prob
             problems << QCoreApplication::translate("SettingsStore", "\"%1\" could not be read; %2 is used.")
                             .arg(QLatin1String(name))
                             .arg(static_cast<std::int32_t>(field));
-    });
+    };
+    forEachDword(settings, read);
     settings.SWBmpPath = key.readString(PicturePathName);
+    // Missing from an older file, and untold; there but no DWORD, told.
+    forEachAddedDword(settings, [&](const char* name, std::int32_t& field) {
+        if (key.readDword(QLatin1String(name)) || !key.readString(QLatin1String(name)).isEmpty())
+            read(name, field);
+    });
     return settings;
 }
 
@@ -104,6 +114,9 @@ void correctRanges(Settings& settings, QStringList& problems)
     correct("Form State", settings.FormState, knownState ? settings.FormState : 1, problems);
     correct("SpeedSlider", settings.SpeedSlider, std::clamp(settings.SpeedSlider, 1, 10), problems);
     correctPileSuits(settings, problems);
+    forEachAddedDword(settings, [&](const char* name, std::int32_t& field) {
+        correct(name, field, field == 1 ? 1 : 0, problems);
+    });
     forEachStatistic(settings, [&](const char* name, std::int32_t& field) {
         correct(name, field, std::max(field, 0), problems);
     });
@@ -226,6 +239,11 @@ void SettingsStore::savePileSuits(const Settings& settings)
 void SettingsStore::saveSpeed(const Settings& settings)
 {
     write(settings, {"SpeedSlider"}, lockWait());
+}
+
+void SettingsStore::saveLosingMoveWarning(const Settings& settings)
+{
+    write(settings, {"WarnLosingMove"}, lockWait());
 }
 
 void SettingsStore::readStatistics(Settings& settings)

@@ -59,6 +59,7 @@ public:
     void savePicturePath(const Settings& settings);
     void savePileSuits(const Settings& settings);
     void saveSpeed(const Settings& settings);
+    void saveLosingMoveWarning(const Settings& settings);
 
     // settings takes the statistics as the store holds them now, with the
     // results of this copy that wait to be written: what the next write stores.

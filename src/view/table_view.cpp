@@ -323,15 +323,17 @@ void TableView::paintEvent(QPaintEvent* event)
         p.setClipRegion(windowDrawing_->area);
         (*windowDrawing_->draw)(p);
     }
-    if (hintMarks_) {
-        p.setClipRegion(event->region());
-        drawHintMarks(p, *hintMarks_);
-    }
     // Over everything, a flight's frames included: the images never hold it.
     const QRegion frame = keyboardFrame() & event->region();
     if (!frame.isEmpty()) {
         p.setClipRegion(frame);
         p.fillRect(frame.boundingRect(), KeyboardFrameColour);
+    }
+    // The hint's marks over the cursor's ring, where both frame one place;
+    // like it, they give way to the cards beside them.
+    if (hintMarks_) {
+        p.setClipRegion(event->region() - cardCells());
+        drawHintMarks(p, *hintMarks_);
     }
 }
 
