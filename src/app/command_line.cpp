@@ -60,6 +60,15 @@ struct Parser {
     }
 };
 
+// An argument as a message quotes it: a long one would bury the message.
+QString shortened(const QString& argument)
+{
+    constexpr int Longest = 60;
+    if (argument.size() <= Longest)
+        return argument;
+    return QStringLiteral("%1... (%2 characters)").arg(argument.left(Longest - 20)).arg(argument.size());
+}
+
 CommandLineExit refusal(const QStringList& arguments, const QString& error)
 {
     const QString name = programName(arguments);
@@ -128,11 +137,18 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(p.version))
         return CommandLineExit{0, QStringLiteral("Tavolin " TAVOLIN_VERSION "\n") + licenceNotice()};
+    if (!p.parsed && !parser.unknownOptionNames().isEmpty())
+        return refusal(arguments,
+                       QStringLiteral("Unknown option '%1'.").arg(shortened(parser.unknownOptionNames().first())));
     if (!p.parsed)
         return refusal(arguments, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refusal(arguments,
-                       QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return refusal(arguments, QStringLiteral("Unexpected argument '%1'.")
+                                      .arg(shortened(parser.positionalArguments().first())));
+    // The last of two values would win without a word, and the first may be the one meant.
+    for (const QCommandLineOption* option : {&p.deal, &p.solve, &p.suits})
+        if (parser.values(*option).size() > 1)
+            return badValue(arguments, QStringLiteral("--%1 is given more than once.").arg(option->names().first()));
     if (parser.isSet(p.deal) && parser.isSet(p.solve))
         return refusal(arguments, QStringLiteral("--deal and --solve do not go together."));
     if (parser.isSet(p.suits) && !parser.isSet(p.solve))
@@ -142,7 +158,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     if (parser.isSet(numbered)) {
         deal = readDealNumber(parser.value(numbered));
         if (!deal)
-            return badValue(arguments, notADealNumber(parser.value(numbered)));
+            return badValue(arguments, notADealNumber(shortened(parser.value(numbered))));
     }
     if (!parser.isSet(p.solve))
         return PlayRequest{deal};
@@ -152,7 +168,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
         if (!suits)
             return badValue(arguments, QStringLiteral("'%1' is not a suit order: four different digits 1-4, "
                                                      "such as 1234.")
-                                          .arg(parser.value(p.suits)));
+                                          .arg(shortened(parser.value(p.suits))));
         solve.pileSuits = *suits;
     }
     return solve;
