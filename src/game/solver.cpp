@@ -68,6 +68,7 @@ SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuit
                            const std::atomic<bool>* cancelled)
 {
     const std::optional<Clock::time_point> deadline = deadlineOf(limits);
+    const std::uint64_t limit = limits.positions;
     std::vector<std::unique_ptr<BestFirst>> searches;
     std::uint64_t spent = 0;
     auto answered = [&spent](SolverAnswer answer) {
@@ -75,7 +76,7 @@ SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuit
         return answer;
     };
     for (const Weights& weights : Portfolio) {
-        if (spent >= limits.positions)
+        if (spent >= limit)
             break;
         searches.push_back(std::make_unique<BestFirst>(suits, weights));
         const std::optional<SolverAnswer> answer = searches.back()->begin(start);
@@ -86,11 +87,10 @@ SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuit
     for (;;) {
         for (auto& search : searches) {
             for (std::uint64_t kept = 0; kept < Turn; kept += SolverClockPositions) {
-                if (spent >= limits.positions || stopped(limits, cancelled, deadline))
+                if (spent >= limit || stopped(limits, cancelled, deadline))
                     return answered({SolverVerdict::Undecided, {}, 0});
                 const std::uint64_t before = search->positions();
-                const std::optional<SolverAnswer> answer =
-                    search->advance(std::min(SolverClockPositions, limits.positions - spent));
+                const std::optional<SolverAnswer> answer = search->advance(std::min(SolverClockPositions, limit - spent));
                 spent += search->positions() - before;
                 if (answer)
                     return answered(*answer);
