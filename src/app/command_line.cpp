@@ -28,7 +28,8 @@ struct Parser {
         QStringLiteral("solve"),
         QStringLiteral("Says whether deal N can be won and prints the winning line, one transfer a line "
                        "(Columns 1-8, Rooms a-d, Piles h: \"3 h\" puts Column 3's card on its Pile); "
-                       "no window. Exit status 0: winnable, 1: lost, 3: undecided, 2: bad arguments."),
+                       "no window. Exit status 0: winnable, 1: lost, 3: undecided, 2: bad arguments, "
+                       "4: the answer could not be written."),
         QStringLiteral("N")};
     QCommandLineOption suits{QStringLiteral("suits"),
                              QStringLiteral("With --solve: the suit of each Pile, as the four suit buttons of the "

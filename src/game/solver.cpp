@@ -69,23 +69,25 @@ SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuit
 {
     const std::optional<Clock::time_point> deadline = deadlineOf(limits);
     const std::uint64_t limit = limits.positions;
-    std::vector<std::unique_ptr<BestFirst>> searches;
+    // A search begins at its first turn: most deals need only the first.
+    std::array<std::unique_ptr<BestFirst>, Portfolio.size()> searches;
     std::uint64_t spent = 0;
     auto answered = [&spent](SolverAnswer answer) {
         answer.positions = spent;
         return answer;
     };
-    for (const Weights& weights : Portfolio) {
-        if (spent >= limit)
-            break;
-        searches.push_back(std::make_unique<BestFirst>(suits, weights));
-        const std::optional<SolverAnswer> answer = searches.back()->begin(start);
-        spent += searches.back()->positions();
-        if (answer)
-            return answered(*answer);
-    }
     for (;;) {
-        for (auto& search : searches) {
+        for (std::size_t k = 0; k < Portfolio.size(); ++k) {
+            auto& search = searches[k];
+            if (!search) {
+                if (spent >= limit || stopped(limits, cancelled, deadline))
+                    return answered({SolverVerdict::Undecided, {}, 0});
+                search = std::make_unique<BestFirst>(suits, Portfolio[k]);
+                const std::optional<SolverAnswer> answer = search->begin(start);
+                spent += search->positions();
+                if (answer)
+                    return answered(*answer);
+            }
             for (std::uint64_t kept = 0; kept < Turn; kept += SolverClockPositions) {
                 if (spent >= limit || stopped(limits, cancelled, deadline))
                     return answered({SolverVerdict::Undecided, {}, 0});

@@ -3,16 +3,44 @@
 #include <sys/mman.h>
 
 #include <cstddef>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 #include <type_traits>
 
 namespace tavolin::solver {
 
-// A growing array of plain values in memory of its own, mapped from the
-// system and given back to it when the array goes: a finished search
-// leaves nothing resident behind in the allocator's pools. It grows by
-// remapping, so its pages move rather than being copied, and memory is
-// never held twice during a growth; pages not yet written are not resident.
+// A search's tables: small ones from the allocator's pools, which the next
+// search reuses at no cost; large ones mapped from the system and given back
+// to it when freed, so that a finished search leaves nothing resident.
+// Both come zeroed; a mapped page not yet written is not resident.
+inline constexpr std::size_t MappedFrom = std::size_t{1} << 18;
+
+inline void* zeroedMemory(std::size_t bytes)
+{
+    void* memory = nullptr;
+    if (bytes < MappedFrom) {
+        memory = std::calloc(bytes, 1);
+    } else {
+        memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        memory = memory == MAP_FAILED ? nullptr : memory;
+    }
+    if (memory == nullptr)
+        throw std::bad_alloc();
+    return memory;
+}
+
+inline void releaseMemory(void* memory, std::size_t bytes)
+{
+    if (bytes < MappedFrom)
+        std::free(memory);
+    else
+        munmap(memory, bytes);
+}
+
+// A growing array of plain values in such memory. Once mapped it grows by
+// remapping: its pages move rather than being copied, and it is never held
+// twice during a growth.
 template <typename T>
 class MappedArray {
     static_assert(std::is_trivially_copyable_v<T>);
@@ -22,7 +50,7 @@ public:
     ~MappedArray()
     {
         if (data_ != nullptr)
-            munmap(data_, capacity_ * sizeof(T));
+            releaseMemory(data_, capacity_ * sizeof(T));
     }
     MappedArray(const MappedArray&) = delete;
     MappedArray& operator=(const MappedArray&) = delete;
@@ -49,7 +77,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t FirstBytes = std::size_t{1} << 16;
+    static constexpr std::size_t FirstBytes = 4096;
 
     T* data_ = nullptr;
     std::size_t size_ = 0;
@@ -60,12 +88,20 @@ private:
         std::size_t capacity = capacity_ == 0 ? FirstBytes / sizeof(T) : capacity_;
         while (capacity < needed)
             capacity *= 2;
-        void* memory = data_ == nullptr
-                           ? mmap(nullptr, capacity * sizeof(T), PROT_READ | PROT_WRITE,
-                                  MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0)
-                           : mremap(data_, capacity_ * sizeof(T), capacity * sizeof(T), MREMAP_MAYMOVE);
-        if (memory == MAP_FAILED)
-            throw std::bad_alloc();
+        const std::size_t bytes = capacity * sizeof(T);
+        const std::size_t oldBytes = capacity_ * sizeof(T);
+        void* memory = nullptr;
+        if (oldBytes >= MappedFrom) {
+            memory = mremap(data_, oldBytes, bytes, MREMAP_MAYMOVE);
+            if (memory == MAP_FAILED)
+                throw std::bad_alloc();
+        } else {
+            memory = zeroedMemory(bytes);
+            if (data_ != nullptr) {
+                std::memcpy(memory, data_, size_ * sizeof(T));
+                releaseMemory(data_, oldBytes);
+            }
+        }
         data_ = static_cast<T*>(memory);
         capacity_ = capacity;
     }

@@ -1,14 +1,12 @@
 #include "solver_seen.h"
 
-#include <sys/mman.h>
-
-#include <new>
+#include "solver_memory.h"
 
 namespace tavolin::solver {
 
 namespace {
 
-constexpr std::size_t FirstSlots = std::size_t{1} << 13;
+constexpr std::size_t FirstSlots = std::size_t{1} << 10;
 
 // Zero marks a free slot.
 std::uint64_t stored(std::uint64_t fingerprint)
@@ -16,23 +14,18 @@ std::uint64_t stored(std::uint64_t fingerprint)
     return fingerprint == 0 ? 1 : fingerprint;
 }
 
-// Pages not yet written are not resident: a small search costs little.
-std::uint64_t* mapped(std::size_t slots)
+std::uint64_t* slotsFor(std::size_t count)
 {
-    void* memory = mmap(nullptr, slots * sizeof(std::uint64_t), PROT_READ | PROT_WRITE,
-                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (memory == MAP_FAILED)
-        throw std::bad_alloc();
-    return static_cast<std::uint64_t*>(memory);
+    return static_cast<std::uint64_t*>(zeroedMemory(count * sizeof(std::uint64_t)));
 }
 
 } // namespace
 
-SeenPositions::SeenPositions() : slots_(mapped(FirstSlots)), mask_(FirstSlots - 1) {}
+SeenPositions::SeenPositions() : slots_(slotsFor(FirstSlots)), mask_(FirstSlots - 1) {}
 
 SeenPositions::~SeenPositions()
 {
-    munmap(slots_, (mask_ + 1) * sizeof(std::uint64_t));
+    releaseMemory(slots_, (mask_ + 1) * sizeof(std::uint64_t));
 }
 
 bool SeenPositions::add(std::uint64_t fingerprint)
@@ -65,7 +58,7 @@ bool SeenPositions::contains(std::uint64_t fingerprint) const
 void SeenPositions::grow()
 {
     const std::size_t slots = 2 * (mask_ + 1);
-    std::uint64_t* bigger = mapped(slots);
+    std::uint64_t* bigger = slotsFor(slots);
     std::uint64_t* old = slots_;
     const std::size_t oldSlots = mask_ + 1;
     slots_ = bigger;
@@ -73,7 +66,7 @@ void SeenPositions::grow()
     for (std::size_t i = 0; i < oldSlots; ++i)
         if (old[i] != 0)
             insert(old[i]);
-    munmap(old, oldSlots * sizeof(std::uint64_t));
+    releaseMemory(old, oldSlots * sizeof(std::uint64_t));
 }
 
 void SeenPositions::insert(std::uint64_t key)

@@ -5,8 +5,8 @@
 
 namespace tavolin::solver {
 
-// The fingerprints of the positions a search has met, in memory of its own
-// that grows with the search and goes back to the system when it ends.
+// The fingerprints of the positions a search has met, in memory that grows
+// with the search and, once large, goes back to the system when it ends.
 class SeenPositions {
 public:
     SeenPositions();

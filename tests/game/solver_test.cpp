@@ -146,7 +146,7 @@ TEST(Solver, LimitsHoldForAllSearchesTogether)
         solvePosition(game.table, true, {std::chrono::milliseconds(Ticks), 1'000'000, &tickingClock});
     EXPECT_EQ(timed.verdict, SolverVerdict::Undecided);
     EXPECT_LE(timed.positions, (Ticks + 1) * SolverClockPositions);
-    EXPECT_GT(timed.positions, (Ticks - 2) * SolverClockPositions);
+    EXPECT_GT(timed.positions, Ticks / 2 * SolverClockPositions);
 
     // Given enough, the same deal is won.
     EXPECT_EQ(solvePosition(game.table, true, {std::chrono::milliseconds::max(), 200'000}).verdict,
