@@ -56,7 +56,7 @@ public:
         return position.isWon();
     }
 
-    std::vector<Step>& steps() { return steps_; }
+    const std::vector<Step>& steps() const { return steps_; }
     const Position& before(std::size_t step) const { return before_[step]; }
     const std::vector<SolverTransfer>& made() const { return made_; }
 
