@@ -95,7 +95,7 @@ struct PlayedWindow {
         // A first start writes the settings file; the scene's values change it.
         start();
         window.reset();
-        const auto key = registry->openKey(QStringLiteral("Software\\Projects\\Tavolin 2.2"), true);
+        const auto key = registry->createKey(QStringLiteral("Software\\Projects\\Tavolin 2.2"), 0);
         key->writeDword(QStringLiteral("OrigCardSize"), largeCards ? 0 : 1);
         key->writeDword(QStringLiteral("SpeedSlider"), 10);
         for (const auto& [name, value] : stored)

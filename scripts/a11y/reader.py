@@ -7,8 +7,9 @@
   reader.py move              a legal move as two points to click, "x1 y1 x2 y2":
                               a Column's top card onto another Column's, else
                               onto a free Room
-  reader.py listen SECONDS    every name change of the table's parts while it
-                              listens, as a reader hears them
+  reader.py listen SECONDS    every name change of the table's places and
+                              what the table says while it listens, as a
+                              reader hears them
 """
 import re
 import sys
@@ -88,10 +89,12 @@ def listen(seconds):
     # Qt sends no text with the event: like a screen reader, ask the object
     # for its name when the event comes.
     def heard(event):
-        if event.source.getRoleName() in ("status bar", "list"):
+        if event.source.getRoleName() in ("list", "notification"):
             print(f"heard: {event.source.getRoleName()}: {event.source.name!r}", flush=True)
 
     pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
+    # What the table says: a notification appearing in its status line.
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:showing")
     from gi.repository import GLib
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     pyatspi.Registry.start()

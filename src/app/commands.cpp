@@ -6,6 +6,7 @@
 #include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 #include "view/table_view.h"
+#include "view/table_words.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,7 @@ void TForm1::toggleShowMoves()
     flags.ShowMoves = !flags.ShowMoves;
     if (flags.ShowMoves) {
         game_.DetectMoves();
+        table_->sayNow(panelWords(panel_, game_));
         Timer2->start(2000);
     } else {
         ClearPanel();
@@ -168,8 +170,11 @@ void TForm1::BitBtn1Click()
 
 void TForm1::GameExitClick()
 {
-    if (!confirmQuit())
+    store_.beginQuit();
+    if (!confirmQuit()) {
+        store_.cancelQuit();
         return;
+    }
     Timer1->stop();
     game_.flags.gameInPlay = false;
     close();

@@ -3,7 +3,6 @@
 #include "main_window.h"
 
 #include "app/deal_number.h"
-#include "app/hint_search.h"
 #include "game/numbered_deal.h"
 #include "input/key_map.h"
 #include "platform/qt_message_boxes.h"
@@ -42,8 +41,7 @@ void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
                                tr("Deal a game by its number"), keys::DealByNumber,
                                &TForm1::DealByNumberClick);
     moveMenu->addSeparator();
-    MoveHint1 = addCommand(moveMenu, "MoveHint1", tr("&Hint"),
-                           tr("Name a move that leads to a win"), keys::Hint, &TForm1::MoveHintClick);
+    createHintCommands(moveMenu);
 
     // Right of the design's four panels, in the room they leave: it never
     // narrows them. A window too narrow for it (800 pixels) has the number
@@ -53,13 +51,6 @@ void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
     dealLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dealLabel_->setMinimumWidth(1);
     statusBar()->addPermanentWidget(dealLabel_);
-
-    hints_ = new HintSearch({}, this);
-    connect(hints_, &HintSearch::answered, this, &TForm1::showHint);
-    hintMarksTimer_ = new QTimer(this);
-    hintMarksTimer_->setSingleShot(true);
-    hintMarksTimer_->setInterval(2000);
-    connect(hintMarksTimer_, &QTimer::timeout, this, [this] { table_->setHintMarks(std::nullopt); });
 }
 
 QString TForm1::dealNumberText() const

@@ -28,6 +28,11 @@ void TForm1::startGame()
 {
     forgetHint();
     hintAfterPass_ = false;
+    hintLine_.clear();
+    forgetLosingMove();
+    record_.dealt();
+    knownWinnable_.reset();
+    watchDue_ = false;
     GameStartTime = platform_.clock.timeOfDay();
     setStatusText(1, timeOfDayText(tr("Game started at "), GameStartTime));
     if (settings_.TimeDisplay)
@@ -39,7 +44,7 @@ void TForm1::startGame()
     prefsChanged = false;
     RefreshSideWindow();
     table_->FormPaint(PaintSender::Other);
-    table_->announce(tr("New game dealt."));
+    table_->announce(tr("Deal %1 dealt.").arg(*dealNumber_));
     QApplication::restoreOverrideCursor();
     UndoBtn1->show();
 }
@@ -117,6 +122,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         heldBy_->removeEventFilter(this);
         heldBy_ = nullptr;
         scheduleGamePass();
+        if (answerAfterModal_)
+            QTimer::singleShot(0, this, std::exchange(answerAfterModal_, {}));
     }
     if (filterKey(watched, event))
         return true;
@@ -154,6 +161,7 @@ void TForm1::gamePass()
         scheduleGamePass();
     else {
         table_->sayAnnouncements();
+        watchTransfer();
         if (std::exchange(hintAfterPass_, false))
             MoveHintClick();
     }

@@ -18,13 +18,32 @@ HintSearch::~HintSearch()
     pool_.waitForDone();
 }
 
-void HintSearch::start(const TableState& table, bool autoSuspended)
+void HintSearch::start(const TableCards& table, std::optional<TableCards> before)
+{
+    launch([this, table, before, limits = limits_](const std::atomic<bool>* cancelled) {
+        const SolverAnswer answer = solvePosition(tableOf(table), table.autoSuspended, limits, cancelled);
+        SolverVerdict beforeVerdict = SolverVerdict::Undecided;
+        if (answer.verdict == SolverVerdict::Lost && before)
+            beforeVerdict = solvePosition(tableOf(*before), before->autoSuspended, limits, cancelled).verdict;
+        return std::function<void()>([this, answer, beforeVerdict] { emit answered(answer, beforeVerdict); });
+    });
+}
+
+void HintSearch::findLostMove(std::vector<TableCards> tables)
+{
+    launch([this, tables = std::move(tables), limits = limits_](const std::atomic<bool>* cancelled) {
+        const LostMove found = tavolin::findLostMove(tables, limits, cancelled);
+        return std::function<void()>([this, found] { emit lostMoveFound(found); });
+    });
+}
+
+void HintSearch::launch(Work work)
 {
     cancel();
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     searching_ = true;
-    pool_.start([this, table, autoSuspended, limits = limits_, cancelled = cancelled_, request = ++request_] {
-        const SolverAnswer answer = solvePosition(table, autoSuspended, limits, cancelled.get());
+    pool_.start([this, work = std::move(work), cancelled = cancelled_, request = ++request_] {
+        const std::function<void()> answer = work(cancelled.get());
         // The search's memory goes back to the system, not only to the heap.
         malloc_trim(0);
         if (!cancelled->load())
@@ -41,12 +60,12 @@ void HintSearch::cancel()
     searching_ = false;
 }
 
-void HintSearch::deliver(std::uint64_t request, const SolverAnswer& answer)
+void HintSearch::deliver(std::uint64_t request, const std::function<void()>& answer)
 {
     if (request != request_ || !searching_)
         return;
     searching_ = false;
-    emit answered(answer);
+    answer();
 }
 
 } // namespace tavolin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/lost_move.h"
 #include "game/solver.h"
 
 #include <QObject>
@@ -7,15 +8,18 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tavolin {
 
-// Searches a winning line off the window's thread, on a copy of the table
-// taken on the window's thread. A new request cancels the one before it;
-// only the latest request's answer comes back, through a queued call, on
-// the thread that owns this object. Nothing on the worker reaches further
-// than its copy.
+// Runs the hint's search, or the search for the move that lost a game, off
+// the window's thread, on copies taken on the window's thread. A new request
+// cancels the one before it; only the latest request's answer comes back,
+// through a queued call, on the thread that owns this object. Nothing on the
+// worker reaches further than its copy.
 class HintSearch : public QObject {
     Q_OBJECT
 
@@ -23,15 +27,23 @@ public:
     explicit HintSearch(SolverLimits limits = {}, QObject* parent = nullptr);
     ~HintSearch() override;
 
-    void start(const TableState& table, bool autoSuspended);
+    // A winning line from `table`; with `before`, when the table cannot be
+    // won, also whether the one before it could.
+    void start(const TableCards& table, std::optional<TableCards> before = std::nullopt);
+    // The tables a game passed through, the deal first.
+    void findLostMove(std::vector<TableCards> tables);
     void cancel();
     bool isSearching() const { return searching_; }
 
 signals:
-    void answered(const tavolin::SolverAnswer& answer);
+    void answered(const tavolin::SolverAnswer& answer, tavolin::SolverVerdict before);
+    void lostMoveFound(const tavolin::LostMove& found);
 
 private:
-    void deliver(std::uint64_t request, const SolverAnswer& answer);
+    // `work` runs on the worker and gives back what to do with its answer here.
+    using Work = std::function<std::function<void()>(const std::atomic<bool>* cancelled)>;
+    void launch(Work work);
+    void deliver(std::uint64_t request, const std::function<void()>& answer);
 
     SolverLimits limits_;
     QThreadPool pool_;

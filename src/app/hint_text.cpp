@@ -39,12 +39,17 @@ constexpr const char* OntoCardOfRank[RankCount][2] = {
     QT_TRANSLATE_NOOP3("Hint", "onto the %1 in %2", "a King"),
 };
 
+QString takenCards(const SolverTransfer& transfer)
+{
+    return transfer.cards > 1 ? QCoreApplication::translate("Hint", "%1 cards").arg(transfer.cards)
+                              : cardName(transfer.card);
+}
+
 } // namespace
 
 HintText hintText(const TableState& table, const SolverTransfer& transfer)
 {
-    const QString taken = transfer.cards > 1 ? QCoreApplication::translate("Hint", "%1 cards").arg(transfer.cards)
-                                             : cardName(transfer.card);
+    const QString taken = takenCards(transfer);
     HintText text{QCoreApplication::translate("Hint", "Hint: %1 from %2").arg(taken, hintPlace(transfer.from)), {}};
     switch (transfer.to.kind) {
     case PlaceKind::Room:
@@ -66,6 +71,18 @@ HintText hintText(const TableState& table, const SolverTransfer& transfer)
                               hintPlace(transfer.to));
     }
     return text;
+}
+
+QString transferText(const TableState& table, const SolverTransfer& transfer)
+{
+    return QCoreApplication::translate("Hint", "%1 from %2 %3")
+        .arg(takenCards(transfer), hintPlace(transfer.from), hintText(table, transfer).where);
+}
+
+HintText losingTransferText(const SolverTransfer& transfer)
+{
+    return {QCoreApplication::translate("Hint", "Lost by %1 to %2").arg(takenCards(transfer), hintPlace(transfer.to)),
+            QCoreApplication::translate("Hint", "Undo takes it back.")};
 }
 
 } // namespace tavolin

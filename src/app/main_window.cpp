@@ -9,6 +9,7 @@
 #include "view/side_picture.h"
 #include "view/table_accessible.h"
 #include "view/table_view.h"
+#include "view/table_words.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +34,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
       hand_(game_, *this),
       pointer_(game_, layout_, hand_, *this),
       keyboard_(game_, hand_, [this] { return table_->keyboardCursor(); },
-                [this](Place place) { table_->setKeyboardCursor(place); })
+                [this](Place place) { table_->setKeyboardCursor(place); },
+                [this](Place place, bool topDown) { table_->announce(cardByCardWords(game_, place, topDown)); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption);
@@ -326,8 +328,13 @@ QString TForm1::statusText(int panel) const
 
 void TForm1::setStatusText(int panel, const QString& text)
 {
-    if (panel >= 0 && panel < int(panels_.size()))
-        panels_[panel]->setText(text);
+    if (panel < 0 || panel >= int(panels_.size()))
+        return;
+    panels_[panel]->setText(text);
+    // The hint's two halves go together: a menu's hint or the number of
+    // cards over the first takes the second with it.
+    if (panel == 0 && hintHalves_ && text != hintHalves_->what)
+        forgetHintHalves();
 }
 
 void TForm1::updateCommands()
@@ -340,6 +347,7 @@ void TForm1::updateCommands()
     FinishGame1->setEnabled(flags.finishEnabled);
     RestartDeal1->setEnabled(dealNumber_.has_value());
     MoveHint1->setEnabled(flags.gameInPlay);
+    LosingMove1->setEnabled(!flags.gameInPlay && record_.hasEnded());
 }
 
 bool TForm1::ask(const QString& caption, const QString& text)
@@ -484,11 +492,17 @@ void TForm1::RefreshSideWindow()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    store_.beginQuit();
     SaveWindowPlacement();
-    if (confirmQuit())
-        event->accept();
-    else
+    if (!confirmQuit()) {
+        store_.cancelQuit();
         event->ignore();
+        return;
+    }
+    // The last write may wait for another copy of the game: the window is gone meanwhile.
+    hide();
+    store_.finishQuit();
+    event->accept();
 }
 
 } // namespace tavolin

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "game/game.h"
+#include "game/game_record.h"
+#include "game/hint_line.h"
+#include "game/lost_move.h"
+#include "game/table_cards.h"
 #include "input/hand.h"
 #include "input/keyboard_input.h"
 #include "input/pointer_input.h"
@@ -18,6 +22,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -75,6 +80,8 @@ public:
     void RestartDealClick();
     void DealByNumberClick();
     void MoveHintClick();
+    // Once a game is lost: the transfer that lost it.
+    void LosingMoveClick();
     // Deals game `number`; a game in play is ended first, on the player's
     // Yes to the question, and counted as lost.
     void startDeal(std::uint32_t number);
@@ -108,6 +115,8 @@ private:
     void setPointerShape(PointerShape shape) override;
     void showStatus(int panel, const QString& text) override;
     void showHeldCard() override;
+    void heldCardReturned(CardCode card, bool refused) override;
+    void heldCardKept(Place place) override;
 
     // GameEvents
     void showStatus(int panel, const std::string& text) override;
@@ -133,9 +142,23 @@ private:
     void createTimers();
     void createDealCommands(QMenu* gameMenu, QMenu* moveMenu);
     void dealAndPlay(std::uint32_t number);
+    void createHintCommands(QMenu* moveMenu);
+    void createLosingMoveCommands(QMenu* moveMenu);
     void askForHint();
-    void showHint(const SolverAnswer& answer);
+    void watchTransfer();
+    void search(const TableCards& table, const std::optional<TableCards>& before);
+    void tableSearched(const SolverAnswer& answer, SolverVerdict before);
+    void showAnswer(const SolverAnswer& answer);
+    void showHint(const SolverTransfer& next);
+    void warnOfLosingTransfer();
+    void showHalves(const QString& first, const QString& second, const QString& spoken);
     void forgetHint();
+    void hideHint();
+    void forgetHintHalves();
+    bool answerAfterModal(std::function<void()> answer);
+    void losingMoveFound(const LostMove& found);
+    void tellLosingMove(const LostMove& found);
+    void forgetLosingMove();
     void LoadSettings();
     void applyPlacement();
     void fitCardsToScreen();
@@ -237,11 +260,32 @@ private:
     QAction* DealByNumber1 = nullptr;
     QAction* MoveHint1 = nullptr;
     HintSearch* hints_ = nullptr;
-    std::optional<TableState> hintTable_;   // the table the running search was given
+    HintLine hintLine_;
+    std::optional<TableCards> searchedTable_;   // the table the running search was given
+    bool hintAsked_ = false;                    // and the player waits for its hint
     bool hintAfterPass_ = false;   // asked while the game was moving by itself
+    // The warning of a transfer that lost the game: due after each transfer,
+    // the table it was made on while the search runs, and the last table
+    // known to be winnable.
+    QAction* WarnLosingMove1 = nullptr;
+    bool watchDue_ = false;
+    std::optional<TableCards> watchedBefore_;
+    std::optional<TableCards> knownWinnable_;
     QTimer* hintMarksTimer_ = nullptr;
-    // The second half of a hint shown in status panel 1, and what it covered.
-    std::optional<std::pair<QString, QString>> panelUnderHint_;
+    // The hint's two halves in status panels 0 and 1, and what the second covered.
+    struct HintHalves {
+        QString what;
+        QString where;
+        QString covered;
+    };
+    std::optional<HintHalves> hintHalves_;
+    std::function<void()> answerAfterModal_;
+
+    GameRecord record_;   // the current game's transfers, or the last game's
+    QAction* LosingMove1 = nullptr;
+    bool losingMoveAsked_ = false;
+    std::optional<LostMove> losingMove_;   // found for the last game
+    QString panelUnderLosingMove_;
 };
 
 } // namespace tavolin

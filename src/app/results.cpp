@@ -21,6 +21,7 @@ void TForm1::RecordWin()
 
 void TForm1::RecordLoss()
 {
+    record_.gameEnded(game_.table, game_.flags.autoSuspended);
     Timer1->stop();
     Timer2->stop();
     countLoss(settings_, run_);

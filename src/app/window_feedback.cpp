@@ -18,10 +18,22 @@ void TForm1::setPointerShape(PointerShape shape)
     }
 }
 
+// A card taken up leaves the table as it is: a hint on its way still comes.
 void TForm1::showHeldCard()
 {
-    forgetHint();
+    hideHint();
     table_->showSelectedCard();
+    table_->announce(heldWords(game_.selection.card));
+}
+
+void TForm1::heldCardReturned(CardCode card, bool refused)
+{
+    table_->announce(returnedWords(card, refused));
+}
+
+void TForm1::heldCardKept(Place place)
+{
+    table_->announce(keptWords(game_, place));
 }
 
 void TForm1::showStatus(int panel, const QString& text)
@@ -79,16 +91,19 @@ void TForm1::showMoveDetection(const MovePanel& panel)
 void TForm1::tableRestored()
 {
     forgetHint();
+    table_->announceUndo();
     table_->stopAnimating();
     table_->RoomsFrameDirty = true;
     table_->PilesFrameDirty = true;
     table_->FormPaint(PaintSender::Other);
-    table_->announce(tr("Move undone."));
+    record_.undone();
 }
 
 void TForm1::transferDone(const Transfer& transfer)
 {
     table_->announce(transferWords(transfer));
+    record_.transferMade(game_.table, transfer, game_.flags.autoSuspended);
+    watchDue_ = true;
 }
 
 } // namespace tavolin

@@ -90,6 +90,12 @@ QString HowToPlay::rulesHtml() const
                          "cards that went to the Piles after it. It works once, right after a transfer."),
                       tr("Move → Hint names the next transfer of a winning line in the status bar and frames its "
                          "cards; nothing moves."),
+                      tr("Do what the hint said and the next hint goes on along the same line: following the hints "
+                         "wins the game, and never comes back to a table it passed."),
+                      tr("Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last "
+                         "table from which the game could still be won, and offers to deal the same deal again. "
+                         "With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer "
+                         "loses the game, while Undo can still take it back."),
                       tr("Game → Statistics shows your wins, your losses and the current streak. Game → Preferences "
                          "chooses what the status bar and the panel below the Columns show, the suit of each Pile "
                          "and the speed of the cards.")});

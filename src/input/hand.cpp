@@ -33,26 +33,28 @@ void Hand::releaseOver(Place place)
     switch (place.kind) {
     case PlaceKind::Room:
         if (heldCardIsAce())
-            return;
-        if (isHeldFrom(SelectionKind::Room, place.index))
+            feedback_.heldCardKept(place);
+        else if (isHeldFrom(SelectionKind::Room, place.index))
             releaseOverOrigin();
         else
-            finishDrop(game_.DropOnRoom(place.index));
+            finishDrop(place, game_.DropOnRoom(place.index));
         return;
     case PlaceKind::Pile:
         if (game_.PileAccepts(place.index, game_.selection.card))
-            finishDrop(game_.DropOnPile(place.index));
+            finishDrop(place, game_.DropOnPile(place.index));
+        else
+            feedback_.heldCardKept(place);
         return;
     case PlaceKind::Column: {
         if (place.index < 0 || place.index >= ColumnCount)
             return;
         const int top = game_.table.columns[place.index].topPosition();
         if (top < 0)
-            finishDrop(game_.DropOnEmptyColumn(place.index));
+            finishDrop(place, game_.DropOnEmptyColumn(place.index));
         else if (isHeldFrom(SelectionKind::Column, place.index))
             releaseOverOrigin();
         else
-            finishDrop(game_.DropOnColumnTop(place.index, top));
+            finishDrop(place, game_.DropOnColumnTop(place.index, top));
         return;
     }
     }
@@ -71,16 +73,23 @@ void Hand::putBack()
 {
     if (game_.selection.isEmpty())
         return;
+    const CardCode card = game_.selection.card;
     game_.PutBack();
     feedback_.setPointerShape(PointerShape::Arrow);
+    feedback_.heldCardReturned(card, false);
 }
 
-void Hand::finishDrop(DropOutcome outcome)
+void Hand::finishDrop(Place place, DropOutcome outcome)
 {
-    if (outcome == DropOutcome::Ignored)
+    if (outcome == DropOutcome::Ignored) {
+        feedback_.heldCardKept(place);
         return;
+    }
+    const CardCode card = game_.selection.card;
     feedback_.setPointerShape(PointerShape::Arrow);
     game_.EndSelection(outcome == DropOutcome::Done);
+    if (outcome == DropOutcome::Refused)
+        feedback_.heldCardReturned(card, true);
 }
 
 } // namespace tavolin

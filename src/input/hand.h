@@ -16,6 +16,11 @@ public:
     virtual void showStatus(int panel, const QString& text) = 0;
     // A card was picked up: show it held at once.
     virtual void showHeldCard() = 0;
+    // The held card went back to its place: put back by the player, or
+    // after a refused drop, once its message was seen.
+    virtual void heldCardReturned(CardCode card, bool refused) = 0;
+    // A release over a place that does not take the held card: it stays held.
+    virtual void heldCardKept(Place place) = 0;
 };
 
 // The card in the player's hand: taken from a place, released over a
@@ -35,7 +40,7 @@ public:
 
 private:
     void releaseOverOrigin();
-    void finishDrop(DropOutcome outcome);
+    void finishDrop(Place place, DropOutcome outcome);
     bool heldCardIsAce() const { return rankOf(game_.selection.card) == AceRank; }
     bool isHeldFrom(SelectionKind kind, int index) const
     {

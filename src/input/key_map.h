@@ -21,6 +21,7 @@ inline constexpr QKeyCombination RestartDeal = QKeyCombination(Qt::Key_F5);
 inline constexpr QKeyCombination DealByNumber = Qt::CTRL | Qt::Key_D;
 // "h" is the Piles, so the hint takes the Control key.
 inline constexpr QKeyCombination Hint = Qt::CTRL | Qt::Key_H;
+inline constexpr QKeyCombination LosingMove = Qt::CTRL | Qt::Key_L;
 inline constexpr QKeyCombination HowToPlay = QKeyCombination(Qt::Key_F1);
 
 // The play keys, pressed on the table. A place's key takes its card, or
@@ -36,6 +37,10 @@ inline constexpr Qt::Key CursorLeft = Qt::Key_Left;
 inline constexpr Qt::Key CursorRight = Qt::Key_Right;
 inline constexpr Qt::Key CursorUp = Qt::Key_Up;
 inline constexpr Qt::Key CursorDown = Qt::Key_Down;
+// Reading aloud the place under the keyboard cursor card by card, for a
+// screen reader: from the top card down, or from the first card up.
+inline constexpr Qt::Key ReadTopDown = Qt::Key_R;
+inline constexpr Qt::Key ReadBottomUp = Qt::Key_U;
 
 // Qt moves the focus between the table and the buttons with these; no game
 // key may take them.
@@ -62,6 +67,12 @@ inline std::vector<HelpLine> playKeyHelp()
                                                  "Columns")},
         {each(ActOnCursor), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Act on the place under the keyboard cursor, "
                                                                     "as its key does")},
+        {{ReadTopDown}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "With a screen reader: read the place under the "
+                                                                "keyboard cursor card by card, from the top card "
+                                                                "down")},
+        {{ReadBottomUp}, QT_TRANSLATE_NOOP("tavolin::HowToPlay", "With a screen reader: read the place under the "
+                                                                 "keyboard cursor card by card, from the first card "
+                                                                 "up")},
         {each(FocusKeys), QT_TRANSLATE_NOOP("tavolin::HowToPlay", "Move between the table and the buttons")},
     };
 }
@@ -69,10 +80,11 @@ inline std::vector<HelpLine> playKeyHelp()
 // Every binding above, for the check that none is bound twice.
 inline std::vector<QKeyCombination> everyBinding()
 {
-    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, HowToPlay,
+    std::vector<QKeyCombination> all{NewGame, UndoMove, Exit, RestartDeal, DealByNumber, Hint, LosingMove, HowToPlay,
                                      QKeyCombination(PileKey), QKeyCombination(PutBack), QKeyCombination(CursorLeft),
                                      QKeyCombination(CursorRight), QKeyCombination(CursorUp),
-                                     QKeyCombination(CursorDown)};
+                                     QKeyCombination(CursorDown), QKeyCombination(ReadTopDown),
+                                     QKeyCombination(ReadBottomUp)};
     for (Qt::Key key : ColumnKeys)
         all.emplace_back(key);
     for (Qt::Key key : RoomKeys)

@@ -31,8 +31,12 @@ int indexOf(const Keys& keys, int key)
 } // namespace
 
 KeyboardInput::KeyboardInput(Game& game, Hand& hand, std::function<std::optional<Place>()> shownCursor,
-                             std::function<void(Place)> showCursor)
-    : game_(game), hand_(hand), shownCursor_(std::move(shownCursor)), showCursor_(std::move(showCursor))
+                             std::function<void(Place)> showCursor, std::function<void(Place, bool)> readCards)
+    : game_(game),
+      hand_(hand),
+      shownCursor_(std::move(shownCursor)),
+      showCursor_(std::move(showCursor)),
+      readCards_(std::move(readCards))
 {
 }
 
@@ -43,12 +47,16 @@ bool KeyboardInput::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool au
         return false;
     const std::optional<Place> place = placeOfKey(key);
     const bool cursorKey = isCursorKey(key);
-    if (!place && !cursorKey && key != keys::PutBack)
+    const bool readKey = key == keys::ReadTopDown || key == keys::ReadBottomUp;
+    if (!place && !cursorKey && !readKey && key != keys::PutBack)
         return false;
     if (autoRepeat || !game_.flags.gameInPlay)
         return true;
     if (key == keys::PutBack) {
         hand_.putBack();
+    } else if (readKey) {
+        showCursor_(cursor_);
+        readCards_(cursor_, key == keys::ReadTopDown);
     } else if (place) {
         actOn(*place);
     } else if (!shownCursor_()) {

@@ -17,9 +17,10 @@ namespace tavolin {
 class KeyboardInput {
 public:
     // `shownCursor` reads the cursor on the table (none while it is hidden),
-    // `showCursor` frames a place there.
+    // `showCursor` frames a place there, `readCards` reads a place's cards
+    // aloud, from the top card down or from the first card up.
     KeyboardInput(Game& game, Hand& hand, std::function<std::optional<Place>()> shownCursor,
-                  std::function<void(Place)> showCursor);
+                  std::function<void(Place)> showCursor, std::function<void(Place, bool topDown)> readCards);
 
     // True when the key is one of the play keys, whether or not it changed
     // anything: a held-down key acts once, on its first press.
@@ -36,6 +37,7 @@ private:
     Hand& hand_;
     std::function<std::optional<Place>()> shownCursor_;
     std::function<void(Place)> showCursor_;
+    std::function<void(Place, bool)> readCards_;
     // Where the cursor comes back when a key shows it again.
     Place cursor_{PlaceKind::Column, 0};
 };

@@ -38,7 +38,8 @@ QString finalTarget(const QString& fileName)
 
 class Temporary {
 public:
-    explicit Temporary(const QString& target) : target_(target) {}
+    // Named as a temporary of nameBase, and renamed to target.
+    Temporary(const QString& nameBase, const QString& target) : nameBase_(nameBase), target_(target) {}
     ~Temporary()
     {
         if (descriptor_ >= 0)
@@ -50,7 +51,7 @@ public:
     int create()
     {
         for (int attempt = 0; attempt < 10; ++attempt) {
-            name_ = QFile::encodeName(target_ + TemporaryInfix + randomSuffix());
+            name_ = QFile::encodeName(nameBase_ + TemporaryInfix + randomSuffix());
             descriptor_ = ::open(name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (descriptor_ >= 0) {
                 keepPermissions();
@@ -88,6 +89,8 @@ public:
         if (::rename(name_.constData(), QFile::encodeName(target_).constData()) != 0)
             return errno;
         name_.clear();
+        // A power cut must not bring the old file back once the new one is in use.
+        syncFolderOf(target_);
         return 0;
     }
 
@@ -100,57 +103,112 @@ private:
             ::fchmod(descriptor_, status.st_mode & 07777);
     }
 
+    QString nameBase_;
     QString target_;
     QByteArray name_;
     int descriptor_ = -1;
 };
 
-} // namespace
-
-std::unique_ptr<QLockFile> lockFile(const QString& fileName, int waitMs, QString& problem)
+// The first error of the steps, each asked of the check first; one it
+// refuses fails as an I/O error would.
+int save(Temporary& temporary, const QByteArray& bytes, const SaveStepCheck& check)
 {
-    const QString lockName = fileName + QStringLiteral(".lock");
-    // Not a file Qt can take over as stale: waiting on it would never end.
-    problem = notARegularFile(lockName);
-    if (!problem.isEmpty())
-        return nullptr;
-    auto lock = std::make_unique<QLockFile>(lockName);
-    if (lock->tryLock(waitMs))
-        return lock;
-    const QString shown = QDir::toNativeSeparators(lockName);
-    problem = lock->error() == QLockFile::LockFailedError
-        ? QCoreApplication::translate("FileSave", "%1 is held by another program and was not let go within %2 seconds.").arg(shown).arg(waitMs / 1000.0)
-        : QCoreApplication::translate("FileSave", "%1 could not be made: %2.")
-              .arg(shown, lock->error() == QLockFile::PermissionError ? qt_error_string(EACCES) : qt_error_string(EIO));
-    return nullptr;
-}
-
-QString saveFile(const QString& fileName, const QByteArray& bytes, const SaveStepCheck& check)
-{
-    if (const QString problem = notARegularFile(fileName); !problem.isEmpty())
-        return problem;
-    Temporary temporary(finalTarget(fileName));
     const std::pair<SaveStep, std::function<int()>> steps[] = {
         {SaveStep::CreateTemporary, [&] { return temporary.create(); }},
         {SaveStep::Write, [&] { return temporary.write(bytes); }},
         {SaveStep::Flush, [&] { return temporary.flush(); }},
         {SaveStep::Rename, [&] { return temporary.rename(); }},
     };
-    // Each step is asked of the check first; one it refuses fails as an I/O error would.
     for (const auto& [step, action] : steps) {
         if (const int error = check && !check(step) ? EIO : action())
-            return failed(fileName, error);
+            return error;
     }
-    return {};
+    return 0;
+}
+
+// Why no file can be made beside fileName: the error of making and filling
+// one, or 0 when that works.
+int creationError(const QString& fileName)
+{
+    Temporary probe(fileName, fileName);
+    const int error = probe.create();
+    return error != 0 ? error : probe.write(QByteArray(128, 'x'));
+}
+
+// Where saves of the file make their temporaries: beside it, and beside the
+// file a link leads to.
+QStringList leftoverPlaces(const QString& fileName)
+{
+    const QString target = finalTarget(fileName);
+    return target.isEmpty() || target == fileName ? QStringList{fileName} : QStringList{fileName, target};
+}
+
+} // namespace
+
+FileLock lockFile(const QString& fileName, int waitMs)
+{
+    const QString lockName = fileName + QStringLiteral(".lock");
+    // Not a file Qt can take over as stale: waiting on it would never end.
+    if (QString problem = notARegularFile(lockName); !problem.isEmpty())
+        return {nullptr, problem, false};
+    auto lock = std::make_unique<QLockFile>(lockName);
+    if (lock->tryLock(waitMs))
+        return {std::move(lock), {}, false};
+    const QString shown = QDir::toNativeSeparators(lockName);
+    if (lock->error() == QLockFile::LockFailedError)
+        return {nullptr,
+                QCoreApplication::translate("FileSave", "%1 is held by another program and was not let go within %2 seconds.")
+                    .arg(shown)
+                    .arg(waitMs / 1000.0),
+                true};
+    // Qt does not keep the system's reason: making a file there again finds it.
+    const int error = creationError(fileName);
+    const int reason = error != 0 ? error : lock->error() == QLockFile::PermissionError ? EACCES : EIO;
+    return {nullptr, QCoreApplication::translate("FileSave", "%1 could not be made: %2.").arg(shown, qt_error_string(reason)),
+            false};
+}
+
+QString saveFile(const QString& fileName, const QByteArray& bytes, const SaveStepCheck& check)
+{
+    if (const QString problem = notARegularFile(fileName); !problem.isEmpty())
+        return problem;
+    const QString target = finalTarget(fileName);
+    Temporary temporary(target, target);
+    const int error = save(temporary, bytes, check);
+    return error != 0 ? failed(fileName, error) : QString();
+}
+
+QString createWhole(const QString& newName, const QByteArray& bytes, const QString& fileName)
+{
+    int error = 0;
+    // A start that found the temporary took it for a stopped save's and
+    // removed it: the rename finds it gone, and a second one is made.
+    for (int attempt = 0; attempt < 2 && (attempt == 0 || error == ENOENT); ++attempt) {
+        Temporary temporary(fileName, newName);
+        error = save(temporary, bytes, {});
+    }
+    return error != 0 ? failed(newName, error) : QString();
 }
 
 void removeLeftoverTemporaries(const QString& fileName)
 {
-    const QFileInfo file(fileName);
-    const QString pattern = file.fileName() + TemporaryInfix + u'*';
-    QDir folder = file.absoluteDir();
-    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
-        folder.remove(name);
+    for (const QString& place : leftoverPlaces(fileName)) {
+        const QFileInfo file(place);
+        QDir folder = file.absoluteDir();
+        for (const QString& name : folder.entryList({file.fileName() + TemporaryInfix + u'*'},
+                                                    QDir::Files | QDir::Hidden | QDir::System))
+            folder.remove(name);
+    }
+}
+
+void syncFolderOf(const QString& fileName)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(fileName).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    ::fsync(folder);
+    ::close(folder);
 }
 
 } // namespace tavolin

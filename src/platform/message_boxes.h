@@ -7,7 +7,8 @@ class QWidget;
 namespace tavolin {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, YesNo };
+// A question whose Yes cannot be undone defaults to No: Return alone must not answer it.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 // Modal message boxes: a caption, a text, an icon and OK or Yes/No.

@@ -21,7 +21,7 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
 
 QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
 {
-    return buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    return buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
 }
 
 } // namespace
@@ -38,6 +38,8 @@ MessageAnswer QtMessageBoxes::show(QWidget* owner, const QString& caption, const
 {
     // Without an owner Qt centres the box on the screen.
     QMessageBox box(qtIcon(icon), caption, text, qtButtons(buttons), owner);
+    if (buttons == MessageButtons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     // A box sizes itself to its text; a row of its own holds it open to its title.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         const QMargins margins = grid->contentsMargins();

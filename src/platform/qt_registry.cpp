@@ -8,15 +8,28 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tavolin {
 namespace {
 
+const QString CountedNotesKey = QStringLiteral("Counted notes");
+const QString NoteInfix = QStringLiteral(".kept.");
+
 class QtRegistryKey final : public RegistryKey {
 public:
-    QtRegistryKey(QtRegistry& registry, QtRegistry::Values values, QString path, std::unique_ptr<QLockFile> lock)
-        : registry_(registry), values_(std::move(values)), path_(std::move(path)), lock_(std::move(lock))
+    QtRegistryKey(QtRegistry& registry, QtRegistry::Values values, QString path, std::unique_ptr<QLockFile> lock,
+                  std::vector<QtRegistry::Note> notes, bool toWrite)
+        : registry_(registry),
+          values_(std::move(values)),
+          path_(std::move(path)),
+          lock_(std::move(lock)),
+          notes_(std::move(notes)),
+          toWrite_(toWrite)
     {
     }
 
@@ -36,7 +49,21 @@ public:
 
     bool writeDword(const QString& name, std::int32_t value) override { return write(name, QVariant(value)); }
     bool writeString(const QString& name, const QString& value) override { return write(name, QVariant(value)); }
-    bool commit() override { return registry_.save(values_, lock_); }
+    bool commit() override
+    {
+        if (!toWrite_ || !registry_.save(values_, notes_, lock_))
+            return false;
+        notes_.clear();
+        return true;
+    }
+
+    QList<QByteArray> notes() const override
+    {
+        QList<QByteArray> texts;
+        for (const auto& note : notes_)
+            texts << note.text;
+        return texts;
+    }
 
 private:
     QVariant value(const QString& name) const { return values_.value(registry_file::settingsKey(path_, name)); }
@@ -53,6 +80,8 @@ private:
     QtRegistry::Values values_;
     QString path_;
     std::unique_ptr<QLockFile> lock_;
+    std::vector<QtRegistry::Note> notes_;
+    bool toWrite_;
 };
 
 QtRegistry::Values parsed(const QByteArray& bytes)
@@ -74,11 +103,33 @@ QByteArray written(const QtRegistry::Values& values)
     return bytes;
 }
 
-bool holdsKey(const QtRegistry::Values& values, const QString& path)
+// The values of one key, by their full names.
+QStringList namesUnder(const QtRegistry::Values& values, const QString& path)
 {
     const QString prefix = registry_file::group(path) + u'/';
-    const auto first = values.lowerBound(prefix);
-    return first != values.end() && first.key().startsWith(prefix);
+    QStringList names;
+    for (auto it = values.lowerBound(prefix); it != values.end() && it.key().startsWith(prefix); ++it)
+        names << it.key();
+    return names;
+}
+
+QString folderProblem(const QString& folder)
+{
+    return QCoreApplication::translate("QtRegistry", "The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
+}
+
+// A second name for the file a link leads to; a copy where the system has
+// no second names.
+bool keepWhole(const QString& fileName, const QString& copy)
+{
+    return ::linkat(AT_FDCWD, QFile::encodeName(fileName).constData(), AT_FDCWD, QFile::encodeName(copy).constData(),
+                    AT_SYMLINK_FOLLOW) == 0
+        || QFile::copy(fileName, copy);
+}
+
+QString shortName(const QString& fileName)
+{
+    return QFileInfo(fileName).fileName();
 }
 
 } // namespace
@@ -93,24 +144,33 @@ QString QtRegistry::defaultDirectory()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Tavolin");
 }
 
-std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool create)
+std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, int lockWaitMs)
 {
+    busy_ = false;
     const QString folder = QFileInfo(fileName_).absolutePath();
     if (create && !QDir().mkpath(folder)) {
-        writeProblem_ = QCoreApplication::translate("QtRegistry", "The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
+        writeProblem_ = folderProblem(folder);
         return nullptr;
     }
     // Reading needs no lock, as a save replaces the file whole; it only
     // takes one that is free, to clear what stopped saves left.
-    QString lockProblem;
-    auto lock = QDir(folder).exists() ? lockFile(fileName_, create ? LockWaitMs : 0, lockProblem) : nullptr;
-    if (create && !lock) {
-        writeProblem_ = lockProblem;
+    FileLock lock = QDir(folder).exists() ? lockFile(fileName_, create ? lockWaitMs : 0) : FileLock{};
+    if (create && !lock.lock) {
+        writeProblem_ = lock.problem;
+        busy_ = lock.busy;
         return nullptr;
     }
-    if (lock && !leftoversRemoved_) {
+    if (lock.lock && !leftoversRemoved_) {
         removeLeftoverTemporaries(fileName_);
         leftoversRemoved_ = true;
+    }
+    // Before the file: a note counted meanwhile is then named in it.
+    std::vector<Note> notes;
+    const QStringList noteNames = QDir(folder).entryList({shortName(fileName_) + NoteInfix + u'*'}, QDir::Files, QDir::Name);
+    for (const QString& name : noteNames) {
+        const FileContents note = readRegularFile(QDir(folder).filePath(name), LargestNote);
+        if (note.state == FileContents::State::Read)
+            notes.push_back({name, note.bytes});
     }
     const FileContents contents = readRegularFile(fileName_, LargestFile);
     // The line the limit cut through is no damage of the file's own.
@@ -120,19 +180,63 @@ std::unique_ptr<RegistryKey> QtRegistry::openKey(const QString& path, bool creat
         writeProblem_ = contents.problem;
         return nullptr;
     }
-    if (!create && !holdsKey(values, path))
+    if (!create && namesUnder(values, path).isEmpty())
         return nullptr;
-    return std::make_unique<QtRegistryKey>(*this, std::move(values), path, std::move(lock));
+    // Of a file over the limit only the key asked for is kept: the next
+    // write makes it the size the game writes, and its copy keeps the rest.
+    if (contents.cutShort)
+        values.removeIf([&](const auto& value) { return !value.key().startsWith(registry_file::group(path) + u'/'); });
+    notes = uncountedNotes(notes, values, lock.lock != nullptr);
+    // A key to read has no more use for the lock.
+    return std::make_unique<QtRegistryKey>(*this, std::move(values), path, create ? std::move(lock.lock) : nullptr,
+                                           std::move(notes), create);
 }
 
-bool QtRegistry::save(const Values& values, std::unique_ptr<QLockFile>& lock)
+// Those of the notes found that the file does not name as counted. Holding
+// the lock, those it names are removed: what a save ended before it removed
+// them left.
+std::vector<QtRegistry::Note> QtRegistry::uncountedNotes(const std::vector<Note>& found, const Values& values,
+                                                         bool removeCounted)
 {
-    if (!lock && !(lock = lockFile(fileName_, LockWaitMs, writeProblem_)))
-        return false;
+    const QString folder = QFileInfo(fileName_).absolutePath();
+    std::vector<Note> uncounted;
+    for (const Note& note : found) {
+        if (!values.contains(registry_file::settingsKey(CountedNotesKey, note.fileName)))
+            uncounted.push_back(note);
+        else if (removeCounted)
+            QFile::remove(QDir(folder).filePath(note.fileName));
+    }
+    return uncounted;
+}
+
+bool QtRegistry::save(Values values, const std::vector<Note>& counted, std::unique_ptr<QLockFile>& lock)
+{
+    for (const QString& name : namesUnder(values, CountedNotesKey))
+        values.remove(name);
+    for (const Note& note : counted)
+        values.insert(registry_file::settingsKey(CountedNotesKey, note.fileName), 1);
     writeProblem_ = saveFile(fileName_, written(values), check_);
+    if (writeProblem_.isEmpty() && !counted.empty() && (!check_ || check_(SaveStep::RemoveCounted))) {
+        const QDir folder = QFileInfo(fileName_).absoluteDir();
+        for (const Note& note : counted)
+            QFile::remove(folder.filePath(note.fileName));
+        syncFolderOf(fileName_);
+    }
     if (!check_ || check_(SaveStep::Unlock))
         lock.reset();
     return writeProblem_.isEmpty();
+}
+
+QString QtRegistry::keepNote(const QByteArray& text)
+{
+    const QString folder = QFileInfo(fileName_).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        writeProblem_ = folderProblem(folder);
+        return {};
+    }
+    const QString name = fileName_ + NoteInfix + QString::number(QRandomGenerator::global()->generate64(), 36);
+    writeProblem_ = createWhole(name, text, fileName_);
+    return writeProblem_.isEmpty() ? name : QString();
 }
 
 StoreDamage QtRegistry::damageOf(const FileContents& contents, const Values& values)
@@ -159,7 +263,8 @@ StoreDamage QtRegistry::damageOf(const FileContents& contents, const Values& val
 // for the player to mend by hand. A copy of an earlier damage may not be
 // mended yet, so it is never replaced: the new one takes the next free name,
 // unless it is the same damage found again. A file too large to read whole
-// is moved aside, never copied.
+// is kept under a second name, not copied: it stays in place, read as far
+// as the limit, until the next write replaces it.
 QString QtRegistry::keepAside(const FileContents& contents)
 {
     constexpr int MostCopies = 100;
@@ -172,7 +277,7 @@ QString QtRegistry::keepAside(const FileContents& contents)
         if (earlier.state == FileContents::State::Missing) {
             QFile file(copy);
             const bool kept = contents.cutShort
-                ? QFile::rename(fileName_, copy)
+                ? keepWhole(fileName_, copy)
                 : file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(contents.bytes) == contents.bytes.size();
             return keptCopy_ = kept ? copy : QString();
         }

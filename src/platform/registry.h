@@ -27,6 +27,13 @@ public:
     // Stores the values written since the last commit; false when they could
     // not be stored.
     virtual bool commit() = 0;
+
+    // The notes kept beside the store (Registry::keepNote) and not yet
+    // counted, as they were when the key was opened. The commit of a key
+    // opened to write counts them: whoever commits has made them part of its
+    // values. A note is counted by one commit only, even if the program ends
+    // between storing the values and removing the note.
+    virtual QList<QByteArray> notes() const = 0;
 };
 
 // What could not be read from the store the last time it was opened.
@@ -41,17 +48,28 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    // Without create: nullptr when the key does not exist. With create: the
-    // key, made when absent; nullptr only when it cannot be opened at all.
-    // A key opened with create reads what the store holds at that moment,
-    // and no other writer changes the store until its commit.
-    virtual std::unique_ptr<RegistryKey> openKey(const QString& path, bool create) = 0;
+    // The key as the store holds it now, to read; nullptr when it does not
+    // exist. Never waits for another writer.
+    virtual std::unique_ptr<RegistryKey> openKey(const QString& path) = 0;
+    // The key to write, made when absent: it reads what the store holds at
+    // that moment, and no other writer changes the store until its commit.
+    // Another writer is waited for lockWaitMs at most; nullptr when the key
+    // cannot be opened.
+    virtual std::unique_ptr<RegistryKey> createKey(const QString& path, int lockWaitMs) = 0;
+
+    // Keeps text beside the store, for the next key opened to write to count,
+    // without waiting for any other writer: what cannot wait for the store
+    // is not lost. Where it is kept, or empty when it could not be kept.
+    virtual QString keepNote(const QByteArray& text) = 0;
 
     // Empty (total 0) when all was well.
     virtual StoreDamage damage() const = 0;
-    // Why the last key opened to write, or its commit, failed: the file and
-    // the reason, in plain words.
+    // Why the last key opened to write, its commit or the last note failed:
+    // the file and the reason, in plain words.
     virtual QString writeProblem() const = 0;
+    // Whether the last key opened to write failed only because another
+    // writer held the store all the time it was waited for.
+    virtual bool wasBusy() const = 0;
 };
 
 } // namespace tavolin

@@ -110,10 +110,14 @@ std::optional<Value> parseValue(QStringView line)
     return Value{name->text, *data};
 }
 
+// Text with no NUL in it: a NUL is no character a person wrote, and
+// whatever follows it would be lost to a reader that stops there.
 std::optional<QString> decodedLine(QByteArrayView bytes)
 {
     while (bytes.endsWith('\r'))
         bytes.chop(1);
+    if (bytes.contains('\0'))
+        return std::nullopt;
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
     if (decode.hasError())

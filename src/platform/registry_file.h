@@ -16,7 +16,8 @@
 // below it belongs to that key. A DWORD is written in decimal, a string in
 // double quotes where \\, \", \n and \r stand for a backslash, a quote, a
 // line feed and a carriage return. Blank lines and lines starting with ';'
-// are ignored. The file is UTF-8.
+// are ignored. The file is UTF-8; a line that is not, or holds a NUL, is
+// damage.
 //
 // In memory every value lives at "<key path>/<value name>", both
 // percent-encoded, so that a slash in a name never reads as a key's end.

@@ -28,6 +28,7 @@ struct Settings {
     std::int32_t StreakWins = 0;
     std::int32_t StreakLosses = 0;
     QString SWBmpPath;
+    std::int32_t WarnLosingMove = 0;   // 1: a transfer that loses the game is told at once
 
     bool operator==(const Settings&) const = default;
 };

@@ -5,10 +5,12 @@
 #include "settings/stored_values.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 namespace tavolin {
 namespace {
@@ -32,16 +34,20 @@ QStringList allNames()
     QStringList names;
     const Settings any;
     forEachDword(any, [&](const char* name, const auto&) { names << QLatin1String(name); });
-    return names << PicturePathName;
+    names << PicturePathName;
+    forEachAddedDword(any, [&](const char* name, const auto&) { names << QLatin1String(name); });
+    return names;
 }
 
 std::int32_t storedDword(const Settings& settings, const QString& name)
 {
     std::optional<std::int32_t> found;
-    forEachDword(settings, [&](const char* valueName, const auto& field) {
+    const auto find = [&](const char* valueName, const auto& field) {
         if (name == QLatin1String(valueName))
             found = static_cast<std::int32_t>(field);
-    });
+    };
+    forEachDword(settings, find);
+    forEachAddedDword(settings, find);
     // Every writer names values of the store.
     return found.value();
 }
@@ -56,7 +62,7 @@ bool writeValue(RegistryKey& key, const Settings& settings, const QString& name)
 // Every value read over the defaults: one that cannot be read keeps its default.
 Settings readStored(const RegistryKey& key, Settings settings, QStringList& problems)
 {
-    forEachDword(settings, [&](const char* name, auto& field) {
+    const auto read = [&](const char* name, auto& field) {
         using Field = std::remove_reference_t<decltype(field)>;
         // A boolean is on for any number but 0.
         if (const auto value = key.readDword(QLatin1String(name)))
@@ -65,8 +71,14 @@ Settings readStored(const RegistryKey& key, Settings settings, QStringList& prob
             problems << QCoreApplication::translate("SettingsStore", "\"%1\" could not be read; %2 is used.")
                             .arg(QLatin1String(name))
                             .arg(static_cast<std::int32_t>(field));
-    });
+    };
+    forEachDword(settings, read);
     settings.SWBmpPath = key.readString(PicturePathName);
+    // Missing from an older file, and untold; there but no DWORD, told.
+    forEachAddedDword(settings, [&](const char* name, std::int32_t& field) {
+        if (key.readDword(QLatin1String(name)) || !key.readString(QLatin1String(name)).isEmpty())
+            read(name, field);
+    });
     return settings;
 }
 
@@ -102,6 +114,9 @@ void correctRanges(Settings& settings, QStringList& problems)
     correct("Form State", settings.FormState, knownState ? settings.FormState : 1, problems);
     correct("SpeedSlider", settings.SpeedSlider, std::clamp(settings.SpeedSlider, 1, 10), problems);
     correctPileSuits(settings, problems);
+    forEachAddedDword(settings, [&](const char* name, std::int32_t& field) {
+        correct(name, field, field == 1 ? 1 : 0, problems);
+    });
     forEachStatistic(settings, [&](const char* name, std::int32_t& field) {
         correct(name, field, std::max(field, 0), problems);
     });
@@ -111,134 +126,215 @@ void correctRanges(Settings& settings, QStringList& problems)
                 settings.StreakWins > 0 ? 1 : settings.StreakLosses > 0 ? 2 : 0, problems);
 }
 
-// The statistics as stored now with the changes not yet stored made on them;
-// the settings as they are when the store holds no statistics to go by.
-Settings withStoredStatistics(const RegistryKey& key, Settings settings, const std::vector<StatisticsChange>& changes)
+// Results that wait to be counted, in a note beside the store: one a line,
+// a file a person can read.
+constexpr char WonLine[] = "won";
+constexpr char LostLine[] = "lost";
+
+QByteArray noteOf(const std::vector<StatisticsChange>& results)
 {
-    Settings stored = settings;
-    bool allStored = true;
-    forEachStatistic(stored, [&](const char* name, std::int32_t& field) {
-        const auto value = key.readDword(QLatin1String(name));
-        allStored = allStored && value;
-        if (value)
-            field = std::max(*value, 0);
+    QByteArray text = "; Tavolin: results of games that could not be written to the settings file when\n"
+                      "; the game was closed. The next start counts them there once and removes this file.\n";
+    for (const StatisticsChange result : results)
+        text.append(result == StatisticsChange::Win ? WonLine : LostLine).append('\n');
+    return text;
+}
+
+void countNote(Settings& settings, const QByteArray& note)
+{
+    for (const QByteArray& line : note.split('\n')) {
+        const QByteArray word = line.trimmed();
+        if (word == WonLine || word == LostLine)
+            applyChange(settings, word == WonLine ? StatisticsChange::Win : StatisticsChange::Loss);
+    }
+}
+
+bool sameStatistics(const Settings& one, const Settings& other)
+{
+    bool same = true;
+    forEachStatistic(one, [&](const char* name, const auto& field) {
+        same = same && field == storedDword(other, QLatin1String(name));
     });
-    if (!allStored)
-        return settings;
-    for (const StatisticsChange change : changes)
-        applyChange(stored, change);
-    return stored;
+    return same;
+}
+
+void takeStatistics(Settings& settings, const Settings& from)
+{
+    forEachStatistic(settings, [&](const char* name, std::int32_t& field) {
+        field = storedDword(from, QLatin1String(name));
+    });
 }
 
 } // namespace
 
-SettingsStore::SettingsStore(Registry& registry, MessageBoxes& messages, QWidget* owner)
-    : registry_(registry), messages_(messages), owner_(owner)
+SettingsStore::SettingsStore(Registry& registry, MessageBoxes& messages, QWidget* owner, StoreLockWaits waits)
+    : registry_(registry), messages_(messages), owner_(owner), waits_(waits)
 {
 }
 
 Settings SettingsStore::load(QSize screenResolution)
 {
-    const Settings settings = readAtStart(screenResolution);
+    Settings settings = readAtStart(screenResolution);
     storeAtStart(settings, false);
     return settings;
 }
 
 Settings SettingsStore::readAtStart(QSize screenResolution)
 {
-    const Settings defaults = defaultSettings(screenResolution);
-    auto key = registry_.openKey(SettingsKeyPath, false);
+    defaults_ = defaultSettings(screenResolution);
+    auto key = registry_.openKey(SettingsKeyPath);
     damageToTell_ = registry_.damage();
     problemsToTell_.clear();
-    if (!key) {
-        waitingNames_ = allNames();
-        return defaults;
-    }
-    Settings settings = readStored(*key, defaults, problemsToTell_);
-    key.reset();
-    correctRanges(settings, problemsToTell_);
     // A damaged file is rewritten without the lines it lost (its copy keeps them).
-    if (damageToTell_.total > 0 || !problemsToTell_.isEmpty())
-        waitingNames_ = allNames();
+    repairWanted_ = !key || damageToTell_.total > 0;
+    if (!key)
+        return defaults_;
+    const Settings settings = storedNow(*key, problemsToTell_);
+    repairWanted_ = repairWanted_ || !problemsToTell_.isEmpty();
+    keptAtStart_ = !key->notes().isEmpty();
     return settings;
 }
 
 // Stored as used before the player is told, so that the next start has
 // nothing to tell even if this one goes no further.
-void SettingsStore::storeAtStart(const Settings& settings, bool placementChanged)
+void SettingsStore::storeAtStart(Settings& settings, bool placementChanged)
 {
     // A file the game cannot use cannot be saved either: that is told once,
     // with what was found.
     toldProblems_ = damageToTell_.problems;
-    if (!waitingNames_.isEmpty() || placementChanged)
-        write(settings, placementChanged ? PlacementNames : QStringList());
+    if (repairWanted_ || keptAtStart_ || placementChanged) {
+        if (const auto stored = write(settings, placementChanged ? PlacementNames : QStringList(), lockWait()))
+            takeStatistics(settings, *stored);
+    }
     tellDamage();
 }
 
 void SettingsStore::savePlacement(const Settings& settings)
 {
-    write(settings, PlacementNames);
+    write(settings, PlacementNames, lockWait());
 }
 
 void SettingsStore::saveStatistics(Settings& settings, StatisticsChange change)
 {
-    // Nothing counted before a Delete is left to store.
-    if (change == StatisticsChange::Delete)
-        unsavedChanges_.clear();
-    unsavedChanges_.push_back(change);
-    if (const auto stored = write(settings, StatisticsNames))
-        settings = *stored;
+    unsavedResults_.push_back(change);
+    if (const auto stored = write(settings, {}, lockWait()))
+        takeStatistics(settings, *stored);
 }
 
 void SettingsStore::saveDisplayOptions(const Settings& settings)
 {
-    write(settings, {"TimeDisplay", "TransferInfo", "TransferDetails", "ShowPicture"});
+    write(settings, {"TimeDisplay", "TransferInfo", "TransferDetails", "ShowPicture"}, lockWait());
 }
 
 void SettingsStore::savePicturePath(const Settings& settings)
 {
-    write(settings, {PicturePathName, "ShowPicture"});
+    write(settings, {PicturePathName, "ShowPicture"}, lockWait());
 }
 
 void SettingsStore::savePileSuits(const Settings& settings)
 {
-    write(settings, {"PileSuit 0", "PileSuit 1", "PileSuit 2", "PileSuit 3"});
+    write(settings, {"PileSuit 0", "PileSuit 1", "PileSuit 2", "PileSuit 3"}, lockWait());
 }
 
 void SettingsStore::saveSpeed(const Settings& settings)
 {
-    write(settings, {"SpeedSlider"});
+    write(settings, {"SpeedSlider"}, lockWait());
 }
 
-// The values named, with those that wait from an earlier write that failed.
-std::optional<Settings> SettingsStore::write(Settings settings, const QStringList& names)
+void SettingsStore::saveLosingMoveWarning(const Settings& settings)
 {
-    QStringList all = waitingNames_;
-    for (const QString& name : names + (unsavedChanges_.empty() ? QStringList() : StatisticsNames)) {
-        if (!all.contains(name))
-            all << name;
+    write(settings, {"WarnLosingMove"}, lockWait());
+}
+
+void SettingsStore::readStatistics(Settings& settings)
+{
+    QStringList unused;
+    if (const auto key = registry_.openKey(SettingsKeyPath))
+        takeStatistics(settings, storedNow(*key, unused));
+}
+
+SettingsStore::Deletion SettingsStore::deleteStatistics(Settings& settings)
+{
+    // The player asked for it: the store is waited for as long as for any change.
+    const auto key = registry_.createKey(SettingsKeyPath, waits_.change);
+    busy_ = !key && registry_.wasBusy();
+    if (!key)
+        return Deletion::NotWritten;
+    QStringList unused;
+    Settings stored = storedNow(*key, unused);
+    if (!sameStatistics(stored, settings)) {
+        takeStatistics(settings, stored);
+        return Deletion::ChangedMeanwhile;
     }
-    const auto key = registry_.openKey(SettingsKeyPath, true);
-    if (!key) {
-        waitingNames_ = all;
+    applyChange(stored, StatisticsChange::Delete);
+    if (!commit(*key, stored, true))
+        return Deletion::NotWritten;
+    takeStatistics(settings, stored);
+    return Deletion::Done;
+}
+
+void SettingsStore::cancelQuit()
+{
+    quitting_ = false;
+    if (std::exchange(failureHeld_, false))
         tellWriteFailure();
-        return std::nullopt;
+}
+
+void SettingsStore::finishQuit()
+{
+    quitting_ = true;
+    if ((!changedNames_.isEmpty() || !unsavedResults_.empty() || repairWanted_) && !write(latest_, {}, waits_.quit))
+        tellQuitFailure();
+    quitting_ = failureHeld_ = false;
+}
+
+// What the store holds now, read as a start reads it, with the results kept
+// beside it and those of this copy counted on its statistics.
+Settings SettingsStore::storedNow(const RegistryKey& key, QStringList& problems) const
+{
+    Settings stored = readStored(key, defaults_, problems);
+    correctRanges(stored, problems);
+    for (const QByteArray& note : key.notes())
+        countNote(stored, note);
+    for (const StatisticsChange result : unsavedResults_)
+        applyChange(stored, result);
+    return stored;
+}
+
+// The values named, with those that wait from an earlier write that failed,
+// on what the store holds now; what it then holds, or nothing when it failed.
+std::optional<Settings> SettingsStore::write(const Settings& settings, const QStringList& names, int lockWaitMs)
+{
+    latest_ = settings;
+    for (const QString& name : names) {
+        if (!changedNames_.contains(name))
+            changedNames_ << name;
     }
-    if (!unsavedChanges_.empty())
-        settings = withStoredStatistics(*key, settings, unsavedChanges_);
-    // Every value is tried even after one fails: the others may still go in.
-    bool allStored = true;
-    for (const QString& name : all)
-        allStored = writeValue(*key, settings, name) && allStored;
-    if (!key->commit() || !allStored) {
-        waitingNames_ = all;
+    const auto key = registry_.createKey(SettingsKeyPath, lockWaitMs);
+    busy_ = !key && registry_.wasBusy();
+    QStringList unused;
+    const auto stored = key ? commit(*key, storedNow(*key, unused), !unsavedResults_.empty()) : std::nullopt;
+    if (!stored)
         tellWriteFailure();
+    return stored;
+}
+
+std::optional<Settings> SettingsStore::commit(RegistryKey& key, const Settings& stored, bool statisticsChanged)
+{
+    QStringList names = repairWanted_ ? allNames() : changedNames_;
+    if (!repairWanted_ && (statisticsChanged || !key.notes().isEmpty()))
+        names += StatisticsNames;
+    // Every value is tried even after one fails, but only all of them are stored.
+    bool allTaken = true;
+    for (const QString& name : names)
+        allTaken = writeValue(key, changedNames_.contains(name) ? latest_ : stored, name) && allTaken;
+    if (!allTaken || !key.commit())
         return std::nullopt;
-    }
-    waitingNames_.clear();
-    unsavedChanges_.clear();
+    changedNames_.clear();
+    unsavedResults_.clear();
+    repairWanted_ = keptAtStart_ = false;
     writeFailureTold_ = false;
-    return settings;
+    return stored;
 }
 
 // The first few problems and how many more there are: a file of junk must
@@ -269,7 +365,8 @@ void SettingsStore::tellDamage()
 void SettingsStore::tellWriteFailure()
 {
     const QString problem = registry_.writeProblem();
-    if (writeFailureTold_ || toldProblems_.contains(problem))
+    failureHeld_ = quitting_;
+    if (quitting_ || writeFailureTold_ || toldProblems_.contains(problem))
         return;
     writeFailureTold_ = true;
     messages_.show(owner_, QCoreApplication::translate("SettingsStore", Caption),
@@ -279,6 +376,32 @@ void SettingsStore::tellWriteFailure()
                                                "what could not be saved with the next change that can be saved.")
                        .arg(problem),
                    MessageIcon::Warning, MessageButtons::Ok);
+}
+
+// What could not be written at quit, and the results kept for the next start.
+void SettingsStore::tellQuitFailure()
+{
+    QString text = QCoreApplication::translate("SettingsStore", "The settings could not be saved: %1").arg(registry_.writeProblem());
+    if (!unsavedResults_.empty()) {
+        const auto won = std::count(unsavedResults_.begin(), unsavedResults_.end(), StatisticsChange::Win);
+        const QString kept = registry_.keepNote(noteOf(unsavedResults_));
+        text += kept.isEmpty()
+            ? QCoreApplication::translate("SettingsStore", "\n\nThe results of this run that wait to be saved (won: %1, lost: %2) "
+                                                           "could not be kept either: %3")
+                  .arg(won)
+                  .arg(qsizetype(unsavedResults_.size()) - won)
+                  .arg(registry_.writeProblem())
+            : QCoreApplication::translate("SettingsStore", "\n\nThe results of this run that wait to be saved (won: %1, lost: %2) "
+                                                           "are kept in %3, and the next start of the game counts them.")
+                  .arg(won)
+                  .arg(qsizetype(unsavedResults_.size()) - won)
+                  .arg(QDir::toNativeSeparators(kept));
+    }
+    if (!changedNames_.isEmpty())
+        text += QCoreApplication::translate("SettingsStore", "\n\nThe window's place and the preferences changed since the "
+                                                             "last save are not saved.");
+    messages_.show(owner_, QCoreApplication::translate("SettingsStore", Caption), text, MessageIcon::Warning,
+                   MessageButtons::Ok);
 }
 
 } // namespace tavolin

@@ -139,6 +139,8 @@ TStats1Dlg::TStats1Dlg(Settings& settings, RunTotals& run, SettingsStore& store,
     auto* remove = new QPushButton(tr("Delete"), panel);
     remove->setObjectName(QStringLiteral("BitBtn2"));
     remove->setGeometry(176, 280, 79, 26);
+    // Return never deletes, not even with Delete focused: only a click or Space does.
+    remove->setAutoDefault(false);
     connect(remove, &QPushButton::clicked, this, &TStats1Dlg::DelBtnClick);
 }
 
@@ -147,9 +149,11 @@ QString TStats1Dlg::labelText(int number) const
     return labels_.at(number - 1)->text();
 }
 
+// Shown with the figures the store holds now.
 void TStats1Dlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    store_.readStatistics(settings_);
     FormPaint();
 }
 
@@ -158,6 +162,13 @@ void TStats1Dlg::FormPaint()
     const auto texts = statisticsTexts(settings_, run_, labels_[10]->text());
     for (int i = 0; i < 10; ++i)
         showWithinFrame(labels_[i + 1], texts[i]);
+    // A screen reader reads a dialog's labels of three words or more as it
+    // opens: each figure of won and lost games is named with its heading.
+    for (int heading : {0, 3, 6}) {
+        const QString name = texts[heading].section(QLatin1Char(':'), 0, 0);
+        for (int figure : {heading + 1, heading + 2})
+            labels_[figure + 1]->setAccessibleName(name + QLatin1Char(' ') + texts[figure].simplified());
+    }
 }
 
 void TStats1Dlg::OKBtnClick()
@@ -173,13 +184,29 @@ void TStats1Dlg::DelBtnClick()
                        MessageIcon::Information, MessageButtons::Ok);
         return;
     }
+    // The question is asked over what the store holds now, and only that is deleted.
+    store_.readStatistics(settings_);
+    FormPaint();
     if (messages_.show(this, tr(DeleteCaption), tr("Delete all statistics ?"), MessageIcon::None,
-                       MessageButtons::YesNo)
+                       MessageButtons::YesNoDefaultNo)
         != MessageAnswer::Yes)
         return;
-    applyChange(settings_, StatisticsChange::Delete);
-    run_ = RunTotals{};
-    store_.saveStatistics(settings_, StatisticsChange::Delete);
+    switch (store_.deleteStatistics(settings_)) {
+    case SettingsStore::Deletion::Done:
+        run_ = RunTotals{};
+        break;
+    case SettingsStore::Deletion::ChangedMeanwhile:
+        messages_.show(this, tr(DeleteCaption),
+                       tr("Another copy of the game changed the statistics while the question was open, so nothing "
+                          "was deleted. They are shown as they are now."),
+                       MessageIcon::Information, MessageButtons::Ok);
+        break;
+    case SettingsStore::Deletion::NotWritten:
+        messages_.show(this, tr(DeleteCaption),
+                       tr("The statistics could not be deleted: %1\n\nNothing was deleted.").arg(store_.writeProblem()),
+                       MessageIcon::Warning, MessageButtons::Ok);
+        break;
+    }
     FormPaint();
 }
 

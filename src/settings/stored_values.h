@@ -45,4 +45,12 @@ void forEachDword(S& settings, Visit&& visit)
     forEachStatistic(settings, visit);
 }
 
+// The DWORD values beside the design's, each 0 or 1. A file written before
+// one of them existed reads as before, with its default.
+template <typename S, typename Visit>
+void forEachAddedDword(S& settings, Visit&& visit)
+{
+    visit("WarnLosingMove", settings.WarnLosingMove);
+}
+
 } // namespace tavolin

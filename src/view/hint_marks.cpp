@@ -5,9 +5,8 @@
 namespace tavolin {
 namespace {
 
-constexpr int FrameGap = 1;     // between a card's edge and the frame
+constexpr int FrameGap = 1;     // between a card's edge and the marks
 constexpr int MarkWidth = 3;   // fits the 12-pixel gap between Columns
-const QColor FrameColour(255, 214, 0);
 
 QRect cardRect(const TableGeometry& geometry, int x, int y)
 {
@@ -39,6 +38,22 @@ QRect frameRect(const QRect& card)
     return card.adjusted(-out, -out, out, out);
 }
 
+// An angle at each corner of the frame, its arms a quarter of the card's
+// width long: corners, not the keyboard cursor's closed ring.
+QRegion corners(const QRect& card)
+{
+    const QRect outer = frameRect(card);
+    const int arm = outer.width() / 4;
+    QRegion marks;
+    for (const int x : {outer.left(), outer.right() - arm + 1})
+        for (const int y : {outer.top(), outer.bottom() - MarkWidth + 1})
+            marks += QRect(x, y, arm, MarkWidth);
+    for (const int x : {outer.left(), outer.right() - MarkWidth + 1})
+        for (const int y : {outer.top(), outer.bottom() - arm + 1})
+            marks += QRect(x, y, MarkWidth, arm);
+    return marks;
+}
+
 } // namespace
 
 HintMarks hintMarksFor(const TableState& table, const TableGeometry& geometry, Place from, int cards, Place to)
@@ -48,13 +63,8 @@ HintMarks hintMarksFor(const TableState& table, const TableGeometry& geometry, P
 
 void drawHintMarks(QPainter& p, const HintMarks& marks)
 {
-    for (const QRect& card : {marks.source, marks.target}) {
-        const QRect outer = frameRect(card);
-        QRegion frame(outer);
-        frame -= QRegion(outer.adjusted(MarkWidth, MarkWidth, -MarkWidth, -MarkWidth));
-        for (const QRect& band : frame)
-            p.fillRect(band, FrameColour);
-    }
+    for (const QRect& band : corners(marks.source) + corners(marks.target))
+        p.fillRect(band, HintMarkColour);
 }
 
 QRegion hintMarksArea(const HintMarks& marks)

@@ -4,6 +4,7 @@
 #include "game/place.h"
 #include "game/table.h"
 
+#include <QColor>
 #include <QRect>
 #include <QRegion>
 
@@ -24,8 +25,11 @@ struct HintMarks {
 // place, a Room, a Pile), as the table lies now.
 HintMarks hintMarksFor(const TableState& table, const TableGeometry& geometry, Place from, int cards, Place to);
 
-// Frames round the two rectangles, just outside them, so that no card's
-// corner index is covered.
+// Not the keyboard cursor's yellow: the two stand side by side.
+inline const QColor HintMarkColour(232, 0, 184);
+
+// The corners of a frame round each rectangle, just outside it, so that no
+// card's corner index is covered.
 void drawHintMarks(QPainter& p, const HintMarks& marks);
 QRegion hintMarksArea(const HintMarks& marks);
 

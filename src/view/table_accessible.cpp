@@ -159,12 +159,49 @@ private:
     Place place_;
 };
 
-// Says each move once: its name is the latest announcement, and a reader
-// hears the name change, as it hears the status bar's.
+// What the table says, as notifications in the status bar: a reader speaks
+// a notification when it appears, wherever the focus is, and names no role
+// for one inside a status bar. It reads the name when it comes to the
+// event, and passes over an event when a later one of the same object
+// waits: each saying has a notification of its own, taken in turn from a
+// few, so that one is used again only long after it was read.
+class NewsPart : public TablePart {
+public:
+    NewsPart(TableAccessible& table, int slot) : TablePart(table), slot_(slot) {}
+
+    QAccessibleInterface* parent() const override { return table_.announcerInterface(); }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? table_.newsWords(slot_) : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    int slot_;
+};
+
+// The line that holds what the table said last, for a reader's command
+// that reads the status bar.
 class AnnouncerPart : public TablePart {
 public:
     using TablePart::TablePart;
 
+    int childCount() const override { return TableAccessible::NewsCount; }
+    QAccessibleInterface* child(int index) const override { return table_.newsInterface(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < TableAccessible::NewsCount; ++i)
+            if (table_.newsInterface(i) == child)
+                return i;
+        return -1;
+    }
     QAccessibleInterface* parent() const override { return &table_; }
     QString text(QAccessible::Text t) const override
     {
@@ -180,32 +217,6 @@ public:
     }
 };
 
-QString categoryName(int category)
-{
-    static const char* const names[]
-        = {QT_TRANSLATE_NOOP("Table", "Deck to Pile"), QT_TRANSLATE_NOOP("Table", "Room to Pile"),
-           QT_TRANSLATE_NOOP("Table", "Room to Deck"), QT_TRANSLATE_NOOP("Table", "Column to Column")};
-    return QCoreApplication::translate("Table", names[category]);
-}
-
-// The panel's markers in words: which places a kind of move was found from.
-QString movesFoundFrom(const MoveDetection& detection)
-{
-    QStringList found;
-    for (int category = 0; category < MoveCategoryCount; ++category) {
-        const bool fromRooms = category == int(MoveCategory::RoomToPile) || category == int(MoveCategory::RoomToDeck);
-        QStringList sources;
-        for (int source = 0; source < (fromRooms ? RoomCount : ColumnCount); ++source)
-            if (detection.foundFrom[category][source])
-                sources << placeName({fromRooms ? PlaceKind::Room : PlaceKind::Column, source});
-        if (!sources.isEmpty())
-            found << categoryName(category) + QCoreApplication::translate("Table", " from ")
-                    + sources.join(QStringLiteral(", "));
-    }
-    return found.isEmpty() ? QCoreApplication::translate("Table", "No move found.")
-                           : found.join(QStringLiteral("; ")) + QLatin1Char('.');
-}
-
 // The panel under the Columns: what is written on it, in reading order, and
 // while it shows the move detection, its coloured markers in words.
 class PanelPart : public TablePart {
@@ -218,13 +229,7 @@ public:
         const QStringList lines = table_.tableView().infoPanel().lines();
         if (t == QAccessible::Name)
             return lines.isEmpty() ? QCoreApplication::translate("Table", "Information panel") : lines.front();
-        if (t != QAccessible::Description)
-            return {};
-        QString text = lines.mid(1).join(QStringLiteral(". "));
-        const GameFlags& flags = game().flags;
-        if (!lines.isEmpty() && flags.ShowMoves && !flags.DetailsShown)
-            text += QStringLiteral(". ") + movesFoundFrom(game().detection);
-        return text;
+        return t == QAccessible::Description ? panelWords(table_.tableView().infoPanel(), game()) : QString();
     }
     QRect rect() const override
     {
@@ -280,6 +285,8 @@ TableAccessible::TableAccessible(TableView* view) : QAccessibleWidget(view, QAcc
         cards_[card] = QAccessible::registerAccessibleInterface(new CardPart(*this, card));
     announcer_ = QAccessible::registerAccessibleInterface(new AnnouncerPart(*this));
     panel_ = QAccessible::registerAccessibleInterface(new PanelPart(*this));
+    for (int i = 0; i < NewsCount; ++i)
+        news_[i] = QAccessible::registerAccessibleInterface(new NewsPart(*this, i));
     for (int i = 0; i < PlaceCount; ++i)
         placeNames_[i] = placeSummary(tableView().game(), placeAtReadingIndex(i));
     for (CardCode card = 0; card < PackSize; ++card)
@@ -294,6 +301,8 @@ TableAccessible::~TableAccessible()
         QAccessible::deleteAccessibleInterface(id);
     QAccessible::deleteAccessibleInterface(announcer_);
     QAccessible::deleteAccessibleInterface(panel_);
+    for (QAccessible::Id id : news_)
+        QAccessible::deleteAccessibleInterface(id);
 }
 
 const TableView& TableAccessible::tableView() const
@@ -309,6 +318,11 @@ QAccessibleInterface* TableAccessible::placeInterface(Place place) const
 QAccessibleInterface* TableAccessible::cardInterface(CardCode card) const
 {
     return isValidCard(card) ? QAccessible::accessibleInterface(cards_[card]) : nullptr;
+}
+
+QAccessibleInterface* TableAccessible::newsInterface(int slot) const
+{
+    return slot >= 0 && slot < NewsCount ? QAccessible::accessibleInterface(news_[slot]) : nullptr;
 }
 
 QAccessibleInterface* TableAccessible::announcerInterface() const
@@ -401,18 +415,42 @@ void TableAccessible::followTable()
     held_ = held;
 }
 
-void TableAccessible::followCursor()
+// A reader reads the focused place's name when the focus comes to it, and
+// not again while it stays: a place the cursor stays on is told again in
+// words when what it holds changed since the reader heard it.
+QString TableAccessible::speak(const QString& words, CursorNews cursorNews)
 {
-    if (const std::optional<Place> cursor = tableView().keyboardCursor()) {
+    QString said = words;
+    const std::optional<Place> cursor = tableView().keyboardCursor();
+    if (!cursor || cursorNews == CursorNews::Later)
+        return said;
+    QString place = placeSummary(tableView().game(), *cursor);
+    if (cursorNews == CursorNews::Moved) {
         QAccessibleEvent focus(placeInterface(*cursor), QAccessible::Focus);
         tableView().tellReaders(focus);
+    } else if (place != heardAtCursor_) {
+        said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + place + QLatin1Char('.');
     }
+    heardAtCursor_ = std::move(place);
+    return said;
 }
 
-void TableAccessible::announce()
+QString TableAccessible::cardsBack() const
 {
-    QAccessibleEvent changed(announcerInterface(), QAccessible::NameChanged);
-    tableView().tellReaders(changed);
+    const Game& game = tableView().game();
+    QStringList back;
+    for (CardCode card = 0; card < PackSize; ++card)
+        if (const std::optional<Place> place = placeOf(game, card); place && place != cardPlaces_[card])
+            back << QCoreApplication::translate("Table", "%1 back to %2.").arg(cardName(card), placeName(*place));
+    return back.join(QLatin1Char(' '));
+}
+
+void TableAccessible::showNews(const QString& words)
+{
+    newsWords_[nextNews_] = words;
+    QAccessibleEvent shown(newsInterface(nextNews_), QAccessible::ObjectShow);
+    nextNews_ = (nextNews_ + 1) % NewsCount;
+    tableView().tellReaders(shown);
 }
 
 } // namespace tavolin

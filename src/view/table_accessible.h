@@ -12,6 +12,11 @@ namespace tavolin {
 
 class TableView;
 
+// The keyboard cursor since readers last heard of it: on the place they
+// heard, moved to another (or the table took the keys), or moved while the
+// keys are elsewhere, to be told when they come back.
+enum class CursorNews { Stayed, Moved, Later };
+
 // Gives every table its readable places and cards from now on; call before
 // the first table is made. Calling it again changes nothing.
 void installTableAccessibility();
@@ -36,15 +41,23 @@ public:
     // Tells readers what changed since the last call: place names, cards
     // that moved, the held card.
     void followTable();
-    // The place under the keyboard cursor takes the focus.
-    void followCursor();
-    // The latest announcement is now the name of the announcing line.
-    void announce();
+    // Tells readers where the keyboard cursor is when it moved or the table
+    // took the keys, and gives the words to say, with the place under the
+    // cursor added when it stayed and what it holds changed unheard.
+    QString speak(const QString& words, CursorNews cursorNews);
+    // The cards that lie elsewhere than readers were last told, in words:
+    // what an undo gave back.
+    QString cardsBack() const;
+    // The words are said.
+    void showNews(const QString& words);
 
     const TableView& tableView() const;
     QAccessibleInterface* placeInterface(Place place) const;
     QAccessibleInterface* cardInterface(CardCode card) const;
     QAccessibleInterface* announcerInterface() const;
+    static constexpr int NewsCount = 8;
+    QAccessibleInterface* newsInterface(int slot) const;
+    const QString& newsWords(int slot) const { return newsWords_[slot]; }
 
 private:
     static constexpr int PlaceCount = 16;
@@ -54,11 +67,15 @@ private:
     std::array<QAccessible::Id, PackSize> cards_{};
     QAccessible::Id announcer_ = 0;
     QAccessible::Id panel_ = 0;
+    std::array<QAccessible::Id, NewsCount> news_{};
+    std::array<QString, NewsCount> newsWords_;
+    int nextNews_ = 0;
 
     // What the readers were last told.
     std::array<QString, PlaceCount> placeNames_;
     std::array<std::optional<Place>, PackSize> cardPlaces_{};
     std::optional<CardCode> held_;
+    QString heardAtCursor_;
 };
 
 // The places in reading order: Rooms, Piles, Columns, each from the left.

@@ -5,11 +5,14 @@
 #include "view/table_accessible.h"
 #include "view/table_colour.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace tavolin {
 namespace {
@@ -19,6 +22,7 @@ const QColor KeyboardFrameColour(255, 230, 0);
 // The keyboard frame's width and its distance from the place it frames.
 constexpr int KeyboardFrameWidth = 3;
 constexpr int KeyboardFrameGap = 1;
+constexpr int KeyboardFrameSideWidth = 2;
 constexpr int FirstFramePause = 2;
 
 // The part of `image` that lies under `target`, the image's top left
@@ -61,9 +65,8 @@ void TableView::setKeyboardCursor(std::optional<Place> place)
     if (place == keyboardCursor_)
         return;
     keyboardCursor_ = place;
+    cursorUntold_ = place.has_value();
     showKeyboardFrame();
-    if (TableAccessible* reader = listeningReader())
-        reader->followCursor();
     if (onKeyboardCursorChanged)
         onKeyboardCursorChanged();
 }
@@ -102,6 +105,11 @@ QRegion TableView::moveKeyboardFrame()
 void TableView::focusInEvent(QFocusEvent*)
 {
     showKeyboardFrame();
+    // Qt tells readers of the table's focus after this returns; the place
+    // under the cursor is told after that, and read.
+    cursorUntold_ = keyboardCursor_.has_value();
+    if (cursorUntold_ || !pendingAnnouncements_.isEmpty())
+        QTimer::singleShot(0, this, [this] { sayAnnouncements(); });
 }
 
 void TableView::focusOutEvent(QFocusEvent*)
@@ -129,14 +137,52 @@ void TableView::announce(const QString& words)
     pendingAnnouncements_ << words;
 }
 
+// While a box is open or closing, the window is not active, and a reader
+// that sees a window go stops what it was saying: the words wait for the
+// window to come back.
+void TableView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The table, taking the keys back, says them after its place.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !pendingAnnouncements_.isEmpty()
+        && window()->focusWidget() != this)
+        QTimer::singleShot(0, this, [this] { sayAnnouncements(); });
+}
+
 void TableView::sayAnnouncements()
 {
-    if (pendingAnnouncements_.isEmpty())
+    if (!isActiveWindow() && !pendingAnnouncements_.isEmpty())
         return;
-    lastAnnouncement_ = pendingAnnouncements_.join(QLatin1Char(' '));
+    const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
     pendingAnnouncements_.clear();
+    // Away from the table (a box is open or closing) the place is told when
+    // the table has the keys again.
+    const bool placeUntold = cursorUntold_;
+    if (hasFocus())
+        cursorUntold_ = false;
+    TableAccessible* reader = listeningReader();
+    if (!reader)
+        return;
+    QString said = reader->speak(words, placeUntold ? hasFocus() ? CursorNews::Moved : CursorNews::Later
+                                                    : CursorNews::Stayed);
+    if (said.isEmpty())
+        return;
+    lastAnnouncement_ = said;
+    reader->showNews(said);
+}
+
+void TableView::announceUndo()
+{
+    QString words = QCoreApplication::translate("Table", "Move undone.");
     if (TableAccessible* reader = listeningReader())
-        reader->announce();
+        words += QLatin1Char(' ') + reader->cardsBack();
+    announce(words.trimmed());
+}
+
+void TableView::sayNow(const QString& words)
+{
+    announce(words);
+    sayAnnouncements();
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)
@@ -277,15 +323,17 @@ void TableView::paintEvent(QPaintEvent* event)
         p.setClipRegion(windowDrawing_->area);
         (*windowDrawing_->draw)(p);
     }
-    if (hintMarks_) {
-        p.setClipRegion(event->region());
-        drawHintMarks(p, *hintMarks_);
-    }
     // Over everything, a flight's frames included: the images never hold it.
     const QRegion frame = keyboardFrame() & event->region();
     if (!frame.isEmpty()) {
         p.setClipRegion(frame);
         p.fillRect(frame.boundingRect(), KeyboardFrameColour);
+    }
+    // The hint's marks over the cursor's ring, where both frame one place;
+    // like it, they give way to the cards beside them.
+    if (hintMarks_) {
+        p.setClipRegion(event->region() - cardCells());
+        drawHintMarks(p, *hintMarks_);
     }
 }
 
@@ -293,7 +341,7 @@ void TableView::paintEvent(QPaintEvent* event)
 // under the Rooms: where a neighbour's cell is, the ring gives way to it.
 QRegion TableView::keyboardFrame() const
 {
-    if (!keyboardCursor_ || !hasFocus() || layout_.TableWidth <= 0)
+    if (!keyboardCursor_ || !hasTheKeys() || layout_.TableWidth <= 0)
         return {};
     const TableState& table = game_.table;
     const int index = keyboardCursor_->index;
@@ -312,7 +360,21 @@ QRegion TableView::keyboardFrame() const
     const int outer = KeyboardFrameGap + KeyboardFrameWidth;
     const QRegion ring = QRegion(place.adjusted(-outer, -outer, outer, outer))
         - QRegion(place.adjusted(-inner, -inner, inner, inner));
-    return ring - cardCells();
+    QRegion frame = ring - cardCells();
+    // A Room or a Pile has no room beside it: its sides lie on the card's
+    // own edge, outside its index.
+    if (keyboardCursor_->kind != PlaceKind::Column) {
+        const QRect side(place.x(), place.y() - inner, KeyboardFrameSideWidth, place.height() + 2 * inner);
+        frame += QRegion(side) + QRegion(side.translated(place.width() - KeyboardFrameSideWidth, 0));
+    }
+    return frame;
+}
+
+// The table keeps the keys while a box it opened asks something: the frame
+// shows where the answer goes.
+bool TableView::hasTheKeys() const
+{
+    return hasFocus() || (QApplication::activeModalWidget() && window()->focusWidget() == this);
 }
 
 // Every place a card can lie: the Rooms and Piles whether or not they

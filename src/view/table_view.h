@@ -106,11 +106,18 @@ public:
     const std::optional<HintMarks>& hintMarks() const { return hintMarks_; }
     void setHintMarks(std::optional<HintMarks> marks);
     // What just happened on the table, for a screen reader. The words wait
-    // until the automatic moves that follow have run, then are said at once:
-    // a reader fetches the words when it hears of them, and by then, after
-    // a card's flight, another announcement would have taken their place.
+    // until the automatic moves that follow have run, then are said at once,
+    // after the place the keyboard cursor came to, if it moved: a reader
+    // fetches a place's name when it hears of the focus, and the name is
+    // what the place holds once the table has settled.
     void announce(const QString& words);
     void sayAnnouncements();
+    // An undo, with the cards it gave back; told before the table is
+    // painted again.
+    void announceUndo();
+    // Words said at once, with any that wait: the route for anything the
+    // window has to say (the hint, the possible moves).
+    void sayNow(const QString& words);
     const QString& lastAnnouncement() const { return lastAnnouncement_; }
     // Qt's bridge hears the table's accessible events while a screen reader
     // is there; a listener given here hears them in its place, always.
@@ -137,6 +144,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Painting the top area and the Column area into their images.
@@ -167,6 +175,7 @@ private:
     // The keyboard cursor's frame: a ring round its place, outside every
     // card cell, shown while the table has the keys.
     QRegion keyboardFrame() const;
+    bool hasTheKeys() const;
     void showKeyboardFrame();
     QRegion moveKeyboardFrame();
     QRegion cardCells() const;
@@ -212,6 +221,9 @@ private:
     // Where the frame was last drawn, so that a moved frame leaves no trace.
     QRegion frameShown_;
     QStringList pendingAnnouncements_;
+    // The keyboard cursor moved, or the table took the keys, since a reader
+    // was told where the cursor is.
+    bool cursorUntold_ = false;
     QString lastAnnouncement_;
     std::function<void(QAccessibleEvent&)> readerListener_;
 

@@ -1,6 +1,7 @@
 #include "table_words.h"
 
 #include "game/words.h"
+#include "view/info_panel.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +26,46 @@ QString cardCount(int count)
                       : QCoreApplication::translate("Table", "%1 cards").arg(count);
 }
 
+QString categoryName(int category)
+{
+    static const char* const names[]
+        = {QT_TRANSLATE_NOOP("Table", "Deck to Pile"), QT_TRANSLATE_NOOP("Table", "Room to Pile"),
+           QT_TRANSLATE_NOOP("Table", "Room to Deck"), QT_TRANSLATE_NOOP("Table", "Column to Column")};
+    return QCoreApplication::translate("Table", names[category]);
+}
+
+// The panel's markers in words: which places a kind of move was found from.
+QString movesFoundFrom(const MoveDetection& detection)
+{
+    QStringList found;
+    for (int category = 0; category < MoveCategoryCount; ++category) {
+        const bool fromRooms = category == int(MoveCategory::RoomToPile) || category == int(MoveCategory::RoomToDeck);
+        QStringList sources;
+        for (int source = 0; source < (fromRooms ? RoomCount : ColumnCount); ++source)
+            if (detection.foundFrom[category][source])
+                sources << placeName({fromRooms ? PlaceKind::Room : PlaceKind::Column, source});
+        if (!sources.isEmpty())
+            found << categoryName(category) + QCoreApplication::translate("Table", " from ")
+                    + sources.join(QStringLiteral(", "));
+    }
+    return found.isEmpty() ? QCoreApplication::translate("Table", "No move found.")
+                           : found.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
 } // namespace
+
+QString panelWords(const InfoPanel& panel, const Game& game)
+{
+    QStringList lines = panel.lines().mid(1);
+    const GameFlags& flags = game.flags;
+    if (!panel.lines().isEmpty() && flags.ShowMoves && !flags.DetailsShown)
+        lines << movesFoundFrom(game.detection);
+    // A line that ends a sentence of its own gets no second full stop.
+    QString text;
+    for (const QString& line : lines)
+        text += line + (line.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". "));
+    return text.trimmed();
+}
 
 QString cardName(CardCode card)
 {
@@ -112,6 +152,51 @@ QString autoMoveWords(const AutoMove& move)
 {
     return QCoreApplication::translate("Table", "%1 went by itself from %2 to %3.")
         .arg(cardName(move.card), placeName({move.from, move.index}), placeName({PlaceKind::Pile, move.pile}));
+}
+
+QString heldWords(CardCode card)
+{
+    return QCoreApplication::translate("Table", "%1 held.").arg(cardName(card));
+}
+
+QString returnedWords(CardCode card, bool refused)
+{
+    if (refused)
+        return QCoreApplication::translate("Table", "Refused: %1 put back.").arg(cardName(card));
+    return QCoreApplication::translate("Table", "%1 put back.").arg(cardName(card));
+}
+
+// A Pile that does not take the card was the one the Piles' key found
+// when none does.
+QString keptWords(const Game& game, Place place)
+{
+    const CardCode card = game.selection.card;
+    QString refused;
+    bool anyPileTakes = false;
+    for (int k = 0; k < PileCount; ++k)
+        anyPileTakes = anyPileTakes || game.PileAccepts(k, card);
+    if (place.kind == PlaceKind::Pile && !anyPileTakes)
+        refused = QCoreApplication::translate("Table", "No Pile takes %1.").arg(cardName(card));
+    else
+        refused = QCoreApplication::translate("Table", "%1 does not go to %2.").arg(cardName(card), placeName(place));
+    return refused + QLatin1Char(' ') + QCoreApplication::translate("Table", "Still held.");
+}
+
+QString cardByCardWords(const Game& game, Place place, bool topDown)
+{
+    std::vector<CardCode> cards = cardsAt(game, place);
+    if (cards.empty())
+        return placeSummary(game, place) + QLatin1Char('.');
+    if (topDown)
+        std::reverse(cards.begin(), cards.end());
+    QStringList names;
+    for (CardCode card : cards)
+        names << cardName(card);
+    const QString joint = topDown ? QCoreApplication::translate("Table", ", on ")
+                                  : QCoreApplication::translate("Table", ", under ");
+    const QString order = topDown ? QCoreApplication::translate("Table", "%1 from the top: %2.")
+                                  : QCoreApplication::translate("Table", "%1 from the bottom: %2.");
+    return order.arg(placeName(place), names.join(joint));
 }
 
 } // namespace tavolin

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <set>
 
@@ -54,14 +55,33 @@ protected:
                     return place(i)->child(k);
         return nullptr;
     }
-    // What the announcing line said, in order.
+    // What the table said, in order: the notifications that appeared.
     QStringList said() const
     {
         QStringList words;
         for (const HeardEvent& event : heard)
-            if (event.type == QAccessible::NameChanged && event.role == QAccessible::StatusBar)
+            if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
                 words << event.name;
         return words;
+    }
+    // What a reader presents, in order: the places that took the focus
+    // ("focus: " and the name) and what was said.
+    QStringList presented()
+    {
+        QStringList presented;
+        for (const HeardEvent& event : heard) {
+            if (event.type == QAccessible::Focus)
+                presented << "focus: " + event.name;
+            else if (event.type == QAccessible::ObjectShow)
+                presented << event.name;
+        }
+        heard.clear();
+        return presented;
+    }
+    void key(Qt::Key key)
+    {
+        QTest::keyClick(table(), key);
+        settle();
     }
     int timesHeard(const QString& name) const
     {
@@ -122,6 +142,7 @@ TEST_F(AccessibilityTest, ADealtTableReadsAsSixteenPlacesHoldingFiftyTwoNamedCar
 
     heard.clear();
     table()->setKeyboardCursor(Place{PlaceKind::Room, 2});
+    table()->sayAnnouncements();
     EXPECT_EQ(tableReader()->focusChild(), place(2));
     EXPECT_TRUE(place(2)->state().focused);
     EXPECT_FALSE(place(3)->state().focused);
@@ -156,6 +177,7 @@ TEST_F(AccessibilityTest, ThePlacesFollowAMoveAnAutomaticMoveAndAnUndo)
     EXPECT_TRUE(panel()->state().invisible);
 
     click(columnTop(1));
+    settle();
     EXPECT_TRUE(card("Jack of Diamonds")->state().selected);
     EXPECT_FALSE(card("Queen of Spades")->state().selected);
     heard.clear();
@@ -187,7 +209,63 @@ TEST_F(AccessibilityTest, ThePlacesFollowAMoveAnAutomaticMoveAndAnUndo)
     EXPECT_EQ(placeNames(), laidOut);
     EXPECT_EQ(card("Jack of Diamonds")->parent(), place(9));
     EXPECT_EQ(card("Ace of Hearts")->text(QAccessible::Description), "covered");
-    EXPECT_EQ(said(), QStringList({moved + " " + wentUp, "Move undone."}));
+    EXPECT_EQ(said(), QStringList({moved + " " + wentUp,
+                                   "Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to Column 2."}));
+}
+
+// Each key is heard once, in the order a reader presents it: the place the
+// keyboard cursor came to, named once the table has settled, then what
+// happened; a place the cursor stays on is named again when what it holds
+// changed.
+TEST_F(AccessibilityTest, EachKeyIsHeardOnceThePlaceFirst)
+{
+    open();
+    newGame();
+    TableBuilder(window->game()).column(0, {"KH", "QS"}).column(1, {"AH", "JD"}).column(2, {"5C"}).autoMovesOn();
+    table()->FormPaint(PaintSender::Other);
+    heard.clear();
+    key(Qt::Key_2);
+    EXPECT_EQ(presented(), QStringList({"focus: Column 2, 2 cards, top Jack of Diamonds", "Jack of Diamonds held."}));
+    key(Qt::Key_3);
+    EXPECT_EQ(presented(), QStringList({"focus: Column 3, 1 card, top 5 of Clubs",
+                                        "Jack of Diamonds does not go to Column 3. Still held."}));
+    key(Qt::Key_H);
+    EXPECT_EQ(presented(),
+              QStringList({"focus: Pile 1, empty, for Hearts", "No Pile takes Jack of Diamonds. Still held."}));
+    key(Qt::Key_1);
+    EXPECT_EQ(presented(), QStringList({"focus: Column 1, 3 cards, top Jack of Diamonds",
+                                        "Jack of Diamonds moved from Column 2 to Column 1. Ace of Hearts went by "
+                                        "itself from Column 2 to Pile 1."}));
+    window->MoveUndo1Click();
+    settle();
+    EXPECT_EQ(presented(), QStringList({"Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to "
+                                        "Column 2. Column 1, 2 cards, top Queen of Spades."}));
+    key(Qt::Key_R);
+    key(Qt::Key_U);
+    EXPECT_EQ(presented(), QStringList({"Column 1 from the top: Queen of Spades, on King of Hearts.",
+                                        "Column 1 from the bottom: King of Hearts, under Queen of Spades."}));
+    key(Qt::Key_1);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(presented(), QStringList({"Queen of Spades held.", "Queen of Spades put back."}));
+    window->MoveHintClick();
+    for (int wait = 0; wait < 200 && said().isEmpty(); ++wait)
+        QTest::qWait(10);
+    const QStringList hint = presented();
+    ASSERT_EQ(hint.size(), 1);
+    EXPECT_TRUE(hint[0].startsWith("Hint: ")) << hint[0].toStdString();
+    EXPECT_TRUE(hint[0].startsWith(window->statusText(0))) << hint[0].toStdString();
+
+    // A box closed: the keys come back to the table, and with them the place.
+    QTimer::singleShot(0, [this] {
+        settle();
+        EXPECT_EQ(presented(), QStringList()) << "under the box";
+        QApplication::activeModalWidget()->close();
+    });
+    window->GameStats1Click();
+    window->activateWindow();   // as a window manager does; the offscreen screen leaves it to the program
+    for (int wait = 0; wait < 100 && heard.empty(); ++wait)
+        QTest::qWait(10);
+    EXPECT_EQ(presented(), QStringList({"focus: Column 1, 2 cards, top Queen of Spades"}));
 }
 
 // Controls whose caption is a picture, a digit or nothing carry a name.

@@ -3,6 +3,7 @@
 // the player's are: timers due while a box is open fire under it.
 #include "window_fixture.h"
 #include "game/support/table_builder.h"
+#include "platform/qt_message_boxes.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -309,6 +310,49 @@ TEST_F(GameEndTest, ATableWithoutFreePlaceOrMoveIsLostAndShowsWhy)
     EXPECT_EQ(dialogs, QStringList{" Tavolin Statistics"});
     EXPECT_EQ(window->game().FreeRoomCount(), RoomCount);
     EXPECT_TRUE(messages.openedOnTop.isEmpty());
+}
+
+// Real boxes, as the player gets them: Return gives each its default answer.
+using ReturnKeyTest = testing::WindowFixture<QtMessageBoxes>;
+
+// Return pressed three times after a game ends deletes nothing, also once
+// Delete was used in the run: the Statistics dialog's default is OK, and the
+// question a Delete asks defaults to No.
+TEST_F(ReturnKeyTest, ReturnPressedThreeTimesAfterAGameEndsDeletesNothing)
+{
+    open();
+    QStringList defaults;   // of each box or dialog Return was pressed in
+    bool deleteUsed = false;
+    QObject turns;
+    // One click or key a turn. The next turn is due first: it comes inside
+    // the box this one may open.
+    std::function<void()> turn = [&] {
+        QTimer::singleShot(0, &turns, turn);
+        QWidget* open = QApplication::activeModalWidget();
+        if (!open)
+            return;
+        if (auto* remove = open->findChild<QPushButton*>("BitBtn2"); remove && !std::exchange(deleteUsed, true))
+            return QTest::mouseClick(remove, Qt::LeftButton);
+        if (defaults.size() >= 3)
+            return void(open->close());   // what a fault opens over and over
+        for (const auto* button : open->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isVisible())
+                defaults << button->text();
+        }
+        QTest::keyClick(open->focusWidget() ? open->focusWidget() : open, Qt::Key_Return);
+    };
+    turn();
+    window->GameStats1Click();
+    EXPECT_EQ(std::exchange(defaults, {}), (QStringList{"&No", "OK"}));
+    newGame();
+    testing::TableBuilder(window->game())
+        .pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC").column(0, {"KC"}).autoMovesOn();
+    click(QPoint(layout().TableWidth + 10, layout().TopAreaHeight + 10));
+    for (int turn = 0; turn < 1000 && window->game().flags.gameInPlay; ++turn)
+        QApplication::processEvents();
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(defaults, (QStringList{"OK", "OK"}));
+    EXPECT_EQ(stored("Games Won"), 1);
 }
 
 } // namespace

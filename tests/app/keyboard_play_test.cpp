@@ -369,7 +369,7 @@ TEST_F(KeyboardPlayTest, TheCursorFollowsTheKeysAndHidesAtAClick)
 
 // The frame lies round its place on the window, outside every card: with
 // it shown, no pixel of any card place changes, and some pixels do.
-TEST_F(KeyboardPlayTest, TheCursorFrameNeverCoversACard)
+TEST_F(KeyboardPlayTest, TheCursorFrameHasFourSidesAndNeverCoversAnIndex)
 {
     using enum PlaceKind;
     for (const int smallCards : {1, 0}) {
@@ -397,15 +397,26 @@ TEST_F(KeyboardPlayTest, TheCursorFrameNeverCoversACard)
                                               << place.index);
             table()->setKeyboardCursor(place);
             const QImage with = table()->grab().toImage();
-            int changed = 0, overCards = 0;
+            // Rooms and Piles touch: their frame's sides lie on their own
+            // card's outer edge, two pixels wide, away from its index.
+            QRegion sides;
+            if (place.kind != Column) {
+                const SlotRec& slot = place.kind == Room ? game().table.rooms[place.index]
+                                                         : game().table.piles[place.index];
+                const QRect own = cell(slot.x, slot.y);
+                sides = QRegion(own.x(), own.y(), 2, own.height()) + QRegion(own.right() - 1, own.y(), 2, own.height());
+            }
+            int changed = 0, overCards = 0, onSides = 0;
             for (int y = 0; y < with.height(); ++y)
                 for (int x = 0; x < with.width(); ++x)
                     if (with.pixel(x, y) != without.pixel(x, y)) {
                         ++changed;
-                        overCards += cells.contains(QPoint(x, y));
+                        onSides += sides.contains(QPoint(x, y));
+                        overCards += cells.contains(QPoint(x, y)) && !sides.contains(QPoint(x, y));
                     }
             EXPECT_GT(changed, 2 * layout.CardWidth);
             EXPECT_EQ(overCards, 0);
+            EXPECT_EQ(onSides, place.kind == Column ? 0 : 4 * layout.CardHeight) << "four sides";
             table()->clearFocus();
             EXPECT_EQ(table()->grab().toImage(), without) << "the keys gone elsewhere";
             table()->setFocus();

@@ -17,6 +17,8 @@ public:
     void setPointerShape(PointerShape next) override { shape = next; ++shapes; }
     void showStatus(int panel, const QString& text) override { statuses << QString::number(panel) + ": " + text; }
     void showHeldCard() override { ++heldShown; }
+    void heldCardReturned(CardCode, bool) override {}
+    void heldCardKept(Place) override {}
 };
 
 // Points are taken from where the table lays its places out, never from pixel numbers.

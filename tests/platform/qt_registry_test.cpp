@@ -20,7 +20,10 @@ protected:
     QByteArray fileBytes() const { return testing::readFileBytes(registry.fileName()); }
     QStringList fileLines() const { return QString::fromUtf8(fileBytes()).split(u'\n'); }
     void writeFileBytes(const QByteArray& bytes) { ASSERT_TRUE(testing::writeFileBytes(registry.fileName(), bytes)); }
-    std::unique_ptr<RegistryKey> open(bool create = false) { return registry.openKey(KeyPath, create); }
+    std::unique_ptr<RegistryKey> open(bool create = false)
+    {
+        return create ? registry.createKey(KeyPath, 0) : registry.openKey(KeyPath);
+    }
 
     QTemporaryDir dir;
     QtRegistry registry{dir.path()};
@@ -48,7 +51,7 @@ TEST_F(RegistryFile, ValuesKeepTheirTypeInAFileAPersonCanReadAndOutliveTheRegist
                        "ünïcødé ; [x] = y\"")));
 
     QtRegistry later(dir.path());
-    const auto key = later.openKey(KeyPath, false);
+    const auto key = later.openKey(KeyPath);
     ASSERT_TRUE(key);
     EXPECT_EQ(key->readDword(QStringLiteral("Lowest")), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(key->readDword(QStringLiteral("Highest")), std::numeric_limits<std::int32_t>::max());
@@ -70,8 +73,8 @@ TEST_F(RegistryFile, KeyAndFileComeOnlyWithTheFirstCommit)
     EXPECT_TRUE(fileLines().contains(QStringLiteral("\"Games Won\"=dword:6")));
     EXPECT_TRUE(fileLines().contains(QStringLiteral("\"Games Lost\"=dword:7")));
     EXPECT_TRUE(open(false));
-    EXPECT_FALSE(registry.openKey(QStringLiteral("Software\\Projects"), false));
-    EXPECT_FALSE(registry.openKey(QStringLiteral("Software/Projects/Tavolin 2.2"), false));
+    EXPECT_FALSE(registry.openKey(QStringLiteral("Software\\Projects")));
+    EXPECT_FALSE(registry.openKey(QStringLiteral("Software/Projects/Tavolin 2.2")));
 }
 
 TEST_F(RegistryFile, HandEditedFileIsRead)
@@ -93,7 +96,7 @@ TEST_F(RegistryFile, HandEditedFileIsRead)
 
 TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
 {
-    writeFileBytes("\"Stray\"=dword:1\n"                      // 1: before any key
+    writeFileBytes(QByteArray("\"Stray\"=dword:1\n"          // 1: before any key
                    "[Software\\Projects\\Tavolin 2.2]\n"      // 2
                    "\"Games Won\"=dword:12\n"                 // 3
                    "\"Games Lost\"=dword:4000000000\n"        // 4: too large for a DWORD
@@ -101,8 +104,9 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
                    "\"Escape\"=\"a\\qb\"\n"                   // 6: unknown escape
                    "no quotes=dword:5\n"                      // 7
                    "\"Streak Wins\"=dword:2\n"                // 8
-                   "\"Trailing\"=\"a\" b\n"                   // 9: text after the value
-                   "\"Streak Los");                           // 10: cut off
+                   "\"Trailing\"=\"a\" b\n")                  // 9: text after the value
+                   + QByteArray("\"Streak Type\"=dword:5\0junk\n", 27)   // 10: a NUL
+                   + "\"Streak Los");                         // 11: cut off
 
     const auto key = open();
     ASSERT_TRUE(key);
@@ -110,11 +114,12 @@ TEST_F(RegistryFile, UnreadableLinesAreDroppedAndReported)
     EXPECT_EQ(key->readDword(QStringLiteral("Streak Wins")), 2);
     EXPECT_FALSE(key->readDword(QStringLiteral("Games Lost")).has_value());
     EXPECT_EQ(key->readString(QStringLiteral("Escape")), QString());
+    EXPECT_FALSE(key->readDword(QStringLiteral("Streak Type")).has_value());
 
-    EXPECT_EQ(registry.damage().total, 7);
+    EXPECT_EQ(registry.damage().total, 8);
     const QString report = registry.damage().problems.join(u'\n');
-    const std::set<int> reported{1, 4, 5, 6, 7, 9, 10};
-    for (int line = 1; line <= 10; ++line)
+    const std::set<int> reported{1, 4, 5, 6, 7, 9, 10, 11};
+    for (int line = 1; line <= 11; ++line)
         EXPECT_EQ(report.contains(QStringLiteral("line %1 ").arg(line)), reported.contains(line)) << line;
 }
 
@@ -127,7 +132,7 @@ TEST_F(RegistryFile, FileOfJunkIsNotedBrieflyAndRewrittenWithoutItButKeptInACopy
         junk += "#%&! junk " + QByteArray::number(line) + '\n';
     writeFileBytes(junk);
 
-    const auto key = open();
+    const auto key = open(true);
     ASSERT_TRUE(key);
     EXPECT_EQ(key->readDword(QStringLiteral("Games Won")), 12);
     StoreDamage damage = registry.damage();
@@ -159,7 +164,7 @@ TEST_F(RegistryFile, DamageFoundAtLaterStartsIsKeptBesideTheEarlierCopies)
         if (!start.junk.isEmpty())
             writeFileBytes(start.junk);
         QtRegistry registry(dir.path());
-        const auto key = registry.openKey(KeyPath, true);
+        const auto key = registry.createKey(KeyPath, 0);
         ASSERT_TRUE(key);
         const QString copy = registry.damage().keptCopy;
         if (copies.size() == start.copy)

@@ -1,9 +1,14 @@
 #include "platform/doubles/manual_clock.h"
+#include "platform/qt_registry.h"
 #include "settings/stats_dialog.h"
 #include "store_fixture.h"
+#include "support/file_bytes.h"
+#include "support/non_files.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <climits>
@@ -63,19 +68,31 @@ TEST_F(StatsDialogTest, FiguresFollowTheResultsInTheOrderPlayed)
         showFigures();
         EXPECT_EQ(shownFigures(), figures) << results;
     }
+    // A screen reader reads only labels of three words or more as the
+    // dialog opens: the figures are named with their headings.
+    QStringList names;
+    for (int label : {3, 4, 6, 7, 9, 10})
+        names << QAccessible::queryAccessibleInterface(dialog.findChild<QLabel*>(QString("Label%1").arg(label)))
+                     ->text(QAccessible::Name);
+    EXPECT_EQ(names.join(" | "), "This session won: 4 | This session lost: 1 | Totals won: 4 | Totals lost: 1 | "
+                                 "Streaks won: 1 | Streaks lost: 0");
     // A streak type the dialog does not know leaves the sentence as it was.
     settings.StreakType = 7;
     showFigures();
     EXPECT_TRUE(shownFigures().endsWith("| currently won: one game"));
 }
 
-// Deleting is refused during a game and asks first between games.
+// Deleting is refused during a game and asks first between games, with No
+// as the answer Return gives.
 TEST_F(StatsDialogTest, DeleteZeroesAndStoresEverythingOnlyWhenAnsweredYesBetweenGames)
 {
-    countWin(settings, run);
-    countLoss(settings, run);
+    for (const auto count : {countWin, countLoss}) {
+        count(settings, run);
+        store.saveStatistics(settings, settings.StreakType == 1 ? StatisticsChange::Win : StatisticsChange::Loss);
+    }
     showFigures();
     const QString before = shownFigures();
+    const int commits = registry.commits();
     inPlay = true;
     clickDelete();
     inPlay = false;
@@ -84,17 +101,17 @@ TEST_F(StatsDialogTest, DeleteZeroesAndStoresEverythingOnlyWhenAnsweredYesBetwee
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, "Game should be finished first.");
     EXPECT_EQ(messages.shown()[1].text, "Delete all statistics ?");
+    EXPECT_EQ(messages.shown()[1].buttons, MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(shownFigures(), before);
-    EXPECT_TRUE(registry.writes().empty());
+    EXPECT_EQ(registry.commits(), commits);
 
     messages.answerNext(MessageAnswer::Yes);
     clickDelete();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(shownFigures(), NoFigures);
-    EXPECT_EQ(writtenValues(registry), (std::vector<StoredValue>{{"Games Won", 0}, {"Games Lost", 0},
-                                                                 {"Streak Type", 0}, {"Streak Wins", 0},
-                                                                 {"Streak Losses", 0}}));
-    EXPECT_EQ(registry.commits(), 1);
+    for (const char* name : {"Games Won", "Games Lost", "Streak Type", "Streak Wins", "Streak Losses"})
+        EXPECT_EQ(registry.value(StoreKey, name), MemoryRegistry::Value(0)) << name;
+    EXPECT_EQ(registry.commits(), commits + 1);
 }
 
 // At any count the store can hold, every text lies whole within the frame's
@@ -130,6 +147,42 @@ TEST_F(StatsDialogTest, EveryTextLiesWithinTheFrameAtAnyCount)
         EXPECT_EQ(sentence->pos(), QPoint(85, 247));
         EXPECT_EQ(sentence->height() == dialog.findChild<QLabel*>("Label10")->height(), oneLine);
     }
+}
+
+// A copy started before another counted its results shows them, and its
+// Delete deletes only what it showed: nothing, when the other copy counts a
+// result while the question is open.
+TEST(StatsDialogOnTheFile, ShowsWhatAnotherCopyStoredAndDeletesOnlyWhatItShows)
+{
+    QTemporaryDir dir;
+    const auto otherCopyLoses = [&](int games) {
+        testing::expectInTime([&] {
+            QtRegistry registry(dir.path());
+            ScriptedMessageBoxes boxes;
+            SettingsStore store(registry, boxes);
+            Settings settings = store.load({1280, 1024});
+            for (int game = 0; game < games; ++game)
+                store.saveStatistics(settings, StatisticsChange::Loss);
+        });
+    };
+    QtRegistry registry(dir.path());
+    ScriptedMessageBoxes messages;
+    SettingsStore store(registry, messages);
+    Settings settings = store.load({1280, 1024});
+    RunTotals run;
+    ManualClock clock;
+    TStats1Dlg dialog(settings, run, store, messages, clock, {});
+    otherCopyLoses(3);
+    dialog.show();
+    EXPECT_EQ(dialog.labelText(7).simplified(), "lost: 3");
+    EXPECT_EQ(dialog.labelText(11), "currently lost:  3 games in a row");
+
+    messages.whileAsked = [&] { otherCopyLoses(1); };
+    messages.answerNext(MessageAnswer::Yes);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
+    EXPECT_TRUE(messages.shown().back().text.startsWith("Another copy of the game changed the statistics"));
+    EXPECT_EQ(dialog.labelText(7).simplified(), "lost: 4");
+    EXPECT_TRUE(testing::readFileBytes(registry.fileName()).contains("\"Games Lost\"=dword:4\n"));
 }
 
 } // namespace

@@ -15,7 +15,8 @@ inline const QString StoreKey = QStringLiteral("Software\\Projects\\Tavolin 2.2"
 
 using StoredValue = std::pair<QString, MemoryRegistry::Value>;
 
-// The 21 values of a first run on a 1280 x 1024 screen, in table order.
+// The 21 values of a first run on a 1280 x 1024 screen, in table order, and
+// the one beside them.
 inline std::vector<StoredValue> firstRunValues()
 {
     return {{"Form Top", 1},       {"Form Left", 1},       {"Form Width", 1279},   {"Form Height", 995},
@@ -23,7 +24,7 @@ inline std::vector<StoredValue> firstRunValues()
             {"TransferDetails", 0}, {"ShowPicture", 0},    {"SpeedSlider", 8},     {"PileSuit 0", 0},
             {"PileSuit 1", 1},     {"PileSuit 2", 2},      {"PileSuit 3", 3},      {"Games Won", 0},
             {"Games Lost", 0},     {"Streak Type", 0},     {"Streak Wins", 0},     {"Streak Losses", 0},
-            {"SWBmpPath", QString()}};
+            {"SWBmpPath", QString()},   {"WarnLosingMove", 0}};
 }
 
 // Every value written to the store, in order.

@@ -9,31 +9,44 @@
 #include <QTemporaryDir>
 
 #include <optional>
+#include <sys/resource.h>
 
 namespace tavolin {
 namespace {
 
-// The boxes a start on folder shows, one a line, and with loss then those of
-// a lost game recorded; each save fails at step, or the copy ends there with 3.
+// A copy of the game started on folder, with brief waits for the lock unless
+// others are given; each of its saves fails at step, or the copy ends there
+// with 3.
+struct Copy {
+    explicit Copy(const QString& folder, std::optional<SaveStep> step = {}, bool stop = false,
+                  StoreLockWaits waits = {300, 0, 300})
+        : registry(folder, [=](SaveStep at) { return at == step && stop ? ::_exit(3), false : at != step; }),
+          store(registry, boxes, nullptr, waits)
+    {
+    }
+    void lose() { store.saveStatistics(settings, StatisticsChange::Loss); }
+    // The boxes shown, one a line.
+    QStringList told() const
+    {
+        QStringList texts;
+        for (const auto& box : boxes.shown())
+            texts << QString(box.text).replace(u'\n', u' ');
+        return texts;
+    }
+
+    QtRegistry registry;
+    ScriptedMessageBoxes boxes;
+    SettingsStore store;
+    Settings settings = store.load({1280, 1024});
+};
+
+// The boxes a start on folder shows, and with loss then those of a lost game recorded.
 QStringList runStore(const QString& folder, bool loss, std::optional<SaveStep> step = {}, bool stop = false)
 {
-    QtRegistry registry(folder, [=](SaveStep at) {
-        if (at == step && stop)
-            ::_exit(3);
-        return at != step;
-    });
-    ScriptedMessageBoxes boxes;
-    SettingsStore store(registry, boxes);
-    Settings settings = store.load({1280, 1024});
-    if (loss) {
-        RunTotals run;
-        countLoss(settings, run);
-        store.saveStatistics(settings, StatisticsChange::Loss);
-    }
-    QStringList told;
-    for (const auto& box : boxes.shown())
-        told << QString(box.text).replace(u'\n', u' ');
-    return told;
+    Copy copy(folder, step, stop);
+    if (loss)
+        copy.lose();
+    return copy.told();
 }
 
 // Each entry's name and kind: a file replaced by another kind shows.
@@ -118,6 +131,92 @@ TEST(StoreProcess, ASaveFailedOrStoppedAtAnyStepLosesNothingAndLeavesNothingBehi
             EXPECT_EQ(testing::readFileBytes(file), after);
         }
     }
+}
+
+// A copy whose start could not write (a value missing, so that all was to be
+// written, and the lock held by a stopped copy, told with the wait in
+// seconds) puts back none of the statistics it read then: the results
+// another copy counted since stay. That copy's saves wait for the lock the
+// stopped one lets go a moment after it is resumed.
+TEST(StoreProcess, ACopyThatCouldNotWriteAtItsStartPutsNoStatisticsBack)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(testing::writeFileBytes(dir.filePath("registry.ini"), "[Software\\Projects\\Tavolin 2.2]\n"
+                                        "\"Games Lost\"=dword:5\n\"Streak Type\"=dword:1\n\"Streak Wins\"=dword:2\n"));
+    testing::StoppedCopy stopped(dir.path());
+    Copy late(dir.path());
+    EXPECT_TRUE(late.told().join(u' ').contains("registry.ini.lock is held by another program and was not let go within 0.3 seconds."));
+    stopped.resume();
+    testing::expectInTime([&] {
+        Copy other(dir.path(), {}, false, {});
+        for (int game = 0; game < 3; ++game)
+            other.lose();
+        EXPECT_FALSE(other.told().join(u' ').contains("could not be saved"));
+    });
+    late.store.savePlacement(late.settings);
+    late.store.finishQuit();
+    const QByteArray file = testing::readFileBytes(dir.filePath("registry.ini"));
+    for (const char* line : {"\"Games Lost\"=dword:8\n", "\"Streak Type\"=dword:2\n", "\"Streak Losses\"=dword:3\n",
+                             "\"SpeedSlider\"=dword:8\n"})
+        EXPECT_TRUE(file.contains(line)) << line;
+}
+
+// A result that cannot be written at quit is kept beside the file, told in
+// one box, and counted by the next start once, even when that start ends
+// between counting it and removing it.
+TEST(StoreProcess, AResultWaitingAtQuitIsKeptAndCountedOnceByTheNextStart)
+{
+    QTemporaryDir dir;
+    runStore(dir.path(), false);
+    {
+        testing::StoppedCopy stopped(dir.path());
+        Copy quitting(dir.path());
+        quitting.lose();
+        quitting.store.finishQuit();
+        ASSERT_EQ(quitting.told().size(), 2);
+        EXPECT_TRUE(quitting.told().back().contains(
+            QStringLiteral("(won: 0, lost: 1) are kept in %1/registry.ini.kept.").arg(dir.path())));
+    }
+    EXPECT_EQ(testing::exitInTime([&] { runStore(dir.path(), false, SaveStep::RemoveCounted, true); }), 3);
+    for (int start = 0; start < 2; ++start)
+        EXPECT_TRUE(runStore(dir.path(), false).isEmpty());
+    EXPECT_TRUE(testing::readFileBytes(dir.filePath("registry.ini")).contains("\"Games Lost\"=dword:1\n"));
+    EXPECT_EQ(listing(dir.path()), QStringList{"registry.ini"});
+}
+
+// A disk that takes no more bytes is told by the system's own reason, for
+// the lock and for a result that cannot be kept at quit either.
+TEST(StoreProcess, AFullDiskIsToldByItsRealReason)
+{
+    QTemporaryDir dir;
+    runStore(dir.path(), false);
+    testing::expectInTime([&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit noMore{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &noMore);
+        Copy copy(dir.path());
+        copy.lose();
+        copy.store.finishQuit();
+        const QString told = copy.told().join(u' ');
+        EXPECT_TRUE(told.contains("registry.ini.lock could not be made: " + qt_error_string(EFBIG))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QStringLiteral("could not be kept either: %1/registry.ini.kept.").arg(dir.path())));
+    });
+}
+
+// What a save stopped halfway leaves beside the file a link leads to is
+// cleared there by the next start.
+TEST(StoreProcess, WhatAStoppedSaveLeftBesideALinksTargetIsClearedThere)
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath("real"), settings = dir.filePath("settings");
+    ASSERT_TRUE(QDir().mkpath(real) && QDir().mkpath(settings));
+    ASSERT_TRUE(testing::writeFileBytes(real + "/real.ini", "; mine\n"));
+    ASSERT_TRUE(QFile::link(real + "/real.ini", settings + "/registry.ini"));
+    EXPECT_EQ(testing::exitInTime([&] { runStore(settings, false, SaveStep::Rename, true); }), 3);
+    EXPECT_EQ(listing(real).size(), 2) << "the stopped save's temporary";
+    runStore(settings, false);
+    EXPECT_EQ(listing(real), QStringList{"real.ini"});
+    EXPECT_EQ(listing(settings), QStringList{"registry.ini link"});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QLockFile>
 #include <QThreadPool>
 
 #include <gtest/gtest.h>
@@ -67,5 +68,35 @@ inline void expectInTime(const std::function<void()>& body)
 {
     EXPECT_EQ(exitInTime(body), 0) << "the forked copy failed, or was still running after ten seconds";
 }
+
+// A copy of the game stopped (SIGSTOP) while it holds the settings file's
+// lock. Resumed, it holds it a moment longer and lets it go; else it is
+// killed at the end, its lock left stale.
+class StoppedCopy {
+public:
+    explicit StoppedCopy(const QString& folder)
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        std::fflush(nullptr);
+        if ((child_ = ::fork()) == 0) {
+            QLockFile lock(folder + QStringLiteral("/registry.ini.lock"));
+            lock.lock();
+            ::raise(SIGSTOP);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            lock.unlock();
+            ::_exit(0);
+        }
+        ::waitpid(child_, nullptr, WUNTRACED);
+    }
+    ~StoppedCopy()
+    {
+        ::kill(child_, SIGKILL);
+        ::waitpid(child_, nullptr, 0);
+    }
+    void resume() { ::kill(child_, SIGCONT); }
+
+private:
+    pid_t child_;
+};
 
 } // namespace tavolin::testing

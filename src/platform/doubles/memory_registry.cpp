@@ -4,8 +4,8 @@ namespace tavolin {
 
 class MemoryRegistryKey final : public RegistryKey {
 public:
-    MemoryRegistryKey(MemoryRegistry& registry, QString path)
-        : registry_(registry), path_(std::move(path))
+    MemoryRegistryKey(MemoryRegistry& registry, QString path, bool toWrite)
+        : registry_(registry), path_(std::move(path)), notes_(registry.notes_), toWrite_(toWrite)
     {
     }
 
@@ -38,20 +38,49 @@ public:
     bool commit() override
     {
         ++registry_.commits_;
-        return !registry_.failWrites_;
+        if (!toWrite_ || registry_.failWrites_)
+            return false;
+        registry_.notes_.erase(registry_.notes_.begin(), registry_.notes_.begin() + notes_.size());
+        notes_.clear();
+        return true;
     }
+
+    QList<QByteArray> notes() const override { return notes_; }
 
 private:
     MemoryRegistry& registry_;
     QString path_;
+    QList<QByteArray> notes_;
+    bool toWrite_;
 };
 
-std::unique_ptr<RegistryKey> MemoryRegistry::openKey(const QString& path, bool create)
+std::unique_ptr<RegistryKey> MemoryRegistry::openKey(const QString& path)
 {
-    if (!create && !hasKey(path))
+    if (!hasKey(path))
+        return nullptr;
+    return std::make_unique<MemoryRegistryKey>(*this, path, false);
+}
+
+std::unique_ptr<RegistryKey> MemoryRegistry::createKey(const QString& path, int lockWaitMs)
+{
+    lockWaits_.push_back(lockWaitMs);
+    if (busy_)
         return nullptr;
     keys_[path];
-    return std::make_unique<MemoryRegistryKey>(*this, path);
+    return std::make_unique<MemoryRegistryKey>(*this, path, true);
+}
+
+QString MemoryRegistry::keepNote(const QByteArray& text)
+{
+    if (failWrites_)
+        return {};
+    notes_ << text;
+    return QStringLiteral("note %1").arg(notes_.size());
+}
+
+QString MemoryRegistry::writeProblem() const
+{
+    return busy_ ? QStringLiteral("the store is busy") : failWrites_ ? QStringLiteral("writes refused") : QString();
 }
 
 void MemoryRegistry::set(const QString& path, const QString& name, const Value& value)

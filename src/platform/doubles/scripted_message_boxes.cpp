@@ -1,5 +1,7 @@
 #include "platform/doubles/scripted_message_boxes.h"
 
+#include <utility>
+
 namespace tavolin {
 
 MessageAnswer ScriptedMessageBoxes::show(QWidget* owner, const QString& caption,
@@ -7,8 +9,10 @@ MessageAnswer ScriptedMessageBoxes::show(QWidget* owner, const QString& caption,
                                          MessageButtons buttons)
 {
     shown_.push_back({owner, caption, text, icon, buttons});
+    if (buttons != MessageButtons::Ok && whileAsked)
+        std::exchange(whileAsked, nullptr)();
     if (script_.empty())
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     const MessageAnswer answer = script_.front();
     script_.pop_front();
     return answer;

@@ -3,6 +3,7 @@
 #include "platform/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace tavolin {
@@ -26,6 +27,8 @@ public:
                        MessageIcon icon, MessageButtons buttons) override;
 
     const std::vector<Shown>& shown() const { return shown_; }
+    // Called once, as the next question is open: what happens meanwhile.
+    std::function<void()> whileAsked;
     std::size_t unusedAnswers() const { return script_.size(); }
 
 private:
