@@ -246,6 +246,18 @@
         <comment>a Pile</comment>
         <translation>auf %1</translation>
     </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 aus %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Verloren: %1 nach %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>Der Zug lässt sich zurücknehmen.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -550,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert das Fehlende mit der nächsten Änderung, die sich speichern lässt.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Auch die noch nicht gespeicherten Ergebnisse dieser Sitzung (gewonnen: %1, verloren: %2) ließen sich nicht aufbewahren: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Die noch nicht gespeicherten Ergebnisse dieser Sitzung (gewonnen: %1, verloren: %2) liegen in %3; der nächste Start des Spiels zählt sie mit.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+Die Position des Fensters und die seit dem letzten Speichern geänderten Einstellungen werden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -636,6 +676,54 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     <message>
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 ging von selbst von %2 nach %3.</translation>
+    </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 zurück nach %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Zug zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Abgelehnt: %1 zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Kein Stapel nimmt %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 kann nicht nach %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Noch in der Hand.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, auf </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, unter </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 von oben nach unten: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 von unten nach oben: %2.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +852,22 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
         <source>Move between the table and the buttons</source>
         <translation>Zwischen Tisch und Knöpfen wechseln</translation>
     </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Tu, was der Tipp gesagt hat, und der nächste Tipp setzt denselben Weg fort: Wer den Tipps folgt, gewinnt das Spiel und kommt nie zu einer Stellung zurück, die schon da war.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Ist ein Spiel verloren, nennt Zug → Verlustzug den Zug, der es verloren hat, gemacht in der letzten Stellung, aus der das Spiel noch zu gewinnen war, und bietet an, dasselbe Spiel neu zu geben. Ist Zug → Vor Verlustzügen warnen abgehakt, sagt die Statusleiste sofort, wenn ein Zug das Spiel verliert, solange er sich noch zurücknehmen lässt.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Mit Bildschirmleser: den Platz unter dem Tastaturrahmen Karte für Karte vorlesen, von der obersten Karte abwärts</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Mit Bildschirmleser: den Platz unter dem Tastaturrahmen Karte für Karte vorlesen, von der ersten Karte aufwärts</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TAboutBox</name>
@@ -876,10 +980,6 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     <message>
         <source>Game started at </source>
         <translation>Spiel begonnen um </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Neues Spiel gegeben.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -1080,10 +1180,6 @@ mindestens 800 x 600 oder 1024 x 768 Pixeln.</translation>
         <translation>Beendet um </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Zug zurückgenommen.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Spielanleitung</translation>
     </message>
@@ -1094,6 +1190,62 @@ mindestens 800 x 600 oder 1024 x 768 Pixeln.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
         <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite. Dieser ist %2 Pixel breit, darum werden die kleinen Karten verwendet.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Spiel %1 gegeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>&amp;Verlustzug</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Den Zug nennen, der das Spiel verlor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>Vor Verlustzügen &amp;warnen</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Suche den Zug, der das Spiel verlor...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>Zug %1 hat das Spiel verloren: %2.
+
+Vor ihm war das Spiel noch zu gewinnen; nach ihm war es mit keinen Zügen mehr zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Dieses Spiel war von Anfang an nicht zu gewinnen: Kein Zug hat es verloren.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Als das Spiel endete, war es noch zu gewinnen: Kein Zug hat es verloren.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>Die Suche hat nicht rechtzeitig herausgefunden, welcher Zug das Spiel verloren hat.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Verlustzug</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Spiel %1 neu geben?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Warnen, wenn ein Zug das Spiel verliert</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1522,18 @@ Siehe Seite „Bildpfad“.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Die ganze Statistik löschen?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Eine andere laufende Kopie des Spiels hat die Statistik geändert, während die Frage offen war; deshalb wurde nichts gelöscht. Sie wird so gezeigt, wie sie jetzt ist.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Die Statistik konnte nicht gelöscht werden: %1
+
+Es wurde nichts gelöscht.</translation>
     </message>
 </context>
 </TS>

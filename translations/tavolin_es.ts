@@ -246,6 +246,18 @@
         <comment>a Pile</comment>
         <translation>a la %1</translation>
     </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 de la %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Perdió: %1 a la %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>El movimiento aún se puede deshacer.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -550,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 El juego sigue con las preferencias actuales y guardará lo pendiente con el próximo cambio que se pueda guardar.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>No se pudieron guardar las preferencias: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Tampoco se pudieron conservar los resultados de esta sesión pendientes de guardar (ganadas: %1, perdidas: %2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Los resultados de esta sesión pendientes de guardar (ganadas: %1, perdidas: %2) se conservan en %3, y el próximo inicio del juego los contará.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+No se guardan la posición de la ventana ni las preferencias cambiadas desde la última vez que se guardó.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -636,6 +676,54 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     <message>
         <source>%1 went by itself from %2 to %3.</source>
         <translation>Movimiento automático: %1 de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 vuelve a la %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Movimiento deshecho.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 en la mano.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Movimiento no permitido: %1 vuelve a su sitio.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 vuelve a su sitio.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Ninguna Base admite %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 no puede ir a la %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Sigue en la mano.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, sobre </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, bajo </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 de arriba abajo: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 de abajo arriba: %2.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +852,22 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
         <source>Move between the table and the buttons</source>
         <translation>Pasar de la mesa a los botones y viceversa</translation>
     </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Haz lo que dijo la pista y la siguiente sigue la misma línea: seguir las pistas gana la partida, sin volver nunca a una posición ya vista.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Perdida una partida, Movimiento → Movimiento perdedor indica el movimiento que la perdió, hecho en la última posición desde la que aún se podía ganar, y ofrece repetir el mismo reparto. Con Movimiento → Avisar de movimientos perdedores marcado, la barra de estado lo dice en cuanto un movimiento pierde la partida, mientras aún se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Con un lector de pantalla: leer el lugar bajo el cursor del teclado carta a carta, desde la carta de arriba hacia abajo</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Con un lector de pantalla: leer el lugar bajo el cursor del teclado carta a carta, desde la primera carta hacia arriba</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TAboutBox</name>
@@ -876,10 +980,6 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
     <message>
         <source>Game started at </source>
         <translation>Partida iniciada a las </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Nueva partida repartida.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -1080,10 +1180,6 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
         <translation>Partida terminada a las </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Movimiento deshecho.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Cómo se juega</translation>
     </message>
@@ -1094,6 +1190,62 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
         <translation>Las cartas grandes necesitan una pantalla de al menos %1 píxeles de ancho, y esta tiene %2 píxeles: se usan las cartas pequeñas.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Reparto %1 en la mesa.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Movimiento pe&amp;rdedor</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Indicar qué movimiento perdió la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>&amp;Avisar de movimientos perdedores</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Buscando el movimiento perdedor...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>El movimiento %1 perdió la partida: %2.
+
+Antes de él la partida aún se podía ganar; después, ninguna sucesión de movimientos podía ganarla.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Este reparto no se podía ganar desde el principio: ningún movimiento lo perdió.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Cuando terminó, la partida aún se podía ganar: ningún movimiento la perdió.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>La búsqueda no averiguó a tiempo qué movimiento perdió la partida.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Movimiento perdedor</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+¿Repetir el reparto %1?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avisar si un movimiento pierde la partida</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1522,18 @@ Véase la página Ruta de la imagen.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>¿Borrar todas las estadísticas?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Otra copia del juego cambió las estadísticas mientras la pregunta estaba abierta, así que no se borró nada. Se muestran tal como están ahora.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>No se pudieron borrar las estadísticas: %1
+
+No se borró nada.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,18 @@
         <comment>a Pile</comment>
         <translation>sur la %1</translation>
     </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 de la %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Perdu&#xa0;: %1 à la %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>Le coup peut encore être annulé.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -550,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la prochaine modification qui pourra l&apos;être.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Les résultats de cette séance en attente d&apos;enregistrement (gagnées&#xa0;: %1, perdues&#xa0;: %2) n&apos;ont pas pu être conservés non plus&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Les résultats de cette séance en attente d&apos;enregistrement (gagnées&#xa0;: %1, perdues&#xa0;: %2) sont conservés dans %3&#xa0;; le prochain lancement du jeu les comptera.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+La position de la fenêtre et les préférences modifiées depuis le dernier enregistrement ne sont pas enregistrées.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -636,6 +676,54 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
     <message>
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 passe automatiquement de la %2 à la %3.</translation>
+    </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 revient à la %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Coup annulé.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 en main.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Coup refusé&#xa0;: %1 revient à sa place.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 revient à sa place.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Aucune Fondation n&apos;accepte %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 ne peut pas aller à la %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Toujours en main.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, sur </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, sous </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 de haut en bas&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 de bas en haut&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +852,22 @@ Le jeu continue avec les réglages actuels et enregistre ce qui manque avec la p
         <source>Move between the table and the buttons</source>
         <translation>Passer de la table aux boutons</translation>
     </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Faites ce que l&apos;indice a dit et l&apos;indice suivant poursuit la même solution&#xa0;: suivre les indices gagne la partie, sans jamais revenir à une position déjà vue.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Une fois la partie perdue, Coup → Coup perdant indique le coup qui l&apos;a perdue, joué dans la dernière position d&apos;où la partie pouvait encore être gagnée, et propose de rejouer la même donne. Si Coup → Avertir des coups perdants est coché, la barre d&apos;état le signale dès qu&apos;un coup perd la partie, tant qu&apos;il peut encore être annulé.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Avec un lecteur d&apos;écran&#xa0;: lire la place sous le curseur du clavier carte par carte, de la carte du dessus vers le bas</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Avec un lecteur d&apos;écran&#xa0;: lire la place sous le curseur du clavier carte par carte, de la première carte vers le haut</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TAboutBox</name>
@@ -876,10 +980,6 @@ D&apos;autres aides et conseils de jeu sont sur la page web de Tavolin donnée p
     <message>
         <source>Game started at </source>
         <translation>Partie commencée à </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Nouvelle partie distribuée.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -1080,10 +1180,6 @@ d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
         <translation>Partie terminée à </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Coup annulé.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Comment jouer</translation>
     </message>
@@ -1094,6 +1190,62 @@ d&apos;au moins 800 x 600, ou 1024 x 768 pixels.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
         <translation>Les grandes cartes demandent un écran d&apos;au moins %1 pixels de large, et celui-ci n&apos;en a que %2&#xa0;: les petites cartes sont utilisées.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Donne %1 distribuée.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Coup &amp;perdant</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Indiquer le coup qui a perdu la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>A&amp;vertir des coups perdants</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Recherche du coup perdant...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>Le coup %1 a perdu la partie&#xa0;: %2.
+
+Avant lui, la partie pouvait encore être gagnée&#xa0;; après lui, aucun enchaînement de coups ne pouvait plus la gagner.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Cette donne ne pouvait pas être gagnée dès le début&#xa0;: aucun coup ne l&apos;a perdue.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>À la fin, la partie pouvait encore être gagnée&#xa0;: aucun coup ne l&apos;a perdue.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>La recherche n&apos;a pas trouvé à temps quel coup a perdu la partie.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Coup perdant</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Rejouer la donne %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avertir dès qu&apos;un coup perd la partie</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1522,18 @@ Voir la page Chemin de l&apos;image.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Effacer toutes les statistiques&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Une autre copie du jeu a modifié les statistiques pendant que la question était ouverte&#xa0;; rien n&apos;a donc été effacé. Elles sont affichées telles qu&apos;elles sont maintenant.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Les statistiques n&apos;ont pas pu être effacées&#xa0;: %1
+
+Rien n&apos;a été effacé.</translation>
     </message>
 </context>
 </TS>

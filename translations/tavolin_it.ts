@@ -246,6 +246,18 @@
         <comment>a Pile</comment>
         <translation>sulla %1</translation>
     </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 dalla %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Persa: %1 nella %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>La mossa si può ancora annullare.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -550,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la prossima modifica che si potrà salvare.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Non è stato possibile salvare le preferenze: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Non è stato possibile conservare nemmeno i risultati di questa sessione in attesa di essere salvati (vinte: %1, perse: %2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+I risultati di questa sessione in attesa di essere salvati (vinte: %1, perse: %2) sono conservati in %3, e il prossimo avvio del gioco li conterà.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+La posizione della finestra e le preferenze cambiate dall&apos;ultimo salvataggio non vengono salvate.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -636,6 +676,54 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     <message>
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 è andato da solo da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 torna nella %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Mossa annullata.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 in mano.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Mossa non valida: %1 torna al suo posto.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 torna al suo posto.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Nessuna Base accetta %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 non può andare nella %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Ancora in mano.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, su </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, sotto </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 dall&apos;alto in basso: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 dal basso in alto: %2.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +852,22 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
         <source>Move between the table and the buttons</source>
         <translation>Passa dal tavolo ai pulsanti e viceversa</translation>
     </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Fai ciò che ha detto il suggerimento e il successivo prosegue sulla stessa soluzione: seguendo i suggerimenti si vince la partita, senza mai tornare a una posizione già vista.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Persa una partita, Mossa → Mossa perdente indica la mossa che l&apos;ha persa, fatta nell&apos;ultima posizione da cui la partita si poteva ancora vincere, e propone di ridistribuire la stessa smazzata. Con Mossa → Avvisa delle mosse perdenti spuntato, la barra di stato lo dice subito quando una mossa perde la partita, finché si può ancora annullarla.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Con un lettore di schermo: leggi il posto sotto il cursore della tastiera carta per carta, dalla carta in cima in giù</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Con un lettore di schermo: leggi il posto sotto il cursore della tastiera carta per carta, dalla prima carta in su</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TAboutBox</name>
@@ -876,10 +980,6 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     <message>
         <source>Game started at </source>
         <translation>Partita iniziata alle </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Nuova partita distribuita.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -1080,10 +1180,6 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
         <translation>Partita finita alle </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Mossa annullata.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Come si gioca</translation>
     </message>
@@ -1094,6 +1190,62 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
         <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel, e questo è largo %2 pixel: si usano le carte piccole.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Smazzata %1 distribuita.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Mossa &amp;perdente</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Indica la mossa che ha perso la partita</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>A&amp;vvisa delle mosse perdenti</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Cerco la mossa perdente...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>La mossa %1 ha perso la partita: %2.
+
+Prima di essa la partita si poteva ancora vincere; dopo, nessuna combinazione di mosse poteva più vincerla.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Questa smazzata non si poteva vincere fin dall&apos;inizio: nessuna mossa l&apos;ha persa.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Quando la partita è finita si poteva ancora vincere: nessuna mossa l&apos;ha persa.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>La ricerca non ha scoperto in tempo quale mossa ha perso la partita.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Mossa perdente</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Ricominciare la smazzata %1?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avvisa quando una mossa perde la partita</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1522,18 @@ Vedi la pagina Percorso bitmap.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Eliminare tutte le statistiche?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Un&apos;altra copia del gioco ha cambiato le statistiche mentre la domanda era aperta, quindi non è stato eliminato nulla. Sono mostrate come sono adesso.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Non è stato possibile eliminare le statistiche: %1
+
+Non è stato eliminato nulla.</translation>
     </message>
 </context>
 </TS>

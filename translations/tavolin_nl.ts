@@ -246,6 +246,18 @@
         <comment>a Pile</comment>
         <translation>naar %1</translation>
     </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 van %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Verloren: %1 naar %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>Zet ongedaan maken kan nog.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -550,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbreekt bij de volgende wijziging die wel kan worden opgeslagen.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>De instellingen konden niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Ook de nog niet opgeslagen resultaten van deze sessie (gewonnen: %1, verloren: %2) konden niet worden bewaard: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+De nog niet opgeslagen resultaten van deze sessie (gewonnen: %1, verloren: %2) zijn bewaard in %3; de volgende start van het spel telt ze mee.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+De plaats van het venster en de sinds het laatste opslaan gewijzigde instellingen worden niet opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -636,6 +676,54 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     <message>
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 ging vanzelf van %2 naar %3.</translation>
+    </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 terug naar %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Zet ongedaan gemaakt.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 opgepakt.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Geweigerd: %1 teruggelegd.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 teruggelegd.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Geen stapel neemt %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 kan niet naar %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Nog in de hand.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, op </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, onder </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 van boven naar onder: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 van onder naar boven: %2.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +852,22 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
         <source>Move between the table and the buttons</source>
         <translation>Wisselen tussen de speeltafel en de knoppen</translation>
     </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Doe wat de tip zei en de volgende tip gaat verder langs dezelfde lijn: wie de tips volgt, wint het spel en komt nooit terug bij een stand die al geweest is.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Is een spel verloren, dan noemt Zet → Verliezende zet de zet die het verloor, gedaan in de laatste stand van waaruit het spel nog te winnen was, en biedt aan hetzelfde spel opnieuw te delen. Met Zet → Waarschuwen voor verliezende zetten aangevinkt meldt de statusbalk meteen als een zet het spel verliest, zolang die zet nog ongedaan kan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Met een schermlezer: de plek onder de toetsenbordcursor kaart voor kaart voorlezen, van de bovenste kaart omlaag</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Met een schermlezer: de plek onder de toetsenbordcursor kaart voor kaart voorlezen, van de eerste kaart omhoog</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TAboutBox</name>
@@ -876,10 +980,6 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     <message>
         <source>Game started at </source>
         <translation>Spel begonnen om </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Nieuw spel gedeeld.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -1080,10 +1180,6 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
         <translation>Spel beëindigd om </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Zet ongedaan gemaakt.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Speluitleg</translation>
     </message>
@@ -1094,6 +1190,62 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
         <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig, en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Spel %1 gedeeld.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>&amp;Verliezende zet</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>De zet noemen die het laatste spel verloor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>&amp;Waarschuwen voor verliezende zetten</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Verliezende zet zoeken...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>Zet %1 heeft het spel verloren: %2.
+
+Daarvoor was het spel nog te winnen; daarna was het met geen enkele combinatie van zetten meer te winnen.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Dit spel was vanaf het begin niet te winnen: geen zet heeft het verloren.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Toen het spel eindigde, was het nog te winnen: geen zet heeft het verloren.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>Het zoeken heeft niet op tijd gevonden welke zet het spel verloor.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Verliezende zet</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Spel %1 opnieuw delen?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Waarschuwen als een zet het spel verliest</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1522,18 @@ Zie de pagina Bitmappad.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Alle statistieken wissen?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Een andere kopie van het spel heeft de statistieken gewijzigd terwijl de vraag openstond, dus is er niets gewist. Ze worden getoond zoals ze nu zijn.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>De statistieken konden niet worden gewist: %1
+
+Er is niets gewist.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,18 @@
         <comment>a Pile</comment>
         <translation>para a %1</translation>
     </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 da %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Perdeu: %1 para a %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>A jogada ainda pode ser desfeita.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -550,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 O jogo continua com as preferências atuais e salva o que faltou na próxima alteração que puder ser salva.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Não foi possível salvar as preferências: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Também não foi possível guardar os resultados desta sessão que aguardam ser salvos (vencidas: %1, perdidas: %2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Os resultados desta sessão que aguardam ser salvos (vencidas: %1, perdidas: %2) foram guardados em %3, e o próximo início do jogo os contará.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+A posição da janela e as preferências alteradas desde o último salvamento não são salvas.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -636,6 +676,54 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     <message>
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 foi automaticamente da %2 para a %3.</translation>
+    </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 volta para a %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Jogada desfeita.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 na mão.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Jogada recusada: %1 volta ao lugar.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 volta ao lugar.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Nenhuma Base aceita %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 não pode ir para a %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Continua na mão.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, sobre </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, sob </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 de cima para baixo: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 de baixo para cima: %2.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +852,22 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
         <source>Move between the table and the buttons</source>
         <translation>Passa da mesa para os botões e de volta</translation>
     </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Faça o que a dica disse e a próxima dica segue o mesmo caminho: seguir as dicas vence a partida, sem nunca voltar a uma posição já vista.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Perdida uma partida, Jogada → Jogada perdedora mostra a jogada que a perdeu, feita na última posição de onde a partida ainda podia ser vencida, e oferece distribuir a mesma partida de novo. Com Jogada → Avisar de jogadas perdedoras marcado, a barra de status avisa assim que uma jogada perde a partida, enquanto ela ainda pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Com um leitor de tela: lê o lugar sob o cursor do teclado carta por carta, da carta do topo para baixo</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Com um leitor de tela: lê o lugar sob o cursor do teclado carta por carta, da primeira carta para cima</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TAboutBox</name>
@@ -876,10 +980,6 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     <message>
         <source>Game started at </source>
         <translation>Partida iniciada às </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Nova partida distribuída.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -1080,10 +1180,6 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
         <translation>Partida encerrada às </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Jogada desfeita.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Como jogar</translation>
     </message>
@@ -1094,6 +1190,62 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     <message>
         <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
         <translation>As cartas grandes precisam de uma tela com pelo menos %1 pixels de largura, e esta tem %2 pixels: são usadas as cartas pequenas.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Partida %1 distribuída.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Jogada &amp;perdedora</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Mostra a jogada que perdeu a partida</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>&amp;Avisar de jogadas perdedoras</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Procurando a jogada perdedora...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>A jogada %1 perdeu a partida: %2.
+
+Antes dela a partida ainda podia ser vencida; depois dela, nenhuma combinação de jogadas podia vencê-la.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Esta partida não podia ser vencida desde o início: nenhuma jogada a perdeu.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Quando a partida terminou, ainda podia ser vencida: nenhuma jogada a perdeu.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>A busca não descobriu a tempo qual jogada perdeu a partida.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Jogada perdedora</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Reiniciar a partida %1?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avisa quando uma jogada perde a partida</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1522,18 @@ Veja a página Caminho do bitmap.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Apagar todas as estatísticas?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Outra cópia do jogo alterou as estatísticas enquanto a pergunta estava aberta, por isso nada foi apagado. Elas são mostradas como estão agora.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Não foi possível apagar as estatísticas: %1
+
+Nada foi apagado.</translation>
     </message>
 </context>
 </TS>

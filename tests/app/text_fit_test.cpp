@@ -20,14 +20,16 @@ namespace {
 
 using testing::TableBuilder;
 
-// Each hint for each card from each place to each place.
+// Each hint and each warning of a losing transfer, for each card from each
+// place to each place.
 QStringList hintTexts()
 {
     QStringList texts;
     TableState table;
     const auto hint = [&](Place from, Place to, CardCode card, int cards = 1, bool alone = false) {
         const HintText text = hintText(table, {from, to, card, cards, alone});
-        texts << text.what << text.where;
+        const HintText lost = losingTransferText({from, to, card, cards, alone});
+        texts << text.what << text.where << lost.what << lost.where;
     };
     for (CardCode card = 0; card < PackSize; ++card)
         for (int column = 0; column < ColumnCount; ++column) {
@@ -88,7 +90,7 @@ QStringList statusTexts(const TForm1& window, const testing::TsFile& sources)
           << TForm1::tr("Playing Time: mins ") + playingTimeText(3599999) + TForm1::tr(" secs");
     for (const char* source : {" No move left. Game finished.", "Hint: looking for a winning line...",
                                "Hint: this game can no longer be won.", "Hint: no winning line found in time.",
-                               "Transfer Info selected", "New game dealt.", "Move undone.",
+                               "Transfer Info selected", "Looking for the move that lost the game...",
                                " Library used: VelvetRes2.DLL"})
         texts << TForm1::tr(source);
     return texts;
