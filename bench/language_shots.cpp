@@ -215,6 +215,19 @@ int main(int argc, char** argv)
         wait(1500);
         shoot(scene);
     });
+    // Deal 3 lost at its seventh transfer: the warning in the status bar,
+    // then the game finished and its losing move asked for.
+    run("losing", [] {
+        PlayedWindow game({{"WarnLosingMove", 1}});
+        game.deal(3);
+        game.type("5a4b8c8h58364d");
+        wait(2000);
+        shoot(scene);
+        game.window->FinishGame1Click();
+        wait(1000);
+        game.window->LosingMoveClick();
+        wait(5000);
+    });
     // A Column of 13 cards pushes the move panel down; a Deck goes to an
     // empty Column and the game asks whether more than one card should.
     run("long-column", [] {

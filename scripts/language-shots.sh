@@ -9,7 +9,7 @@
 # Usage: scripts/language-shots.sh [LOCALE ...] (default: de_DE fr_FR es_ES
 # it_IT pt_BR nl_NL en_US ja_JP)
 # Pictures go to build/language-shots/LOCALE/SCREEN-WM-CARDS/ (such as
-# 800x600-openbox-small): deal.png, hint.png, moves.png, lost.png,
+# 800x600-openbox-small): deal.png, hint.png, moves.png, lost.png, losing.png,
 # long-column.png, details.png, preferences-1..4.png, help-1.png, and one
 # picture of each box or dialog a scene opened, named after the scene and
 # the dialog (lost-Stats1Dlg-2.png, dialogs-CalendarForm-3.png).
