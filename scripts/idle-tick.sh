@@ -24,7 +24,7 @@ for bench in "$@"; do
         '--toggle-collect=tavolin::(anonymous namespace)::idleTick*' \
         --dump-instr=yes --compress-pos=no --compress-strings=no \
         --callgrind-out-file="$work/out" \
-        "$bench" --benchmark_filter='^IdleTick' --benchmark_min_time=0.05 >/dev/null 2>"$work/log" ||
+        "$bench" --benchmark_filter='^IdleTick' --benchmark_min_time=0.2 >/dev/null 2>"$work/log" ||
         { tail -5 "$work/log" >&2; exit 1; }
     # Cost lines are the positions (an address, a source line) and then the
     # instructions; a page is the address less its last three hex digits. A

@@ -7,6 +7,7 @@
 
 #include "view/artwork.h"
 #include "view/side_picture.h"
+#include "view/status_panel.h"
 #include "view/table_accessible.h"
 #include "view/table_view.h"
 #include "view/table_words.h"
@@ -182,7 +183,7 @@ void TForm1::createStatusBar()
     bar->setFont(font);
     const int widths[] = {260, 260, 260, 20};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new StatusPanel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         // A fixed size keeps a new text, such as the clock's every second,
         // from laying the whole bar out again.
@@ -329,7 +330,7 @@ void TForm1::setStatusText(int panel, const QString& text)
 {
     if (panel < 0 || panel >= int(panels_.size()))
         return;
-    panels_[panel]->setText(text);
+    panels_[panel]->showText(text);
     // The hint's two halves go together: a menu's hint or the number of
     // cards over the first takes the second with it.
     if (panel == 0 && hintHalves_ && text != hintHalves_->what)
@@ -364,8 +365,10 @@ QString TForm1::timeOfDayText(const QString& what, QTime time) const
 
 void TForm1::showPlayingTime(QTime until)
 {
+    if (!playingTimeWords_)
+        playingTimeWords_.emplace(tr("Playing Time: mins "), tr(" secs"));
     const int elapsed = playingMilliseconds(GameStartTime, until);
-    setStatusText(2, tr("Playing Time: mins ") + playingTimeText(elapsed) + tr(" secs"));
+    setStatusText(2, playingTimeWords_->first + playingTimeText(elapsed) + playingTimeWords_->second);
 }
 
 // ---- Window events --------------------------------------------------------
