@@ -18,7 +18,9 @@ namespace tavolin {
 // other text goes QLabel's own way. What a screen reader reads is QLabel's.
 class StatusPanel : public QLabel {
 public:
-    explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent) {}
+    // A panel that fills its own background is repainted alone: the status
+    // bar and the window under it are not painted again for a tick.
+    explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent) { setAutoFillBackground(true); }
 
     void showText(const QString& text);
     // Whether the last paint drew the kept glyphs rather than QLabel's text.
