@@ -233,10 +233,8 @@ void TForm1::applyPlacement()
 {
     const QSize minimum(layout_.minimumWindowWidth(), minimumSizeHint().height());
     const Settings onScreen = placementOnScreen(settings_, platform_.environment.availableArea(), minimum);
-    const bool moved = onScreen != settings_;
+    placementMoved_ = onScreen != settings_;
     settings_ = onScreen;
-    // What the start corrected and the window's move, in one write.
-    store_.storeAtStart(settings_, moved);
     const StartupPlacement placement = placementToApply(settings_);
     placedOuter_ = placement.bounds;
     if (placement.bounds) {
@@ -436,6 +434,10 @@ void TForm1::ApplicationIdle()
 {
     if (!libraryTried_) {
         libraryTried_ = true;
+        // What the start corrected and the window's move, in one write, once
+        // the window is up: a crash before it loses only what the next start
+        // derives again.
+        store_.storeAtStart(settings_, placementMoved_);
         if (!smallCardsTold_.isEmpty())
             platform_.messages.show(this, tr(" Card Table Control"), smallCardsTold_,
                                     MessageIcon::Information, MessageButtons::Ok);

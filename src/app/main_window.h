@@ -220,6 +220,7 @@ private:
     // The playing time's words, looked up at its first tick.
     std::optional<std::pair<QString, QString>> playingTimeWords_;
     bool libraryTried_ = false;
+    bool placementMoved_ = false;   // by the start, to be stored at the first idle moment
     // Why the small cards are used though the large ones are stored; told
     // at the first idle moment.
     QString smallCardsTold_;
