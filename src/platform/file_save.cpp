@@ -136,11 +136,13 @@ int creationError(const QString& fileName)
 }
 
 // Where saves of the file make their temporaries: beside it, and beside the
-// file a link leads to.
+// file a link leads to. A save never goes through a link to anything but a
+// regular file, so nothing beside a device or a pipe (in /dev, say) is ours.
 QStringList leftoverPlaces(const QString& fileName)
 {
     const QString target = finalTarget(fileName);
-    return target.isEmpty() || target == fileName ? QStringList{fileName} : QStringList{fileName, target};
+    const bool savedThere = !target.isEmpty() && target != fileName && QFileInfo(target).isFile();
+    return savedThere ? QStringList{fileName, target} : QStringList{fileName};
 }
 
 } // namespace
@@ -195,10 +197,17 @@ void removeLeftoverTemporaries(const QString& fileName)
     for (const QString& place : leftoverPlaces(fileName)) {
         const QFileInfo file(place);
         QDir folder = file.absoluteDir();
-        for (const QString& name : folder.entryList({file.fileName() + TemporaryInfix + u'*'},
-                                                    QDir::Files | QDir::Hidden | QDir::System))
+        for (const QString& name : namesStartingWith(folder.path(), file.fileName() + TemporaryInfix,
+                                                     QDir::Files | QDir::Hidden))
             folder.remove(name);
     }
+}
+
+QStringList namesStartingWith(const QString& folder, const QString& prefix, QDir::Filters filters)
+{
+    QStringList names = QDir(folder).entryList(filters, QDir::Name);
+    names.removeIf([&](const QString& name) { return !name.startsWith(prefix); });
+    return names;
 }
 
 void syncFolderOf(const QString& fileName)

@@ -217,6 +217,15 @@ TEST(StoreProcess, WhatAStoppedSaveLeftBesideALinksTargetIsClearedThere)
     runStore(settings, false);
     EXPECT_EQ(listing(real), QStringList{"real.ini"});
     EXPECT_EQ(listing(settings), QStringList{"registry.ini link"});
+
+    // No save goes through a link to a pipe or a device: what lies beside one
+    // is not ours, and a start running as root must not clear /dev.
+    const QString other = dir.filePath("other");
+    ASSERT_TRUE(QDir().mkpath(other) && testing::makeNonFile("pipe", real + "/pipe"));
+    ASSERT_TRUE(testing::writeFileBytes(real + "/pipe.saving.theirs", "theirs\n"));
+    ASSERT_TRUE(QFile::link(real + "/pipe", other + "/registry.ini"));
+    runStore(other, false);
+    EXPECT_EQ(listing(real), (QStringList{"pipe other", "pipe.saving.theirs", "real.ini"}));
 }
 
 } // namespace
