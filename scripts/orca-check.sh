@@ -6,12 +6,13 @@
 # a virtual X screen with a window manager, a private session bus and the
 # AT-SPI bus; not part of the tests.
 #
-# Usage: scripts/orca-check.sh [done | win [DEAL] | lose | steps DEAL FILE]
+# Usage: scripts/orca-check.sh [done | win [DEAL] | lose | warn | steps DEAL FILE]
 #   done       deal 17: pick up, a move that lets a card go to its Pile by
 #              itself, Undo, the hint, a refused drop, Escape, reading a Column
 #   win DEAL   the winning line `tavolin --solve DEAL` prints, played with keys
 #              (default deal 17)
-#   lose       a game of deal 17 played until no move is left
+#   lose       a game of deal 17 played until no move is left, then Losing Move
+#   warn       the same game with Warn of Losing Moves turned on
 #   steps DEAL FILE   the keys in FILE, one step a line: xdotool key names
 #              separated by blanks, then optionally "# what the step is"
 # Installs Orca, speech-dispatcher, Xvfb, openbox, xdotool and the AT-SPI bus
@@ -106,7 +107,13 @@ settle() {
     done
     local total
     total=$(wc -l <"$log")
-    sed -n "${said_from},${total}p" "$log" | sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' *{.*$/    \1/p"
+    # A saying of several lines goes on in the log's next lines, indented,
+    # up to the quote and the voice's settings.
+    sed -n "${said_from},${total}p" "$log" | awk '
+        function said() { sub(/\x27 *\{[^{}]*\} *$/, "", text); print "    " text; open = 0 }
+        open { sub(/^ +/, ""); text = text " " $0; if ($0 ~ /\x27 *\{[^{}]*\} *$/) said(); next }
+        /SPEECH OUTPUT: \x27/ { text = $0; sub(/^.*SPEECH OUTPUT: \x27/, "", text); open = 1
+                                 if (text ~ /\x27 *\{[^{}]*\} *$/) said() }'
     said_from=$((total + 1))
 }
 
@@ -160,6 +167,18 @@ question_open() {
     xdotool search --onlyvisible --name '^ Transfer to empty Column$' 2>/dev/null | head -n 1
 }
 
+# Nine transfers of deal 17 that fill the Rooms and leave no move; the game
+# says so in its box, then shows the statistics.
+play_to_a_loss() {
+    start_game 17
+    for move in "3 c" "2 b" "2 d" "c a" "b c" "3 b" "6 8" "1 6" "4 7"; do
+        # shellcheck disable=SC2086
+        transfer $move
+    done
+    step "Return: the box closes" Return
+    step "Return: the statistics close" Return
+}
+
 case $mode in
 done)
     start_game 17
@@ -185,15 +204,14 @@ win)
     step "Return: the statistics close" Return
     ;;
 lose)
-    # Nine transfers of deal 17 that fill the Rooms and leave no move; the
-    # game says so in its box, then shows the statistics.
-    start_game 17
-    for move in "3 c" "2 b" "2 d" "c a" "b c" "3 b" "6 8" "1 6" "4 7"; do
-        # shellcheck disable=SC2086
-        transfer $move
-    done
-    step "Return: the box closes" Return
-    step "Return: the statistics close" Return
+    play_to_a_loss
+    step "Ctrl+L: the transfer that lost the game" ctrl+l
+    step "Escape: No, not dealt again" Escape
+    ;;
+warn)
+    mkdir -p "$XDG_CONFIG_HOME/Tavolin"
+    printf '[Software\\Projects\\Tavolin 2.2]\n"WarnLosingMove"=dword:1\n' >"$XDG_CONFIG_HOME/Tavolin/registry.ini"
+    play_to_a_loss
     ;;
 steps)
     start_game "$2"

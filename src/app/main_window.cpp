@@ -6,6 +6,7 @@
 #include "settings/preferences_dialog.h"
 
 #include "view/artwork.h"
+#include "view/menu_accessible.h"
 #include "view/side_picture.h"
 #include "view/table_accessible.h"
 #include "view/table_view.h"
@@ -46,6 +47,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     LoadSettings();
     layout_ = TableLayout::forCards(settings_.OrigCardSize);
     installTableAccessibility();
+    installMenuAccessibility();
     table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
     setCentralWidget(table_);
     // Every pointer event may change the table: the next game pass reacts.
