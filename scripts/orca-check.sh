@@ -209,8 +209,33 @@ lose)
     step "Escape: No, not dealt again" Escape
     ;;
 warn)
+    # A settings file as a first start writes it, the warning turned on.
     mkdir -p "$XDG_CONFIG_HOME/Tavolin"
-    printf '[Software\\Projects\\Tavolin 2.2]\n"WarnLosingMove"=dword:1\n' >"$XDG_CONFIG_HOME/Tavolin/registry.ini"
+    cat >"$XDG_CONFIG_HOME/Tavolin/registry.ini" <<'EOF'
+[Software\Projects\Tavolin 2.2]
+"Form Height"=dword:799
+"Form Left"=dword:1
+"Form State"=dword:1
+"Form Top"=dword:1
+"Form Width"=dword:799
+"Games Lost"=dword:0
+"Games Won"=dword:0
+"OrigCardSize"=dword:1
+"PileSuit 0"=dword:0
+"PileSuit 1"=dword:1
+"PileSuit 2"=dword:2
+"PileSuit 3"=dword:3
+"SWBmpPath"=""
+"ShowPicture"=dword:0
+"SpeedSlider"=dword:8
+"Streak Losses"=dword:0
+"Streak Type"=dword:0
+"Streak Wins"=dword:0
+"TimeDisplay"=dword:1
+"TransferDetails"=dword:0
+"TransferInfo"=dword:0
+"WarnLosingMove"=dword:1
+EOF
     play_to_a_loss
     ;;
 steps)
