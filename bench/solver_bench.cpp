@@ -1,11 +1,12 @@
-// The solver over many seeded deals: how many it decides within the time
-// limit, how long it takes, how much memory it holds, and how quickly it
-// answers for positions met in play (a hint's first answer).
+// The solver over many seeded deals: how many it decides within the
+// command line's limit, how long it takes, how long its lines are, how much
+// memory it holds, and how quickly it answers for positions met in play
+// (a hint's first answer, under the hint's limits).
 //
-//   solver_bench [FIRST LAST [MS [POSITIONS]]]
+//   solver_bench [FIRST LAST [POSITIONS]]
 //
-// Deals FIRST..LAST (default 1..10000) with the solver's default limits, or
-// MS milliseconds and POSITIONS positions. The machine may be shared: the
+// Deals FIRST..LAST (default 1..10000) within POSITIONS positions (default
+// 200,000, as --solve) and no time limit. The machine may be shared: the
 // processor time of the solving thread is given beside the time on the clock.
 
 #include "game/solver.h"
@@ -41,9 +42,7 @@ double threadCpuMs()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-SolverLimits limits;
-
-Timed timedSolve(const Game& game)
+Timed timedSolve(const Game& game, const SolverLimits& limits)
 {
     const auto start = Clock::now();
     const double cpuStart = threadCpuMs();
@@ -101,16 +100,16 @@ int main(int argc, char** argv)
 {
     const std::uint32_t first = argc > 2 ? static_cast<std::uint32_t>(std::atoi(argv[1])) : 1;
     const std::uint32_t last = argc > 2 ? static_cast<std::uint32_t>(std::atoi(argv[2])) : 10000;
-    if (argc > 3)
-        limits.time = std::chrono::milliseconds(std::atoi(argv[3]));
-    if (argc > 4)
-        limits.positions = std::strtoull(argv[4], nullptr, 10);
+    const SolverLimits dealLimits{std::chrono::milliseconds::max(),
+                                  argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 200'000};
+    const SolverLimits hintLimits;
     const double residentBefore = residentMiB();
     AnsweringEvents events;
     std::vector<double> times;
     std::vector<double> cpuTimes;
     std::uint64_t positions = 0;
-    std::size_t transfers = 0;
+    std::uint64_t mostPositions = 0;
+    std::vector<double> lineLengths;
     int decidedInCpuSecond = 0;
     std::vector<double> hintTimes;
     std::vector<double> hintCpuTimes;
@@ -118,7 +117,7 @@ int main(int argc, char** argv)
     // Timed at once and dropped, so that they add nothing to the peak memory.
     auto timeHints = [&](const std::vector<Game>& positions) {
         for (const Game& game : positions) {
-            const Timed timed = timedSolve(game);
+            const Timed timed = timedSolve(game, hintLimits);
             hintTimes.push_back(timed.ms);
             hintCpuTimes.push_back(timed.cpuMs);
             hintsDecided += timed.answer.verdict != SolverVerdict::Undecided ? 1 : 0;
@@ -129,12 +128,14 @@ int main(int argc, char** argv)
     for (std::uint32_t seed = first; seed <= last; ++seed) {
         Game game(events);
         dealSeeded(game, seed);
-        const Timed timed = timedSolve(game);
+        const Timed timed = timedSolve(game, dealLimits);
         times.push_back(timed.ms);
         cpuTimes.push_back(timed.cpuMs);
         positions += timed.answer.positions;
+        mostPositions = std::max(mostPositions, timed.answer.positions);
         winnable += timed.answer.verdict == SolverVerdict::Winnable ? 1 : 0;
-        transfers += timed.answer.line.size();
+        if (timed.answer.verdict == SolverVerdict::Winnable)
+            lineLengths.push_back(static_cast<double>(timed.answer.line.size()));
         decidedInCpuSecond += timed.answer.verdict != SolverVerdict::Undecided && timed.cpuMs <= 1000 ? 1 : 0;
         lost += timed.answer.verdict == SolverVerdict::Lost ? 1 : 0;
         if (timed.answer.verdict == SolverVerdict::Undecided)
@@ -164,12 +165,14 @@ int main(int argc, char** argv)
     std::printf("decided within the limit: %.2f %% (winnable %d, lost %d)\n",
                 100.0 * (winnable + lost) / deals, winnable, lost);
     std::printf("decided within 1 s of processor time: %.2f %%\n", 100.0 * decidedInCpuSecond / deals);
-    std::printf("winnable: %.2f %%; %.1f transfers a winning line\n", 100.0 * winnable / deals,
-                winnable > 0 ? static_cast<double>(transfers) / winnable : 0.0);
+    std::printf("winnable: %.2f %%; transfers of a winning line: median %.0f, longest %.0f\n",
+                100.0 * winnable / deals, percentile(lineLengths, 0.5), percentile(lineLengths, 1.0));
     std::printf("time per deal: median %.2f ms, 99th percentile %.2f ms, max %.2f ms\n",
                 percentile(times, 0.5), percentile(times, 0.99), percentile(times, 1.0));
-    std::printf("processor time per deal: median %.2f ms, 99th percentile %.2f ms; %.0f positions a deal\n",
-                percentile(cpuTimes, 0.5), percentile(cpuTimes, 0.99), static_cast<double>(positions) / deals);
+    std::printf("processor time per deal: median %.2f ms, 99th percentile %.2f ms, max %.2f ms\n",
+                percentile(cpuTimes, 0.5), percentile(cpuTimes, 0.99), percentile(cpuTimes, 1.0));
+    std::printf("positions per deal: mean %.0f, most %llu\n", static_cast<double>(positions) / deals,
+                static_cast<unsigned long long>(mostPositions));
     std::printf("hint positions: %zu, decided %d, median %.2f ms, 99th percentile %.2f ms (processor %.2f ms)\n",
                 hintTimes.size(), hintsDecided, percentile(hintTimes, 0.5), percentile(hintTimes, 0.99),
                 percentile(hintCpuTimes, 0.99));

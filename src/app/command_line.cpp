@@ -28,7 +28,8 @@ struct Parser {
         QStringLiteral("solve"),
         QStringLiteral("Says whether deal N can be won and prints the winning line, one transfer a line "
                        "(Columns 1-8, Rooms a-d, Piles h: \"3 h\" puts Column 3's card on its Pile); "
-                       "no window. Exit status 0: winnable, 1: lost, 3: undecided, 2: bad arguments."),
+                       "no window. Exit status 0: winnable, 1: lost, 3: undecided, 2: bad arguments, "
+                       "4: the answer could not be written."),
         QStringLiteral("N")};
     QCommandLineOption suits{QStringLiteral("suits"),
                              QStringLiteral("With --solve: the suit of each Pile, as the four suit buttons of the "
@@ -59,6 +60,15 @@ struct Parser {
         parsed = parser.parse(arguments);
     }
 };
+
+// An argument as a message quotes it: a long one would bury the message.
+QString shortened(const QString& argument)
+{
+    constexpr int Longest = 60;
+    if (argument.size() <= Longest)
+        return argument;
+    return QStringLiteral("%1... (%2 characters)").arg(argument.left(Longest - 20)).arg(argument.size());
+}
 
 CommandLineExit refusal(const QStringList& arguments, const QString& error)
 {
@@ -128,11 +138,18 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(p.version))
         return CommandLineExit{0, QStringLiteral("Tavolin " TAVOLIN_VERSION "\n") + licenceNotice()};
+    if (!p.parsed && !parser.unknownOptionNames().isEmpty())
+        return refusal(arguments,
+                       QStringLiteral("Unknown option '%1'.").arg(shortened(parser.unknownOptionNames().first())));
     if (!p.parsed)
         return refusal(arguments, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refusal(arguments,
-                       QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return refusal(arguments, QStringLiteral("Unexpected argument '%1'.")
+                                      .arg(shortened(parser.positionalArguments().first())));
+    // The last of two values would win without a word, and the first may be the one meant.
+    for (const QCommandLineOption* option : {&p.deal, &p.solve, &p.suits})
+        if (parser.values(*option).size() > 1)
+            return badValue(arguments, QStringLiteral("--%1 is given more than once.").arg(option->names().first()));
     if (parser.isSet(p.deal) && parser.isSet(p.solve))
         return refusal(arguments, QStringLiteral("--deal and --solve do not go together."));
     if (parser.isSet(p.suits) && !parser.isSet(p.solve))
@@ -142,7 +159,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     if (parser.isSet(numbered)) {
         deal = readDealNumber(parser.value(numbered));
         if (!deal)
-            return badValue(arguments, notADealNumber(parser.value(numbered)));
+            return badValue(arguments, notADealNumber(shortened(parser.value(numbered))));
     }
     if (!parser.isSet(p.solve))
         return PlayRequest{deal};
@@ -152,7 +169,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
         if (!suits)
             return badValue(arguments, QStringLiteral("'%1' is not a suit order: four different digits 1-4, "
                                                      "such as 1234.")
-                                          .arg(parser.value(p.suits)));
+                                          .arg(shortened(parser.value(p.suits))));
         solve.pileSuits = *suits;
     }
     return solve;

@@ -1,3 +1,4 @@
+#include "app/answer_output.h"
 #include "app/application_identity.h"
 #include "app/command_line.h"
 #include "app/display_opening.h"
@@ -16,31 +17,21 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
-
-int finish(const tavolin::CommandLineExit& exit)
-{
-    std::fputs(exit.text.toLocal8Bit().constData(), exit.code == 0 ? stdout : stderr);
-    return exit.code;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     const QStringList arguments = tavolin::argumentList(argc, argv);
     const tavolin::CommandLineRequest request = tavolin::readCommandLine(arguments);
+    const QString program = tavolin::programName(arguments);
     if (const auto* exit = std::get_if<tavolin::CommandLineExit>(&request))
-        return finish(*exit);
+        return tavolin::printed(program, exit->text, exit->code == 0 ? stdout : stderr, exit->code);
     // Every verdict is an answer, on standard output.
     if (const auto* solve = std::get_if<tavolin::SolveRequest>(&request)) {
         const tavolin::CommandLineExit answer = tavolin::solveDeal(*solve);
-        std::fputs(answer.text.toLocal8Bit().constData(), stdout);
-        return answer.code;
+        return tavolin::printed(program, answer.text, stdout, answer.code);
     }
     const tavolin::PlayRequest play = std::get<tavolin::PlayRequest>(request);
 
-    auto opening = std::make_unique<tavolin::DisplayOpening>(tavolin::programName(arguments));
+    auto opening = std::make_unique<tavolin::DisplayOpening>(program);
     QApplication application(argc, argv);
     opening.reset();
     tavolin::nameApplication();

@@ -1,10 +1,12 @@
 #include "solver.h"
 
+#include "solver_line.h"
 #include "solver_search.h"
 
 #include <array>
 #include <memory>
 #include <new>
+#include <optional>
 
 namespace tavolin {
 
@@ -12,23 +14,39 @@ namespace {
 
 using solver::BestFirst;
 using solver::Weights;
+using Clock = std::chrono::steady_clock;
 
-// Positions a search takes before the next one has its turn.
-constexpr int Slice = 4096;
+// Positions a search keeps before the next one has its turn: most deals are
+// won within the first turn of the first search, whose lines are short.
+constexpr std::uint64_t Turn = 4096;
 
-// Cards up, free places and the cover of the next cards weigh alike in all;
-// one counts the breaks in the Columns too, one the cards above the first break.
-constexpr std::array<Weights, 3> Portfolio = {
-    Weights{12, 4, 8, 3, 0, 0},
-    Weights{12, 4, 8, 3, 3, 0},
-    Weights{12, 4, 8, 3, 0, 2},
+// Searches that weigh positions differently: a deal that is hard for one is
+// seldom hard for all. Cards up, free places and the cover of the next cards
+// weigh alike in all; the others count the disorder of the Columns in their
+// own ways, and the shortest way to a position counts for some more than others.
+constexpr std::array<Weights, 4> Portfolio = {
+    Weights{12, 4, 8, 3, 0, 2, 0, 4},
+    Weights{12, 4, 8, 3, 3, 0, 0, 0},
+    Weights{12, 4, 8, 3, 0, 2, 2, 2},
+    Weights{12, 4, 8, 3, 0, 2, 2, 6},
 };
 
-bool stopped(const std::atomic<bool>* cancelled, std::chrono::steady_clock::time_point deadline)
+// When the time is up: never, for a limit no clock reaches.
+std::optional<Clock::time_point> deadlineOf(const SolverLimits& limits)
+{
+    const Clock::time_point now = limits.clock();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::time_point::max() - now);
+    if (limits.time >= left)
+        return std::nullopt;
+    return now + limits.time;
+}
+
+bool stopped(const SolverLimits& limits, const std::atomic<bool>* cancelled,
+             const std::optional<Clock::time_point>& deadline)
 {
     if (cancelled != nullptr && cancelled->load(std::memory_order_relaxed))
         return true;
-    return std::chrono::steady_clock::now() >= deadline;
+    return deadline && limits.clock() >= *deadline;
 }
 
 std::string placeName(const Place& place)
@@ -44,41 +62,43 @@ std::string placeName(const Place& place)
     return "h";
 }
 
-// Searches that weigh positions differently take turns: a deal that is hard
-// for one is seldom hard for all. Each is exhaustive, so the first to run out
-// of positions proves the deal lost.
+// The searches take turns. Each is exhaustive, so the first to run out of
+// positions proves the deal lost; the positions of all count against the limit.
 SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuits& suits, const SolverLimits& limits,
-                           const std::atomic<bool>* cancelled, std::chrono::steady_clock::time_point deadline)
+                           const std::atomic<bool>* cancelled)
 {
-    std::vector<std::unique_ptr<BestFirst>> searches;
-    for (const Weights& weights : Portfolio)
-        searches.push_back(std::make_unique<BestFirst>(suits, weights, limits.positions / Portfolio.size()));
-    for (auto& search : searches)
-        if (auto answer = search->begin(start))
-            return *answer;
-    auto positions = [&searches] {
-        std::uint64_t sum = 0;
-        for (const auto& search : searches)
-            sum += search->positions();
-        return sum;
+    const std::optional<Clock::time_point> deadline = deadlineOf(limits);
+    const std::uint64_t limit = limits.positions;
+    // A search begins at its first turn: most deals need only the first.
+    std::array<std::unique_ptr<BestFirst>, Portfolio.size()> searches;
+    std::uint64_t spent = 0;
+    auto answered = [&spent](SolverAnswer answer) {
+        answer.positions = spent;
+        return answer;
     };
-    for (bool going = true; going;) {
-        going = false;
-        for (auto& search : searches) {
-            if (search->isFull())
-                continue;
-            going = true;
-            for (int part = 0; part < Slice / 256; ++part) {
-                if (stopped(cancelled, deadline))
-                    return {SolverVerdict::Undecided, {}, positions()};
-                if (auto answer = search->advance(256)) {
-                    answer->positions = positions();
-                    return *answer;
-                }
+    for (;;) {
+        for (std::size_t k = 0; k < Portfolio.size(); ++k) {
+            auto& search = searches[k];
+            if (!search) {
+                if (spent >= limit || stopped(limits, cancelled, deadline))
+                    return answered({SolverVerdict::Undecided, {}, 0});
+                search = std::make_unique<BestFirst>(suits, Portfolio[k]);
+                const std::optional<SolverAnswer> answer = search->begin(start);
+                spent += search->positions();
+                if (answer)
+                    return answered(*answer);
+            }
+            for (std::uint64_t kept = 0; kept < Turn; kept += SolverClockPositions) {
+                if (spent >= limit || stopped(limits, cancelled, deadline))
+                    return answered({SolverVerdict::Undecided, {}, 0});
+                const std::uint64_t before = search->positions();
+                const std::optional<SolverAnswer> answer = search->advance(std::min(SolverClockPositions, limit - spent));
+                spent += search->positions() - before;
+                if (answer)
+                    return answered(*answer);
             }
         }
     }
-    return {SolverVerdict::Undecided, {}, positions()};
 }
 
 } // namespace
@@ -86,7 +106,6 @@ SolverAnswer searchInTurns(const solver::Position& start, const solver::PileSuit
 SolverAnswer solvePosition(const TableState& table, bool autoSuspended, const SolverLimits& limits,
                            const std::atomic<bool>* cancelled)
 {
-    const auto deadline = std::chrono::steady_clock::now() + limits.time;
     solver::PileSuits suits;
     std::optional<solver::Position> start = solver::positionOf(table, autoSuspended, suits);
     if (!start)
@@ -97,7 +116,9 @@ SolverAnswer solvePosition(const TableState& table, bool autoSuspended, const So
         return {SolverVerdict::Winnable, {}, 0};
     // A search the system cannot give memory to is undecided, not the end of the program.
     try {
-        return searchInTurns(*start, suits, limits, cancelled, deadline);
+        SolverAnswer answer = searchInTurns(*start, suits, limits, cancelled);
+        answer.line = solver::tidied(*start, suits, answer.line);
+        return answer;
     } catch (const std::bad_alloc&) {
         return {};
     }

@@ -29,10 +29,17 @@ struct SolverTransfer {
 
 enum class SolverVerdict { Winnable, Lost, Undecided };
 
+// What a search may spend. The positions are counted over all the searches
+// a solver runs, so an answer within them is the same on every machine; the
+// time, read from `clock` after every SolverClockPositions positions, keeps a
+// search in a window responsive. milliseconds::max() is no time limit.
 struct SolverLimits {
     std::chrono::milliseconds time{1000};
-    std::uint64_t positions = 2'000'000;   // distinct positions kept at most
+    std::uint64_t positions = 200'000;   // distinct positions kept at most
+    std::chrono::steady_clock::time_point (*clock)() = &std::chrono::steady_clock::now;
 };
+
+inline constexpr std::uint64_t SolverClockPositions = 256;
 
 struct SolverAnswer {
     SolverVerdict verdict = SolverVerdict::Undecided;

@@ -90,7 +90,11 @@ void listColumnTransfers(const Position& position, const PileSuits& suits, int c
     const Place to{PlaceKind::Column, emptyColumn};
     if (m < position.height[c])
         out.push_back(transfer(from, to, top, m));
-    if (m > 1)
+    // One card of several is also Column -> free Room -> that Column while
+    // the automatic moves are on (a transfer to a Room ends their pause):
+    // that way needs no question to the player.
+    const bool throughRoom = freeRoom >= 0 && !position.autoSuspended && rankOf(top) != AceRank;
+    if (m > 1 && !throughRoom)
         out.push_back(transfer(from, to, top, 1, true));
 }
 
@@ -320,6 +324,25 @@ std::uint64_t fingerprintAfter(const Position& before, std::uint64_t beforeFinge
         sum += columnPart(after, c) - columnPart(before, c);
     }
     return sum;
+}
+
+std::size_t packedSize(const Position& position)
+{
+    std::size_t size = 1 + RoomCount + PileCount + ColumnCount;
+    for (std::uint8_t height : position.height)
+        size += height;
+    return size;
+}
+
+void pack(const Position& position, std::uint8_t* out)
+{
+    *out++ = position.autoSuspended ? 1 : 0;
+    out = std::copy(position.room.begin(), position.room.end(), out);
+    out = std::copy(position.pile.begin(), position.pile.end(), out);
+    for (int c = 0; c < ColumnCount; ++c) {
+        *out++ = position.height[c];
+        out = std::copy_n(position.column[c].begin(), position.height[c], out);
+    }
 }
 
 Position unpacked(const std::uint8_t* packed)

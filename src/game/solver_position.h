@@ -46,6 +46,8 @@ int pileTaking(const Position& position, const PileSuits& suits, CardCode card);
 
 // Every transfer the player can make that changes the table: one target for
 // all free Rooms and one for all empty Columns, as they are interchangeable.
+// One card of several to an empty Column is left out where two of the
+// others, through a free Room, leave the same table.
 void listTransfers(const Position& position, const PileSuits& suits, std::vector<SolverTransfer>& out);
 
 // The transfer, then the automatic moves to their fixpoint unless suspended.
@@ -61,18 +63,9 @@ std::uint64_t fingerprint(const Position& position);
 std::uint64_t fingerprintAfter(const Position& before, std::uint64_t beforeFingerprint, const Position& after,
                                unsigned changed);
 
-// A position in as few bytes as its cards need, appended to `out`.
-template <typename Bytes>
-void pack(const Position& position, Bytes& out)
-{
-    out.push_back(position.autoSuspended ? 1 : 0);
-    out.insert(out.end(), position.room.begin(), position.room.end());
-    out.insert(out.end(), position.pile.begin(), position.pile.end());
-    for (int c = 0; c < ColumnCount; ++c) {
-        out.push_back(position.height[c]);
-        out.insert(out.end(), position.column[c].begin(), position.column[c].begin() + position.height[c]);
-    }
-}
+// A position in as few bytes as its cards need: that many, written to `out`.
+std::size_t packedSize(const Position& position);
+void pack(const Position& position, std::uint8_t* out);
 Position unpacked(const std::uint8_t* packed);
 
 // A transfer in 16 bits; its card is the one at its origin.

@@ -4,23 +4,7 @@
 
 namespace tavolin::solver {
 
-namespace {
-
-// One card of several to an empty Column is also Column -> free Room ->
-// that Column, whenever the automatic moves are on and the card may enter
-// a Room: the search needs only that way, and the player is not asked.
-bool isDominated(const Position& position, const SolverTransfer& transfer)
-{
-    return transfer.oneOfSeveral && !position.autoSuspended && position.freeRooms() > 0
-        && rankOf(transfer.card) != AceRank;
-}
-
-} // namespace
-
-BestFirst::BestFirst(const PileSuits& suits, const Weights& weights, std::uint64_t capacity)
-    : suits_(suits), weights_(weights), seen_(capacity)
-{
-}
+BestFirst::BestFirst(const PileSuits& suits, const Weights& weights) : suits_(suits), weights_(weights) {}
 
 // Higher for positions nearer a win: cards up, free places, few cards over
 // those the Piles want next, Columns in order.
@@ -29,12 +13,17 @@ int BestFirst::promiseOf(const Position& position) const
     std::array<std::uint8_t, PackSize> coveredBy{};
     int breaks = 0;
     int misplaced = 0;
+    int buried = 0;
     for (int c = 0; c < ColumnCount; ++c) {
         const auto& cards = position.column[c];
         const int height = position.height[c];
+        std::array<int, SuitCount> lowest{RankCount, RankCount, RankCount, RankCount};
         for (int p = 0; p < height; ++p) {
             coveredBy[cards[p]] = static_cast<std::uint8_t>(height - 1 - p);
             breaks += p > 0 && !fits(cards[p], cards[p - 1]) ? 1 : 0;
+            int& lowestOfSuit = lowest[suitOf(cards[p])];
+            buried += lowestOfSuit < rankOf(cards[p]) ? 1 : 0;
+            lowestOfSuit = std::min(lowestOfSuit, rankOf(cards[p]));
         }
         int ordered = std::min(height, 1);
         while (ordered < height && fits(cards[ordered], cards[ordered - 1]))
@@ -42,7 +31,7 @@ int BestFirst::promiseOf(const Position& position) const
         misplaced += height - ordered;
     }
     int promise = weights_.freeRoom * position.freeRooms() + weights_.emptyColumn * position.emptyColumns()
-                - weights_.breakInColumn * breaks - weights_.misplaced * misplaced;
+                - weights_.breakInColumn * breaks - weights_.misplaced * misplaced - weights_.buried * buried;
     for (int pile = 0; pile < PileCount; ++pile) {
         promise += weights_.pileCard * position.pile[pile];
         if (suits_.suit[pile] >= 0 && position.pile[pile] < RankCount)
@@ -53,17 +42,21 @@ int BestFirst::promiseOf(const Position& position) const
 
 void BestFirst::keep(const Position& position, std::uint32_t parent, std::uint16_t via)
 {
-    nodes_.push_back({packed_.size(), parent, via});
-    pack(position, packed_);
+    const std::size_t size = packedSize(position);
+    // The offsets and the node numbers are 32 bits: far more than memory allows.
+    if (packed_.size() + size > UINT32_MAX || nodes_.size() >= UINT32_MAX)
+        throw std::bad_alloc();
+    const int depth = nodes_.empty() ? 0 : std::min(nodes_[parent].depth + 1, 0xffff);
+    nodes_.push_back({static_cast<std::uint32_t>(packed_.size()), parent, via, static_cast<std::uint16_t>(depth)});
+    pack(position, packed_.grownBy(size));
 }
 
 bool BestFirst::expand(std::uint32_t at, const Position& position, std::uint64_t fingerprint)
 {
     transfers_.clear();
     listTransfers(position, suits_, transfers_);
+    const int depth = nodes_[at].depth + 1;
     for (const SolverTransfer& transfer : transfers_) {
-        if (isDominated(position, transfer))
-            continue;
         unsigned changed = 0;
         const Position next = applied(position, suits_, transfer, &changed);
         if (next.isWon()) {
@@ -72,8 +65,9 @@ bool BestFirst::expand(std::uint32_t at, const Position& position, std::uint64_t
         }
         if (seen_.contains(fingerprintAfter(position, fingerprint, next, changed)))
             continue;
-        const auto promise = static_cast<std::uint64_t>(std::clamp(promiseOf(next) + 32768, 0, 65535));
-        waiting_.push_back(promise << 48 | std::uint64_t{at} << 16 | encoded(transfer));
+        const int promise = promiseOf(next) - weights_.depth * depth;
+        const auto key = static_cast<std::uint64_t>(std::clamp(promise + 32768, 0, 65535));
+        waiting_.push_back(key << 48 | std::uint64_t{at} << 16 | encoded(transfer));
         std::push_heap(waiting_.begin(), waiting_.end());
     }
     return false;
@@ -92,19 +86,17 @@ SolverAnswer BestFirst::won(std::uint32_t last) const
 std::optional<SolverAnswer> BestFirst::begin(const Position& start)
 {
     const std::uint64_t fingerprint = solver::fingerprint(start);
-    if (seen_.add(fingerprint) == SeenPositions::Outcome::Full) {
-        full_ = true;
-        return std::nullopt;
-    }
+    seen_.add(fingerprint);
     keep(start, 0, 0);
     if (expand(0, start, fingerprint))
         return won(0);
     return std::nullopt;
 }
 
-std::optional<SolverAnswer> BestFirst::advance(int count)
+std::optional<SolverAnswer> BestFirst::advance(std::uint64_t count)
 {
-    for (int taken = 0; taken < count && !full_; ++taken) {
+    const std::uint64_t until = seen_.size() + count;
+    while (seen_.size() < until) {
         if (waiting_.empty())
             return SolverAnswer{SolverVerdict::Lost, {}, seen_.size()};
         std::pop_heap(waiting_.begin(), waiting_.end());
@@ -115,9 +107,7 @@ std::optional<SolverAnswer> BestFirst::advance(int count)
         const Position from = positionAt(parent);
         const Position next = applied(from, suits_, decoded(via, from));
         const std::uint64_t fingerprint = solver::fingerprint(next);
-        const auto outcome = seen_.add(fingerprint);
-        full_ = outcome == SeenPositions::Outcome::Full;
-        if (outcome != SeenPositions::Outcome::Added)
+        if (!seen_.add(fingerprint))
             continue;
         const auto at = static_cast<std::uint32_t>(nodes_.size());
         keep(next, parent, via);

@@ -22,37 +22,41 @@ struct Weights {
     int coverOfNext = 3;   // per card over the next card a Pile takes
     int breakInColumn = 0; // per card that does not fit onto the one under it
     int misplaced = 0;     // per card above a Column's first break from the bottom
+    int buried = 0;        // per card above a lower card of its own suit
+    // Per transfer from the start: of two ways to equal promise the shorter
+    // is taken first, which keeps the search out of long detours.
+    int depth = 0;
 };
 
 class BestFirst {
 public:
-    BestFirst(const PileSuits& suits, const Weights& weights, std::uint64_t capacity);
+    BestFirst(const PileSuits& suits, const Weights& weights);
 
     // Winnable at once, or nothing while the search goes on.
     std::optional<SolverAnswer> begin(const Position& start);
-    // Takes up to `count` positions: an answer when the search has one, or
-    // nothing while it goes on.
-    std::optional<SolverAnswer> advance(int count);
-    bool isFull() const { return full_; }
+    // Keeps up to `count` more positions: an answer when the search has one
+    // (lost when no position is left to take), or nothing while it goes on.
+    // Throws std::bad_alloc when the system gives no more memory.
+    std::optional<SolverAnswer> advance(std::uint64_t count);
     std::uint64_t positions() const { return seen_.size(); }
 
 private:
     // Each position taken is kept packed, with the transfer that led to it;
     // those waiting to be taken are only their parent and transfer.
     struct Node {
-        std::uint64_t packedAt = 0;
+        std::uint32_t packedAt = 0;
         std::uint32_t parent = 0;
         std::uint16_t via = 0;
+        std::uint16_t depth = 0;
     };
 
     const PileSuits& suits_;
     Weights weights_;
     SeenPositions seen_;
-    bool full_ = false;
-    std::vector<Node, MappedAllocator<Node>> nodes_;
-    std::vector<std::uint8_t, MappedAllocator<std::uint8_t>> packed_;
+    MappedArray<Node> nodes_;
+    MappedArray<std::uint8_t> packed_;
     // Promise, then the newest parent first; the parent and the transfer below.
-    std::vector<std::uint64_t, MappedAllocator<std::uint64_t>> waiting_;
+    MappedArray<std::uint64_t> waiting_;
     std::vector<SolverTransfer> transfers_;
 
     int promiseOf(const Position& position) const;

@@ -5,28 +5,28 @@
 
 namespace tavolin::solver {
 
-// The fingerprints of the positions a search has met, in memory of its own
-// that grows with the search and goes back to the system when it ends.
+// The fingerprints of the positions a search has met, in memory that grows
+// with the search and, once large, goes back to the system when it ends.
 class SeenPositions {
 public:
-    explicit SeenPositions(std::uint64_t capacity);
+    SeenPositions();
     ~SeenPositions();
     SeenPositions(const SeenPositions&) = delete;
     SeenPositions& operator=(const SeenPositions&) = delete;
 
-    enum class Outcome { Added, Known, Full };
-    Outcome add(std::uint64_t fingerprint);
+    // True when the fingerprint is new. Throws std::bad_alloc when the
+    // system gives no more memory.
+    bool add(std::uint64_t fingerprint);
     bool contains(std::uint64_t fingerprint) const;
     std::uint64_t size() const { return size_; }
 
 private:
     std::uint64_t* slots_ = nullptr;
     std::size_t mask_ = 0;
-    std::uint64_t capacity_ = 0;
     std::uint64_t size_ = 0;
 
-    // Twice the slots; false when the system gives no more memory.
-    bool grow();
+    // Twice the slots.
+    void grow();
     void insert(std::uint64_t key);
 };
 

@@ -42,6 +42,8 @@ TEST(CommandLine, AnswersAndErrorsComeBeforeAnyDisplay)
         {line({"--solve", "5", "--suits", "0123"}), 2, "'0123' is not a suit order"},
         {line({"--suits", "1234"}), 2, "--suits goes with --solve."},
         {line({"--deal", "3", "--solve", "3"}), 2, "--deal and --solve do not go together."},
+        {line({"--solve", "5", "--suits", "1234", "--suits=4321"}), 2, "tavolin: --suits is given more than once.\n"},
+        {line({"--deal", "5", "-deal", "5"}), 2, "tavolin: --deal is given more than once.\n"},
     };
     for (const auto& [arguments, code, expected] : ended) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
@@ -51,6 +53,16 @@ TEST(CommandLine, AnswersAndErrorsComeBeforeAnyDisplay)
         EXPECT_EQ(exit->code, code);
         EXPECT_TRUE(exit->text.contains(QString::fromLatin1(expected))) << exit->text.toStdString();
         EXPECT_TRUE(exit->text.endsWith(u'\n'));
+    }
+    // A very long argument is quoted by its beginning and its length.
+    const QString longArgument(130'000, u'7');
+    for (const QStringList& arguments : {line({"--solve"}) << longArgument, line({}) << longArgument,
+                                         line({"--solve", "4", "--suits"}) << longArgument,
+                                         line({}) << QStringLiteral("--") + longArgument}) {
+        const auto exit = std::get<CommandLineExit>(readCommandLine(arguments));
+        EXPECT_EQ(exit.code, 2);
+        EXPECT_LT(exit.text.size(), 200) << exit.text.toStdString();
+        EXPECT_TRUE(exit.text.contains(QStringLiteral("'7777777777"))) << exit.text.toStdString();
     }
 }
 

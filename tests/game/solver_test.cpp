@@ -21,6 +21,24 @@ void expectLineWins(const Game& game, const SolverAnswer& answer)
     EXPECT_TRUE(fault.empty()) << fault;
 }
 
+// No transfer of the line is taken back later for nothing: where the next
+// move of the same card takes it back to the place it came from, the line
+// without the two does not win.
+void expectNothingUndoneForNothing(const Game& game, const std::vector<SolverTransfer>& line)
+{
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        std::size_t next = i + 1;
+        while (next < line.size() && line[next].card != line[i].card)
+            ++next;
+        if (next == line.size() || line[next].to != line[i].from)
+            continue;
+        std::vector<SolverTransfer> without = line;
+        without.erase(without.begin() + static_cast<std::ptrdiff_t>(next));
+        without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
+        EXPECT_NE(replayFault(game, without), "") << "transfers " << i << " and " << next << " undo each other";
+    }
+}
+
 TEST(Solver, LinesForSeededDealsWin)
 {
     int winnable = 0;
@@ -33,6 +51,7 @@ TEST(Solver, LinesForSeededDealsWin)
         const SolverAnswer answer = solvePosition(game.table, game.flags.autoSuspended, Generous);
         winnable += answer.verdict == SolverVerdict::Winnable ? 1 : 0;
         expectLineWins(game, answer);
+        expectNothingUndoneForNothing(game, answer.line);
     }
     EXPECT_GT(winnable, 0);
 }
@@ -99,6 +118,39 @@ TEST(Solver, UndecidedWhenStoppedOrGivenABadTable)
         EXPECT_TRUE(answer.line.empty());
     }
     EXPECT_EQ(solvePosition(dealt.table, true, SolverLimits{}).verdict, SolverVerdict::Winnable);
+}
+
+// A clock that moves on by a millisecond each time it is read.
+std::chrono::steady_clock::time_point tickingClock()
+{
+    static std::atomic<std::int64_t> ticks{0};
+    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(++ticks));
+}
+
+// The limits hold for all the searches together: a deal that needs far more
+// positions is undecided within the positions given, and within the time
+// given, whose clock is read after every SolverClockPositions positions.
+TEST(Solver, LimitsHoldForAllSearchesTogether)
+{
+    AnsweringEvents events;
+    Game game(events);
+    dealSeeded(game, 16);
+    constexpr std::uint64_t Positions = 10'000;
+    const SolverAnswer counted = solvePosition(game.table, true, {std::chrono::milliseconds::max(), Positions});
+    EXPECT_EQ(counted.verdict, SolverVerdict::Undecided);
+    EXPECT_LE(counted.positions, Positions);
+    EXPECT_GT(counted.positions, Positions - SolverClockPositions);
+
+    constexpr int Ticks = 20;
+    const SolverAnswer timed =
+        solvePosition(game.table, true, {std::chrono::milliseconds(Ticks), 1'000'000, &tickingClock});
+    EXPECT_EQ(timed.verdict, SolverVerdict::Undecided);
+    EXPECT_LE(timed.positions, (Ticks + 1) * SolverClockPositions);
+    EXPECT_GT(timed.positions, Ticks / 2 * SolverClockPositions);
+
+    // Given enough, the same deal is won.
+    EXPECT_EQ(solvePosition(game.table, true, {std::chrono::milliseconds::max(), 200'000}).verdict,
+              SolverVerdict::Winnable);
 }
 
 TEST(Solver, TransferLines)
