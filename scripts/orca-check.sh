@@ -16,14 +16,15 @@
 #   steps DEAL FILE   the keys in FILE, one step a line: xdotool key names
 #              separated by blanks, then optionally "# what the step is"
 # Installs Orca, speech-dispatcher, Xvfb, openbox, xdotool and the AT-SPI bus
-# when they are missing.
+# when they are missing. With ORCA_CHECK_SHOTS set to a folder, the screen is
+# saved there each time the empty-Column question opens.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-done}
 if [ -z "${ORCA_CHECK_IN_SESSION:-}" ]; then
     scripts/install-deps.sh xvfb xdotool openbox dbus dbus-x11 at-spi2-core python3-pyatspi orca \
-        speech-dispatcher
+        speech-dispatcher imagemagick
     cmake --preset default >/dev/null
     cmake --build --preset default --target tavolin velvetres2 >/dev/null
     ORCA_CHECK_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
@@ -158,6 +159,10 @@ transfer() {
     step "$from" "$from"
     step "$to" "$to"
     if [ -n "$(question_open)" ]; then
+        if [ -n "${ORCA_CHECK_SHOTS:-}" ]; then
+            shots=$((${shots:-0} + 1))
+            import -window root "$ORCA_CHECK_SHOTS/question-$shots.png"
+        fi
         if [ -n "$one" ]; then step "n: No, one card" n; else step "y: Yes" y; fi
     fi
 }

@@ -159,16 +159,17 @@ void TableView::sayAnnouncements()
         return;
     const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
     pendingAnnouncements_.clear();
-    // Away from the table (a box is open or closing) the place is told when
-    // the table has the keys again.
+    // Away from the table (a box is open or closing, a button has the keys)
+    // the place is told when the table has the keys again, and only then.
     const bool placeUntold = cursorUntold_;
     if (hasFocus())
         cursorUntold_ = false;
     TableAccessible* reader = listeningReader();
     if (!reader)
         return;
-    news_.say(reader->speak(words, placeUntold ? hasFocus() ? CursorNews::Moved : CursorNews::Later
-                                                    : CursorNews::Stayed));
+    news_.say(reader->speak(words, !hasFocus() ? CursorNews::Later
+                                   : placeUntold ? CursorNews::Moved
+                                                 : CursorNews::Stayed));
 }
 
 // A reader stops speaking when the window it spoke for loses the keys, and

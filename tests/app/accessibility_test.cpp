@@ -276,6 +276,20 @@ TEST_F(AccessibilityTest, EachKeyIsHeardOnceThePlaceFirst)
     for (int wait = 0; wait < 100 && heard.empty(); ++wait)
         QTest::qWait(10);
     EXPECT_EQ(presented(), QStringList({"focus: Column 1, 2 cards, top Queen of Spades"}));
+
+    // Said while a button has the keys, the place waits for the table to
+    // have them again, and is read then only.
+    key(Qt::Key_2);
+    key(Qt::Key_1);
+    window->findChild<QWidget*>("UndoBtn1")->setFocus();
+    heard.clear();
+    window->MoveUndo1Click();
+    settle();
+    table()->setFocus();
+    settle();
+    EXPECT_EQ(presented(), QStringList({"Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to "
+                                        "Column 2.",
+                                        "focus: Column 1, 2 cards, top Queen of Spades"}));
 }
 
 // The move that ends a game is read with the box that says so, before its
