@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace tavolin {
 namespace {
@@ -132,7 +133,11 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? placeSummary(game(), place_) : QString();
+        if (t != QAccessible::Name)
+            return {};
+        QString name = placeSummary(game(), place_);
+        table_.nameRead(place_, name);
+        return name;
     }
     QRect rect() const override
     {
@@ -350,13 +355,25 @@ QString TableAccessible::speak(const QString& words, CursorNews cursorNews)
         return said;
     QString place = placeSummary(tableView().game(), *cursor);
     if (cursorNews == CursorNews::Moved) {
+        heardAtCursor_ = place;
+        focusUnread_ = cursor;
         QAccessibleEvent focus(placeInterface(*cursor), QAccessible::Focus);
         tableView().tellReaders(focus);
-    } else if (place != heardAtCursor_) {
-        said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + place + QLatin1Char('.');
+        return said;
     }
+    // A place that took the focus unread is read as it is now, or later.
+    if (std::exchange(focusUnread_, std::nullopt) != cursor && place != heardAtCursor_)
+        said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + place + QLatin1Char('.');
     heardAtCursor_ = std::move(place);
     return said;
+}
+
+void TableAccessible::nameRead(Place place, const QString& name) const
+{
+    if (focusUnread_ != place)
+        return;
+    focusUnread_.reset();
+    heardAtCursor_ = name;
 }
 
 QString TableAccessible::cardsBack() const

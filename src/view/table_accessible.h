@@ -48,6 +48,10 @@ public:
     // what an undo gave back.
     QString cardsBack() const;
 
+    // A reader reads a place's name when it comes to the focus event, which
+    // may be after the place changed: the name it reads is what it heard.
+    void nameRead(Place place, const QString& name) const;
+
     const TableView& tableView() const;
     QAccessibleInterface* placeInterface(Place place) const;
     QAccessibleInterface* cardInterface(CardCode card) const;
@@ -64,7 +68,9 @@ private:
     std::array<QString, PlaceCount> placeNames_;
     std::array<std::optional<Place>, PackSize> cardPlaces_{};
     std::optional<CardCode> held_;
-    QString heardAtCursor_;
+    mutable QString heardAtCursor_;
+    // The place that took the focus, while no reader has read its name.
+    mutable std::optional<Place> focusUnread_;
 };
 
 // The places in reading order: Rooms, Piles, Columns, each from the left.

@@ -290,6 +290,19 @@ TEST_F(AccessibilityTest, EachKeyIsHeardOnceThePlaceFirst)
     EXPECT_EQ(presented(), QStringList({"Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to "
                                         "Column 2.",
                                         "focus: Column 1, 2 cards, top Queen of Spades"}));
+
+    // A reader reads the place when it comes to the focus event, as it is
+    // then: a change before that is not told besides.
+    QStringList unread;
+    table()->listenInsteadOfReaders([&unread](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::ObjectShow)
+            unread << event.accessibleInterface()->text(QAccessible::Name);
+    });
+    key(Qt::Key_2);
+    key(Qt::Key_1);
+    window->MoveUndo1Click();
+    settle();
+    EXPECT_EQ(unread.last(), "Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to Column 2.");
 }
 
 // The move that ends a game is read with the box that says so, before its
