@@ -3,6 +3,8 @@
 # with one menu and a status bar) and, when they are installed, the FreeCell
 # games Debian ships (Aisleriot, KPatience), all in one run on a private X
 # server and session bus, and prints a Markdown table for the README.
+# The same minimal window woken by a 1 Hz timer that does nothing is the
+# floor of an idle game's clock.
 #
 #   start     start to the first visible window: N starts of each program,
 #             alternated, a fresh configuration folder for every start (and
@@ -10,8 +12,10 @@
 #   memory    resident memory after a dealt game has idled for 10 s
 #   CPU       CPU used over the following idle seconds, and wake-ups a second
 #
-# Usage: scripts/measure.sh [-n STARTS] [-r IDLE_ROUNDS] [-s IDLE_SECONDS]
+# Usage: scripts/measure.sh [-n STARTS] [-r IDLE_ROUNDS] [-s IDLE_SECONDS] [-c BUILD]
 # Defaults: 9 starts, 3 idle rounds of 60 s (about five minutes in all).
+# -c BUILD measures another build of the game beside this one (BUILD/bin
+# holds its tavolin and libvelvetres2.so), say one made before a change.
 # Not part of the tests: it takes minutes and its figures depend on the machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,12 +24,14 @@ starts=9
 rounds=3
 idle_seconds=60
 settle_seconds=10
-while getopts "n:r:s:h" option; do
+other_build=
+while getopts "n:r:s:c:h" option; do
     case $option in
         n) starts=$OPTARG ;;
         r) rounds=$OPTARG ;;
         s) idle_seconds=$OPTARG ;;
-        *) sed -n '2,14s/^# \{0,1\}//p' "$0"; exit 2 ;;
+        c) other_build=$(cd "$OPTARG" && pwd) ;;
+        *) sed -n '2,19s/^# \{0,1\}//p' "$0"; exit 2 ;;
     esac
 done
 
@@ -79,23 +85,36 @@ export DBUS_SESSION_BUS_ADDRESS
 say "display $DISPLAY, session bus $DBUS_SESSION_BUS_ADDRESS"
 
 # The programs, by key; peers only when installed. Tavolin starts as at its
-# first run (writing its settings file) and as at any later one.
+# first run (writing its settings file) and as at any later one. `names` are
+# started one by one, and idle with `peers`; `idlers` only idle.
 declare -A command title
 names=(tavolin tavolin_later minimal)
+peers=()
+idlers=(ticking tavolin_empty)
 command[tavolin]=$PWD/build-release/bin/tavolin
 title[tavolin]="Tavolin (Release)"
 command[tavolin_later]=${command[tavolin]}
 title[tavolin_later]="Tavolin, later start"
 command[minimal]=$work/minimal_window
 title[minimal]="minimal Qt window"
+command[ticking]="$work/minimal_window tick"
+title[ticking]="minimal window, 1 Hz timer"
+command[tavolin_empty]=${command[tavolin]}
+title[tavolin_empty]="Tavolin, no game"
+if [ -n "$other_build" ]; then
+    [ -x "$other_build/bin/tavolin" ] || { echo "measure: no $other_build/bin/tavolin" >&2; exit 1; }
+    names+=(other)
+    command[other]=$other_build/bin/tavolin
+    title[other]="Tavolin ($(basename "$other_build"))"
+fi
 peer_path() { command -v "$1" 2>/dev/null || { [ -x "/usr/games/$1" ] && echo "/usr/games/$1"; }; }
 if sol=$(peer_path sol); then
-    names+=(aisleriot)
+    peers+=(aisleriot)
     command[aisleriot]="$sol --variation freecell"
     title[aisleriot]="Aisleriot $(dpkg-query -W -f='${Version}' aisleriot 2>/dev/null | sed 's/^[0-9]*://; s/-.*//')"
 fi
 if kpat=$(peer_path kpat); then
-    names+=(kpatience)
+    peers+=(kpatience)
     command[kpatience]="dbus-run-session -- $kpat --gametype freecell"
     title[kpatience]="KPatience $(dpkg-query -W -f='${Version}' kpat 2>/dev/null | sed 's/^[0-9]*://; s/-.*//')"
 fi
@@ -157,46 +176,55 @@ last() { local values=${1% }; echo "${values##* }"; }
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # ---- Starts ----------------------------------------------------------------
+starting=("${names[@]}" "${peers[@]}")
 declare -A start_ms
 say "warming up: one start of each program, not counted"
-for name in "${names[@]}"; do
+for name in "${starting[@]}"; do
     launch "$name" && stop "$started_group"
     # The settings file a first start leaves, for the later starts.
     [ "$name" = tavolin ] && seed[tavolin_later]=$started_config
 done
 for ((i = 0; i < starts; ++i)); do
     # Rotate the order so that no program always follows the same one.
-    for ((k = 0; k < ${#names[@]}; ++k)); do
-        name=${names[$(((i + k) % ${#names[@]}))]}
+    for ((k = 0; k < ${#starting[@]}; ++k)); do
+        name=${starting[$(((i + k) % ${#starting[@]}))]}
         launch "$name" || { say "$name did not open a window"; exit 1; }
         start_ms[$name]+="$started_ms "
         stop "$started_group"
         sleep 0.2
     done
-    say "start round $((i + 1))/$starts: $(for n in "${names[@]}"; do printf '%s %s ms  ' "$n" "$(last "${start_ms[$n]}")"; done)"
+    say "start round $((i + 1))/$starts: $(for n in "${starting[@]}"; do printf '%s %s ms  ' "$n" "$(last "${start_ms[$n]}")"; done)"
 done
 
 # ---- Memory and idle CPU -----------------------------------------------------
-# Every program at once, each with a dealt game; Tavolin also without one.
-idle_names=(minimal "${names[@]:3}" tavolin_empty tavolin)
-command[tavolin_empty]=${command[tavolin]}
+# Every program at once, each game with a dealt game; Tavolin also without one.
+dealt=(tavolin)
+[ -n "$other_build" ] && dealt+=(other)
+idle_names=(minimal "${idlers[@]}" "${peers[@]}" "${dealt[@]}")
 declare -A rss cpu wake
 for ((round = 1; round <= rounds; ++round)); do
-    declare -A pid_of=()
+    declare -A pid_of=() window_of=()
     live=()
     for name in "${idle_names[@]}"; do
         launch "$name" || { say "$name did not open a window"; exit 1; }
         pid_of[$name]=$started_pid
+        window_of[$name]=$started_window
         live+=("$started_group")
     done
-    # Tavolin, started last, lies on top: deal through its menu and check that cards show.
+    # Each game in turn is raised and deals through its menu, and its cards
+    # must show; the turns alternate between rounds, so that neither game
+    # always lies on top.
     sleep 1
-    xdotool windowfocus --sync "$started_window"
-    xdotool key --delay 300 alt+g n
-    sleep 1
-    white=$("$watch" cards "$started_window")
-    # An empty table is about 3.5 % white (menu and status bar), a dealt one about 10 %.
-    awk -v w="$white" 'BEGIN { exit !(w > 6.5) }' || { say "Tavolin did not deal (white ${white} %)"; exit 1; }
+    for ((k = 0; k < ${#dealt[@]}; ++k)); do
+        name=${dealt[$(((round + k) % ${#dealt[@]}))]}
+        xdotool windowraise "${window_of[$name]}"
+        xdotool windowfocus --sync "${window_of[$name]}"
+        xdotool key --delay 300 alt+g n
+        sleep 1
+        white=$("$watch" cards "${window_of[$name]}")
+        # An empty table is about 3.5 % white (menu and status bar), a dealt one about 10 %.
+        awk -v w="$white" 'BEGIN { exit !(w > 6.5) }' || { say "$name did not deal (white ${white} %)"; exit 1; }
+    done
     sleep "$settle_seconds"
     for name in "${idle_names[@]}"; do
         rss[$name]+="$(rss_mib "${pid_of[$name]}") "
@@ -216,8 +244,7 @@ done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # ---- Report ------------------------------------------------------------------
-columns=(tavolin tavolin_later tavolin_empty minimal "${names[@]:3}")
-title[tavolin_empty]="Tavolin, no game"
+columns=(tavolin tavolin_later tavolin_empty "${names[@]:3}" minimal ticking "${peers[@]}")
 # A row of figures: its label, the printf format, and the name of the array
 # that holds each program's values.
 figure_row() {
@@ -255,7 +282,9 @@ figure_row "wake-ups a second while idle" %.2f wake
     l_start=$(median ${start_ms[tavolin_later]})
     t_rss=$(median ${rss[tavolin]}); m_rss=$(median ${rss[minimal]})
     t_cpu=$(median ${cpu[tavolin]}); e_cpu=$(median ${cpu[tavolin_empty]})
+    t_wake=$(median ${wake[tavolin]})
 }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "∞" }'; }
 verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t ? "met" : "**not met**") }'; }
 echo
 echo "| target | measured (medians) | |"
@@ -279,3 +308,24 @@ printf '| memory ≤ the minimal Qt window + 3 MiB | %.1f MiB = %.1f MiB + %.1f 
     "$(verdict "$t_rss" "$(awk -v m="$m_rss" 'BEGIN { print m + 3 }')")"
 printf '| CPU with a dealt game ≤ 0.05 %% | %.3f %% | %s |\n' "$t_cpu" "$(verdict "$t_cpu" 0.05)"
 printf '| CPU with no game 0.00 %% | %.3f %% | %s |\n' "$e_cpu" "$(verdict "$e_cpu" 0.005)"
+# The clock's cost beside the floor of any 1 Hz timer.
+# shellcheck disable=SC2086
+{ k_cpu=$(median ${cpu[ticking]}); k_wake=$(median ${wake[ticking]}); }
+printf '| CPU with a dealt game against the 1 Hz timer window | %.3f %% = %s × %.3f %% | |\n' "$t_cpu" \
+    "$(ratio "$t_cpu" "$k_cpu")" "$k_cpu"
+printf '| wake-ups with a dealt game against the 1 Hz timer window | %.2f/s = %s × %.2f/s | |\n' "$t_wake" \
+    "$(ratio "$t_wake" "$k_wake")" "$k_wake"
+if [ -n "$other_build" ]; then
+    # shellcheck disable=SC2086
+    {
+        o_start=$(median ${start_ms[other]}); o_rss=$(median ${rss[other]})
+        o_cpu=$(median ${cpu[other]}); o_wake=$(median ${wake[other]})
+    }
+    against="against ${title[other]}"
+    printf '| start %s, first start | %.0f ms = %s × %.0f ms | |\n' "$against" "$t_start" "$(ratio "$t_start" "$o_start")" "$o_start"
+    printf '| memory %s | %.1f MiB = %.1f MiB %+.1f MiB | |\n' "$against" "$t_rss" "$o_rss" \
+        "$(awk -v a="$t_rss" -v b="$o_rss" 'BEGIN { print a - b }')"
+    printf '| CPU with a dealt game %s | %.3f %% = %s × %.3f %% | |\n' "$against" "$t_cpu" "$(ratio "$t_cpu" "$o_cpu")" "$o_cpu"
+    printf '| wake-ups with a dealt game %s | %.2f/s = %s × %.2f/s | |\n' "$against" "$t_wake" \
+        "$(ratio "$t_wake" "$o_wake")" "$o_wake"
+fi

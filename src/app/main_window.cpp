@@ -8,6 +8,7 @@
 #include "view/artwork.h"
 #include "view/menu_accessible.h"
 #include "view/side_picture.h"
+#include "view/status_panel.h"
 #include "view/table_accessible.h"
 #include "view/table_view.h"
 #include "view/table_words.h"
@@ -184,7 +185,7 @@ void TForm1::createStatusBar()
     bar->setFont(font);
     const int widths[] = {260, 260, 260, 20};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new StatusPanel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         // A fixed size keeps a new text, such as the clock's every second,
         // from laying the whole bar out again.
@@ -234,10 +235,8 @@ void TForm1::applyPlacement()
 {
     const QSize minimum(layout_.minimumWindowWidth(), minimumSizeHint().height());
     const Settings onScreen = placementOnScreen(settings_, platform_.environment.availableArea(), minimum);
-    const bool moved = onScreen != settings_;
+    placementMoved_ = onScreen != settings_;
     settings_ = onScreen;
-    // What the start corrected and the window's move, in one write.
-    store_.storeAtStart(settings_, moved);
     const StartupPlacement placement = placementToApply(settings_);
     placedOuter_ = placement.bounds;
     if (placement.bounds) {
@@ -331,7 +330,7 @@ void TForm1::setStatusText(int panel, const QString& text)
 {
     if (panel < 0 || panel >= int(panels_.size()))
         return;
-    panels_[panel]->setText(text);
+    panels_[panel]->showText(text);
     // The hint's two halves go together: a menu's hint or the number of
     // cards over the first takes the second with it.
     if (panel == 0 && hintHalves_ && text != hintHalves_->what)
@@ -366,8 +365,10 @@ QString TForm1::timeOfDayText(const QString& what, QTime time) const
 
 void TForm1::showPlayingTime(QTime until)
 {
+    if (!playingTimeWords_)
+        playingTimeWords_.emplace(tr("Playing Time: mins "), tr(" secs"));
     const int elapsed = playingMilliseconds(GameStartTime, until);
-    setStatusText(2, tr("Playing Time: mins ") + playingTimeText(elapsed) + tr(" secs"));
+    setStatusText(2, playingTimeWords_->first + playingTimeText(elapsed) + playingTimeWords_->second);
 }
 
 // ---- Window events --------------------------------------------------------
@@ -435,6 +436,10 @@ void TForm1::ApplicationIdle()
 {
     if (!libraryTried_) {
         libraryTried_ = true;
+        // What the start corrected and the window's move, in one write, once
+        // the window is up: a crash before it loses only what the next start
+        // derives again.
+        store_.storeAtStart(settings_, placementMoved_);
         if (!smallCardsTold_.isEmpty())
             platform_.messages.show(this, tr(" Card Table Control"), smallCardsTold_,
                                     MessageIcon::Information, MessageButtons::Ok);

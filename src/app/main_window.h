@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -35,6 +36,7 @@ class QTimer;
 
 namespace tavolin {
 
+class StatusPanel;
 class TableView;
 class TAboutBox;
 class HowToPlay;
@@ -216,7 +218,10 @@ private:
     int screenClass_ = 0;
     std::optional<QRect> placedOuter_;   // outer bounds given at start, until the frame is known
     QTime GameStartTime;
+    // The playing time's words, looked up at its first tick.
+    std::optional<std::pair<QString, QString>> playingTimeWords_;
     bool libraryTried_ = false;
+    bool placementMoved_ = false;   // by the start, to be stored at the first idle moment
     // Why the small cards are used though the large ones are stored; told
     // at the first idle moment.
     QString smallCardsTold_;
@@ -235,7 +240,7 @@ private:
     TAboutBox* AboutBox = nullptr;
     TCalendarForm* CalendarForm = nullptr;
     HowToPlay* HowToPlayWindow = nullptr;
-    std::array<QLabel*, 4> panels_{};
+    std::array<StatusPanel*, 4> panels_{};
     QPushButton* BitBtn1 = nullptr;
     QPushButton* UndoBtn1 = nullptr;
     QPushButton* ShowBtn1 = nullptr;

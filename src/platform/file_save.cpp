@@ -195,10 +195,17 @@ void removeLeftoverTemporaries(const QString& fileName)
     for (const QString& place : leftoverPlaces(fileName)) {
         const QFileInfo file(place);
         QDir folder = file.absoluteDir();
-        for (const QString& name : folder.entryList({file.fileName() + TemporaryInfix + u'*'},
-                                                    QDir::Files | QDir::Hidden | QDir::System))
+        for (const QString& name : namesStartingWith(folder.path(), file.fileName() + TemporaryInfix,
+                                                     QDir::Files | QDir::Hidden | QDir::System))
             folder.remove(name);
     }
+}
+
+QStringList namesStartingWith(const QString& folder, const QString& prefix, QDir::Filters filters)
+{
+    QStringList names = QDir(folder).entryList(filters, QDir::Name);
+    names.removeIf([&](const QString& name) { return !name.startsWith(prefix, Qt::CaseInsensitive); });
+    return names;
 }
 
 void syncFolderOf(const QString& fileName)

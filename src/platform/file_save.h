@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -43,6 +45,11 @@ QString createWhole(const QString& newName, const QByteArray& bytes, const QStri
 // beside the file a link leads to: only our own temporaries. Call it holding
 // the lock, so that no save is under way.
 void removeLeftoverTemporaries(const QString& fileName);
+
+// The names in the folder that begin with the prefix, in any case, sorted
+// by name. QDir's name filters would do, but they are regular expressions,
+// whose library's pages would stay in memory for a look at the start.
+QStringList namesStartingWith(const QString& folder, const QString& prefix, QDir::Filters filters);
 
 // Makes the folder's last changes (a rename, a removal) last through a
 // power cut, as the file's own contents do.

@@ -166,7 +166,7 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
     }
     // Before the file: a note counted meanwhile is then named in it.
     std::vector<Note> notes;
-    const QStringList noteNames = QDir(folder).entryList({shortName(fileName_) + NoteInfix + u'*'}, QDir::Files, QDir::Name);
+    const QStringList noteNames = namesStartingWith(folder, shortName(fileName_) + NoteInfix, QDir::Files);
     for (const QString& name : noteNames) {
         const FileContents note = readRegularFile(QDir(folder).filePath(name), LargestNote);
         if (note.state == FileContents::State::Read)

@@ -1,5 +1,6 @@
 #include "statistics.h"
 
+#include <iterator>
 #include <limits>
 
 namespace tavolin {
@@ -68,9 +69,16 @@ int playingMilliseconds(QTime start, QTime end)
     return elapsed >= 0 ? elapsed : elapsed + Day;
 }
 
+// Written digit by digit: it is the clock's text every second.
 QString playingTimeText(int milliseconds)
 {
-    return QTime(0, 0).addMSecs(milliseconds).toString(QStringLiteral("mm' : 'ss"));
+    constexpr int Day = 24 * 60 * 60 * 1000;
+    const int seconds = (milliseconds % Day + Day) % Day / 1000;
+    const int minutes = seconds / 60 % 60;
+    const auto digit = [](int value) { return QChar(u'0' + value); };
+    const QChar text[] = {digit(minutes / 10), digit(minutes % 10), u' ', u':', u' ', digit(seconds % 60 / 10),
+                          digit(seconds % 10)};
+    return QString(text, std::size(text));
 }
 
 } // namespace tavolin

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLabel>
+#include <QRawFont>
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tavolin {
+
+// A status bar panel: a QLabel, drawn as QLabel draws it. A new text that
+// differs from the one shown only in its digits (the playing time every
+// second, the cards left) repaints no more than the digits that changed,
+// with the glyphs the panel laid out once the way QLabel lays out a line,
+// so that a second's tick shapes no text and paints next to nothing. Any
+// other text goes QLabel's own way. What a screen reader reads is QLabel's.
+class StatusPanel : public QLabel {
+public:
+    // A panel that fills its own background is repainted alone: the status
+    // bar and the window under it are not painted again for a tick.
+    explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent) { setAutoFillBackground(true); }
+
+    void showText(const QString& text);
+    // Whether the last paint drew the kept glyphs rather than QLabel's text.
+    bool paintedFromGlyphs() const { return paintedFromGlyphs_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // A text's line as QLabel draws it, with the places of its digits.
+    struct Line {
+        QString text;
+        QRect area;
+        QFont font;
+        Qt::Alignment alignment;
+        QRawFont rawFont;
+        std::vector<quint32> glyphIndexes;
+        std::vector<QPointF> positions;                  // in the panel
+        std::vector<QRectF> ink;                         // where each glyph may leave ink
+        std::vector<std::pair<qsizetype, int>> digits;   // each digit's character and glyph
+        std::array<quint32, 10> digitIndexes{};          // the glyph of 0 to 9
+    };
+    std::optional<Line> layOut(const QString& text) const;
+    bool canLayOut(const QString& text) const;
+    bool panelIsPlain() const;
+    bool stillFits(const Line& line) const;
+    QRect changeDigits(Line& line, const QString& text) const;
+
+    std::optional<Line> line_;
+    bool paintedFromGlyphs_ = false;
+};
+
+} // namespace tavolin

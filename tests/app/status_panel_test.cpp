@@ -1,0 +1,106 @@
+// A status panel looks, pixel for pixel, as a plain QLabel with its text,
+// while a text that changes only in its digits repaints no more than them.
+#include "view/status_panel.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+namespace tavolin {
+namespace {
+
+class StatusPanelTest : public ::testing::Test {
+protected:
+    StatusPanelTest()
+    {
+        bar.setSizeGripEnabled(false);
+        for (QLabel* label : {static_cast<QLabel*>(panel), plain}) {
+            label->setFixedSize(260, label->fontMetrics().height());
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+            bar.addWidget(label);
+        }
+        panel->installEventFilter(&painted);
+        bar.show();
+        QApplication::processEvents();
+    }
+
+    void show(const QString& text)
+    {
+        painted.area = QRect();
+        panel->showText(text);
+        plain->setText(text);
+        QApplication::processEvents();
+    }
+    QImage onScreen(const QLabel* label) const
+    {
+        return bar.screen()->grabWindow(bar.winId(), label->x(), label->y(), label->width(), label->height()).toImage();
+    }
+    void expectPlainLook(const QString& text)
+    {
+        SCOPED_TRACE(text.toStdString());
+        show(text);
+        EXPECT_EQ(onScreen(panel), onScreen(plain));
+    }
+
+    struct PaintedArea : QObject {
+        QRect area;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                area |= static_cast<QPaintEvent*>(event)->rect();
+            return false;
+        }
+    } painted;
+    QStatusBar bar;
+    StatusPanel* panel = new StatusPanel(&bar);
+    QLabel* plain = new QLabel(&bar);
+};
+
+QString playingTime(int seconds)
+{
+    return QStringLiteral("Playing Time: mins %1 : %2 secs")
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Every second of two minutes and across the hour: each tick drawn from
+// the kept glyphs, over no more than the seconds' two digits.
+TEST_F(StatusPanelTest, TheClockTicksAsAPlainLabelShowsIt)
+{
+    const int digit = panel->fontMetrics().horizontalAdvance(u'0');
+    for (const auto& [from, to] : {std::pair{0, 125}, std::pair{3595, 3605}}) {
+        for (int second = from; second <= to; ++second) {
+            expectPlainLook(playingTime(second));
+            if (second < from + 2)
+                continue;
+            EXPECT_TRUE(panel->paintedFromGlyphs()) << second;
+            if (second % 10 != 0) {
+                EXPECT_LE(painted.area.width(), 3 * digit) << second;
+            }
+        }
+    }
+}
+
+// Other texts, a longer number, a bold font: each as QLabel shows it, and
+// the digits drawn from glyphs again once a text repeats but for them.
+TEST_F(StatusPanelTest, AnyOtherTextAsAPlainLabelShowsIt)
+{
+    for (const char* text : {" Number of Cards left:  9", " Number of Cards left:  10", " Number of Cards left:  11",
+                             "Room -> Pile: Ace of Hearts", "R&D 42", "R&D 43"})
+        expectPlainLook(QString::fromLatin1(text));
+    for (int second = 7; second < 10; ++second)
+        expectPlainLook(playingTime(second));
+    QFont bold = panel->font();
+    bold.setBold(true);
+    panel->setFont(bold);
+    plain->setFont(bold);
+    for (int second = 9; second < 12; ++second)
+        expectPlainLook(playingTime(second));
+    EXPECT_TRUE(panel->paintedFromGlyphs());
+}
+
+} // namespace
+} // namespace tavolin
