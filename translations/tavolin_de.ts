@@ -1247,6 +1247,10 @@ Spiel %1 neu geben?</translation>
         <source>Warn when a transfer loses the game</source>
         <translation>Warnen, wenn ein Zug das Spiel verliert</translation>
     </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Keine Karte in der Hand.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
@@ -1452,6 +1456,22 @@ Siehe Seite „Bildpfad“.</translation>
         <source>New value recorded in Registry</source>
         <translation>Neuer Wert gespeichert</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Jetzige Reihenfolge: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Neue Reihenfolge: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Seite %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1534,6 +1554,10 @@ Nothing was deleted.</source>
         <translation>Die Statistik konnte nicht gelöscht werden: %1
 
 Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Alle Spiele insgesamt: %1%</translation>
     </message>
 </context>
 </TS>

@@ -1247,6 +1247,10 @@ Deal %1 again?</source>
         <source>Warn when a transfer loses the game</source>
         <translation>Avisar si un movimiento pierde la partida</translation>
     </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Ninguna carta en la mano.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
@@ -1452,6 +1456,22 @@ Véase la página Ruta de la imagen.</translation>
         <source>New value recorded in Registry</source>
         <translation>Valor nuevo guardado en el Registro</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Orden actual: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Orden nuevo: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Página %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1534,6 +1554,10 @@ Nothing was deleted.</source>
         <translation>No se pudieron borrar las estadísticas: %1
 
 No se borró nada.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Totales de todas las partidas: %1%</translation>
     </message>
 </context>
 </TS>

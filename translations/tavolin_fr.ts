@@ -1247,6 +1247,10 @@ Rejouer la donne %1&#xa0;?</translation>
         <source>Warn when a transfer loses the game</source>
         <translation>Avertir dès qu&apos;un coup perd la partie</translation>
     </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Aucune carte en main.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
@@ -1452,6 +1456,22 @@ Voir la page Chemin de l&apos;image.</translation>
         <source>New value recorded in Registry</source>
         <translation>Nouvelle valeur enregistrée dans le Registre</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Ordre actuel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nouvel ordre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Page %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1534,6 +1554,10 @@ Nothing was deleted.</source>
         <translation>Les statistiques n&apos;ont pas pu être effacées&#xa0;: %1
 
 Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Total de toutes les parties&#xa0;: %1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -1247,6 +1247,10 @@ Ricominciare la smazzata %1?</translation>
         <source>Warn when a transfer loses the game</source>
         <translation>Avvisa quando una mossa perde la partita</translation>
     </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Nessuna carta in mano.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
@@ -1452,6 +1456,22 @@ Vedi la pagina Percorso bitmap.</translation>
         <source>New value recorded in Registry</source>
         <translation>Nuovo valore salvato nel registro</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Ordine attuale: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nuovo ordine: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Pagina %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1534,6 +1554,10 @@ Nothing was deleted.</source>
         <translation>Non è stato possibile eliminare le statistiche: %1
 
 Non è stato eliminato nulla.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Totale di tutte le partite: %1%</translation>
     </message>
 </context>
 </TS>

@@ -1247,6 +1247,10 @@ Spel %1 opnieuw delen?</translation>
         <source>Warn when a transfer loses the game</source>
         <translation>Waarschuwen als een zet het spel verliest</translation>
     </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Geen kaart in de hand.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
@@ -1452,6 +1456,22 @@ Zie de pagina Bitmappad.</translation>
         <source>New value recorded in Registry</source>
         <translation>Nieuwe waarde opgeslagen in register</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Huidige volgorde: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nieuwe volgorde: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Pagina %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1534,6 +1554,10 @@ Nothing was deleted.</source>
         <translation>De statistieken konden niet worden gewist: %1
 
 Er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Totaal van alle spellen: %1%</translation>
     </message>
 </context>
 </TS>

@@ -1247,6 +1247,10 @@ Reiniciar a partida %1?</translation>
         <source>Warn when a transfer loses the game</source>
         <translation>Avisa quando uma jogada perde a partida</translation>
     </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Nenhuma carta na mão.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TPrefDlg1</name>
@@ -1452,6 +1456,22 @@ Veja a página Caminho do bitmap.</translation>
         <source>New value recorded in Registry</source>
         <translation>Novo valor gravado no Registro</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Ordem atual: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nova ordem: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Página %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1534,6 +1554,10 @@ Nothing was deleted.</source>
         <translation>Não foi possível apagar as estatísticas: %1
 
 Nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Total de todas as partidas: %1%</translation>
     </message>
 </context>
 </TS>
