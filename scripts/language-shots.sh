@@ -1,21 +1,67 @@
 #!/usr/bin/env bash
-# How a translator checks the fit: the texts the game draws at fixed places,
-# in one language, saved as pictures on a virtual 1280 x 1024 X screen (Xvfb).
-# A translation must fit its place without running into the next text or
-# being cut; shorten the translation, never the layout.
-# Usage: scripts/language-shots.sh LANGUAGE [folder]   (LANGUAGE such as de_DE;
-# default folder: build/language-shots/LANGUAGE)
-# Saves moves.png (the move panel), hint.png (a hint in the status bar),
-# details.png (a card held over a target: the transfer details and the status
-# bar), transfer.png (the status bar after that transfer), PrefDlg1-1.png to
-# PrefDlg1-4.png (the preferences' pages), Stats1Dlg.png (the statistics),
-# AboutBox.png and CalendarForm.png.
+# How a translator checks the fit: pictures of what a player meets, in each
+# language, on virtual X screens (Xvfb) of 1280 x 1024 and 800 x 600, each
+# bare and under a window manager (Openbox) that draws title bars, with the
+# small cards and with the large ones asked for. The game sees only the fonts
+# the package depends on (DejaVu), as the tests do. A translation must fit
+# its place without running into the next text or being cut; shorten the
+# translation, never the layout.
+# Usage: scripts/language-shots.sh [LOCALE ...] (default: de_DE fr_FR es_ES
+# it_IT pt_BR nl_NL en_US ja_JP)
+# Pictures go to build/language-shots/LOCALE/SCREEN-WM-CARDS/ (such as
+# 800x600-openbox-small): deal.png, hint.png, moves.png, lost.png, losing.png,
+# long-column.png, details.png, preferences-1..4.png, help-1.png, and one
+# picture of each box or dialog a scene opened, named after the scene and
+# the dialog (lost-Stats1Dlg-2.png, dialogs-CalendarForm-3.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-language=${1:?usage: scripts/language-shots.sh LANGUAGE [folder]}
-out=${2:-build/language-shots/$language}
+locales=("$@")
+[ ${#locales[@]} -eq 0 ] && locales=(de_DE fr_FR es_ES it_IT pt_BR nl_NL en_US ja_JP)
 
-scripts/install-deps.sh xvfb
+scripts/install-deps.sh xvfb openbox
 cmake --preset default >/dev/null
 cmake --build --preset default --target language_shots velvetres2
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" build/bin/language_shots "$out" "$language"
+export FONTCONFIG_FILE=$PWD/tests/support/dejavu-fonts.conf
+
+xvfb_pid= wm_pid= config=
+cleanup() {
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$config" ] && rm -rf "$config"
+    wm_pid= xvfb_pid= config=
+}
+trap cleanup EXIT
+
+# A virtual screen of the given size on a free display number.
+start_screen() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    read -r display <"$fifo"
+    rm -f "$fifo"
+    export DISPLAY=":$display"
+}
+
+for locale in "${locales[@]}"; do
+    for screen in 1280x1024 800x600; do
+        for wm in bare openbox; do
+            for cards in small large; do
+                out=build/language-shots/$locale/$screen-$wm-$cards
+                rm -rf "$out"
+                start_screen "$screen"
+                if [ "$wm" = openbox ]; then
+                    openbox --sm-disable >/dev/null 2>&1 &
+                    wm_pid=$!
+                    sleep 1
+                fi
+                config=$(mktemp -d)
+                LANG=$locale.UTF-8 LANGUAGE= LC_ALL= XDG_CONFIG_HOME=$config \
+                    build/bin/language_shots "$out" $([ "$cards" = large ] && echo large) >/dev/null
+                cleanup
+                echo "$out: $(ls "$out" | wc -l) pictures"
+            done
+        done
+    done
+done

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Zug in leere Spalte</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Mehr als eine Karte ziehen?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Erlaubte Kartenzahl für diesen Zug: nur %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -78,7 +93,7 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Rang abgelegt: %s</translation>
+        <translation> Alle vier abgelegt: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
@@ -121,20 +136,8 @@
         <translation>Folge -&gt; Spalte:  %d Karten</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Zug in leere Spalte</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Mehr als eine Karte ziehen?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Folge -&gt; leere Spalte:  %d Karten</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Es dürfen nur %d Karten auf einmal ziehen.</translation>
     </message>
 </context>
 <context>
@@ -160,20 +163,100 @@
         <translation>Tipp: %1 aus %2</translation>
     </message>
     <message>
-        <source>to %1</source>
-        <translation>nach %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>auf %1 in %2</translation>
-    </message>
-    <message>
         <source>%1to the empty %2</source>
         <translation>%1in die leere %2</translation>
     </message>
     <message>
         <source>alone </source>
         <translation>allein </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>auf das %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>auf den %1n in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>auf die %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>auf den %1 in %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 aus %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Verloren: %1 nach %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>Der Zug lässt sich zurücknehmen.</translation>
     </message>
 </context>
 <context>
@@ -232,7 +315,7 @@
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation>Bis später, alter Knabe.</translation>
+        <translation>Bis später, Attentäter.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
@@ -244,7 +327,7 @@
     </message>
     <message>
         <source>First card at origin is %s of %s</source>
-        <translation>Erste Karte am Start ist %2$s %1$s</translation>
+        <translation>Erste Karte der Herkunft: %2$s %1$s</translation>
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
@@ -260,7 +343,7 @@
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
-        <translation>Zuletzt geprüft Karte Nr. %d: %d</translation>
+        <translation>Zuletzt geprüfte Karte Nr. %d: %d</translation>
     </message>
     <message>
         <source>Card number %d is %s of %s</source>
@@ -280,15 +363,15 @@
     </message>
     <message>
         <source>Selected origin:  %s of %s</source>
-        <translation>Gewählter Start:  %2$s %1$s</translation>
+        <translation>Gewählte Herkunft:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation>Gewähltes Ziel:  keins, leere Spalte</translation>
+        <translation>Gewählte Zielkarte:  keine, leere Spalte</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation>Gewähltes Ziel:  %2$s %1$s</translation>
+        <translation>Gewählte Zielkarte:  %2$s %1$s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
@@ -320,7 +403,7 @@
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation>%d Karten am Start passen aufs Ziel.</translation>
+        <translation>%d Karten der Herkunft passen aufs Ziel.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
@@ -350,16 +433,16 @@
         <translation>Ziel: Spalte Nummer %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Zielkarte: </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Ziel: Stapel Nummer %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Karten bereit zum Zug: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Zielkarte: %2$s %1$s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert das Fehlende mit der nächsten Änderung, die sich speichern lässt.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Auch die noch nicht gespeicherten Ergebnisse dieser Sitzung (gewonnen: %1, verloren: %2) ließen sich nicht aufbewahren: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Die noch nicht gespeicherten Ergebnisse dieser Sitzung (gewonnen: %1, verloren: %2) liegen in %3; der nächste Start des Spiels zählt sie mit.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+Die Position des Fensters und die seit dem letzten Speichern geänderten Einstellungen werden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -512,7 +623,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>Information panel</source>
-        <translation>Infofeld</translation>
+        <translation>Infotafel</translation>
     </message>
     <message>
         <source>Table</source>
@@ -566,6 +677,54 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 ging von selbst von %2 nach %3.</translation>
     </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 zurück nach %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Zug zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Abgelehnt: %1 zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Kein Stapel nimmt %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 kann nicht nach %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Noch in der Hand.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, auf </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, unter </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 von oben nach unten: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 von unten nach oben: %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
@@ -595,7 +754,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation>Auf eine Spalte kommt eine Karte auf eine um einen Rang höhere Karte der anderen Farbe, eine rote Fünf auf eine schwarze Sechs. Mit der gehaltenen Karte gehen die Karten über ihr mit, die eine Reihe wechselnder Farben bilden: die Folge. Eine Folge darf eine Karte lang sein plus eine für jedes freie Fach und jede leere Spalte.</translation>
+        <translation>In einer Spalte kommt eine Karte auf eine um einen Rang höhere Karte, Rot auf Schwarz oder Schwarz auf Rot: eine rote Fünf auf eine schwarze Sechs. Mit der gehaltenen Karte gehen die Karten mit, die auf ihr liegen und im Wechsel von Rot und Schwarz absteigen: die Folge. Eine Folge darf so lang sein wie eine Karte plus eine für jedes freie Fach und jede leere Spalte.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
@@ -611,7 +770,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation>Spiel → Neues Spiel teilt ein Spiel aus. Nach Nummer geben teilt ein Spiel nach seiner Nummer aus, und Neu geben teilt das aktuelle noch einmal von vorn aus.</translation>
+        <translation>Spiel → Neues Spiel gibt ein neues Spiel. Spiel nach Nummer gibt ein Spiel nach seiner Nummer, und Neu geben gibt das laufende noch einmal von vorn.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
@@ -623,7 +782,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Zug → Tipp nennt in der Statusleiste den nächsten Zug eines gewinnenden Wegs und rahmt seine Karten ein; nichts bewegt sich.</translation>
+        <translation>Zug → Tipp nennt in der Statusleiste den nächsten Zug eines Wegs zum Sieg und rahmt seine Karten ein; nichts bewegt sich.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -655,7 +814,7 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Von links: der Hinweis zum Menüpunkt unter dem Zeiger, die übrigen Karten und die gehaltene Karte; Beginn und Ende des Spiels, Züge in die Fächer und abgeräumte Ränge; die Spielzeit oder, mit Zuginfo anzeigen, jeder Zug und jeder selbsttätige Zug auf einen Stapel. In einem breiten Fenster steht rechts die Nummer des Spiels.</translation>
+        <translation>Von links: die Erklärung zum Menüpunkt unter dem Zeiger, die übrigen Karten und die gehaltene Karte; Beginn und Ende des Spiels, Züge in die Fächer und abgelegte Ränge; die Spielzeit oder, mit Zuginfo anzeigen, jeder Zug und jeder selbsttätige Zug auf einen Stapel. In einem breiten Fenster steht rechts die Nummer des Spiels.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -692,6 +851,22 @@ Das Spiel geht mit den Einstellungen weiter, wie sie jetzt sind, und speichert d
     <message>
         <source>Move between the table and the buttons</source>
         <translation>Zwischen Tisch und Knöpfen wechseln</translation>
+    </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Tu, was der Tipp gesagt hat, und der nächste Tipp setzt denselben Weg fort: Wer den Tipps folgt, gewinnt das Spiel und kommt nie zu einer Stellung zurück, die schon da war.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Ist ein Spiel verloren, nennt Zug → Verlustzug den Zug, der es verloren hat, gemacht in der letzten Stellung, aus der das Spiel noch zu gewinnen war, und bietet an, dasselbe Spiel neu zu geben. Ist Zug → Vor Verlustzügen warnen abgehakt, sagt die Statusleiste sofort, wenn ein Zug das Spiel verliert, solange er sich noch zurücknehmen lässt.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Mit Bildschirmleser: den Platz unter dem Tastaturrahmen Karte für Karte vorlesen, von der obersten Karte abwärts</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Mit Bildschirmleser: den Platz unter dem Tastaturrahmen Karte für Karte vorlesen, von der ersten Karte aufwärts</translation>
     </message>
 </context>
 <context>
@@ -772,11 +947,11 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     </message>
     <message>
         <source>&amp;Deal by Number...</source>
-        <translation>Nach Nu&amp;mmer geben...</translation>
+        <translation>Spiel nach Nu&amp;mmer...</translation>
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation>Ein Spiel nach seiner Nummer geben</translation>
+        <translation>Ein Spiel nach seiner Nummer austeilen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
@@ -788,7 +963,7 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     </message>
     <message>
         <source> Deal by Number</source>
-        <translation> Nach Nummer geben</translation>
+        <translation> Spiel nach Nummer</translation>
     </message>
     <message>
         <source>Deal number, 1 to %1:</source>
@@ -805,10 +980,6 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
     <message>
         <source>Game started at </source>
         <translation>Spiel begonnen um </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Neues Spiel gegeben.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -943,12 +1114,6 @@ Weitere Hilfe und Tipps zum Spiel stehen auf der oben genannten Tavolin-Webseite
         <translation> Verz.: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite,
-dieser ist %2 Pixel breit: Die kleinen Karten werden verwendet.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Hauptfenster: %1 x %2 Pixel</translation>
     </message>
@@ -1015,16 +1180,76 @@ mindestens 800 x 600 oder 1024 x 768 Pixeln.</translation>
         <translation>Beendet um </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Zug zurückgenommen.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Spielanleitung</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Erklärt das Spiel, seine Tasten und Tafeln</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Die großen Karten brauchen einen Bildschirm von mindestens %1 Pixeln Breite. Dieser ist %2 Pixel breit, darum werden die kleinen Karten verwendet.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Spiel %1 gegeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>&amp;Verlustzug</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Den Zug nennen, der das Spiel verlor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>Vor Verlustzügen &amp;warnen</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Suche den Zug, der das Spiel verlor...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>Zug %1 hat das Spiel verloren: %2.
+
+Vor ihm war das Spiel noch zu gewinnen; nach ihm war es mit keinen Zügen mehr zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Dieses Spiel war von Anfang an nicht zu gewinnen: Kein Zug hat es verloren.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Als das Spiel endete, war es noch zu gewinnen: Kein Zug hat es verloren.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>Die Suche hat nicht rechtzeitig herausgefunden, welcher Zug das Spiel verloren hat.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Verlustzug</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Spiel %1 neu geben?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Warnen, wenn ein Zug das Spiel verliert</translation>
+    </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Keine Karte in der Hand.</translation>
     </message>
 </context>
 <context>
@@ -1201,15 +1426,15 @@ Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
-        <translation> Jetzige Folge: %1%2%3%4            </translation>
+        <translation> Jetzige Reihenfolge: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4            </source>
-        <translation> Neue Folge: %1%2%3%4            </translation>
+        <translation> Neue Reihenfolge: %1%2%3%4            </translation>
     </message>
     <message>
         <source> New order: %1%2%3%4</source>
-        <translation> Neue Folge: %1%2%3%4</translation>
+        <translation> Neue Reihenfolge: %1%2%3%4</translation>
     </message>
     <message>
         <source>Oh my God, try again. Incorrect selection.</source>
@@ -1231,6 +1456,22 @@ Siehe Seite „Bildpfad“.</translation>
         <source>New value recorded in Registry</source>
         <translation>Neuer Wert gespeichert</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Jetzige Reihenfolge: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Neue Reihenfolge: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Seite %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1248,7 +1489,7 @@ Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source>currently won:  %1 games in a row</source>
-        <translation>%1 Spiele in Folge gewonnen</translation>
+        <translation>%1 Spiele hintereinander gewonnen</translation>
     </message>
     <message>
         <source>currently lost:  one game</source>
@@ -1256,7 +1497,7 @@ Siehe Seite „Bildpfad“.</translation>
     </message>
     <message>
         <source>currently lost:  %1 games in a row</source>
-        <translation>%1 Spiele in Folge verloren</translation>
+        <translation>%1 Spiele hintereinander verloren</translation>
     </message>
     <message>
         <source>This session:                 %1%</source>
@@ -1301,6 +1542,22 @@ Siehe Seite „Bildpfad“.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Die ganze Statistik löschen?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Eine andere laufende Kopie des Spiels hat die Statistik geändert, während die Frage offen war; deshalb wurde nichts gelöscht. Sie wird so gezeigt, wie sie jetzt ist.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Die Statistik konnte nicht gelöscht werden: %1
+
+Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Alle Spiele insgesamt: %1%</translation>
     </message>
 </context>
 </TS>

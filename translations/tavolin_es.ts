@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Movimiento a Columna vacía</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>¿Mover más de una carta?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Cartas que se pueden mover: solo %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -78,7 +93,7 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Rango completo: %s</translation>
+        <translation> Los cuatro en las Bases: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
@@ -98,7 +113,7 @@
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation>Mazo -&gt; Celda libre:  %s de %s</translation>
+        <translation>Escalera -&gt; Celda:  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
@@ -106,7 +121,7 @@
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation>Mazo -&gt; Base:  %s de %s</translation>
+        <translation>Escalera -&gt; Base:  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
@@ -114,27 +129,15 @@
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation>Mazo -&gt; Columna:  %s de %s</translation>
+        <translation>Escalera -&gt; Columna:  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation>Mazo -&gt; Columna:  %d cartas</translation>
-    </message>
-    <message>
-        <source> Transfer to empty Column</source>
-        <translation> Traslado a Columna vacía</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>¿Mover más de una carta?</translation>
+        <translation>Escalera -&gt; Columna:  %d cartas</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation>Mazo -&gt; Columna vacía:  %d cartas</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Cartas que se pueden mover: solo %d.</translation>
+        <translation>Escalera -&gt; Columna vacía:  %d cartas</translation>
     </message>
 </context>
 <context>
@@ -157,15 +160,7 @@
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation>Pista: %1 desde %2</translation>
-    </message>
-    <message>
-        <source>to %1</source>
-        <translation>a %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>sobre %1 en %2</translation>
+        <translation>Pista: %1 de la %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
@@ -174,6 +169,94 @@
     <message>
         <source>alone </source>
         <translation>sola </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>sobre la %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>sobre la %1, %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>sobre el %1, %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>a la %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>a la %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 de la %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Perdió: %1 a la %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>El movimiento aún se puede deshacer.</translation>
     </message>
 </context>
 <context>
@@ -192,11 +275,11 @@
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation>Celda a Mazo: 0</translation>
+        <translation>Celda a Escalera: 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation>Mazo a Base: 0</translation>
+        <translation>Escalera a Base: 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
@@ -208,11 +291,11 @@
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation> Celda a Mazo: %d</translation>
+        <translation> Celda a Escalera: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation>Mazo a Base: %d</translation>
+        <translation>Escalera a Base: %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
@@ -268,7 +351,7 @@
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation>Info de traslado de cartas</translation>
+        <translation>Info del movimiento</translation>
     </message>
     <message>
         <source>Search Details</source>
@@ -296,7 +379,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation>Listo para trasladar una carta.</translation>
+        <translation>Listo para mover una carta.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
@@ -304,7 +387,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation>Listo para trasladar una carta del Mazo.</translation>
+        <translation>Listo para mover una Escalera de una carta.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
@@ -324,11 +407,11 @@
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation>Listo para trasladar una carta.</translation>
+        <translation>Listo para mover una carta.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation>Listo para trasladar %d cartas del Mazo.</translation>
+        <translation>Listo para mover una Escalera de %d cartas.</translation>
     </message>
 </context>
 <context>
@@ -350,16 +433,16 @@
         <translation>Destino: Columna número %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Carta de destino: </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Destino: Base número %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation>Cartas listas para trasladar: %1</translation>
+        <translation>Cartas listas para mover: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Carta de destino: %s de %s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 El juego sigue con las preferencias actuales y guardará lo pendiente con el próximo cambio que se pueda guardar.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>No se pudieron guardar las preferencias: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Tampoco se pudieron conservar los resultados de esta sesión pendientes de guardar (ganadas: %1, perdidas: %2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Los resultados de esta sesión pendientes de guardar (ganadas: %1, perdidas: %2) se conservan en %3, y el próximo inicio del juego los contará.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+No se guardan la posición de la ventana ni las preferencias cambiadas desde la última vez que se guardó.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -488,7 +599,7 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation>Mazo a Base</translation>
+        <translation>Escalera a Base</translation>
     </message>
     <message>
         <source>Room to Pile</source>
@@ -496,7 +607,7 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation>Celda a Mazo</translation>
+        <translation>Celda a Escalera</translation>
     </message>
     <message>
         <source>Column to Column</source>
@@ -566,6 +677,54 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
         <source>%1 went by itself from %2 to %3.</source>
         <translation>Movimiento automático: %1 de %2 a %3.</translation>
     </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 vuelve a la %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Movimiento deshecho.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 en la mano.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Movimiento no permitido: %1 vuelve a su sitio.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 vuelve a su sitio.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Ninguna Base admite %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 no puede ir a la %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Sigue en la mano.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, sobre </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, bajo </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 de arriba abajo: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 de abajo arriba: %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
@@ -595,7 +754,7 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation>En una Columna, una carta va sobre otra de un valor más y del otro color: un Cinco rojo sobre un Seis negro. Con la carta que tomas van las que tiene encima y forman una escalera de colores alternos: el Mazo. Un Mazo puede tener una carta más una por cada Celda libre y cada Columna vacía.</translation>
+        <translation>En una Columna, una carta va sobre otra de un valor más y del otro color: un Cinco rojo sobre un Seis negro. Con la carta que tomas van las que tiene encima si bajan alternando rojo y negro: la Escalera. Una Escalera puede tener una carta más una por cada Celda libre y cada Columna vacía.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
@@ -619,11 +778,11 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Deshacer, el botón o Movimiento → Deshacer movimiento, anula tu último traslado junto con las cartas que fueron a las Bases después. Funciona una vez, justo después de un traslado.</translation>
+        <translation>Deshacer, el botón o Movimiento → Deshacer movimiento, anula tu último movimiento junto con las cartas que fueron a las Bases después. Funciona una vez, justo después de un movimiento.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Movimiento → Pista indica en la barra de estado el siguiente traslado de una línea ganadora y enmarca sus cartas; no se mueve nada.</translation>
+        <translation>Movimiento → Pista indica en la barra de estado el siguiente movimiento de una línea ganadora y enmarca sus cartas; no se mueve nada.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -635,7 +794,7 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation>Mostrar, el botón o Movimiento → Mostrar movimientos, muestra u oculta bajo las Columnas un panel que cuenta los movimientos posibles ahora: Celda a Base, Celda a Mazo (la carta de una Celda sobre una Columna), Mazo a Base (la carta de arriba de una Columna a su Base) y Columna a Columna.</translation>
+        <translation>Mostrar, el botón o Movimiento → Mostrar movimientos, muestra u oculta bajo las Columnas un panel que cuenta los movimientos posibles ahora: Celda a Base, Celda a Escalera (la carta de una Celda sobre una Columna), Escalera a Base (la carta de arriba de una Columna a su Base) y Columna a Columna.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
@@ -647,7 +806,7 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Con Mostrar detalles de traslado elegido en las preferencias, ese mismo espacio muestra en cambio cómo se busca un traslado mientras sostienes una carta sobre una Columna: la carta sostenida, el objetivo, cada carta del Mazo por turno y el resultado, en verde cuando las cartas pueden ir y en amarillo cuando no. Mientras está activo, Mostrar movimientos no se ofrece. Se desactiva solo cuando una Columna crece hasta ocupar su sitio.</translation>
+        <translation>Con Mostrar detalles de movimientos elegido en las preferencias, ese mismo espacio muestra en cambio cómo se busca un movimiento mientras sostienes una carta sobre una Columna: la carta sostenida, el objetivo, cada carta de la Escalera por turno y el resultado, en verde cuando las cartas pueden ir y en amarillo cuando no. Mientras está activo, Mostrar movimientos no se ofrece. Se desactiva solo cuando una Columna crece hasta ocupar su sitio.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +814,7 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>De izquierda a derecha: la ayuda de la opción de menú bajo el puntero, las cartas restantes y la carta que sostienes; el inicio y el fin de la partida, los traslados a las Celdas y los rangos completados; el tiempo de juego o, con Mostrar info de traslados, cada traslado y cada movimiento automático a una Base. En una ventana ancha, el número de reparto aparece a la derecha.</translation>
+        <translation>De izquierda a derecha: la ayuda de la opción de menú bajo el puntero, las cartas restantes y la carta que sostienes; el inicio y el fin de la partida, los movimientos a las Celdas y los valores que ya están completos en las Bases; el tiempo de juego o, con Mostrar info de movimientos, cada movimiento y cada movimiento automático a una Base. En una ventana ancha, el número de reparto aparece a la derecha.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -692,6 +851,22 @@ El juego sigue con las preferencias actuales y guardará lo pendiente con el pr�
     <message>
         <source>Move between the table and the buttons</source>
         <translation>Pasar de la mesa a los botones y viceversa</translation>
+    </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Haz lo que dijo la pista y la siguiente sigue la misma línea: seguir las pistas gana la partida, sin volver nunca a una posición ya vista.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Perdida una partida, Movimiento → Movimiento perdedor indica el movimiento que la perdió, hecho en la última posición desde la que aún se podía ganar, y ofrece repetir el mismo reparto. Con Movimiento → Avisar de movimientos perdedores marcado, la barra de estado lo dice en cuanto un movimiento pierde la partida, mientras aún se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Con un lector de pantalla: leer el lugar bajo el cursor del teclado carta a carta, desde la carta de arriba hacia abajo</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Con un lector de pantalla: leer el lugar bajo el cursor del teclado carta a carta, desde la primera carta hacia arriba</translation>
     </message>
 </context>
 <context>
@@ -733,7 +908,7 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation> Un calendario, para tu comodidad</translation>
+        <translation> Un calendario, por si acaso</translation>
     </message>
 </context>
 <context>
@@ -807,12 +982,8 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
         <translation>Partida iniciada a las </translation>
     </message>
     <message>
-        <source>New game dealt.</source>
-        <translation>Nueva partida repartida.</translation>
-    </message>
-    <message>
         <source>Transfer Info selected</source>
-        <translation>Info de traslados elegida</translation>
+        <translation>Info de movimientos elegida</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
@@ -943,12 +1114,6 @@ En la página web de Tavolin indicada arriba hay más ayuda y consejos de juego.
         <translation> Dir.: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Las cartas grandes necesitan una pantalla de al menos %1 píxeles de ancho,
-y esta tiene %2 píxeles: se usan las cartas pequeñas.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Ventana principal: %1 x %2 píxeles</translation>
     </message>
@@ -1015,16 +1180,76 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
         <translation>Partida terminada a las </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Movimiento deshecho.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Cómo se juega</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Explica el juego, sus teclas y paneles</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Las cartas grandes necesitan una pantalla de al menos %1 píxeles de ancho, y esta tiene %2 píxeles: se usan las cartas pequeñas.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Reparto %1 en la mesa.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Movimiento pe&amp;rdedor</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Indicar qué movimiento perdió la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>&amp;Avisar de movimientos perdedores</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Buscando el movimiento perdedor...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>El movimiento %1 perdió la partida: %2.
+
+Antes de él la partida aún se podía ganar; después, ninguna sucesión de movimientos podía ganarla.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Este reparto no se podía ganar desde el principio: ningún movimiento lo perdió.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Cuando terminó, la partida aún se podía ganar: ningún movimiento la perdió.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>La búsqueda no averiguó a tiempo qué movimiento perdió la partida.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Movimiento perdedor</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+¿Repetir el reparto %1?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avisar si un movimiento pierde la partida</translation>
+    </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Ninguna carta en la mano.</translation>
     </message>
 </context>
 <context>
@@ -1039,7 +1264,7 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation> Preferencias del entorno</translation>
+        <translation> Preferencias</translation>
     </message>
     <message>
         <source>Display Options</source>
@@ -1067,7 +1292,7 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation>Detalles de traslado</translation>
+        <translation>Detalles de movimientos</translation>
     </message>
     <message>
         <source>Side window picture</source>
@@ -1079,11 +1304,11 @@ de al menos 800 x 600 o 1024 x 768 píxeles.</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation>Mostrar info de traslados</translation>
+        <translation>Mostrar info de movimientos</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation>Mostrar detalles de traslado ( si hay espacio )</translation>
+        <translation>Mostrar detalles de movimientos ( si hay espacio )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
@@ -1231,6 +1456,22 @@ Véase la página Ruta de la imagen.</translation>
         <source>New value recorded in Registry</source>
         <translation>Valor nuevo guardado en el Registro</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Orden actual: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Orden nuevo: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Página %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1301,6 +1542,22 @@ Véase la página Ruta de la imagen.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>¿Borrar todas las estadísticas?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Otra copia del juego cambió las estadísticas mientras la pregunta estaba abierta, así que no se borró nada. Se muestran tal como están ahora.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>No se pudieron borrar las estadísticas: %1
+
+No se borró nada.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Totales de todas las partidas: %1%</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Mossa in Colonna vuota</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Spostare più di una carta?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Carte che si possono spostare: solo %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -78,11 +93,11 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Valore completato: %s</translation>
+        <translation> Tutti e quattro sulle Basi: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
-        <translation>Dettagli spenti: manca lo spazio.</translation>
+        <translation>Dettagli disattivati: manca lo spazio.</translation>
     </message>
     <message>
         <source>Autom. -&gt; Pile[ %d ]: %s of %s</source>
@@ -121,20 +136,8 @@
         <translation>Scala -&gt; Colonna:  %d carte</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Spostamento in Colonna vuota</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Spostare più di una carta?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Scala -&gt; Colonna vuota:  %d carte</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Carte che si possono spostare: solo %d.</translation>
     </message>
 </context>
 <context>
@@ -157,23 +160,103 @@
     </message>
     <message>
         <source>Hint: %1 from %2</source>
-        <translation>Consiglio: %1 da %2</translation>
-    </message>
-    <message>
-        <source>to %1</source>
-        <translation>in %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>su %1 in %2</translation>
+        <translation>Suggerimento: %1, %2</translation>
     </message>
     <message>
         <source>%1to the empty %2</source>
-        <translation>%1in %2 vuota</translation>
+        <translation>%1nella %2 vuota</translation>
     </message>
     <message>
         <source>alone </source>
-        <translation>da solo </translation>
+        <translation>da sola </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>sull&apos;%1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>sull&apos;%1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>sulla %1 nella %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>sul %1 nella %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>nella %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>sulla %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 dalla %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Persa: %1 nella %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>La mossa si può ancora annullare.</translation>
     </message>
 </context>
 <context>
@@ -184,7 +267,7 @@
     </message>
     <message>
         <source>Comments &amp; Hints</source>
-        <translation>Commenti &amp; consigli</translation>
+        <translation>Commenti &amp; suggerimenti</translation>
     </message>
     <message>
         <source>Room to Pile: 0</source>
@@ -268,7 +351,7 @@
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation>Info spostamento carte</translation>
+        <translation>Info sulla mossa</translation>
     </message>
     <message>
         <source>Search Details</source>
@@ -304,7 +387,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation>Pronto a spostare una carta della scala.</translation>
+        <translation>Pronto a spostare una Scala di una carta.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
@@ -328,7 +411,7 @@
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation>Pronto a spostare %d carte della scala.</translation>
+        <translation>Pronto a spostare una Scala di %d carte.</translation>
     </message>
 </context>
 <context>
@@ -350,16 +433,16 @@
         <translation>Obiettivo: Colonna numero %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Carta obiettivo: </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Obiettivo: Base numero %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Carte pronte da spostare: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Carta obiettivo: %s di %s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la prossima modifica che si potrà salvare.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Non è stato possibile salvare le preferenze: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Non è stato possibile conservare nemmeno i risultati di questa sessione in attesa di essere salvati (vinte: %1, perse: %2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+I risultati di questa sessione in attesa di essere salvati (vinte: %1, perse: %2) sono conservati in %3, e il prossimo avvio del gioco li conterà.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+La posizione della finestra e le preferenze cambiate dall&apos;ultimo salvataggio non vengono salvate.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -566,6 +677,54 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 è andato da solo da %2 a %3.</translation>
     </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 torna nella %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Mossa annullata.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 in mano.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Mossa non valida: %1 torna al suo posto.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 torna al suo posto.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Nessuna Base accetta %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 non può andare nella %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Ancora in mano.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, su </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, sotto </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 dall&apos;alto in basso: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 dal basso in alto: %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
@@ -619,11 +778,11 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Annulla, il pulsante o Mossa → Annulla mossa, ritira il tuo ultimo spostamento insieme alle carte andate sulle Basi dopo di esso. Funziona una volta, subito dopo uno spostamento.</translation>
+        <translation>Annulla, il pulsante o Mossa → Annulla mossa, ritira la tua ultima mossa insieme alle carte andate sulle Basi dopo di essa. Funziona una volta, subito dopo una mossa.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Mossa → Consiglio indica nella barra di stato il prossimo spostamento di una soluzione e ne incornicia le carte; nulla si muove.</translation>
+        <translation>Mossa → Suggerimento indica nella barra di stato la prossima mossa di una soluzione vincente e ne incornicia le carte; nulla si muove.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -639,7 +798,7 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation>Un disco verde segna ogni Cella o Colonna da cui parte una mossa di quel tipo, un disco rosso quelle senza, un quadrato vuoto una Colonna vuota. Celle libere mostra le quattro Celle, con un disco rosso per ognuna occupata. Commenti &amp; consigli saluta una nuova partita e avvisa quando non resta libera nessuna Cella e nessuna Colonna.</translation>
+        <translation>Un disco verde segna ogni Cella o Colonna da cui parte una mossa di quel tipo, un disco rosso quelle senza, un quadrato vuoto una Colonna vuota. Celle libere mostra le quattro Celle, con un disco rosso per ognuna occupata. Commenti &amp; suggerimenti saluta una nuova partita e avvisa quando non resta libera nessuna Cella e nessuna Colonna.</translation>
     </message>
     <message>
         <source>The details panel</source>
@@ -647,7 +806,7 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Con Mostra dettagli spostamento scelto nelle preferenze, lo stesso spazio mostra invece come si cerca uno spostamento mentre tieni una carta sopra una Colonna: la carta tenuta, l&apos;obiettivo, ogni carta della Scala a turno e il risultato, verde quando le carte possono andare e giallo quando no. Mentre è attivo, Mostra mosse non è disponibile. Si spegne da solo quando una Colonna cresce fino al suo spazio.</translation>
+        <translation>Con Mostra dettagli mosse scelto nelle preferenze, lo stesso spazio mostra invece come si cerca una mossa mentre tieni una carta sopra una Colonna: la carta tenuta, l&apos;obiettivo, ogni carta della Scala a turno e il risultato, verde quando le carte possono andare e giallo quando no. Mentre è attivo, Mostra mosse non è disponibile. Si spegne da solo quando una Colonna cresce fino al suo spazio.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +814,7 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Da sinistra: la descrizione della voce di menu sotto il puntatore, le carte rimaste e la carta che tieni; l&apos;inizio e la fine della partita, gli spostamenti nelle Celle e i valori completati; il tempo di gioco o, con Mostra info spostamenti, ogni spostamento e ogni mossa automatica su una Base. In una finestra larga il numero della smazzata compare a destra.</translation>
+        <translation>Da sinistra: la descrizione della voce di menu sotto il puntatore, le carte rimaste e la carta che tieni; l&apos;inizio e la fine della partita, le mosse nelle Celle e i valori finiti tutti e quattro sulle Basi; il tempo di gioco o, con Mostra info mosse, ogni mossa tua e ogni mossa automatica su una Base. In una finestra larga il numero della smazzata compare a destra.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -692,6 +851,22 @@ Il gioco prosegue con le preferenze attuali e salverà ciò che manca con la pro
     <message>
         <source>Move between the table and the buttons</source>
         <translation>Passa dal tavolo ai pulsanti e viceversa</translation>
+    </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Fai ciò che ha detto il suggerimento e il successivo prosegue sulla stessa soluzione: seguendo i suggerimenti si vince la partita, senza mai tornare a una posizione già vista.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Persa una partita, Mossa → Mossa perdente indica la mossa che l&apos;ha persa, fatta nell&apos;ultima posizione da cui la partita si poteva ancora vincere, e propone di ridistribuire la stessa smazzata. Con Mossa → Avvisa delle mosse perdenti spuntato, la barra di stato lo dice subito quando una mossa perde la partita, finché si può ancora annullarla.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Con un lettore di schermo: leggi il posto sotto il cursore della tastiera carta per carta, dalla carta in cima in giù</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Con un lettore di schermo: leggi il posto sotto il cursore della tastiera carta per carta, dalla prima carta in su</translation>
     </message>
 </context>
 <context>
@@ -780,7 +955,7 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation>&amp;Consiglio</translation>
+        <translation>&amp;Suggerimento</translation>
     </message>
     <message>
         <source>Name a move that leads to a win</source>
@@ -807,12 +982,8 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
         <translation>Partita iniziata alle </translation>
     </message>
     <message>
-        <source>New game dealt.</source>
-        <translation>Nuova partita distribuita.</translation>
-    </message>
-    <message>
         <source>Transfer Info selected</source>
-        <translation>Info spostamenti scelta</translation>
+        <translation>Info mosse scelta</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
@@ -824,15 +995,15 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
-        <translation>Consiglio: cerco una soluzione...</translation>
+        <translation>Suggerimento: cerco una soluzione...</translation>
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation>Consiglio: questa partita è ormai persa.</translation>
+        <translation>Suggerimento: partita ormai persa.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
-        <translation>Consiglio: nessuna soluzione in tempo.</translation>
+        <translation>Suggerimento: nulla trovato in tempo.</translation>
     </message>
     <message>
         <source>Load Error from DLL: Bitmap number %1</source>
@@ -943,18 +1114,12 @@ Altro aiuto e consigli di gioco si trovano sulla pagina web di Tavolin indicata 
         <translation> Cartella: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel,
-e questo è largo %2 pixel: si usano le carte piccole.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Finestra principale: %1 x %2 pixel</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation> h</translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
@@ -1015,16 +1180,76 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
         <translation>Partita finita alle </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Mossa annullata.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Come si gioca</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Spiega il gioco, i tasti e i pannelli</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>Le carte grandi richiedono uno schermo largo almeno %1 pixel, e questo è largo %2 pixel: si usano le carte piccole.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Smazzata %1 distribuita.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Mossa &amp;perdente</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Indica la mossa che ha perso la partita</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>A&amp;vvisa delle mosse perdenti</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Cerco la mossa perdente...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>La mossa %1 ha perso la partita: %2.
+
+Prima di essa la partita si poteva ancora vincere; dopo, nessuna combinazione di mosse poteva più vincerla.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Questa smazzata non si poteva vincere fin dall&apos;inizio: nessuna mossa l&apos;ha persa.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Quando la partita è finita si poteva ancora vincere: nessuna mossa l&apos;ha persa.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>La ricerca non ha scoperto in tempo quale mossa ha perso la partita.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Mossa perdente</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Ricominciare la smazzata %1?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avvisa quando una mossa perde la partita</translation>
+    </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Nessuna carta in mano.</translation>
     </message>
 </context>
 <context>
@@ -1039,7 +1264,7 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation> Preferenze dell&apos;ambiente</translation>
+        <translation> Preferenze</translation>
     </message>
     <message>
         <source>Display Options</source>
@@ -1067,7 +1292,7 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation>Dettagli spostamento</translation>
+        <translation>Dettagli mosse</translation>
     </message>
     <message>
         <source>Side window picture</source>
@@ -1079,11 +1304,11 @@ di almeno 800 x 600, o 1024 x 768 pixel.</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation>Mostra info spostamenti</translation>
+        <translation>Mostra info mosse</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation>Mostra dettagli spostamento ( se lo spazio lo consente )</translation>
+        <translation>Mostra dettagli mosse ( se lo spazio lo consente )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
@@ -1197,7 +1422,7 @@ Vedi la pagina Percorso bitmap.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation>Assegnazione dei semi alle basi.</translation>
+        <translation>Assegnazione dei semi alle Basi.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
@@ -1230,6 +1455,22 @@ Vedi la pagina Percorso bitmap.</translation>
     <message>
         <source>New value recorded in Registry</source>
         <translation>Nuovo valore salvato nel registro</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Ordine attuale: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nuovo ordine: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Pagina %1.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1542,22 @@ Vedi la pagina Percorso bitmap.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Eliminare tutte le statistiche?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Un&apos;altra copia del gioco ha cambiato le statistiche mentre la domanda era aperta, quindi non è stato eliminato nulla. Sono mostrate come sono adesso.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Non è stato possibile eliminare le statistiche: %1
+
+Non è stato eliminato nulla.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Totale di tutte le partite: %1%</translation>
     </message>
 </context>
 </TS>

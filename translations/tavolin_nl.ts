@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Naar een lege kolom</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Meer dan één kaart verplaatsen?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Aantal kaarten dat mag worden verplaatst: slechts %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -78,7 +93,7 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Rang afgelegd: %s</translation>
+        <translation> Alle vier afgelegd: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
@@ -121,35 +136,23 @@
         <translation>Reeks -&gt; kolom:  %d kaarten</translation>
     </message>
     <message>
-        <source> Transfer to empty Column</source>
-        <translation> Naar een lege kolom</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Meer dan één kaart verplaatsen?</translation>
-    </message>
-    <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
         <translation>Reeks -&gt; lege kolom:  %d kaarten</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Aantal kaarten dat mag worden verplaatst: slechts %d.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Room %1</source>
-        <translation>cel %1</translation>
+        <translation>Cel %1</translation>
     </message>
     <message>
         <source>Pile %1</source>
-        <translation>stapel %1</translation>
+        <translation>Stapel %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation>kolom %1</translation>
+        <translation>Kolom %1</translation>
     </message>
     <message>
         <source>%1 cards</source>
@@ -160,20 +163,100 @@
         <translation>Tip: %1 van %2</translation>
     </message>
     <message>
-        <source>to %1</source>
-        <translation>naar %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>op %1 in %2</translation>
-    </message>
-    <message>
         <source>%1to the empty %2</source>
         <translation>%1naar de lege %2</translation>
     </message>
     <message>
         <source>alone </source>
         <translation>alleen </translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>op de %1 in %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 van %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Verloren: %1 naar %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>Zet ongedaan maken kan nog.</translation>
     </message>
 </context>
 <context>
@@ -232,7 +315,7 @@
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation>Tot later, alligator.</translation>
+        <translation>Dag, tot de volgende keer.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
@@ -350,16 +433,16 @@
         <translation>Doel is kolom nummer %1</translation>
     </message>
     <message>
-        <source>Target card is </source>
-        <translation>Doelkaart is </translation>
-    </message>
-    <message>
         <source>Target is Pile number %1</source>
         <translation>Doel is stapel nummer %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
         <translation>Kaarten klaar om te verplaatsen: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Doelkaart is %2$s %1$s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbreekt bij de volgende wijziging die wel kan worden opgeslagen.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>De instellingen konden niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Ook de nog niet opgeslagen resultaten van deze sessie (gewonnen: %1, verloren: %2) konden niet worden bewaard: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+De nog niet opgeslagen resultaten van deze sessie (gewonnen: %1, verloren: %2) zijn bewaard in %3; de volgende start van het spel telt ze mee.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+De plaats van het venster en de sinds het laatste opslaan gewijzigde instellingen worden niet opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -566,6 +677,54 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 ging vanzelf van %2 naar %3.</translation>
     </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 terug naar %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Zet ongedaan gemaakt.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 opgepakt.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Geweigerd: %1 teruggelegd.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 teruggelegd.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Geen stapel neemt %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 kan niet naar %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Nog in de hand.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, op </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, onder </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 van boven naar onder: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 van onder naar boven: %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
@@ -619,11 +778,11 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Terug, de knop, of Zet → Zet ongedaan maken, neemt je laatste verplaatsing terug, samen met de kaarten die daarna naar de stapels gingen. Dat kan één keer, direct na een verplaatsing.</translation>
+        <translation>Terug, de knop, of Zet → Zet ongedaan maken, neemt je laatste zet terug, samen met de kaarten die daarna naar de stapels gingen. Dat kan één keer, direct na een zet.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Zet → Tip noemt in de statusbalk de volgende verplaatsing van een winnende lijn en omlijst de kaarten ervan; er beweegt niets.</translation>
+        <translation>Zet → Tip noemt in de statusbalk de volgende zet van een winnende lijn en omlijst de kaarten ervan; er beweegt niets.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
@@ -647,7 +806,7 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Met Zetdetails tonen gekozen in de voorkeuren toont dezelfde plek in plaats daarvan hoe een verplaatsing wordt gezocht terwijl je een kaart boven een kolom houdt: de vastgehouden kaart, het doel, elke kaart van de reeks om de beurt, en het resultaat, groen als de kaarten mogen gaan en geel als dat niet kan. Zolang het aan staat, is Zetten tonen niet beschikbaar. Het gaat vanzelf uit als een kolom tot op die plek groeit.</translation>
+        <translation>Met Zetdetails tonen gekozen in de voorkeuren toont dezelfde plek in plaats daarvan hoe een zet wordt gezocht terwijl je een kaart boven een kolom houdt: de vastgehouden kaart, het doel, elke kaart van de reeks om de beurt, en het resultaat, groen als de kaarten mogen gaan en geel als dat niet kan. Zolang het aan staat, is Zetten tonen niet beschikbaar. Het gaat vanzelf uit als een kolom tot op die plek groeit.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +814,7 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Van links: de uitleg bij het menu-item onder de muisaanwijzer, de resterende kaarten en de kaart die je vasthoudt; het begin en einde van het spel, verplaatsingen naar de cellen en de afgelegde rangen; de speeltijd of, met Zetinfo tonen, elke verplaatsing en elke automatische zet naar een stapel. In een breed venster staat het spelnummer rechts.</translation>
+        <translation>Van links: de uitleg bij het menu-item onder de muisaanwijzer, de resterende kaarten en de kaart die je vasthoudt; het begin en einde van het spel, zetten naar de cellen en de rangen die alle vier zijn afgelegd; de speeltijd of, met Zetinfo tonen, elke zet en elke automatische zet naar een stapel. In een breed venster staat het spelnummer rechts.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -692,6 +851,22 @@ Het spel gaat verder met de instellingen zoals ze nu zijn en slaat op wat ontbre
     <message>
         <source>Move between the table and the buttons</source>
         <translation>Wisselen tussen de speeltafel en de knoppen</translation>
+    </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Doe wat de tip zei en de volgende tip gaat verder langs dezelfde lijn: wie de tips volgt, wint het spel en komt nooit terug bij een stand die al geweest is.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Is een spel verloren, dan noemt Zet → Verliezende zet de zet die het verloor, gedaan in de laatste stand van waaruit het spel nog te winnen was, en biedt aan hetzelfde spel opnieuw te delen. Met Zet → Waarschuwen voor verliezende zetten aangevinkt meldt de statusbalk meteen als een zet het spel verliest, zolang die zet nog ongedaan kan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Met een schermlezer: de plek onder de toetsenbordcursor kaart voor kaart voorlezen, van de bovenste kaart omlaag</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Met een schermlezer: de plek onder de toetsenbordcursor kaart voor kaart voorlezen, van de eerste kaart omhoog</translation>
     </message>
 </context>
 <context>
@@ -733,7 +908,7 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation> Een kalender, voor uw gemak</translation>
+        <translation> Een kalender, voor je gemak</translation>
     </message>
 </context>
 <context>
@@ -805,10 +980,6 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
     <message>
         <source>Game started at </source>
         <translation>Spel begonnen om </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Nieuw spel gedeeld.</translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
@@ -943,12 +1114,6 @@ Meer hulp en speltips staan op de Tavolin-webpagina hierboven.</translation>
         <translation> Map: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig,
-en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Hoofdvenster: %1 x %2 pixels</translation>
     </message>
@@ -1015,16 +1180,76 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
         <translation>Spel beëindigd om </translation>
     </message>
     <message>
-        <source>Move undone.</source>
-        <translation>Zet ongedaan gemaakt.</translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation>&amp;Speluitleg</translation>
     </message>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Legt spel, toetsen en panelen uit</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>De grote kaarten hebben een scherm van minstens %1 pixels breed nodig, en dit scherm is %2 pixels breed: de kleine kaarten worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Spel %1 gedeeld.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>&amp;Verliezende zet</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>De zet noemen die het laatste spel verloor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>&amp;Waarschuwen voor verliezende zetten</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Verliezende zet zoeken...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>Zet %1 heeft het spel verloren: %2.
+
+Daarvoor was het spel nog te winnen; daarna was het met geen enkele combinatie van zetten meer te winnen.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Dit spel was vanaf het begin niet te winnen: geen zet heeft het verloren.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Toen het spel eindigde, was het nog te winnen: geen zet heeft het verloren.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>Het zoeken heeft niet op tijd gevonden welke zet het spel verloor.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Verliezende zet</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Spel %1 opnieuw delen?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Waarschuwen als een zet het spel verliest</translation>
+    </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Geen kaart in de hand.</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1332,7 @@ minstens 800 x 600, of 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Press buttons in the order desired ...</source>
-        <translation>Druk de knoppen in de gewenste volgorde ...</translation>
+        <translation>Druk op de knoppen in de gewenste volgorde ...</translation>
     </message>
     <message>
         <source>Hearts</source>
@@ -1231,6 +1456,22 @@ Zie de pagina Bitmappad.</translation>
         <source>New value recorded in Registry</source>
         <translation>Nieuwe waarde opgeslagen in register</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Huidige volgorde: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nieuwe volgorde: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Pagina %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1301,6 +1542,22 @@ Zie de pagina Bitmappad.</translation>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Alle statistieken wissen?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Een andere kopie van het spel heeft de statistieken gewijzigd terwijl de vraag openstond, dus is er niets gewist. Ze worden getoond zoals ze nu zijn.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>De statistieken konden niet worden gewist: %1
+
+Er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Totaal van alle spellen: %1%</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Box</name>
+    <message>
+        <source> Transfer to empty Column</source>
+        <translation> Jogada para Coluna vazia</translation>
+    </message>
+    <message>
+        <source>Move more than one card ?</source>
+        <translation>Mover mais de uma carta?</translation>
+    </message>
+    <message>
+        <source>Number of cards permitted to move: only %d.</source>
+        <translation>Cartas que podem ser movidas: só %d.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>%s of %s</source>
@@ -78,7 +93,7 @@
     <name>Game</name>
     <message>
         <source> Rank cleared: %ss</source>
-        <translation> Valor completo: %s</translation>
+        <translation> As quatro nas Bases: %s</translation>
     </message>
     <message>
         <source>Transfer Details off by lack of space.</source>
@@ -98,7 +113,7 @@
     </message>
     <message>
         <source>Deck -&gt; free Room:  %s of %s</source>
-        <translation>Maço -&gt; Célula livre:  %s de %s</translation>
+        <translation>Sequência -&gt; Célula:  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Pile: %s of %s</source>
@@ -106,7 +121,7 @@
     </message>
     <message>
         <source>Deck -&gt; Pile:  %s of %s</source>
-        <translation>Maço -&gt; Base:  %s de %s</translation>
+        <translation>Sequência -&gt; Base:  %s de %s</translation>
     </message>
     <message>
         <source>Room -&gt; Column:  %s of %s</source>
@@ -114,27 +129,15 @@
     </message>
     <message>
         <source>Deck -&gt; Column:  %s of %s</source>
-        <translation>Maço -&gt; Coluna:  %s de %s</translation>
+        <translation>Sequência -&gt; Coluna:  %s de %s</translation>
     </message>
     <message>
         <source>Deck -&gt; Column:  %d cards</source>
-        <translation>Maço -&gt; Coluna:  %d cartas</translation>
-    </message>
-    <message>
-        <source> Transfer to empty Column</source>
-        <translation> Transferência para Coluna vazia</translation>
-    </message>
-    <message>
-        <source>Move more than one card ?</source>
-        <translation>Mover mais de uma carta?</translation>
+        <translation>Sequência -&gt; Coluna:  %d cartas</translation>
     </message>
     <message>
         <source>Deck -&gt; empty Column:  %d cards</source>
-        <translation>Maço -&gt; Coluna vazia:  %d cartas</translation>
-    </message>
-    <message>
-        <source>Number of cards permitted to move: only %d.</source>
-        <translation>Cartas que podem ser movidas: só %d.</translation>
+        <translation>Sequência -&gt; Coluna vazia:  %d cartas</translation>
     </message>
 </context>
 <context>
@@ -160,14 +163,6 @@
         <translation>Dica: %1 da %2</translation>
     </message>
     <message>
-        <source>to %1</source>
-        <translation>para a %1</translation>
-    </message>
-    <message>
-        <source>onto the %1 in %2</source>
-        <translation>sobre %1 na %2</translation>
-    </message>
-    <message>
         <source>%1to the empty %2</source>
         <translation>%1para a %2 vazia</translation>
     </message>
@@ -175,12 +170,100 @@
         <source>alone </source>
         <translation>sozinha </translation>
     </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an Ace</comment>
+        <extracomment>Where the hinted card goes: onto the top card of a Column, whose rank is the one this entry is for; %1 is that card, %2 the Column.</extracomment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 2</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 3</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 4</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 5</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 6</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 7</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>an 8</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 9</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a 10</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Jack</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a Queen</comment>
+        <translation>sobre a %1 na %2</translation>
+    </message>
+    <message>
+        <source>onto the %1 in %2</source>
+        <comment>a King</comment>
+        <translation>sobre o %1 na %2</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Room</comment>
+        <translation>para a %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <comment>a Pile</comment>
+        <translation>para a %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 da %2 %3</translation>
+    </message>
+    <message>
+        <source>Lost by %1 to %2</source>
+        <translation>Perdeu: %1 para a %2</translation>
+    </message>
+    <message>
+        <source>Undo takes it back.</source>
+        <translation>A jogada ainda pode ser desfeita.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
     <message>
         <source>Automatic Move Detection</source>
-        <translation>Detecção automática de movimentos</translation>
+        <translation>Detecção automática de jogadas</translation>
     </message>
     <message>
         <source>Comments &amp; Hints</source>
@@ -192,11 +275,11 @@
     </message>
     <message>
         <source>Room to Deck: 0</source>
-        <translation>Célula para Maço: 0</translation>
+        <translation>Célula p/ Sequência: 0</translation>
     </message>
     <message>
         <source>Deck to Pile: 0</source>
-        <translation>Maço para Base: 0</translation>
+        <translation>Sequência para Base: 0</translation>
     </message>
     <message>
         <source>Column to Column: 0</source>
@@ -208,11 +291,11 @@
     </message>
     <message>
         <source> RoomToDeck: %d</source>
-        <translation> Célula para Maço: %d</translation>
+        <translation> Célula p/ Sequência: %d</translation>
     </message>
     <message>
         <source>Deck to Pile: %d</source>
-        <translation>Maço para Base: %d</translation>
+        <translation>Sequência para Base: %d</translation>
     </message>
     <message>
         <source>Column to Column: %d</source>
@@ -232,11 +315,11 @@
     </message>
     <message>
         <source>See you later, alligator.</source>
-        <translation>Tchau, tchau, bacalhau.</translation>
+        <translation>Até logo, jacaré.</translation>
     </message>
     <message>
         <source>Or try your luck in a new game.</source>
-        <translation>Ou tente a sorte num novo jogo.</translation>
+        <translation>Ou tente a sorte numa nova partida.</translation>
     </message>
     <message>
         <source>Running into a pocket?</source>
@@ -248,7 +331,7 @@
     </message>
     <message>
         <source>First card doesn&apos;t match target.</source>
-        <translation>A primeira carta não serve no alvo.</translation>
+        <translation>A primeira carta não serve no destino.</translation>
     </message>
     <message>
         <source>Card number %d no match for previous card.</source>
@@ -256,7 +339,7 @@
     </message>
     <message>
         <source>Card number %d matches target.</source>
-        <translation>Carta número %d serve no alvo.</translation>
+        <translation>Carta número %d serve no destino.</translation>
     </message>
     <message>
         <source>Last card number %d processed: %d</source>
@@ -268,7 +351,7 @@
     </message>
     <message>
         <source>Card Tranfer Info</source>
-        <translation>Transferência de cartas</translation>
+        <translation>Info da jogada</translation>
     </message>
     <message>
         <source>Search Details</source>
@@ -284,11 +367,11 @@
     </message>
     <message>
         <source>Selected target:  none, empty column</source>
-        <translation>Alvo escolhido:  nenhum, coluna vazia</translation>
+        <translation>Carta de destino:  nenhuma, coluna vazia</translation>
     </message>
     <message>
         <source>Selected target:  %s of %s</source>
-        <translation>Alvo escolhido:  %s de %s</translation>
+        <translation>Carta de destino:  %s de %s</translation>
     </message>
     <message>
         <source>Destination:  Column number %d</source>
@@ -296,7 +379,7 @@
     </message>
     <message>
         <source>Ready for tranfer of single card.</source>
-        <translation>Pronto para transferir uma carta.</translation>
+        <translation>Pronto para mover uma carta.</translation>
     </message>
     <message>
         <source>Try other destination.</source>
@@ -304,11 +387,11 @@
     </message>
     <message>
         <source>Ready for tranfer of single deck card.</source>
-        <translation>Pronto para transferir uma carta do maço.</translation>
+        <translation>Pronto para mover uma Sequência de uma carta.</translation>
     </message>
     <message>
         <source>Selected card matches target.</source>
-        <translation>A carta escolhida serve no alvo.</translation>
+        <translation>A carta escolhida serve no destino.</translation>
     </message>
     <message>
         <source>Card missing in selected column.</source>
@@ -316,50 +399,50 @@
     </message>
     <message>
         <source>Try other target.</source>
-        <translation>Tente outro alvo.</translation>
+        <translation>Tente outro destino.</translation>
     </message>
     <message>
         <source>%d cards at origin match target.</source>
-        <translation>%d cartas na origem servem no alvo.</translation>
+        <translation>%d cartas na origem servem no destino.</translation>
     </message>
     <message>
         <source>Ready for transfer of single card.</source>
-        <translation>Pronto para transferir uma carta.</translation>
+        <translation>Pronto para mover uma carta.</translation>
     </message>
     <message>
         <source>Ready for tranfer of %d deck cards.</source>
-        <translation>Pronto para transferir %d cartas do maço.</translation>
+        <translation>Pronto para mover uma Sequência de %d cartas.</translation>
     </message>
 </context>
 <context>
     <name>Pointer</name>
     <message>
         <source>Target is free Room number %1</source>
-        <translation>Alvo: Célula livre número %1</translation>
+        <translation>Destino: Célula livre número %1</translation>
     </message>
     <message>
         <source>Target card: none</source>
-        <translation>Carta alvo: nenhuma</translation>
+        <translation>Carta de destino: nenhuma</translation>
     </message>
     <message>
         <source>Target is empty Column number %1</source>
-        <translation>Alvo: Coluna vazia número %1</translation>
+        <translation>Destino: Coluna vazia número %1</translation>
     </message>
     <message>
         <source>Target is Column number %1</source>
-        <translation>Alvo: Coluna número %1</translation>
-    </message>
-    <message>
-        <source>Target card is </source>
-        <translation>Carta alvo: </translation>
+        <translation>Destino: Coluna número %1</translation>
     </message>
     <message>
         <source>Target is Pile number %1</source>
-        <translation>Alvo: Base número %1</translation>
+        <translation>Destino: Base número %1</translation>
     </message>
     <message>
         <source>Cards ready for transfer: %1</source>
-        <translation>Cartas prontas para transferir: %1</translation>
+        <translation>Cartas prontas para mover: %1</translation>
+    </message>
+    <message>
+        <source>Target card is %s of %s</source>
+        <translation>Carta de destino: %s de %s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +562,34 @@ The game goes on with the settings as they are now, and saves what could not be 
 
 O jogo continua com as preferências atuais e salva o que faltou na próxima alteração que puder ser salva.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Não foi possível salvar as preferências: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) could not be kept either: %3</source>
+        <translation>
+
+Também não foi possível guardar os resultados desta sessão que aguardam ser salvos (vencidas: %1, perdidas: %2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+The results of this run that wait to be saved (won: %1, lost: %2) are kept in %3, and the next start of the game counts them.</source>
+        <translation>
+
+Os resultados desta sessão que aguardam ser salvos (vencidas: %1, perdidas: %2) foram guardados em %3, e o próximo início do jogo os contará.</translation>
+    </message>
+    <message>
+        <source>
+
+The window&apos;s place and the preferences changed since the last save are not saved.</source>
+        <translation>
+
+A posição da janela e as preferências alteradas desde o último salvamento não são salvas.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -488,7 +599,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>Deck to Pile</source>
-        <translation>Maço para Base</translation>
+        <translation>Sequência para Base</translation>
     </message>
     <message>
         <source>Room to Pile</source>
@@ -496,7 +607,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>Room to Deck</source>
-        <translation>Célula para Maço</translation>
+        <translation>Célula para Sequência</translation>
     </message>
     <message>
         <source>Column to Column</source>
@@ -508,7 +619,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>No move found.</source>
-        <translation>Nenhum movimento encontrado.</translation>
+        <translation>Nenhuma jogada encontrada.</translation>
     </message>
     <message>
         <source>Information panel</source>
@@ -566,6 +677,54 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
         <source>%1 went by itself from %2 to %3.</source>
         <translation>%1 foi automaticamente da %2 para a %3.</translation>
     </message>
+    <message>
+        <source>%1 back to %2.</source>
+        <translation>%1 volta para a %2.</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Jogada desfeita.</translation>
+    </message>
+    <message>
+        <source>%1 held.</source>
+        <translation>%1 na mão.</translation>
+    </message>
+    <message>
+        <source>Refused: %1 put back.</source>
+        <translation>Jogada recusada: %1 volta ao lugar.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 volta ao lugar.</translation>
+    </message>
+    <message>
+        <source>No Pile takes %1.</source>
+        <translation>Nenhuma Base aceita %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not go to %2.</source>
+        <translation>%1 não pode ir para a %2.</translation>
+    </message>
+    <message>
+        <source>Still held.</source>
+        <translation>Continua na mão.</translation>
+    </message>
+    <message>
+        <source>, on </source>
+        <translation>, sobre </translation>
+    </message>
+    <message>
+        <source>, under </source>
+        <translation>, sob </translation>
+    </message>
+    <message>
+        <source>%1 from the top: %2.</source>
+        <translation>%1 de cima para baixo: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from the bottom: %2.</source>
+        <translation>%1 de baixo para cima: %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::HowToPlay</name>
@@ -583,7 +742,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>You win when all 52 cards are on the Piles. You lose when no Room and no Column is free and no move is left.</source>
-        <translation>Você vence quando as 52 cartas estão nas Bases. Você perde quando nenhuma Célula e nenhuma Coluna está livre e não resta nenhum movimento.</translation>
+        <translation>Você vence quando as 52 cartas estão nas Bases. Você perde quando nenhuma Célula e nenhuma Coluna está livre e não resta nenhuma jogada.</translation>
     </message>
     <message>
         <source>Moving cards</source>
@@ -591,11 +750,11 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>Move the top card of a Column, or the card in a Room: drag it onto its target, or click it and then click the target.</source>
-        <translation>Mova a carta de cima de uma Coluna, ou a carta de uma Célula: arraste-a até o alvo, ou clique nela e depois no alvo.</translation>
+        <translation>Mova a carta de cima de uma Coluna, ou a carta de uma Célula: arraste-a até o destino, ou clique nela e depois no destino.</translation>
     </message>
     <message>
         <source>On a Column a card goes onto a card one rank higher of the other colour, a red Five on a black Six. With the card you hold go the cards above it that form a run of alternating colours: the Deck. A Deck may be as long as one card plus one for every free Room and every empty Column.</source>
-        <translation>Numa Coluna, uma carta vai sobre uma carta um valor acima e da outra cor: um Cinco vermelho sobre um Seis preto. Com a carta que você segura vão as cartas acima dela que formam uma sequência de cores alternadas: o Maço. Um Maço pode ter uma carta, mais uma para cada Célula livre e cada Coluna vazia.</translation>
+        <translation>Numa Coluna, uma carta vai sobre uma carta um valor acima e da outra cor: um Cinco vermelho sobre um Seis preto. Com a carta que você segura vão as cartas acima dela que descem alternando vermelho e preto: a Sequência. Uma Sequência pode ter uma carta, mais uma para cada Célula livre e cada Coluna vazia.</translation>
     </message>
     <message>
         <source>Any card may go into an empty Room or an empty Column; an Ace never goes into a Room.</source>
@@ -611,35 +770,35 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>Game → New game deals a game. Deal by Number deals a game by its number, and Restart Deal deals the current one again from the start.</source>
-        <translation>Jogo → Novo jogo distribui um jogo. Partida por número distribui um jogo pelo seu número, e Reiniciar partida distribui de novo o jogo atual desde o início.</translation>
+        <translation>Partida → Nova partida distribui uma partida. Partida por número distribui uma partida pelo seu número, e Reiniciar partida distribui de novo a partida atual desde o início.</translation>
     </message>
     <message>
         <source>Game → Finish game, the leaf button between the Rooms and the Piles, or quitting during a game counts the game as lost. With no game the leaf button clears the table.</source>
-        <translation>Jogo → Encerrar jogo, o botão da folha entre as Células e as Bases, ou sair durante um jogo conta o jogo como perdido. Sem jogo, o botão da folha limpa a mesa.</translation>
+        <translation>Partida → Encerrar partida, o botão da folha entre as Células e as Bases, ou sair durante uma partida conta a partida como perdida. Sem partida, o botão da folha limpa a mesa.</translation>
     </message>
     <message>
         <source>Undo, the button or Move → Undo Move, takes your last transfer back together with the cards that went to the Piles after it. It works once, right after a transfer.</source>
-        <translation>Desfazer, o botão ou Movimento → Desfazer movimento, desfaz a sua última transferência junto com as cartas que foram para as Bases depois dela. Funciona uma vez, logo após uma transferência.</translation>
+        <translation>Desfazer, o botão ou Jogada → Desfazer jogada, desfaz a sua última jogada junto com as cartas que foram para as Bases depois dela. Funciona uma vez, logo após uma jogada.</translation>
     </message>
     <message>
         <source>Move → Hint names the next transfer of a winning line in the status bar and frames its cards; nothing moves.</source>
-        <translation>Movimento → Dica mostra na barra de status a próxima transferência de um caminho para a vitória e destaca as suas cartas; nada se move.</translation>
+        <translation>Jogada → Dica mostra na barra de status a próxima jogada de um caminho para a vitória e destaca as suas cartas; nada se move.</translation>
     </message>
     <message>
         <source>Game → Statistics shows your wins, your losses and the current streak. Game → Preferences chooses what the status bar and the panel below the Columns show, the suit of each Pile and the speed of the cards.</source>
-        <translation>Jogo → Estatísticas mostra as suas vitórias, as suas derrotas e a sequência atual. Jogo → Preferências escolhe o que a barra de status e o painel abaixo das Colunas mostram, o naipe de cada Base e a velocidade das cartas.</translation>
+        <translation>Partida → Estatísticas mostra as suas vitórias, as suas derrotas e a série atual. Partida → Preferências escolhe o que a barra de status e o painel abaixo das Colunas mostram, o naipe de cada Base e a velocidade das cartas.</translation>
     </message>
     <message>
         <source>The move panel</source>
-        <translation>O painel de movimentos</translation>
+        <translation>O painel de jogadas</translation>
     </message>
     <message>
         <source>Show, the button or Move → Show Moves, shows or hides a panel below the Columns that counts the moves possible now: Room to Pile, Room to Deck (a Room&apos;s card onto a Column), Deck to Pile (a Column&apos;s top card onto its Pile) and Column to Column.</source>
-        <translation>Mostrar, o botão ou Movimento → Mostrar movimentos, mostra ou esconde um painel abaixo das Colunas que conta os movimentos possíveis agora: Célula para Base, Célula para Maço (a carta de uma Célula sobre uma Coluna), Maço para Base (a carta de cima de uma Coluna para a sua Base) e Coluna para Coluna.</translation>
+        <translation>Mostrar, o botão ou Jogada → Mostrar jogadas, mostra ou esconde um painel abaixo das Colunas que conta as jogadas possíveis agora: Célula para Base, Célula para Sequência (a carta de uma Célula sobre uma Coluna), Sequência para Base (a carta de cima de uma Coluna para a sua Base) e Coluna para Coluna.</translation>
     </message>
     <message>
         <source>A green disc marks each Room or Column a move of that kind starts from, a red disc one with none, an empty square an empty Column. Free Rooms shows the four Rooms, a red disc for each one taken. Comments &amp; Hints greets a new game and warns when no Room and no Column is left free.</source>
-        <translation>Um disco verde marca cada Célula ou Coluna de onde parte um movimento desse tipo, um disco vermelho uma que não tem nenhum, um quadrado vazio uma Coluna vazia. Células livres mostra as quatro Células, com um disco vermelho para cada uma ocupada. Comentários &amp; Dicas saúda um novo jogo e avisa quando não resta nenhuma Célula nem Coluna livre.</translation>
+        <translation>Um disco verde marca cada Célula ou Coluna de onde parte uma jogada desse tipo, um disco vermelho uma que não tem nenhuma, um quadrado vazio uma Coluna vazia. Células livres mostra as quatro Células, com um disco vermelho para cada uma ocupada. Comentários &amp; Dicas saúda uma nova partida e avisa quando não resta nenhuma Célula nem Coluna livre.</translation>
     </message>
     <message>
         <source>The details panel</source>
@@ -647,7 +806,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>With Show Transfer Details chosen in the preferences, the same place shows instead how a transfer is searched while you hold a card over a Column: the card held, the target, each card of the Deck in turn, and the result, green when the cards may go and yellow when not. While it is on, Show Moves is not offered. It goes off by itself when a Column grows into its place.</source>
-        <translation>Com Mostrar detalhes da transferência escolhido nas preferências, o mesmo lugar mostra em vez disso como uma transferência é procurada enquanto você segura uma carta sobre uma Coluna: a carta segurada, o alvo, cada carta do Maço por vez e o resultado, verde quando as cartas podem ir e amarelo quando não. Enquanto ele estiver ligado, Mostrar movimentos não é oferecido. Ele se desliga sozinho quando uma Coluna cresce até o seu lugar.</translation>
+        <translation>Com Mostrar detalhes das jogadas escolhido nas preferências, o mesmo lugar mostra em vez disso como uma jogada é procurada enquanto você segura uma carta sobre uma Coluna: a carta segurada, o destino, cada carta da Sequência por vez e o resultado, verde quando as cartas podem ir e amarelo quando não. Enquanto ele estiver ligado, Mostrar jogadas não é oferecido. Ele se desliga sozinho quando uma Coluna cresce até o seu lugar.</translation>
     </message>
     <message>
         <source>The status bar</source>
@@ -655,7 +814,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>From the left: the hint of the menu item under the pointer, the cards left and the card you hold; the start and end of the game, transfers to the Rooms and the ranks cleared; the playing time or, with Display Transfer Info, each transfer and each automatic move to a Pile. On a wide window the deal number stands at the right.</source>
-        <translation>Da esquerda: a explicação do item de menu sob o ponteiro, as cartas restantes e a carta que você segura; o início e o fim do jogo, as transferências para as Células e os valores completos; o tempo de jogo ou, com Mostrar info de transferência, cada transferência e cada movimento automático para uma Base. Numa janela larga, o número da partida fica à direita.</translation>
+        <translation>Da esquerda: a explicação do item de menu sob o ponteiro, as cartas restantes e a carta que você segura; o início e o fim da partida, as jogadas para as Células e os valores que já estão todos nas Bases; o tempo de jogo ou, com Mostrar info das jogadas, cada jogada e cada jogada automática para uma Base. Numa janela larga, o número da partida fica à direita.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -663,7 +822,7 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     </message>
     <message>
         <source>The table takes the keys while the main window is active. The play keys do nothing while a card travels to its Pile, while a box is open, or with no game.</source>
-        <translation>A mesa recebe as teclas enquanto a janela principal está ativa. As teclas de jogo não fazem nada enquanto uma carta vai para a sua Base, enquanto uma caixa de diálogo está aberta ou sem jogo.</translation>
+        <translation>A mesa recebe as teclas enquanto a janela principal está ativa. As teclas de jogo não fazem nada enquanto uma carta vai para a sua Base, enquanto uma caixa de diálogo está aberta ou sem partida.</translation>
     </message>
     <message>
         <source>The Columns, left to right: pick up the top card, or drop the held card there</source>
@@ -692,6 +851,22 @@ O jogo continua com as preferências atuais e salva o que faltou na próxima alt
     <message>
         <source>Move between the table and the buttons</source>
         <translation>Passa da mesa para os botões e de volta</translation>
+    </message>
+    <message>
+        <source>Do what the hint said and the next hint goes on along the same line: following the hints wins the game, and never comes back to a table it passed.</source>
+        <translation>Faça o que a dica disse e a próxima dica segue o mesmo caminho: seguir as dicas vence a partida, sem nunca voltar a uma posição já vista.</translation>
+    </message>
+    <message>
+        <source>Once a game is lost, Move → Losing Move names the transfer that lost it, made on the last table from which the game could still be won, and offers to deal the same deal again. With Move → Warn of Losing Moves checked, the status bar says so at once when a transfer loses the game, while Undo can still take it back.</source>
+        <translation>Perdida uma partida, Jogada → Jogada perdedora mostra a jogada que a perdeu, feita na última posição de onde a partida ainda podia ser vencida, e oferece distribuir a mesma partida de novo. Com Jogada → Avisar de jogadas perdedoras marcado, a barra de status avisa assim que uma jogada perde a partida, enquanto ela ainda pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the top card down</source>
+        <translation>Com um leitor de tela: lê o lugar sob o cursor do teclado carta por carta, da carta do topo para baixo</translation>
+    </message>
+    <message>
+        <source>With a screen reader: read the place under the keyboard cursor card by card, from the first card up</source>
+        <translation>Com um leitor de tela: lê o lugar sob o cursor do teclado carta por carta, da primeira carta para cima</translation>
     </message>
 </context>
 <context>
@@ -733,26 +908,26 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     <name>tavolin::TCalendarForm</name>
     <message>
         <source> A Calendar, for your convenience</source>
-        <translation> Um calendário, para sua comodidade</translation>
+        <translation> Um calendário, para você</translation>
     </message>
 </context>
 <context>
     <name>tavolin::TForm1</name>
     <message>
         <source> New Game Selection</source>
-        <translation> Novo jogo</translation>
+        <translation> Nova partida</translation>
     </message>
     <message>
         <source>Current game not finished yet.</source>
-        <translation>O jogo atual ainda não terminou.</translation>
+        <translation>A partida atual ainda não terminou.</translation>
     </message>
     <message>
         <source> Game Control</source>
-        <translation> Controle do jogo</translation>
+        <translation> Controle da partida</translation>
     </message>
     <message>
         <source>End the current game ?</source>
-        <translation>Encerrar o jogo atual?</translation>
+        <translation>Encerrar a partida atual?</translation>
     </message>
     <message>
         <source> Closing Event</source>
@@ -760,7 +935,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Quit game and exit ?</source>
-        <translation>Abandonar o jogo e sair?</translation>
+        <translation>Abandonar a partida e sair?</translation>
     </message>
     <message>
         <source>&amp;Restart Deal</source>
@@ -776,7 +951,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Deal a game by its number</source>
-        <translation>Distribui um jogo pelo seu número</translation>
+        <translation>Distribui uma partida pelo seu número</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
@@ -784,7 +959,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Name a move that leads to a win</source>
-        <translation>Indica um movimento que leva à vitória</translation>
+        <translation>Indica uma jogada que leva à vitória</translation>
     </message>
     <message>
         <source> Deal by Number</source>
@@ -804,15 +979,11 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Game started at </source>
-        <translation>Jogo iniciado às </translation>
-    </message>
-    <message>
-        <source>New game dealt.</source>
-        <translation>Novo jogo distribuído.</translation>
+        <translation>Partida iniciada às </translation>
     </message>
     <message>
         <source>Transfer Info selected</source>
-        <translation>Info de transferência ligada</translation>
+        <translation>Info das jogadas ligada</translation>
     </message>
     <message>
         <source> Number of Cards left:  %1</source>
@@ -820,7 +991,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source> No move left. Game finished.</source>
-        <translation> Sem movimentos. Jogo encerrado.</translation>
+        <translation> Sem jogadas. Partida encerrada.</translation>
     </message>
     <message>
         <source>Hint: looking for a winning line...</source>
@@ -828,7 +999,7 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Hint: this game can no longer be won.</source>
-        <translation>Dica: este jogo não tem mais vitória.</translation>
+        <translation>Dica: esta partida não tem mais vitória.</translation>
     </message>
     <message>
         <source>Hint: no winning line found in time.</source>
@@ -840,23 +1011,23 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation>&amp;Jogo</translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>&amp;Novo jogo</translation>
+        <translation>&amp;Nova partida</translation>
     </message>
     <message>
         <source>Start a new game</source>
-        <translation>Inicia um novo jogo</translation>
+        <translation>Inicia uma nova partida</translation>
     </message>
     <message>
         <source>&amp;Finish game</source>
-        <translation>&amp;Encerrar jogo</translation>
+        <translation>&amp;Encerrar partida</translation>
     </message>
     <message>
         <source>Finish current game</source>
-        <translation>Encerra o jogo atual</translation>
+        <translation>Encerra a partida atual</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
@@ -884,23 +1055,23 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation>&amp;Movimento</translation>
+        <translation>&amp;Jogada</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation>&amp;Desfazer movimento</translation>
+        <translation>&amp;Desfazer jogada</translation>
     </message>
     <message>
         <source>Undo latest move</source>
-        <translation>Desfaz o último movimento</translation>
+        <translation>Desfaz a última jogada</translation>
     </message>
     <message>
         <source>&amp;Show Moves</source>
-        <translation>&amp;Mostrar movimentos</translation>
+        <translation>&amp;Mostrar jogadas</translation>
     </message>
     <message>
         <source>Toggles information on possible moves</source>
-        <translation>Liga ou desliga o painel de movimentos</translation>
+        <translation>Liga ou desliga o painel de jogadas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -924,11 +1095,11 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
     </message>
     <message>
         <source>Finish game</source>
-        <translation>Encerrar jogo</translation>
+        <translation>Encerrar partida</translation>
     </message>
     <message>
         <source>Finish the game, or clear the table</source>
-        <translation>Encerra o jogo ou limpa a mesa</translation>
+        <translation>Encerra a partida ou limpa a mesa</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -943,18 +1114,12 @@ Mais ajuda e dicas de jogo estão na página do Tavolin indicada acima.</transla
         <translation> Pasta: </translation>
     </message>
     <message>
-        <source>The large cards need a screen at least %1 pixels wide,
-and this one is %2 pixels wide: the small cards are used.</source>
-        <translation>As cartas grandes precisam de uma tela com pelo menos %1 pixels de largura,
-e esta tem %2 pixels: são usadas as cartas pequenas.</translation>
-    </message>
-    <message>
         <source>Main form: %1 x %2 pixels</source>
         <translation>Janela principal: %1 x %2 pixels</translation>
     </message>
     <message>
         <source> hrs.</source>
-        <translation> h</translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Playing Time: mins </source>
@@ -1000,11 +1165,11 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Game won at </source>
-        <translation>Jogo vencido às </translation>
+        <translation>Partida vencida às </translation>
     </message>
     <message>
         <source> Game Result</source>
-        <translation> Resultado do jogo</translation>
+        <translation> Resultado da partida</translation>
     </message>
     <message>
         <source>Congratulations, you won!</source>
@@ -1012,11 +1177,7 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Game finished at </source>
-        <translation>Jogo encerrado às </translation>
-    </message>
-    <message>
-        <source>Move undone.</source>
-        <translation>Movimento desfeito.</translation>
+        <translation>Partida encerrada às </translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
@@ -1025,6 +1186,70 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     <message>
         <source>Explains the game, its keys and panels</source>
         <translation>Explica o jogo, as teclas e os painéis</translation>
+    </message>
+    <message>
+        <source>The large cards need a screen at least %1 pixels wide, and this one is %2 pixels wide: the small cards are used.</source>
+        <translation>As cartas grandes precisam de uma tela com pelo menos %1 pixels de largura, e esta tem %2 pixels: são usadas as cartas pequenas.</translation>
+    </message>
+    <message>
+        <source>Deal %1 dealt.</source>
+        <translation>Partida %1 distribuída.</translation>
+    </message>
+    <message>
+        <source>&amp;Losing Move</source>
+        <translation>Jogada &amp;perdedora</translation>
+    </message>
+    <message>
+        <source>Name the transfer that lost the last game</source>
+        <translation>Mostra a jogada que perdeu a partida</translation>
+    </message>
+    <message>
+        <source>&amp;Warn of Losing Moves</source>
+        <translation>&amp;Avisar de jogadas perdedoras</translation>
+    </message>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Procurando a jogada perdedora...</translation>
+    </message>
+    <message>
+        <source>Transfer %1 lost the game: %2.
+
+Before it the game could still be won; after it no sequence of transfers could win it.</source>
+        <translation>A jogada %1 perdeu a partida: %2.
+
+Antes dela a partida ainda podia ser vencida; depois dela, nenhuma combinação de jogadas podia vencê-la.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from the start: no transfer lost it.</source>
+        <translation>Esta partida não podia ser vencida desde o início: nenhuma jogada a perdeu.</translation>
+    </message>
+    <message>
+        <source>When the game ended it could still be won: no transfer lost it.</source>
+        <translation>Quando a partida terminou, ainda podia ser vencida: nenhuma jogada a perdeu.</translation>
+    </message>
+    <message>
+        <source>The searches did not find out in time which transfer lost the game.</source>
+        <translation>A busca não descobriu a tempo qual jogada perdeu a partida.</translation>
+    </message>
+    <message>
+        <source> Losing Move</source>
+        <translation> Jogada perdedora</translation>
+    </message>
+    <message>
+        <source>
+
+Deal %1 again?</source>
+        <translation>
+
+Reiniciar a partida %1?</translation>
+    </message>
+    <message>
+        <source>Warn when a transfer loses the game</source>
+        <translation>Avisa quando uma jogada perde a partida</translation>
+    </message>
+    <message>
+        <source>No card held.</source>
+        <translation>Nenhuma carta na mão.</translation>
     </message>
 </context>
 <context>
@@ -1039,7 +1264,7 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source> Environment Preferences</source>
-        <translation> Preferências do ambiente</translation>
+        <translation> Preferências</translation>
     </message>
     <message>
         <source>Display Options</source>
@@ -1067,7 +1292,7 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Transfer details</source>
-        <translation>Detalhes da transferência</translation>
+        <translation>Detalhes das jogadas</translation>
     </message>
     <message>
         <source>Side window picture</source>
@@ -1079,11 +1304,11 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Display Transfer Info</source>
-        <translation>Mostrar info de transferência</translation>
+        <translation>Mostrar info das jogadas</translation>
     </message>
     <message>
         <source>Show Transfer Details ( as long as space permits )</source>
-        <translation>Mostrar detalhes da transferência ( se couber )</translation>
+        <translation>Mostrar detalhes das jogadas ( se couber )</translation>
     </message>
     <message>
         <source>Show picture in side window</source>
@@ -1127,7 +1352,7 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Speed Adjustment for Automatic Card Moves</source>
-        <translation>Velocidade dos movimentos automáticos</translation>
+        <translation>Velocidade das jogadas automáticas</translation>
     </message>
     <message>
         <source>slow</source>
@@ -1139,7 +1364,7 @@ pelo menos 800 x 600 ou 1024 x 768 pixels.</translation>
     </message>
     <message>
         <source>Speed of automatic card moves</source>
-        <translation>Velocidade dos movimentos automáticos das cartas</translation>
+        <translation>Velocidade das jogadas automáticas das cartas</translation>
     </message>
     <message>
         <source>From 1, slow, to 10, fast</source>
@@ -1197,7 +1422,7 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>Assignment of suits to piles.</source>
-        <translation>Atribuição dos naipes às bases.</translation>
+        <translation>Atribuição dos naipes às Bases.</translation>
     </message>
     <message>
         <source> Current order: %1%2%3%4            </source>
@@ -1231,6 +1456,22 @@ Veja a página Caminho do bitmap.</translation>
         <source>New value recorded in Registry</source>
         <translation>Novo valor gravado no Registro</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Current order: %1</source>
+        <translation>Ordem atual: %1</translation>
+    </message>
+    <message>
+        <source>New order: %1</source>
+        <translation>Nova ordem: %1</translation>
+    </message>
+    <message>
+        <source>%1 page.</source>
+        <translation>Página %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::TStats1Dlg</name>
@@ -1240,7 +1481,7 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>no streaks detected</source>
-        <translation>nenhuma sequência detectada</translation>
+        <translation>nenhuma série</translation>
     </message>
     <message>
         <source>currently won:  one game</source>
@@ -1264,11 +1505,11 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>won:     %1</source>
-        <translation>vencidos:  %1</translation>
+        <translation>vencidas:  %1</translation>
     </message>
     <message>
         <source>lost:      %1</source>
-        <translation>perdidos:  %1</translation>
+        <translation>perdidas:  %1</translation>
     </message>
     <message>
         <source>Totals:                             %1%</source>
@@ -1276,7 +1517,7 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>Streaks:</source>
-        <translation>Sequências:</translation>
+        <translation>Séries:</translation>
     </message>
     <message>
         <source> Tavolin Statistics</source>
@@ -1296,11 +1537,27 @@ Veja a página Caminho do bitmap.</translation>
     </message>
     <message>
         <source>Game should be finished first.</source>
-        <translation>Termine o jogo primeiro.</translation>
+        <translation>Termine a partida primeiro.</translation>
     </message>
     <message>
         <source>Delete all statistics ?</source>
         <translation>Apagar todas as estatísticas?</translation>
+    </message>
+    <message>
+        <source>Another copy of the game changed the statistics while the question was open, so nothing was deleted. They are shown as they are now.</source>
+        <translation>Outra cópia do jogo alterou as estatísticas enquanto a pergunta estava aberta, por isso nada foi apagado. Elas são mostradas como estão agora.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be deleted: %1
+
+Nothing was deleted.</source>
+        <translation>Não foi possível apagar as estatísticas: %1
+
+Nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>Totals of all games: %1%</source>
+        <translation>Total de todas as partidas: %1%</translation>
     </message>
 </context>
 </TS>

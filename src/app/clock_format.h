@@ -5,8 +5,9 @@
 
 namespace tavolin {
 
-// The locale's long time format without its time zone, which a game's start
-// and end do not need; brackets left around the zone go with it.
+// The locale's long time format on the 24-hour clock and without its time
+// zone, which a game's start and end before "hrs." do not need; brackets
+// left around the zone go with it.
 QString clockFormat(const QLocale& locale);
 
 } // namespace tavolin

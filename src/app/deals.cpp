@@ -5,6 +5,7 @@
 #include "app/deal_number.h"
 #include "game/numbered_deal.h"
 #include "input/key_map.h"
+#include "platform/qt_message_boxes.h"
 #include "view/table_view.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace tavolin {
 
@@ -63,12 +66,15 @@ void TForm1::RestartDealClick()
 
 void TForm1::DealByNumberClick()
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(this, tr(" Deal by Number"),
-                                               tr("Deal number, 1 to %1:").arg(LastDealNumber),
-                                               QLineEdit::Normal, QString(), &ok);
-    if (ok)
-        dealByNumber(text);
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("DealByNumber"));
+    dialog.setWindowTitle(tr(" Deal by Number"));
+    dialog.setLabelText(tr("Deal number, 1 to %1:").arg(LastDealNumber));
+    // Wide enough for a window manager to show the whole title.
+    const QSize size = dialog.sizeHint();
+    dialog.resize(std::max(size.width(), widthForTitle(dialog.windowTitle())), size.height());
+    if (dialog.exec() == QDialog::Accepted)
+        dealByNumber(dialog.textValue());
 }
 
 void TForm1::dealByNumber(const QString& text)

@@ -5,6 +5,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/calendar_form.h"
 #include "dialogs/how_to_play.h"
+#include "settings/placement.h"
 #include "settings/preferences_dialog.h"
 #include "settings/stats_dialog.h"
 #include "view/table_view.h"
@@ -52,11 +53,21 @@ HowToPlay& TForm1::howToPlay()
     if (!HowToPlayWindow) {
         HowToPlayWindow = new HowToPlay(this);
         // Beside the table and its buttons where the screen has room, so
-        // that the game stays in sight.
+        // that the game stays in sight; else over the game. Never taller
+        // than the screen holds with a frame like the game's, title bar
+        // and all.
+        const QRect area = screen()->availableGeometry();
+        const QMargins frame = frameMargins(geometry(), frameGeometry());
+        HowToPlayWindow->resize(HowToPlayWindow->width(),
+                                std::min(HowToPlayWindow->height(), area.height() - frame.top() - frame.bottom()));
         const int right = std::max(layout_.TableWidth, UndoBtn1->geometry().right() + 1) + layout_.LeftMargin;
-        const QRect beside(table_->mapToGlobal(QPoint(right, 0)), HowToPlayWindow->size());
-        if (screen()->availableGeometry().contains(beside))
-            HowToPlayWindow->move(beside.topLeft());
+        QRect place(table_->mapToGlobal(QPoint(right, 0)), HowToPlayWindow->size());
+        if (!area.contains(place.marginsAdded(frame))) {
+            place.moveCenter(geometry().center());
+            place.moveTop(std::max(place.top(), area.top() + frame.top()));
+            place.moveBottom(std::min(place.bottom(), area.bottom() - frame.bottom()));
+        }
+        HowToPlayWindow->move(place.topLeft());
     }
     return *HowToPlayWindow;
 }

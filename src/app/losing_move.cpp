@@ -23,7 +23,7 @@ void TForm1::createLosingMoveCommands(QMenu* moveMenu)
 
     WarnLosingMove1 = moveMenu->addAction(tr("&Warn of Losing Moves"));
     WarnLosingMove1->setObjectName(QStringLiteral("WarnLosingMove1"));
-    WarnLosingMove1->setStatusTip(tr("Say at once when a transfer loses the game"));
+    WarnLosingMove1->setStatusTip(tr("Warn when a transfer loses the game"));
     WarnLosingMove1->setCheckable(true);
     WarnLosingMove1->setChecked(settings_.WarnLosingMove != 0);
     connect(WarnLosingMove1, &QAction::toggled, this, [this](bool on) {

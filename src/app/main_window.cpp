@@ -259,7 +259,8 @@ void TForm1::fitCardsToScreen()
     const int available = platform_.environment.availableArea().width();
     if (large.minimumWindowWidth() <= available)
         return;
-    smallCardsTold_ = tr("The large cards need a screen at least %1 pixels wide,\n"
+    // One sentence, which the box wraps evenly at its own width.
+    smallCardsTold_ = tr("The large cards need a screen at least %1 pixels wide, "
                           "and this one is %2 pixels wide: the small cards are used.")
                           .arg(large.minimumWindowWidth())
                           .arg(available);
@@ -356,11 +357,11 @@ bool TForm1::ask(const QString& caption, const QString& text)
         == MessageAnswer::Yes;
 }
 
-// "<what><time> hrs." with the time in the locale's long format, less the
-// zone name, which a time of day has not.
+// "<what><time> hrs." with the time in the player's language's long format,
+// on the 24-hour clock and less the zone name, which a time of day has not.
 QString TForm1::timeOfDayText(const QString& what, QTime time) const
 {
-    return what + time.toString(clockFormat(QLocale::system())) + tr(" hrs.");
+    return what + time.toString(clockFormat(QLocale())) + tr(" hrs.");
 }
 
 void TForm1::showPlayingTime(QTime until)

@@ -3,28 +3,55 @@
 #include "game/words.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 
 namespace tavolin {
 namespace {
 
+const QString TranslationsFolder = QStringLiteral(":/translations");
+
 std::string translateGameText(const char* context, const char* source)
 {
     return QCoreApplication::translate(context, source).toStdString();
+}
+
+// The translation's name ("pt_BR") that serves the language, the one for
+// its own country first; empty when there is none.
+QString translationFor(const QLocale& wanted)
+{
+    QString found;
+    for (const QString& file : QDir(TranslationsFolder).entryList({QStringLiteral("tavolin_*.qm")})) {
+        const QString name = QFileInfo(file).completeBaseName().section(u'_', 1);
+        const QLocale translation(name);
+        if (translation.language() == wanted.language()
+            && (found.isEmpty() || translation.territory() == wanted.territory()))
+            found = name;
+    }
+    return found;
 }
 
 } // namespace
 
 PlayerLanguage::PlayerLanguage(const QLocale& locale)
 {
-    // QTranslator tries the locale's languages in the player's order, each
-    // from the most to the least specific name: pt_BR, then pt.
-    if (game_.load(locale, QStringLiteral("tavolin"), QStringLiteral("_"), QStringLiteral(":/translations")))
+    QString name;
+    for (const QString& wanted : locale.uiLanguages()) {
+        const QLocale language(wanted);
+        if (language.language() == QLocale::English)
+            break;
+        if (name = translationFor(language); !name.isEmpty())
+            break;
+    }
+    const QLocale::Language chosen = name.isEmpty() ? QLocale::English : QLocale(name).language();
+    QLocale::setDefault(locale.language() == chosen ? locale : name.isEmpty() ? QLocale(chosen) : QLocale(name));
+    if (!name.isEmpty() && game_.load(QStringLiteral("tavolin_") + name, TranslationsFolder)) {
         QCoreApplication::installTranslator(&game_);
-    if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt_);
+        if (qt_.load(QLocale(name), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt_);
+    }
     useTextTranslator(&translateGameText);
 }
 
@@ -32,6 +59,7 @@ PlayerLanguage::~PlayerLanguage()
 {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&game_);
+    QLocale::setDefault(previousDefault_);
 }
 
 QString PlayerLanguage::gameLanguage() const

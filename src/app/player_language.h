@@ -5,10 +5,12 @@
 
 namespace tavolin {
 
-// The game's texts and Qt's own (standard buttons) in the locale's language,
-// installed for as long as this lives; made before any window, so that every
-// text is looked up in it. A locale with no translation, or with none for some
-// text, shows the English source.
+// One language for the whole window, for as long as this lives: the game's
+// texts, Qt's own (standard buttons) and the names and formats of dates and
+// times. It is the first of the player's languages that the game has a
+// translation for, a translation for another country of the same language
+// standing in (pt_PT gets pt_BR); English where none is found or English
+// comes first. Made before any window, so that every text is looked up in it.
 class PlayerLanguage {
 public:
     explicit PlayerLanguage(const QLocale& locale = QLocale::system());
@@ -21,6 +23,7 @@ public:
     QString gameLanguage() const;
 
 private:
+    QLocale previousDefault_;
     QTranslator game_;
     QTranslator qt_;
 };

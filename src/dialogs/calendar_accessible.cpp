@@ -34,7 +34,7 @@ public:
     {
         if (t != QAccessible::Name)
             return {};
-        const QLocale locale = QLocale::system();
+        const QLocale locale;
         if (row_ == 0) {
             const int weekday = weekdayOfColumn(grid_.calendar().StartOfWeek(), column_);
             return locale.dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat);
@@ -109,7 +109,7 @@ const TCCalendar& CalendarAccessible::calendar() const
 QString CalendarAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QLocale::system().toString(calendar().CalendarDate(), QStringLiteral("MMMM yyyy"));
+        return QLocale().toString(calendar().CalendarDate(), QStringLiteral("MMMM yyyy"));
     return QAccessibleWidget::text(t);
 }
 

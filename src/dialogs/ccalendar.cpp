@@ -82,7 +82,7 @@ QString TCCalendar::GetCellText(int column, int row) const
     if (row == 0) {
         // Qt counts weekdays 1 Monday .. 7 Sunday.
         const int weekday = weekdayOfColumn(startOfWeek_, column);
-        return QLocale::system().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
+        return QLocale().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
     }
     const int day = cellDayNumber(monthOffset_, column, row);
     return day >= 1 && day <= DaysThisMonth() ? QString::number(day) : QString();

@@ -119,8 +119,8 @@ DropOutcome Game::DropOnEmptyColumn(int column)
     // The target itself counts among the empty Columns: one less than the capacity.
     int moving = std::min(count, Capacity() - 1);
     if (moving > 1
-        && !events_.askYesNo(GAME_TEXT("Game", " Transfer to empty Column"),
-                             GAME_TEXT("Game", "Move more than one card ?")))
+        && !events_.askYesNo(GAME_TEXT("Box", " Transfer to empty Column"),
+                             GAME_TEXT("Box", "Move more than one card ?")))
         moving = 1;
     reportDeckTransfer(TransferStatusPanel, GAME_TEXT_NOOP("Game", "Deck -> empty Column:  %d cards"), moving);
     moveDeck(selection.index, selection.position - moving + 1, column, 0, x, y, moving);
@@ -132,7 +132,7 @@ DropOutcome Game::DropOnEmptyColumn(int column)
 DropOutcome Game::refuseDeck()
 {
     events_.showInformation(
-        formatText(GAME_TEXT("Game", "Number of cards permitted to move: only %d.").c_str(), Capacity()));
+        formatText(GAME_TEXT("Box", "Number of cards permitted to move: only %d.").c_str(), Capacity()));
     heldCardMode() = DrawMode::Face;
     table.ColumnDirty[selection.index] = 1;
     return DropOutcome::Refused;

@@ -12,9 +12,9 @@ namespace {
 constexpr int EmptyColumnTrackSteps = 17;
 constexpr int EmptyColumnDropSteps = 14;
 
-QString cardName(CardCode card)
+QString targetCardText(CardCode card)
 {
-    return QString::fromStdString(cardText(GAME_TEXT("Card", "%s of %s"), card));
+    return QString::fromStdString(cardText(GAME_TEXT("Pointer", "Target card is %s of %s"), card));
 }
 
 } // namespace
@@ -142,7 +142,7 @@ PointerInput::Scan PointerInput::trackColumns(QPoint at)
             return Scan::Stop;
         accept(place, PointerShape::LargeArrowDown, count,
                QCoreApplication::translate("Pointer", "Target is Column number %1").arg(c + 1),
-               QCoreApplication::translate("Pointer", "Target card is ") + cardName(rec.card[top]));
+               targetCardText(rec.card[top]));
         return Scan::Accept;
     }
     return Scan::Miss;
@@ -159,7 +159,7 @@ PointerInput::Scan PointerInput::trackPiles(QPoint at)
             return Scan::Stop;
         // An empty Pile has no card to name.
         const QString targetCard = pile.occupied
-            ? QCoreApplication::translate("Pointer", "Target card is ") + cardName(pile.card)
+            ? targetCardText(pile.card)
             : QCoreApplication::translate("Pointer", "Target card: none");
         accept(place, PointerShape::LargeArrowUp, 1,
                QCoreApplication::translate("Pointer", "Target is Pile number %1").arg(k + 1), targetCard);

@@ -1,5 +1,7 @@
 #include "platform/qt_message_boxes.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace tavolin {
@@ -24,6 +26,13 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
 
 } // namespace
 
+int widthForTitle(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 128;
+}
+
 MessageAnswer QtMessageBoxes::show(QWidget* owner, const QString& caption, const QString& text,
                                    MessageIcon icon, MessageButtons buttons)
 {
@@ -31,6 +40,12 @@ MessageAnswer QtMessageBoxes::show(QWidget* owner, const QString& caption, const
     QMessageBox box(qtIcon(icon), caption, text, qtButtons(buttons), owner);
     if (buttons == MessageButtons::YesNoDefaultNo)
         box.setDefaultButton(QMessageBox::No);
+    // A box sizes itself to its text; a row of its own holds it open to its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        grid->addItem(new QSpacerItem(widthForTitle(caption) - margins.left() - margins.right(), 0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;

@@ -63,11 +63,12 @@ bool CardCells::canDraw() const
     return cards_.isLoaded() && !failed_;
 }
 
-std::optional<QImage> CardCells::load(int number, bool largeFace)
+std::optional<QImage> CardCells::load(int number, bool largeFace, int scale)
 {
     if (!canDraw())
         return std::nullopt;
-    const int scale = pixelRatio_ > 1.0 ? 2 : 1;
+    if (scale == 0)
+        scale = pixelRatio_ > 1.0 ? 2 : 1;
     std::optional<QImage> image = cards_.bitmap(number, scale, largeFace ? PictureSize::Large : PictureSize::Small);
     if (!image) {
         failed_ = true;
@@ -130,17 +131,25 @@ QImage CardCells::selectedFace(CardCode card)
     return framed(inverted);
 }
 
+// A large cell's mark fills it as a face does, drawn from the library's
+// sharper picture, the one made for a pixel ratio of 2.
 const QImage* CardCells::base(int number)
 {
     if (auto found = bases_.find(number); found != bases_.end())
         return &found->second;
-    const std::optional<QImage> picture = load(number, false);
+    const bool large = cell_.width() > SmallCardWidth;
+    const std::optional<QImage> picture = load(number, false, large ? 2 : 0);
     if (!picture)
         return nullptr;
-    QImage onTable(picture->size(), QImage::Format_RGB32);
-    onTable.setDevicePixelRatio(picture->devicePixelRatio());
+    const QSizeF size = large ? QSizeF(cell_) : picture->deviceIndependentSize();
+    const qreal ratio = large ? pixelRatio_ : picture->devicePixelRatio();
+    QImage onTable((size * ratio).toSize(), QImage::Format_RGB32);
+    onTable.setDevicePixelRatio(ratio);
     onTable.fill(TableColour);
-    QPainter(&onTable).drawImage(0, 0, *picture);
+    QPainter p(&onTable);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), size), *picture);
+    p.end();
     return &bases_.emplace(number, std::move(onTable)).first->second;
 }
 

@@ -16,8 +16,8 @@ class CardLibrary;
 // The card pictures as the table draws them, each decoded once from the
 // library at the size in use. A face becomes its whole cell: the picture
 // clipped to the rounded cell, the black 2-pixel frame and the small stroke
-// in the lower right corner. A Pile mark stays at its own size, laid on the
-// table colour, so that a plain copy of it hides what the Pile showed before.
+// in the lower right corner. A Pile mark is laid on the table colour, so that
+// a plain copy of it hides what the Pile showed before.
 class CardCells {
 public:
     explicit CardCells(const CardLibrary& cards) : cards_(cards) {}
@@ -39,7 +39,8 @@ public:
     int solidFromRow(CardCode card);
 
 private:
-    std::optional<QImage> load(int number, bool largeFace);
+    // At the scale given, or with 0 at the screen's.
+    std::optional<QImage> load(int number, bool largeFace, int scale = 0);
     QImage framed(const QImage& picture) const;
 
     const CardLibrary& cards_;

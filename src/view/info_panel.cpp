@@ -7,7 +7,6 @@
 namespace tavolin {
 namespace {
 
-
 QColor colourOf(PanelColour colour)
 {
     switch (colour) {
@@ -60,25 +59,31 @@ bool InfoPanel::prepareImage(bool blank)
 QStringList InfoPanel::lines() const
 {
     QStringList lines;
-    for (const auto& [position, text] : texts_)
-        if (!text.trimmed().isEmpty())
-            lines << text.trimmed();
+    for (const auto& [position, shown] : texts_)
+        if (!shown.text.trimmed().isEmpty())
+            lines << shown.text.trimmed();
     return lines;
 }
 
-// Texts are opaque: each blanks the area behind it, so a shorter text
-// written over a longer one leaves no trace of it.
+QRect InfoPanel::area(const PanelText& text)
+{
+    const QFontMetrics metrics(fontOf(text));
+    return QRect(text.x, text.y, metrics.horizontalAdvance(QString::fromStdString(text.text)) + 2, metrics.height());
+}
+
+// Texts are opaque: each blanks the area behind it and behind the text it
+// replaces, so a shorter text written over a longer one leaves no trace of it.
 void InfoPanel::drawText(const PanelText& text)
 {
     QPainter p(&image_);
     p.setFont(fontOf(text));
-    const QString line = QString::fromStdString(text.text);
-    texts_[{text.y, text.x}] = line;
-    const QFontMetrics metrics = p.fontMetrics();
-    p.fillRect(QRect(text.x, text.y, metrics.horizontalAdvance(line) + 2, metrics.height()), TableColour);
+    Shown& shown = texts_[{text.y, text.x}];
+    const QRect blanked = shown.area | area(text);
+    shown = {QString::fromStdString(text.text), area(text)};
+    p.fillRect(blanked, TableColour);
     p.setPen(colourOf(text.colour));
-    p.drawText(QPoint(text.x, text.y + metrics.ascent()), line);
-    holdDownTo(text.y + metrics.height());
+    p.drawText(QPoint(text.x, text.y + p.fontMetrics().ascent()), shown.text);
+    holdDownTo(text.y + shown.area.height());
 }
 
 void InfoPanel::draw(const TransferDetails& details)

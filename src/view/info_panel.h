@@ -4,6 +4,7 @@
 #include "game/transfer_details.h"
 
 #include <QImage>
+#include <QRect>
 #include <QStringList>
 
 #include <map>
@@ -37,6 +38,8 @@ public:
     int contentHeight() const { return contentHeight_; }
     // The texts the panel shows, from the top, each line from the left.
     QStringList lines() const;
+    // Where a text lies once drawn, in the panel's pixels.
+    static QRect area(const PanelText& text);
 
 private:
     bool prepareImage(bool blank);
@@ -47,8 +50,12 @@ private:
     qreal pixelRatio_ = 1.0;
     QImage image_;
     int contentHeight_ = 0;
+    struct Shown {
+        QString text;
+        QRect area;
+    };
     // By position, row first: a text written where another was covers it.
-    std::map<std::pair<int, int>, QString> texts_;
+    std::map<std::pair<int, int>, Shown> texts_;
 };
 
 } // namespace tavolin

@@ -152,7 +152,9 @@ int TableView::rowsShown(const ColumnRec& rec, int position, int count)
 
 // The panel keeps its place until a Column reaches into it; then it lies
 // below the lowest card, and where that leaves too little room for what it
-// holds it is not shown. No card is hidden under it and no text is cut.
+// holds it is not shown. No card is hidden under it and no text is cut, not
+// even by the status bar of a window that a window manager's frame has made
+// shorter since the panel was sized.
 QRect TableView::panelPlace() const
 {
     if (panel_.isBlank())
@@ -164,7 +166,7 @@ QRect TableView::panelPlace() const
         if (last >= 0)
             top = std::max(top, rec.y[last] + layout_.CardHeight + PanelGap);
     }
-    const QRect below(QPoint(place.left(), top), place.bottomRight());
+    const QRect below(QPoint(place.left(), top), QPoint(place.right(), std::min(place.bottom(), height() - 1)));
     return below.height() >= panel_.contentHeight() ? below : QRect();
 }
 

@@ -72,7 +72,8 @@ protected:
 
 // A Column reaching the panel's place pushes the panel below its last card;
 // shorter Columns leave it at its place; where the window has no room below
-// the cards, the panel is not shown rather than cut.
+// the cards, the panel is not shown rather than cut, also where a window
+// manager's frame has made the window shorter since it was shown.
 TEST_F(TableOnScreenTest, ThePanelBelowTheColumnsNeverHidesACard)
 {
     const std::initializer_list<std::string_view> run = {"KD", "QS", "JD", "10S", "9D", "8S", "7D", "6S", "5D",
@@ -82,15 +83,17 @@ TEST_F(TableOnScreenTest, ThePanelBelowTheColumnsNeverHidesACard)
         int origCardSize;
         int cards;
         enum { AtItsPlace, BelowTheCards, NotShown } panel;
+        int shorterAfterShowing = 0;
     };
     for (const Case& c : {Case{{1280, 1024}, 0, 8, Case::AtItsPlace}, Case{{1280, 1024}, 0, 9, Case::BelowTheCards},
                           Case{{1280, 1024}, 1, 18, Case::AtItsPlace}, Case{{800, 600}, 1, 9, Case::AtItsPlace},
                           Case{{800, 600}, 1, 11, Case::BelowTheCards}, Case{{800, 600}, 1, 14, Case::NotShown},
-                          Case{{1280, 800}, 0, 18, Case::NotShown}}) {
+                          Case{{1280, 800}, 0, 18, Case::NotShown}, Case{{800, 600}, 1, 12, Case::NotShown, 29}}) {
         SCOPED_TRACE(::testing::Message() << c.screen.width() << " x " << c.screen.height() << ", small cards "
                                         << c.origCardSize << ", " << c.cards << " cards");
         registry = MemoryRegistry();
         openOn(c.screen, c.origCardSize);
+        window->resize(window->width(), window->height() - c.shorterAfterShowing);
         TableBuilder(window->game()).column(0, run).column(3, {"KS"});
         ColumnRec& first = window->game().table.columns[0];
         const ColumnRec& empty = window->game().table.columns[7];

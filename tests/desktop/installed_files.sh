@@ -18,6 +18,10 @@ have bin/tavolin
 # The game looks for its card library at this place beside itself.
 [ -f "$root/usr/bin/$card_dir/libvelvetres2.so" ] || fail "no card library in bin/$card_dir"
 have share/applications/tavolin.desktop
+# A menu starts the game by its full path, also where its folder is not on
+# the PATH, as /usr/games is not on root's.
+grep -qx "Exec=$root/usr/bin/tavolin" "$root/usr/share/applications/tavolin.desktop" ||
+    fail "the menu entry does not start $root/usr/bin/tavolin"
 have share/man/man6/tavolin.6.gz
 have share/doc/tavolin/copyright
 have share/metainfo/org.example.tavolin.metainfo.xml

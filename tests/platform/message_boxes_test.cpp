@@ -10,7 +10,8 @@
 namespace tavolin {
 namespace {
 
-// Each box runs its own event loop; the test looks at it once it is up and presses a button.
+// Each box runs its own event loop; the test looks at it once it is up and
+// presses a button. A box is as wide as its title, here longer than its text.
 TEST(QtMessageBoxes, ShowTheirCaptionTextIconAndButtonsAndAnswerThePressedOne)
 {
     using Box = QMessageBox;
@@ -36,14 +37,16 @@ TEST(QtMessageBoxes, ShowTheirCaptionTextIconAndButtonsAndAnswerThePressedOne)
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), " Closing Event");
+            EXPECT_EQ(box->windowTitle(), " Transfert vers une Colonne vide");
+            EXPECT_GE(box->width(), widthForTitle(box->windowTitle()));
             EXPECT_EQ(box->text(), "Quit game and exit ?");
             EXPECT_EQ(box->icon(), c.shownIcon);
             EXPECT_EQ(box->standardButtons(), c.buttons == MessageButtons::YesNo ? Box::Yes | Box::No : Box::Ok);
             EXPECT_EQ(box->parentWidget(), &owner);
             box->button(c.press)->click();
         });
-        EXPECT_EQ(boxes.show(&owner, " Closing Event", "Quit game and exit ?", c.icon, c.buttons), c.answer);
+        EXPECT_EQ(boxes.show(&owner, " Transfert vers une Colonne vide", "Quit game and exit ?", c.icon, c.buttons),
+                  c.answer);
     }
 }
 
