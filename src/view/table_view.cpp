@@ -239,11 +239,12 @@ QRect TableView::cellAt(int x, int y) const
 }
 
 // The images follow the card size and the screen's pixel ratio. The Column
-// image reaches down as far as anything can be drawn: the last place of a
+// image reaches down as far as anything is drawn: the lowest card of a
 // Column, or the panel once it holds something; below that the table colour
-// is painted directly. It grows with the window and never shrinks, so nothing
-// is lost when the window is made small and large again. A new image is
-// drawn whole from the table.
+// is painted directly. It grows with the Columns and the window and never
+// shrinks, so nothing is lost when the window is made small and large again;
+// while a card flies it stays as it is, since the table already holds the
+// card where it lands. A new image is drawn whole from the table.
 bool TableView::prepareImages()
 {
     if (layout_.TableWidth <= 0)
@@ -262,11 +263,15 @@ bool TableView::prepareImages()
         AnimationBitmap = makeImage(cell, QImage::Format_RGB32, TableColour);
     }
     const QSize top(layout_.TableWidth, layout_.TopAreaHeight);
-    const int columnsBottom = layout_.columnY(ColumnDepth - 1) + layout_.CardHeight;
+    int columnsBottom = 0;
+    for (const ColumnRec& rec : game_.table.columns) {
+        if (const int last = rec.topPosition(); last >= 0)
+            columnsBottom = std::max(columnsBottom, rec.y[last] + layout_.CardHeight);
+    }
     const int panelBottom = panel_.isBlank() ? 0 : panelRect().bottom() + 1;
     const int rows = std::max(1, std::min(height(), std::max(columnsBottom, panelBottom)) - layout_.TopAreaHeight);
     const bool fits = TopAreaBitmap.devicePixelRatio() == ratio && TopAreaBitmap.deviceIndependentSize() == QSizeF(top)
-        && ColumnAreaBitmap.deviceIndependentSize().height() >= rows;
+        && (Animating || ColumnAreaBitmap.deviceIndependentSize().height() >= rows);
     if (fits)
         return true;
     const int keptRows = ColumnAreaBitmap.devicePixelRatio() == ratio
