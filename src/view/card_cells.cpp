@@ -141,10 +141,14 @@ const QImage* CardCells::face(CardCode card)
 
 QImage CardCells::drawn(const QImage& face, int first, int count)
 {
-    if (face.format() != QImage::Format_Indexed8)
-        return QImage(face.constScanLine(first), face.width(), count, face.bytesPerLine(), face.format());
+    if (face.format() != QImage::Format_Indexed8) {
+        QImage rows(face.constScanLine(first), face.width(), count, face.bytesPerLine(), face.format());
+        rows.setDevicePixelRatio(face.devicePixelRatio());
+        return rows;
+    }
     if (expanded_.size() != face.size())
         expanded_ = QImage(face.size(), QImage::Format_ARGB32_Premultiplied);
+    expanded_.setDevicePixelRatio(face.devicePixelRatio());
     const QList<QRgb> colours = face.colorTable();
     const QRgb* colour = colours.constData();
     const uchar* in = face.constScanLine(first);
@@ -184,7 +188,7 @@ const QImage* CardCells::base(int number)
     onTable.setDevicePixelRatio(picture->devicePixelRatio());
     onTable.fill(TableColour);
     QPainter(&onTable).drawImage(0, 0, *picture);
-    return &bases_.emplace(number, std::move(onTable)).first->second;
+    return &bases_.emplace(number, compact(onTable)).first->second;
 }
 
 } // namespace tavolin

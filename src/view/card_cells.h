@@ -18,9 +18,10 @@ class CardLibrary;
 // clipped to the rounded cell, the black 2-pixel frame and the small stroke
 // in the lower right corner. A Pile mark stays at its own size, laid on the
 // table colour, so that a plain copy of it hides what the Pile showed before.
-// A small face has few colours and is kept with one byte a pixel, its colour
-// table holding the premultiplied pixels; drawn() expands the rows asked for.
-// A large face stays as drawn, for the speed of a full repaint.
+// A small face or a Pile mark has few colours and is kept with one byte a
+// pixel, its colour table holding the premultiplied pixels; drawn() expands
+// the rows asked for. A large face stays as drawn, for the speed of a full
+// repaint.
 class CardCells {
 public:
     explicit CardCells(const CardLibrary& cards) : cards_(cards) {}
@@ -34,9 +35,9 @@ public:
     bool canDraw() const;
 
     // Null when the picture cannot be had. May be kept with one byte a pixel:
-    // only drawn() makes it ready for a painter.
+    // only drawn() makes it, or a Pile mark, ready for a painter.
     const QImage* face(CardCode card);
-    // Rows [first, first + count) of a face as premultiplied pixels, as rows
+    // Rows [first, first + count) of a face or mark as premultiplied pixels, as rows
     // [0, count) of the image returned; valid until the next call.
     QImage drawn(const QImage& face, int first, int count);
     QImage selectedFace(CardCode card);

@@ -51,7 +51,7 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
         break;
     case DrawMode::Base:
         if (const QImage* mark = cells_.base(cardOrImage))
-            canvas.drawImage(QPoint(x, y), *mark);
+            canvas.drawImage(QPoint(x, y), cells_.drawn(*mark, 0, mark->height()));
         break;
     case DrawMode::Vacant:
         inBands(cellAt(x, y), canvas.device()->devicePixelRatioF(), [&](const QRect& band) { canvas.fillRect(band, fill); });

@@ -258,10 +258,6 @@ bool TableView::prepareImages()
         image.fill(colour);
         return image;
     };
-    if (SelectTintBitmap.devicePixelRatio() != ratio || SelectTintBitmap.deviceIndependentSize() != QSizeF(cell)) {
-        SelectTintBitmap = makeImage(cell, QImage::Format_RGB32, QColor(255, 0, 0));
-        AnimationBitmap = makeImage(cell, QImage::Format_RGB32, TableColour);
-    }
     const QSize top(layout_.TableWidth, layout_.TopAreaHeight);
     int columnsBottom = 0;
     for (const ColumnRec& rec : game_.table.columns) {
@@ -281,6 +277,20 @@ bool TableView::prepareImages()
     ColumnAreaBitmap = makeImage(QSize(layout_.TableWidth, keptRows), QImage::Format_RGB32, TableColour);
     redrawImages();
     return true;
+}
+
+// A cell-sized image in one colour, made when first needed: many games
+// never hold a card or see one fly.
+QImage& TableView::cellImage(QImage& image, const QColor& colour)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize cell(layout_.CardWidth, layout_.CardHeight);
+    if (image.devicePixelRatio() != ratio || image.deviceIndependentSize() != QSizeF(cell)) {
+        image = QImage(cell * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(colour);
+    }
+    return image;
 }
 
 // What the window shows of the table: the two images, the table frame and
@@ -452,7 +462,7 @@ void TableView::showSelectedCard()
         showImages(window, cell);
         if (tinted) {
             window.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-            window.drawImage(cell.topLeft(), SelectTintBitmap);
+            window.drawImage(cell.topLeft(), cellImage(SelectTintBitmap, QColor(255, 0, 0)));
         }
     });
     if (tinted)
@@ -468,7 +478,7 @@ void TableView::AnimateCardMove(CardCode card, QPoint from, QPoint to, int pause
         return;
     Animating = true;
     {
-        QPainter p(&AnimationBitmap);
+        QPainter p(&cellImage(AnimationBitmap, TableColour));
         DrawCard(p, 0, 0, card, DrawMode::Face, TableColour);
     }
     const std::vector<QPoint> path = cardFlightPath(from, to);
