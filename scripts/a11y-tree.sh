@@ -3,7 +3,10 @@
 # accessibility bus): after a deal, after a move made with two clicks and
 # after Undo, with what it hears announced in between. Runs on a virtual X
 # screen with a private session bus; not part of the tests.
-# Usage: scripts/a11y-tree.sh
+# With --follow-hints DEAL it plays that deal instead as a player who does
+# whatever Move -> Hint says, with the keys, reading each hint from the status
+# bar, until the game is won, and fails when a table comes back.
+# Usage: scripts/a11y-tree.sh [--follow-hints DEAL [MOST]]
 # Installs Xvfb, xdotool, the AT-SPI bus and python3-pyatspi when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,12 +39,18 @@ bus_pid=$!
 sleep 1
 
 config=$(mktemp -d)
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME=$config build/bin/tavolin >/dev/null 2>&1 &
+deal=()
+[ "${1:-}" = --follow-hints ] && deal=(--deal "$2")
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME=$config build/bin/tavolin "${deal[@]}" >/dev/null 2>&1 &
 game_pid=$!
 window=$(xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' | head -n 1)
 sleep 1
 # The system's Python, which python3-pyatspi is installed for.
 reader() { /usr/bin/python3 scripts/a11y/reader.py "$@"; }
+
+if [ "${1:-}" = --follow-hints ]; then
+    cd scripts/a11y && exec /usr/bin/python3 follow_hints.py "$window" "${3:-300}"
+fi
 
 echo "== After a deal"
 xdotool windowfocus --sync "$window" key alt+g n

@@ -15,40 +15,12 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target tavolin velvetres2
 mkdir -p "$out"
 
-xvfb_pid=
-game_pid=
-config=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "$config" ] && rm -rf "$config"
-    game_pid= xvfb_pid= config=
-}
-trap cleanup EXIT
-
-start_screen() {
-    local fifo
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r display <"$fifo"
-    rm -f "$fifo"
-    export DISPLAY=":$display"
-}
+. scripts/lib/virtual_screen.sh
 
 # The game started on a deal with the card size chosen ("OrigCardSize" 1
 # small, 0 large) in a settings file of its own; its window in $window.
 start_game() {
-    config=$(mktemp -d)
-    mkdir -p "$config/Tavolin"
-    XDG_CONFIG_HOME=$config build/bin/tavolin &
-    game_pid=$!
-    xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null
-    kill "$game_pid"
-    wait "$game_pid" 2>/dev/null || true
-    game_pid=
-    sed -i "s/\"OrigCardSize\"=dword:[0-9]*/\"OrigCardSize\"=dword:$1/" "$config/Tavolin/registry.ini"
+    fresh_settings "$1"
     XDG_CONFIG_HOME=$config build/bin/tavolin --deal "$2" &
     game_pid=$!
     window=$(xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' | head -n 1)
@@ -57,7 +29,7 @@ start_game() {
 for size in small large; do
     orig=$([ "$size" = small ] && echo 1 || echo 0)
 
-    start_screen
+    start_screen 1600x1200
     start_game "$orig" 1796674830
     sleep 1
     xdotool windowfocus --sync "$window" key Right Left ctrl+h
@@ -66,7 +38,7 @@ for size in small large; do
     echo "$out/hint-$size-cards.png"
     cleanup
 
-    start_screen
+    start_screen 1600x1200
     start_game "$orig" 3
     sleep 1
     for key in 5 a 4 b 8 c 8 h 5 8 3 6 4 d; do

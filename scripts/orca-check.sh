@@ -6,23 +6,25 @@
 # a virtual X screen with a window manager, a private session bus and the
 # AT-SPI bus; not part of the tests.
 #
-# Usage: scripts/orca-check.sh [done | win [DEAL] | lose | steps DEAL FILE]
+# Usage: scripts/orca-check.sh [done | win [DEAL] | lose | warn | steps DEAL FILE]
 #   done       deal 17: pick up, a move that lets a card go to its Pile by
 #              itself, Undo, the hint, a refused drop, Escape, reading a Column
 #   win DEAL   the winning line `tavolin --solve DEAL` prints, played with keys
 #              (default deal 17)
-#   lose       a game of deal 17 played until no move is left
+#   lose       a game of deal 17 played until no move is left, then Losing Move
+#   warn       the same game with Warn of Losing Moves turned on
 #   steps DEAL FILE   the keys in FILE, one step a line: xdotool key names
 #              separated by blanks, then optionally "# what the step is"
 # Installs Orca, speech-dispatcher, Xvfb, openbox, xdotool and the AT-SPI bus
-# when they are missing.
+# when they are missing. With ORCA_CHECK_SHOTS set to a folder, the screen is
+# saved there each time the empty-Column question opens.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-done}
 if [ -z "${ORCA_CHECK_IN_SESSION:-}" ]; then
     scripts/install-deps.sh xvfb xdotool openbox dbus dbus-x11 at-spi2-core python3-pyatspi orca \
-        speech-dispatcher
+        speech-dispatcher imagemagick
     cmake --preset default >/dev/null
     cmake --build --preset default --target tavolin velvetres2 >/dev/null
     ORCA_CHECK_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
@@ -106,7 +108,13 @@ settle() {
     done
     local total
     total=$(wc -l <"$log")
-    sed -n "${said_from},${total}p" "$log" | sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' *{.*$/    \1/p"
+    # A saying of several lines goes on in the log's next lines, indented,
+    # up to the quote and the voice's settings.
+    sed -n "${said_from},${total}p" "$log" | awk '
+        function said() { sub(/\x27 *\{[^{}]*\} *$/, "", text); print "    " text; open = 0 }
+        open { sub(/^ +/, ""); text = text " " $0; if ($0 ~ /\x27 *\{[^{}]*\} *$/) said(); next }
+        /SPEECH OUTPUT: \x27/ { text = $0; sub(/^.*SPEECH OUTPUT: \x27/, "", text); open = 1
+                                 if (text ~ /\x27 *\{[^{}]*\} *$/) said() }'
     said_from=$((total + 1))
 }
 
@@ -151,6 +159,10 @@ transfer() {
     step "$from" "$from"
     step "$to" "$to"
     if [ -n "$(question_open)" ]; then
+        if [ -n "${ORCA_CHECK_SHOTS:-}" ]; then
+            shots=$((${shots:-0} + 1))
+            import -window root "$ORCA_CHECK_SHOTS/question-$shots.png"
+        fi
         if [ -n "$one" ]; then step "n: No, one card" n; else step "y: Yes" y; fi
     fi
 }
@@ -158,6 +170,18 @@ transfer() {
 # The question about an empty Column, when it is open.
 question_open() {
     xdotool search --onlyvisible --name '^ Transfer to empty Column$' 2>/dev/null | head -n 1
+}
+
+# Nine transfers of deal 17 that fill the Rooms and leave no move; the game
+# says so in its box, then shows the statistics.
+play_to_a_loss() {
+    start_game 17
+    for move in "3 c" "2 b" "2 d" "c a" "b c" "3 b" "6 8" "1 6" "4 7"; do
+        # shellcheck disable=SC2086
+        transfer $move
+    done
+    step "Return: the box closes" Return
+    step "Return: the statistics close" Return
 }
 
 case $mode in
@@ -185,15 +209,39 @@ win)
     step "Return: the statistics close" Return
     ;;
 lose)
-    # Nine transfers of deal 17 that fill the Rooms and leave no move; the
-    # game says so in its box, then shows the statistics.
-    start_game 17
-    for move in "3 c" "2 b" "2 d" "c a" "b c" "3 b" "6 8" "1 6" "4 7"; do
-        # shellcheck disable=SC2086
-        transfer $move
-    done
-    step "Return: the box closes" Return
-    step "Return: the statistics close" Return
+    play_to_a_loss
+    step "Ctrl+L: the transfer that lost the game" ctrl+l
+    step "Escape: No, not dealt again" Escape
+    ;;
+warn)
+    # A settings file as a first start writes it, the warning turned on.
+    mkdir -p "$XDG_CONFIG_HOME/Tavolin"
+    cat >"$XDG_CONFIG_HOME/Tavolin/registry.ini" <<'EOF'
+[Software\Projects\Tavolin 2.2]
+"Form Height"=dword:799
+"Form Left"=dword:1
+"Form State"=dword:1
+"Form Top"=dword:1
+"Form Width"=dword:799
+"Games Lost"=dword:0
+"Games Won"=dword:0
+"OrigCardSize"=dword:1
+"PileSuit 0"=dword:0
+"PileSuit 1"=dword:1
+"PileSuit 2"=dword:2
+"PileSuit 3"=dword:3
+"SWBmpPath"=""
+"ShowPicture"=dword:0
+"SpeedSlider"=dword:8
+"Streak Losses"=dword:0
+"Streak Type"=dword:0
+"Streak Wins"=dword:0
+"TimeDisplay"=dword:1
+"TransferDetails"=dword:0
+"TransferInfo"=dword:0
+"WarnLosingMove"=dword:1
+EOF
+    play_to_a_loss
     ;;
 steps)
     start_game "$2"

@@ -20,41 +20,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target tavolin velvetres2 flight_frames table_shots
 mkdir -p "$out"
 
-xvfb_pid=
-game_pid=
-config=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "$config" ] && rm -rf "$config"
-    game_pid= xvfb_pid= config=
-}
-trap cleanup EXIT
-
-# A virtual screen of the given size on a free display number.
-start_screen() {
-    local fifo
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r display <"$fifo"
-    rm -f "$fifo"
-    export DISPLAY=":$display"
-}
-
-# A fresh settings file, as the game writes it at its first start on this
-# screen, with the card size ("OrigCardSize") changed.
-fresh_settings() {
-    config=$(mktemp -d)
-    XDG_CONFIG_HOME=$config build/bin/tavolin &
-    game_pid=$!
-    xdotool search --sync --onlyvisible --name 'Tavolin - Velvet Edition' >/dev/null
-    kill "$game_pid"
-    wait "$game_pid" 2>/dev/null || true
-    game_pid=
-    sed -i "s/\"OrigCardSize\"=dword:[0-9]*/\"OrigCardSize\"=dword:$1/" "$config/Tavolin/registry.ini"
-}
+. scripts/lib/virtual_screen.sh
 
 # Starts the game, deals through the Game menu and photographs the screen;
 # with a fourth argument, also that part of it in few colours, to stay small.

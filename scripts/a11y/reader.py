@@ -2,7 +2,7 @@
 """Reads the game's table through AT-SPI, as a screen reader does.
 
   reader.py tree [--places]   the table: places with roles and states, their
-                              cards (unless --places), the announcing line
+                              cards (unless --places)
                               and the information panel
   reader.py move              a legal move as two points to click, "x1 y1 x2 y2":
                               a Column's top card onto another Column's, else
@@ -93,7 +93,7 @@ def listen(seconds):
             print(f"heard: {event.source.getRoleName()}: {event.source.name!r}", flush=True)
 
     pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
-    # What the table says: a notification appearing in its status line.
+    # What the game says: a notification appearing in its own status line.
     pyatspi.Registry.registerEventListener(heard, "object:state-changed:showing")
     from gi.repository import GLib
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)

@@ -151,8 +151,8 @@ void TForm1::gamePass()
         flags.lastCardsLeftShown = game_.table.cardsLeft;
         setStatusText(0, tr(" Number of Cards left:  %1").arg(game_.table.cardsLeft));
     }
+    // What led to the end is read with the box that tells it.
     if (!flags.movesLeft || game_.table.autoRank >= 13) {
-        table_->sayAnnouncements();
         endGame();
         return;
     }

@@ -5,6 +5,7 @@
 #include "app/hint_search.h"
 #include "app/hint_text.h"
 #include "input/key_map.h"
+#include "view/table_view.h"
 
 #include <QAction>
 #include <QMenu>
@@ -47,6 +48,7 @@ void TForm1::LosingMoveClick()
     hints_->findLostMove(record_.tables());
     panelUnderLosingMove_ = statusText(0);
     setStatusText(0, tr("Looking for the move that lost the game..."));
+    table_->sayNow(statusText(0));
 }
 
 void TForm1::losingMoveFound(const LostMove& found)

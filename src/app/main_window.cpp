@@ -6,6 +6,7 @@
 #include "settings/preferences_dialog.h"
 
 #include "view/artwork.h"
+#include "view/menu_accessible.h"
 #include "view/side_picture.h"
 #include "view/status_panel.h"
 #include "view/table_accessible.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     LoadSettings();
     layout_ = TableLayout::forCards(settings_.OrigCardSize);
     installTableAccessibility();
+    installMenuAccessibility();
     table_ = new TableView(game_, layout_, platform_.cards, panel_, this);
     setCentralWidget(table_);
     // Every pointer event may change the table: the next game pass reacts.

@@ -119,6 +119,7 @@ private:
     void showHeldCard() override;
     void heldCardReturned(CardCode card, bool refused) override;
     void heldCardKept(Place place) override;
+    void nothingHeld() override;
 
     // GameEvents
     void showStatus(int panel, const std::string& text) override;

@@ -36,6 +36,11 @@ void TForm1::heldCardKept(Place place)
     table_->announce(keptWords(game_, place));
 }
 
+void TForm1::nothingHeld()
+{
+    table_->announce(tr("No card held."));
+}
+
 void TForm1::showStatus(int panel, const QString& text)
 {
     setStatusText(panel, text);

@@ -71,8 +71,10 @@ void Hand::releaseOverOrigin()
 
 void Hand::putBack()
 {
-    if (game_.selection.isEmpty())
+    if (game_.selection.isEmpty()) {
+        feedback_.nothingHeld();
         return;
+    }
     const CardCode card = game_.selection.card;
     game_.PutBack();
     feedback_.setPointerShape(PointerShape::Arrow);

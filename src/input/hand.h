@@ -21,6 +21,8 @@ public:
     virtual void heldCardReturned(CardCode card, bool refused) = 0;
     // A release over a place that does not take the held card: it stays held.
     virtual void heldCardKept(Place place) = 0;
+    // Put back with nothing held.
+    virtual void nothingHeld() = 0;
 };
 
 // The card in the player's hand: taken from a place, released over a
@@ -35,7 +37,7 @@ public:
     // A release over the place with a card held: a drop there, or, over the
     // held card's own place, the end of a click or a put-back.
     void releaseOver(Place place);
-    // The held card goes back without a drop.
+    // The held card goes back without a drop; with none, the player is told.
     void putBack();
 
 private:

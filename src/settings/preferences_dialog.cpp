@@ -28,6 +28,11 @@ namespace {
 
 const char* const LoadErrorCaption = QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", " Bitmap Load Error");
 const char* const DisplayStatus = QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", "Current setting of display options");
+// The suits of the four buttons, in the order of their numbers.
+const char* const SuitNames[] = {QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", "Hearts"),
+                                 QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", "Diamonds"),
+                                 QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", "Spades"),
+                                 QT_TRANSLATE_NOOP("tavolin::TPrefDlg1", "Clubs")};
 constexpr int UsualAdvanceDelay = 500;
 constexpr int WrongOrderPause = 4000;
 
@@ -130,6 +135,10 @@ TPrefDlg1::TPrefDlg1(Settings& settings, SettingsStore& store, MessageBoxes& mes
     StatusBar1->setFont(statusFont);
 
     Timer1 = named(new QTimer(this), "Timer1");
+    tellTimer_ = new QTimer(this);
+    tellTimer_->setSingleShot(true);
+    tellTimer_->setInterval(0);
+    connect(tellTimer_, &QTimer::timeout, this, &TPrefDlg1::tellReaders);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TPrefDlg1::OnPageChange);
     connect(Button1, &QPushButton::clicked, this, &TPrefDlg1::OnBtn1Click);
@@ -197,11 +206,10 @@ void TPrefDlg1::createSuitPage(QWidget* page)
     page->setFont(namedFont(QStringLiteral("MS Sans Serif"), 11));
     label(page, "Label5", 26, 13, tr("Press buttons in the order desired ..."));
     const QPoint places[] = {{28, 38}, {80, 39}, {134, 39}, {189, 39}};
-    const char* suits[] = {QT_TR_NOOP("Hearts"), QT_TR_NOOP("Diamonds"), QT_TR_NOOP("Spades"), QT_TR_NOOP("Clubs")};
     for (int k = 1; k <= 4; ++k) {
         auto* button = new QPushButton(QString::number(k), page);
         // The caption is the suit's number in the order; a reader names the suit.
-        button->setAccessibleName(tr(suits[k - 1]));
+        button->setAccessibleName(tr(SuitNames[k - 1]));
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
         button->setGeometry(QRect(places[k - 1], QSize(36, 27)));
         button->setIcon(QIcon(suitPicture(k - 1)));
@@ -270,8 +278,12 @@ void TPrefDlg1::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     // Each showing, not each return of the window from behind its own message
     // boxes or from being minimised: that would throw the player's place away.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         OnPrefAct();
+        // A reader reads the dialog as it opens.
+        tellTimer_->stop();
+        heard_ = {PageControl1->currentIndex(), Label7->accessibleName(), statusText()};
+    }
 }
 
 void TPrefDlg1::OnPrefAct()
@@ -312,6 +324,7 @@ void TPrefDlg1::OnPageChange(int page)
         Timer1->stop();
         advanceDelay_ = UsualAdvanceDelay;
     }
+    followForReaders();
     switch (page) {
     case DisplayPage:
         setStatus(tr(DisplayStatus));
@@ -556,6 +569,23 @@ void TPrefDlg1::showLabel7(const QString& format)
 {
     Label7->setText(orderText(format, newOrder_));
     Label7->adjustSize();
+    nameSuitOrders();
+    followForReaders();
+}
+
+// The orders show the buttons' numbers; a reader hears the suits.
+void TPrefDlg1::nameSuitOrders()
+{
+    auto suits = [](auto numbers) {
+        QStringList names;
+        for (const std::int32_t number : numbers)
+            if (number >= 1 && number <= 4)
+                names << tr(SuitNames[number - 1]);
+        return names.isEmpty() ? tr("none") : names.join(QStringLiteral(", "));
+    };
+    Label6->setAccessibleName(tr("Current order: %1").arg(suits(std::array{
+        settings_.PileSuit[0] + 1, settings_.PileSuit[1] + 1, settings_.PileSuit[2] + 1, settings_.PileSuit[3] + 1})));
+    Label7->setAccessibleName(tr("New order: %1").arg(suits(newOrder_)));
 }
 
 // ---- Page 3: the speed ---------------------------------------------------------
@@ -613,6 +643,7 @@ void TPrefDlg1::focusMoved(QWidget* old, QWidget* now)
 void TPrefDlg1::setStatus(const QString& text)
 {
     StatusBar1->showMessage(text);
+    followForReaders();
 }
 
 } // namespace tavolin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/spoken_news.h"
 #include "settings/settings.h"
 
 #include <QDialog>
@@ -65,6 +66,12 @@ public:
     // numbers after a commit (the stored suits are in the settings).
     const std::array<std::int32_t, 4>& newOrder() const { return newOrder_; }
     QString statusText() const;
+    // Qt's bridge hears what the dialog says to a screen reader while one is
+    // there; a listener given here hears it in its place, always.
+    void listenInsteadOfReaders(std::function<void(QAccessibleEvent&)> listener)
+    {
+        news_.listenInsteadOfReaders(std::move(listener));
+    }
 
 signals:
     // A setting has been recorded: the main window sets its prefsChanged.
@@ -113,6 +120,12 @@ private:
 
     void focusMoved(QWidget* old, QWidget* now);
     void setStatus(const QString& text);
+    // What a screen reader hears of the dialog: what changed since it last
+    // heard, told once the event that changed it is over.
+    void followForReaders();
+    void tellReaders();
+    QString pageWords(int page) const;
+    void nameSuitOrders();
     void setPicturePathVerified(bool verified);
     void setLabel7Colour(const QColor& colour);
     void showLabel7(const QString& format);
@@ -144,6 +157,16 @@ private:
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
     QSlider* TrackBar1 = nullptr;
+
+    SpokenNews news_{this};
+    QTimer* tellTimer_ = nullptr;
+    // What the reader was last told: the page, the new suit order, the status.
+    struct Heard {
+        int page = -1;
+        QString newOrder;
+        QString status;
+    };
+    Heard heard_;
 };
 
 } // namespace tavolin

@@ -163,12 +163,15 @@ void TStats1Dlg::FormPaint()
     for (int i = 0; i < 10; ++i)
         showWithinFrame(labels_[i + 1], texts[i]);
     // A screen reader reads a dialog's labels of three words or more as it
-    // opens: each figure of won and lost games is named with its heading.
+    // opens: each figure of won and lost games is named with its heading,
+    // and the totals' percentage with words enough.
     for (int heading : {0, 3, 6}) {
         const QString name = texts[heading].section(QLatin1Char(':'), 0, 0);
         for (int figure : {heading + 1, heading + 2})
             labels_[figure + 1]->setAccessibleName(name + QLatin1Char(' ') + texts[figure].simplified());
     }
+    labels_[4]->setAccessibleName(
+        tr("Totals of all games: %1%").arg(WinPercent(settings_.GamesWon, settings_.GamesLost)));
 }
 
 void TStats1Dlg::OKBtnClick()

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace tavolin {
 namespace {
@@ -132,7 +133,11 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? placeSummary(game(), place_) : QString();
+        if (t != QAccessible::Name)
+            return {};
+        QString name = placeSummary(game(), place_);
+        table_.nameRead(place_, name);
+        return name;
     }
     QRect rect() const override
     {
@@ -157,64 +162,6 @@ public:
 
 private:
     Place place_;
-};
-
-// What the table says, as notifications in the status bar: a reader speaks
-// a notification when it appears, wherever the focus is, and names no role
-// for one inside a status bar. It reads the name when it comes to the
-// event, and passes over an event when a later one of the same object
-// waits: each saying has a notification of its own, taken in turn from a
-// few, so that one is used again only long after it was read.
-class NewsPart : public TablePart {
-public:
-    NewsPart(TableAccessible& table, int slot) : TablePart(table), slot_(slot) {}
-
-    QAccessibleInterface* parent() const override { return table_.announcerInterface(); }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? table_.newsWords(slot_) : QString();
-    }
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.readOnly = true;
-        return state;
-    }
-
-private:
-    int slot_;
-};
-
-// The line that holds what the table said last, for a reader's command
-// that reads the status bar.
-class AnnouncerPart : public TablePart {
-public:
-    using TablePart::TablePart;
-
-    int childCount() const override { return TableAccessible::NewsCount; }
-    QAccessibleInterface* child(int index) const override { return table_.newsInterface(index); }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        for (int i = 0; i < TableAccessible::NewsCount; ++i)
-            if (table_.newsInterface(i) == child)
-                return i;
-        return -1;
-    }
-    QAccessibleInterface* parent() const override { return &table_; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? table_.tableView().lastAnnouncement() : QString();
-    }
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::StatusBar; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.readOnly = true;
-        return state;
-    }
 };
 
 // The panel under the Columns: what is written on it, in reading order, and
@@ -283,10 +230,7 @@ TableAccessible::TableAccessible(TableView* view) : QAccessibleWidget(view, QAcc
         places_[i] = QAccessible::registerAccessibleInterface(new PlacePart(*this, placeAtReadingIndex(i)));
     for (CardCode card = 0; card < PackSize; ++card)
         cards_[card] = QAccessible::registerAccessibleInterface(new CardPart(*this, card));
-    announcer_ = QAccessible::registerAccessibleInterface(new AnnouncerPart(*this));
     panel_ = QAccessible::registerAccessibleInterface(new PanelPart(*this));
-    for (int i = 0; i < NewsCount; ++i)
-        news_[i] = QAccessible::registerAccessibleInterface(new NewsPart(*this, i));
     for (int i = 0; i < PlaceCount; ++i)
         placeNames_[i] = placeSummary(tableView().game(), placeAtReadingIndex(i));
     for (CardCode card = 0; card < PackSize; ++card)
@@ -299,10 +243,7 @@ TableAccessible::~TableAccessible()
         QAccessible::deleteAccessibleInterface(id);
     for (QAccessible::Id id : cards_)
         QAccessible::deleteAccessibleInterface(id);
-    QAccessible::deleteAccessibleInterface(announcer_);
     QAccessible::deleteAccessibleInterface(panel_);
-    for (QAccessible::Id id : news_)
-        QAccessible::deleteAccessibleInterface(id);
 }
 
 const TableView& TableAccessible::tableView() const
@@ -318,16 +259,6 @@ QAccessibleInterface* TableAccessible::placeInterface(Place place) const
 QAccessibleInterface* TableAccessible::cardInterface(CardCode card) const
 {
     return isValidCard(card) ? QAccessible::accessibleInterface(cards_[card]) : nullptr;
-}
-
-QAccessibleInterface* TableAccessible::newsInterface(int slot) const
-{
-    return slot >= 0 && slot < NewsCount ? QAccessible::accessibleInterface(news_[slot]) : nullptr;
-}
-
-QAccessibleInterface* TableAccessible::announcerInterface() const
-{
-    return QAccessible::accessibleInterface(announcer_);
 }
 
 QString TableAccessible::text(QAccessible::Text t) const
@@ -349,8 +280,6 @@ QAccessibleInterface* TableAccessible::child(int index) const
     if (index < PlaceCount)
         return QAccessible::accessibleInterface(places_[index]);
     if (index == PlaceCount)
-        return QAccessible::accessibleInterface(announcer_);
-    if (index == PlaceCount + 1)
         return QAccessible::accessibleInterface(panel_);
     return QAccessibleWidget::child(index - OwnChildren);
 }
@@ -426,13 +355,25 @@ QString TableAccessible::speak(const QString& words, CursorNews cursorNews)
         return said;
     QString place = placeSummary(tableView().game(), *cursor);
     if (cursorNews == CursorNews::Moved) {
+        heardAtCursor_ = place;
+        focusUnread_ = cursor;
         QAccessibleEvent focus(placeInterface(*cursor), QAccessible::Focus);
         tableView().tellReaders(focus);
-    } else if (place != heardAtCursor_) {
-        said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + place + QLatin1Char('.');
+        return said;
     }
+    // A place that took the focus unread is read as it is now, or later.
+    if (std::exchange(focusUnread_, std::nullopt) != cursor && place != heardAtCursor_)
+        said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + place + QLatin1Char('.');
     heardAtCursor_ = std::move(place);
     return said;
+}
+
+void TableAccessible::nameRead(Place place, const QString& name) const
+{
+    if (focusUnread_ != place)
+        return;
+    focusUnread_.reset();
+    heardAtCursor_ = name;
 }
 
 QString TableAccessible::cardsBack() const
@@ -443,14 +384,6 @@ QString TableAccessible::cardsBack() const
         if (const std::optional<Place> place = placeOf(game, card); place && place != cardPlaces_[card])
             back << QCoreApplication::translate("Table", "%1 back to %2.").arg(cardName(card), placeName(*place));
     return back.join(QLatin1Char(' '));
-}
-
-void TableAccessible::showNews(const QString& words)
-{
-    newsWords_[nextNews_] = words;
-    QAccessibleEvent shown(newsInterface(nextNews_), QAccessible::ObjectShow);
-    nextNews_ = (nextNews_ + 1) % NewsCount;
-    tableView().tellReaders(shown);
 }
 
 } // namespace tavolin

@@ -23,8 +23,7 @@ void installTableAccessibility();
 
 // The table as a screen reader sees it: the four Rooms, the four Piles and
 // the eight Columns in reading order, each holding its cards as children,
-// then the line that tells each move, the information panel and the table's
-// buttons. The places and cards are objects of their own that live as long
+// then the information panel and the table's buttons. The places and cards are objects of their own that live as long
 // as the table, so an id a reader holds stays good while cards move.
 class TableAccessible : public QAccessibleWidget {
 public:
@@ -48,34 +47,30 @@ public:
     // The cards that lie elsewhere than readers were last told, in words:
     // what an undo gave back.
     QString cardsBack() const;
-    // The words are said.
-    void showNews(const QString& words);
+
+    // A reader reads a place's name when it comes to the focus event, which
+    // may be after the place changed: the name it reads is what it heard.
+    void nameRead(Place place, const QString& name) const;
 
     const TableView& tableView() const;
     QAccessibleInterface* placeInterface(Place place) const;
     QAccessibleInterface* cardInterface(CardCode card) const;
-    QAccessibleInterface* announcerInterface() const;
-    static constexpr int NewsCount = 8;
-    QAccessibleInterface* newsInterface(int slot) const;
-    const QString& newsWords(int slot) const { return newsWords_[slot]; }
 
 private:
     static constexpr int PlaceCount = 16;
-    static constexpr int OwnChildren = PlaceCount + 2;
+    static constexpr int OwnChildren = PlaceCount + 1;
 
     std::array<QAccessible::Id, PlaceCount> places_{};
     std::array<QAccessible::Id, PackSize> cards_{};
-    QAccessible::Id announcer_ = 0;
     QAccessible::Id panel_ = 0;
-    std::array<QAccessible::Id, NewsCount> news_{};
-    std::array<QString, NewsCount> newsWords_;
-    int nextNews_ = 0;
 
     // What the readers were last told.
     std::array<QString, PlaceCount> placeNames_;
     std::array<std::optional<Place>, PackSize> cardPlaces_{};
     std::optional<CardCode> held_;
-    QString heardAtCursor_;
+    mutable QString heardAtCursor_;
+    // The place that took the focus, while no reader has read its name.
+    mutable std::optional<Place> focusUnread_;
 };
 
 // The places in reading order: Rooms, Piles, Columns, each from the left.

@@ -6,6 +6,8 @@
 #include "view/table_colour.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -53,6 +55,8 @@ TableView::TableView(Game& game, const TableLayout& layout, const CardLibrary& c
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves between the two clicks of a click-and-click transfer are tracked too.
     setMouseTracking(true);
+    // For the message boxes that open over words still waiting.
+    qApp->installEventFilter(this);
 }
 
 void TableView::setMissingBitmapHandler(std::function<void(int number)> handler)
@@ -155,20 +159,37 @@ void TableView::sayAnnouncements()
         return;
     const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
     pendingAnnouncements_.clear();
-    // Away from the table (a box is open or closing) the place is told when
-    // the table has the keys again.
+    // Away from the table (a box is open or closing, a button has the keys)
+    // the place is told when the table has the keys again, and only then.
     const bool placeUntold = cursorUntold_;
     if (hasFocus())
         cursorUntold_ = false;
     TableAccessible* reader = listeningReader();
     if (!reader)
         return;
-    QString said = reader->speak(words, placeUntold ? hasFocus() ? CursorNews::Moved : CursorNews::Later
-                                                    : CursorNews::Stayed);
-    if (said.isEmpty())
-        return;
-    lastAnnouncement_ = said;
-    reader->showNews(said);
+    news_.say(reader->speak(words, !hasFocus() ? CursorNews::Later
+                                   : placeUntold ? CursorNews::Moved
+                                                 : CursorNews::Stayed));
+}
+
+// A reader stops speaking when the window it spoke for loses the keys, and
+// reads a message box as it opens: words that wait when a box opens (the
+// move that ends a game, before the box that says so) are read with the
+// box, before its text, and not said again. The name is set as the box is
+// shown, before any reader hears of it.
+bool TableView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Show || pendingAnnouncements_.isEmpty())
+        return false;
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (!box)
+        return false;
+    const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
+    pendingAnnouncements_.clear();
+    for (QLabel* label : box->findChildren<QLabel*>())
+        if (label->text() == box->text())
+            label->setAccessibleName(words + QLatin1Char(' ') + box->text());
+    return false;
 }
 
 void TableView::announceUndo()

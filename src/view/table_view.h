@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/spoken_news.h"
 #include "game/game.h"
 #include "view/card_cells.h"
 #include "view/hint_marks.h"
@@ -118,12 +119,12 @@ public:
     // Words said at once, with any that wait: the route for anything the
     // window has to say (the hint, the possible moves).
     void sayNow(const QString& words);
-    const QString& lastAnnouncement() const { return lastAnnouncement_; }
     // Qt's bridge hears the table's accessible events while a screen reader
     // is there; a listener given here hears them in its place, always.
     void listenInsteadOfReaders(std::function<void(QAccessibleEvent&)> listener)
     {
-        readerListener_ = std::move(listener);
+        readerListener_ = listener;
+        news_.listenInsteadOfReaders(std::move(listener));
     }
     void tellReaders(QAccessibleEvent& event) const;
 
@@ -145,6 +146,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Painting the top area and the Column area into their images.
@@ -225,8 +227,8 @@ private:
     // The keyboard cursor moved, or the table took the keys, since a reader
     // was told where the cursor is.
     bool cursorUntold_ = false;
-    QString lastAnnouncement_;
     std::function<void(QAccessibleEvent&)> readerListener_;
+    SpokenNews news_{this};
 
     struct WindowDrawing {
         QRegion area;

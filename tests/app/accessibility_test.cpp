@@ -1,10 +1,14 @@
 // What a screen reader finds on the real window: the table's places and
 // cards, how they follow the game, the announcements and the named controls.
 #include "game/support/table_builder.h"
+#include "platform/qt_message_boxes.h"
 #include "settings/preferences_dialog.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -19,11 +23,13 @@ struct HeardEvent {
     QAccessible::Event type;
     QAccessible::Role role;
     QString name;
+    QAccessibleInterface* source;
 };
 
 constexpr int PlaceCount = 16;
 
-class AccessibilityTest : public testing::WindowFixture<> {
+// Real message boxes: a reader reads them as they open.
+class AccessibilityTest : public testing::WindowFixture<QtMessageBoxes> {
 protected:
     // The window, with the test hearing what a screen reader would.
     void open()
@@ -31,14 +37,13 @@ protected:
         WindowFixture::open();
         table()->listenInsteadOfReaders([this](QAccessibleEvent& event) {
             QAccessibleInterface* iface = event.accessibleInterface();
-            heard.push_back({event.type(), iface->role(), iface->text(QAccessible::Name)});
+            heard.push_back({event.type(), iface->role(), iface->text(QAccessible::Name), iface});
         });
     }
 
     QAccessibleInterface* tableReader() const { return QAccessible::queryAccessibleInterface(table()); }
     QAccessibleInterface* place(int readingIndex) const { return tableReader()->child(readingIndex); }
-    QAccessibleInterface* announcer() const { return tableReader()->child(PlaceCount); }
-    QAccessibleInterface* panel() const { return tableReader()->child(PlaceCount + 1); }
+    QAccessibleInterface* panel() const { return tableReader()->child(PlaceCount); }
     QStringList placeNames() const
     {
         QStringList names;
@@ -200,9 +205,13 @@ TEST_F(AccessibilityTest, ThePlacesFollowAMoveAnAutomaticMoveAndAnUndo)
     EXPECT_FALSE(card("Jack of Diamonds")->state().selected);
     EXPECT_EQ(card("Queen of Spades")->text(QAccessible::Description), "covered");
     // Said once, together, when the automatic moves are over: a reader
-    // fetches the words only after the card's flight.
+    // fetches the words only after the card's flight. They appear in a
+    // status line of no window's, which a reader's command that reads the
+    // window's status bar passes over.
     EXPECT_EQ(said(), QStringList{moved + " " + wentUp});
-    EXPECT_EQ(announcer()->text(QAccessible::Name), moved + " " + wentUp);
+    QAccessibleInterface* line = heard.back().source->parent();
+    EXPECT_EQ(line->role(), QAccessible::StatusBar);
+    EXPECT_EQ(line->parent(), QAccessible::queryAccessibleInterface(qApp));
 
     window->MoveUndo1Click();
     settle();
@@ -246,7 +255,8 @@ TEST_F(AccessibilityTest, EachKeyIsHeardOnceThePlaceFirst)
                                         "Column 1 from the bottom: King of Hearts, under Queen of Spades."}));
     key(Qt::Key_1);
     key(Qt::Key_Escape);
-    EXPECT_EQ(presented(), QStringList({"Queen of Spades held.", "Queen of Spades put back."}));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(presented(), QStringList({"Queen of Spades held.", "Queen of Spades put back.", "No card held."}));
     window->MoveHintClick();
     for (int wait = 0; wait < 200 && said().isEmpty(); ++wait)
         QTest::qWait(10);
@@ -266,6 +276,67 @@ TEST_F(AccessibilityTest, EachKeyIsHeardOnceThePlaceFirst)
     for (int wait = 0; wait < 100 && heard.empty(); ++wait)
         QTest::qWait(10);
     EXPECT_EQ(presented(), QStringList({"focus: Column 1, 2 cards, top Queen of Spades"}));
+
+    // Said while a button has the keys, the place waits for the table to
+    // have them again, and is read then only.
+    key(Qt::Key_2);
+    key(Qt::Key_1);
+    window->findChild<QWidget*>("UndoBtn1")->setFocus();
+    heard.clear();
+    window->MoveUndo1Click();
+    settle();
+    table()->setFocus();
+    settle();
+    EXPECT_EQ(presented(), QStringList({"Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to "
+                                        "Column 2.",
+                                        "focus: Column 1, 2 cards, top Queen of Spades"}));
+
+    // A reader reads the place when it comes to the focus event, as it is
+    // then: a change before that is not told besides.
+    QStringList unread;
+    table()->listenInsteadOfReaders([&unread](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::ObjectShow)
+            unread << event.accessibleInterface()->text(QAccessible::Name);
+    });
+    key(Qt::Key_2);
+    key(Qt::Key_1);
+    window->MoveUndo1Click();
+    settle();
+    EXPECT_EQ(unread.last(), "Move undone. Ace of Hearts back to Column 2. Jack of Diamonds back to Column 2.");
+}
+
+// The move that ends a game is read with the box that says so, before its
+// text, and not said on its own: a reader stops speaking as the window loses
+// the keys to the box.
+TEST_F(AccessibilityTest, TheMoveThatEndsAGameIsReadWithItsBox)
+{
+    open();
+    newGame();
+    TableBuilder(window->game()).pileUpTo("KH").pileUpTo("KD").pileUpTo("KS").pileUpTo("QC").column(0, {"KC"});
+    table()->FormPaint(PaintSender::Other);
+    table()->sayAnnouncements();
+    heard.clear();
+    key(Qt::Key_1);
+    QStringList opened;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&opened] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (!top)
+            return;
+        opened << top->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(top))
+            for (QLabel* label : box->findChildren<QLabel*>())
+                if (label->text() == box->text())
+                    opened << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        top->close();
+    });
+    closer.start(0);
+    key(Qt::Key_H);
+    for (int wait = 0; wait < 100 && opened.size() < 3; ++wait)
+        QTest::qWait(10);
+    EXPECT_EQ(opened, QStringList({" Game Result", "King of Clubs moved from Column 1 to Pile 4. Congratulations, you won!",
+                                   " Tavolin Statistics"}));
+    EXPECT_EQ(said(), QStringList{"King of Clubs held."});
 }
 
 // Controls whose caption is a picture, a digit or nothing carry a name.
@@ -278,6 +349,13 @@ TEST_F(AccessibilityTest, ControlsWithoutAReadableCaptionHaveNames)
     auto* leaf = window->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     EXPECT_EQ(nameOf(leaf), "Finish game");
     EXPECT_FALSE(leaf->toolTip().isEmpty());
+    // A reader speaks a menu command's shortcut when it comes as the last of
+    // three parts of its key binding.
+    QAccessibleInterface* newGame = QAccessible::queryAccessibleInterface(action("NewGame1"));
+    EXPECT_EQ(newGame->text(QAccessible::Name), "New game");
+    EXPECT_EQ(newGame->parent()->object(), window->findChild<QMenu*>(QStringLiteral("GameMenu1")));
+    EXPECT_EQ(newGame->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList({"", "", "Ctrl+N"}));
 
     window->Pref1DlgClick();
     auto* preferences = window->findChild<TPrefDlg1*>();

@@ -302,6 +302,7 @@ TEST(HintMarksTest, TheCornersFrameTheHintedCards)
 // on (off at first, and nothing searched then; remembered) the status bar
 // says so at once until Undo takes it back. Finished, the game's losing
 // transfer is named once however often asked, and the deal offered again.
+// A screen reader hears the warning and the search once each.
 TEST_F(HintTest, TheTransferThatLostTheGameIsToldAndNamed)
 {
     open();
@@ -319,6 +320,11 @@ TEST_F(HintTest, TheTransferThatLostTheGameIsToldAndNamed)
     EXPECT_EQ(stored("WarnLosingMove"), 1);
     open();
     ASSERT_TRUE(action("WarnLosingMove1")->isChecked());
+    QStringList said;
+    table()->listenInsteadOfReaders([&said](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::ObjectShow)
+            said << event.accessibleInterface()->text(QAccessible::Name);
+    });
     window->dealByNumber(QStringLiteral("3"));
     QApplication::processEvents();
     for (int i = 0; i < 6; ++i) {
@@ -331,6 +337,7 @@ TEST_F(HintTest, TheTransferThatLostTheGameIsToldAndNamed)
     waitFor([&] { return window->statusText(1) != panel1; });
     EXPECT_EQ(window->statusText(0), "Lost by 9 of Clubs to Room 4");
     EXPECT_EQ(window->statusText(1), "Undo takes it back.");
+    EXPECT_EQ(said.filter("Lost by"), QStringList{"Lost by 9 of Clubs to Room 4. Undo takes it back."});
     window->MoveUndo1Click();
     passes();
     EXPECT_EQ(window->statusText(1), panel1);
@@ -343,6 +350,7 @@ TEST_F(HintTest, TheTransferThatLostTheGameIsToldAndNamed)
     for (int ask = 0; ask < 5; ++ask)
         window->LosingMoveClick();
     EXPECT_EQ(window->statusText(0), "Looking for the move that lost the game...");
+    EXPECT_EQ(said.filter("Looking for"), QStringList{"Looking for the move that lost the game..."});
     waitFor([&] { return messages.shown().size() > shown; });
     QTest::qWait(20);
     ASSERT_EQ(messages.shown().size(), shown + 1);

@@ -19,6 +19,7 @@ public:
     void showHeldCard() override { ++heldShown; }
     void heldCardReturned(CardCode, bool) override {}
     void heldCardKept(Place) override {}
+    void nothingHeld() override {}
 };
 
 // Points are taken from where the table lays its places out, never from pixel numbers.

@@ -5,6 +5,7 @@
 #include "support/non_files.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tavolin {
 namespace {
@@ -444,6 +446,36 @@ TEST(PreferencesDialog, ChosenPageOrTheCommandCancelsAPendingTurn)
             EXPECT_EQ(p.page(), way == Way::PlayersTab ? 2 : 0);
             EXPECT_EQ(p.isChecked("CheckBox1"), way != Way::PlayersTab);
         }
+}
+
+// Beyond the control with the focus, a screen reader hears each status
+// text, a page turned with its name and what it shows, and the new suit
+// order by suit, once each when the event is over.
+TEST(PreferencesDialog, AReaderHearsTheStatusAPageTurnedAndTheNewOrder)
+{
+    Prefs p;
+    QStringList said;
+    p.dialog.listenInsteadOfReaders(
+        [&said](QAccessibleEvent& event) { said << event.accessibleInterface()->text(QAccessible::Name); });
+    const auto heard = [&said] {
+        QApplication::processEvents();
+        return std::exchange(said, {});
+    };
+    p.open();
+    EXPECT_EQ(heard(), QStringList()) << "a reader reads the dialog itself as it opens";
+    p.clickOk();
+    EXPECT_EQ(heard(), QStringList{"Display Options recorded in Registry."});
+    p.fireTimer();
+    EXPECT_EQ(heard(), QStringList{"Bitmap Path Info page. Bitmap Path and File Name Info: Example: "
+                                   "D:\\Images\\bmp\\sw.bmp. Picture Dimension required for side window: Picture "
+                                   "Width = 456, Height = 696 pixels. Edit or confirm side-window Bitmap location."});
+    p.clickTab(2);
+    EXPECT_EQ(heard(), QStringList{"Suit Selection page. Press buttons in the order desired ... Current order: Hearts, "
+                                   "Diamonds, Spades, Clubs. New order: none. Assignment of suits to piles."});
+    p.pressSuits({4});
+    EXPECT_EQ(heard(), QStringList{"New order: Clubs."});
+    p.pressSuits({2});
+    EXPECT_EQ(heard(), QStringList{"New order: Clubs, Diamonds."});
 }
 
 } // namespace

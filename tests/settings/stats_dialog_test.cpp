@@ -69,13 +69,14 @@ TEST_F(StatsDialogTest, FiguresFollowTheResultsInTheOrderPlayed)
         EXPECT_EQ(shownFigures(), figures) << results;
     }
     // A screen reader reads only labels of three words or more as the
-    // dialog opens: the figures are named with their headings.
+    // dialog opens: the figures are named with their headings, the totals'
+    // percentage with words enough.
     QStringList names;
-    for (int label : {3, 4, 6, 7, 9, 10})
+    for (int label : {3, 4, 5, 6, 7, 9, 10})
         names << QAccessible::queryAccessibleInterface(dialog.findChild<QLabel*>(QString("Label%1").arg(label)))
                      ->text(QAccessible::Name);
-    EXPECT_EQ(names.join(" | "), "This session won: 4 | This session lost: 1 | Totals won: 4 | Totals lost: 1 | "
-                                 "Streaks won: 1 | Streaks lost: 0");
+    EXPECT_EQ(names.join(" | "), "This session won: 4 | This session lost: 1 | Totals of all games: 80% | Totals won: 4 | "
+                                 "Totals lost: 1 | Streaks won: 1 | Streaks lost: 0");
     // A streak type the dialog does not know leaves the sentence as it was.
     settings.StreakType = 7;
     showFigures();
