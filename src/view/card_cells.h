@@ -17,7 +17,10 @@ class CardLibrary;
 // library at the size in use. A face becomes its whole cell: the picture
 // clipped to the rounded cell, the black 2-pixel frame and the small stroke
 // in the lower right corner. A Pile mark is laid on the table colour, so that
-// a plain copy of it hides what the Pile showed before.
+// a plain copy of it hides what the Pile showed before. A small face or a
+// Pile mark with at most 256 colours is kept with one byte a pixel, its colour
+// table holding the premultiplied pixels; drawn() expands the rows asked for.
+// A large face stays as drawn, for the speed of a full repaint.
 class CardCells {
 public:
     explicit CardCells(const CardLibrary& cards) : cards_(cards) {}
@@ -30,8 +33,12 @@ public:
     // Nothing is drawn without a library or once a picture has failed.
     bool canDraw() const;
 
-    // Null when the picture cannot be had.
+    // Null when the picture cannot be had. May be kept with one byte a pixel:
+    // only drawn() makes it, or a Pile mark, ready for a painter.
     const QImage* face(CardCode card);
+    // Rows [first, first + count) of a face or mark as premultiplied pixels, as rows
+    // [0, count) of the image returned; valid until the next call.
+    QImage drawn(const QImage& face, int first, int count);
     QImage selectedFace(CardCode card);
     const QImage* base(int number);
     // The first row from which a face covers whatever lies under it: above
@@ -53,6 +60,7 @@ private:
     std::map<int, Face> faces_;
     std::map<int, QImage> bases_;
     bool failed_ = false;
+    QImage expanded_;
 };
 
 } // namespace tavolin

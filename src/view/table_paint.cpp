@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavolin {
 namespace {
@@ -30,7 +31,10 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
         const int shown = rows < 0 ? layout_.CardHeight : std::min(rows, layout_.CardHeight);
         const qreal ratio = cell.devicePixelRatio();
         inBands(QRect(x, y, layout_.CardWidth, shown), ratio, [&](const QRect& band) {
-            canvas.drawImage(band, cell, QRectF(0, (band.top() - y) * ratio, cell.width(), band.height() * ratio));
+            const QRectF source(0, (band.top() - y) * ratio, cell.width(), band.height() * ratio);
+            const int first = int(source.top());
+            const int count = std::min(cell.height(), int(std::ceil(source.bottom()))) - first;
+            canvas.drawImage(band, cells_.drawn(cell, first, count), source.translated(0, -first));
         });
     };
     switch (mode) {
@@ -47,7 +51,7 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
         break;
     case DrawMode::Base:
         if (const QImage* mark = cells_.base(cardOrImage))
-            canvas.drawImage(QPoint(x, y), *mark);
+            canvas.drawImage(QPoint(x, y), cells_.drawn(*mark, 0, mark->height()));
         break;
     case DrawMode::Vacant:
         inBands(cellAt(x, y), canvas.device()->devicePixelRatioF(), [&](const QRect& band) { canvas.fillRect(band, fill); });

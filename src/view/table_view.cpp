@@ -260,11 +260,12 @@ QRect TableView::cellAt(int x, int y) const
 }
 
 // The images follow the card size and the screen's pixel ratio. The Column
-// image reaches down as far as anything can be drawn: the last place of a
+// image reaches down as far as anything is drawn: the lowest card of a
 // Column, or the panel once it holds something; below that the table colour
-// is painted directly. It grows with the window and never shrinks, so nothing
-// is lost when the window is made small and large again. A new image is
-// drawn whole from the table.
+// is painted directly. It grows with the Columns and the window and never
+// shrinks, so nothing is lost when the window is made small and large again;
+// while a card flies it stays as it is, since the table already holds the
+// card where it lands. A new image is drawn whole from the table.
 bool TableView::prepareImages()
 {
     if (layout_.TableWidth <= 0)
@@ -278,16 +279,16 @@ bool TableView::prepareImages()
         image.fill(colour);
         return image;
     };
-    if (SelectTintBitmap.devicePixelRatio() != ratio || SelectTintBitmap.deviceIndependentSize() != QSizeF(cell)) {
-        SelectTintBitmap = makeImage(cell, QImage::Format_RGB32, QColor(255, 0, 0));
-        AnimationBitmap = makeImage(cell, QImage::Format_RGB32, TableColour);
-    }
     const QSize top(layout_.TableWidth, layout_.TopAreaHeight);
-    const int columnsBottom = layout_.columnY(ColumnDepth - 1) + layout_.CardHeight;
+    int columnsBottom = 0;
+    for (const ColumnRec& rec : game_.table.columns) {
+        if (const int last = rec.topPosition(); last >= 0)
+            columnsBottom = std::max(columnsBottom, rec.y[last] + layout_.CardHeight);
+    }
     const int panelBottom = panel_.isBlank() ? 0 : panelRect().bottom() + 1;
     const int rows = std::max(1, std::min(height(), std::max(columnsBottom, panelBottom)) - layout_.TopAreaHeight);
     const bool fits = TopAreaBitmap.devicePixelRatio() == ratio && TopAreaBitmap.deviceIndependentSize() == QSizeF(top)
-        && ColumnAreaBitmap.deviceIndependentSize().height() >= rows;
+        && (Animating || ColumnAreaBitmap.deviceIndependentSize().height() >= rows);
     if (fits)
         return true;
     const int keptRows = ColumnAreaBitmap.devicePixelRatio() == ratio
@@ -297,6 +298,20 @@ bool TableView::prepareImages()
     ColumnAreaBitmap = makeImage(QSize(layout_.TableWidth, keptRows), QImage::Format_RGB32, TableColour);
     redrawImages();
     return true;
+}
+
+// A cell-sized image in one colour, made when first needed: many games
+// never hold a card or see one fly.
+QImage& TableView::cellImage(QImage& image, const QColor& colour)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize cell(layout_.CardWidth, layout_.CardHeight);
+    if (image.devicePixelRatio() != ratio || image.deviceIndependentSize() != QSizeF(cell)) {
+        image = QImage(cell * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(colour);
+    }
+    return image;
 }
 
 // What the window shows of the table: the two images, the table frame and
@@ -468,7 +483,7 @@ void TableView::showSelectedCard()
         showImages(window, cell);
         if (tinted) {
             window.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-            window.drawImage(cell.topLeft(), SelectTintBitmap);
+            window.drawImage(cell.topLeft(), cellImage(SelectTintBitmap, QColor(255, 0, 0)));
         }
     });
     if (tinted)
@@ -484,7 +499,7 @@ void TableView::AnimateCardMove(CardCode card, QPoint from, QPoint to, int pause
         return;
     Animating = true;
     {
-        QPainter p(&AnimationBitmap);
+        QPainter p(&cellImage(AnimationBitmap, TableColour));
         DrawCard(p, 0, 0, card, DrawMode::Face, TableColour);
     }
     const std::vector<QPoint> path = cardFlightPath(from, to);

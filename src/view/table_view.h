@@ -165,6 +165,7 @@ private:
 
     // The images, sized for the layout and the screen.
     bool prepareImages();
+    QImage& cellImage(QImage& image, const QColor& colour);
     void redrawImages();
     void beginColumnPainting(QPainter& p);
     QRect topAreaRect() const;
