@@ -388,7 +388,11 @@ QRegion TableView::keyboardFrame() const
     case PlaceKind::Column: {
         const ColumnRec& rec = table.columns[index];
         const int top = std::max(0, rec.topPosition());
-        place = cellAt(rec.x[0], rec.y[0]) | cellAt(rec.x[top], rec.y[top]);
+        // A cleared table keeps no place for its Columns: the frame stands
+        // where the next deal puts them, not in the table's corner.
+        const bool placed = rec.x[0] != 0 || rec.y[0] != 0;
+        place = placed ? cellAt(rec.x[0], rec.y[0]) | cellAt(rec.x[top], rec.y[top])
+                       : cellAt(game_.geometry.columnX(index), game_.geometry.columnY(0));
         break;
     }
     }

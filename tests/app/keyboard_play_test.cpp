@@ -438,6 +438,20 @@ TEST_F(KeyboardPlayTest, TheCursorFrameHasFourSidesAndNeverCoversAnIndex)
         auto shownAt = [&](QPoint inTable) { return screen.pixelColor(table()->mapTo(window.get(), inTable)); };
         EXPECT_EQ(shownAt(oldBottom), shownAt(oldBottom + QPoint(0, 4))) << "no frame left below the card gone";
         EXPECT_NE(shownAt(oldBottom - QPoint(0, layout.ColumnStep)), shownAt(oldBottom + QPoint(0, 4)));
+
+        // A game over, its table cleared: the frame stands where a deal puts
+        // the Column, not in the table's corner.
+        game().ResetTable();
+        table()->setKeyboardCursor(Place{Column, 5});
+        const QImage framed = table()->grab().toImage();
+        table()->setKeyboardCursor(std::nullopt);
+        const QImage bare = table()->grab().toImage();
+        QRect changed;
+        for (int y = 0; y < framed.height(); ++y)
+            for (int x = 0; x < framed.width(); ++x)
+                if (framed.pixel(x, y) != bare.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        EXPECT_NEAR(changed.center().x(), game().geometry.columnX(5) + layout.CardWidth / 2, 2);
     }
 }
 
