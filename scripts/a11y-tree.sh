@@ -49,7 +49,9 @@ sleep 1
 reader() { /usr/bin/python3 scripts/a11y/reader.py "$@"; }
 
 if [ "${1:-}" = --follow-hints ]; then
-    cd scripts/a11y && exec /usr/bin/python3 follow_hints.py "$window" "${3:-300}"
+    status=0
+    (cd scripts/a11y && /usr/bin/python3 follow_hints.py "$window" "${3:-300}") || status=$?
+    exit "$status"
 fi
 
 echo "== After a deal"
