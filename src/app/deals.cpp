@@ -20,26 +20,27 @@
 
 namespace tavolin {
 
+QAction* TForm1::addKeyedCommand(QMenu* menu, const char* name, const QString& text, const QString& hint,
+                                 QKeyCombination key, void (TForm1::*handler)())
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(hint);
+    action->setShortcut(key);
+    action->setAutoRepeat(false);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
 void TForm1::createDealCommands(QMenu* gameMenu, QMenu* moveMenu)
 {
-    auto addCommand = [this](QMenu* menu, const char* name, const QString& text, const QString& hint,
-                             QKeyCombination key, void (TForm1::*handler)()) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setStatusTip(hint);
-        action->setShortcut(key);
-        // A held-down shortcut acts once.
-        action->setAutoRepeat(false);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
     gameMenu->addSeparator();
-    RestartDeal1 = addCommand(gameMenu, "RestartDeal1", tr("&Restart Deal"),
-                              tr("Deal the current or last game again"), keys::RestartDeal,
-                              &TForm1::RestartDealClick);
-    DealByNumber1 = addCommand(gameMenu, "DealByNumber1", tr("&Deal by Number..."),
-                               tr("Deal a game by its number"), keys::DealByNumber,
-                               &TForm1::DealByNumberClick);
+    RestartDeal1 = addKeyedCommand(gameMenu, "RestartDeal1", tr("&Restart Deal"),
+                                   tr("Deal the current or last game again"), keys::RestartDeal,
+                                   &TForm1::RestartDealClick);
+    DealByNumber1 = addKeyedCommand(gameMenu, "DealByNumber1", tr("&Deal by Number..."),
+                                    tr("Deal a game by its number"), keys::DealByNumber,
+                                    &TForm1::DealByNumberClick);
     moveMenu->addSeparator();
     createHintCommands(moveMenu);
 

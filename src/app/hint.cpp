@@ -18,12 +18,8 @@ namespace tavolin {
 
 void TForm1::createHintCommands(QMenu* moveMenu)
 {
-    MoveHint1 = moveMenu->addAction(tr("&Hint"));
-    MoveHint1->setObjectName(QStringLiteral("MoveHint1"));
-    MoveHint1->setStatusTip(tr("Name a move that leads to a win"));
-    MoveHint1->setShortcut(keys::Hint);
-    MoveHint1->setAutoRepeat(false);
-    connect(MoveHint1, &QAction::triggered, this, &TForm1::MoveHintClick);
+    MoveHint1 = addKeyedCommand(moveMenu, "MoveHint1", tr("&Hint"), tr("Name a move that leads to a win"), keys::Hint,
+                                &TForm1::MoveHintClick);
     createLosingMoveCommands(moveMenu);
 
     hints_ = new HintSearch({}, this);

@@ -14,12 +14,9 @@ namespace tavolin {
 
 void TForm1::createLosingMoveCommands(QMenu* moveMenu)
 {
-    LosingMove1 = moveMenu->addAction(tr("&Losing Move"));
-    LosingMove1->setObjectName(QStringLiteral("LosingMove1"));
-    LosingMove1->setStatusTip(tr("Name the transfer that lost the last game"));
-    LosingMove1->setShortcut(keys::LosingMove);
-    LosingMove1->setAutoRepeat(false);
-    connect(LosingMove1, &QAction::triggered, this, &TForm1::LosingMoveClick);
+    LosingMove1 = addKeyedCommand(moveMenu, "LosingMove1", tr("&Losing Move"),
+                                  tr("Name the transfer that lost the last game"), keys::LosingMove,
+                                  &TForm1::LosingMoveClick);
 
     WarnLosingMove1 = moveMenu->addAction(tr("&Warn of Losing Moves"));
     WarnLosingMove1->setObjectName(QStringLiteral("WarnLosingMove1"));

@@ -143,6 +143,9 @@ private:
     void createButtons();
     void createStatusBar();
     void createTimers();
+    // A menu command with its shortcut; held down, the shortcut acts once.
+    QAction* addKeyedCommand(QMenu* menu, const char* name, const QString& text, const QString& hint,
+                             QKeyCombination key, void (TForm1::*handler)());
     void createDealCommands(QMenu* gameMenu, QMenu* moveMenu);
     void dealAndPlay(std::uint32_t number);
     void createHintCommands(QMenu* moveMenu);
