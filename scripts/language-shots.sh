@@ -23,26 +23,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target language_shots velvetres2
 export FONTCONFIG_FILE=$PWD/tests/support/dejavu-fonts.conf
 
-xvfb_pid= wm_pid= config=
-cleanup() {
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "$config" ] && rm -rf "$config"
-    wm_pid= xvfb_pid= config=
-}
-trap cleanup EXIT
-
-# A virtual screen of the given size on a free display number.
-start_screen() {
-    local fifo
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r display <"$fifo"
-    rm -f "$fifo"
-    export DISPLAY=":$display"
-}
+. scripts/lib/virtual_screen.sh
 
 for locale in "${locales[@]}"; do
     for screen in 1280x1024 800x600; do

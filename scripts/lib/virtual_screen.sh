@@ -1,14 +1,17 @@
-# Sourced by the screenshot scripts: a virtual X screen and a game with a
-# settings file of its own, both gone when the script ends.
+# Sourced by the screenshot scripts: a virtual X screen, a window manager and
+# a game with a settings file of its own, all gone when the script ends.
 
+# A script that starts a window manager keeps its process in $wm_pid.
 xvfb_pid=
+wm_pid=
 game_pid=
 config=
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     [ -n "$config" ] && rm -rf "$config"
-    game_pid= xvfb_pid= config=
+    game_pid= wm_pid= xvfb_pid= config=
 }
 trap cleanup EXIT
 
