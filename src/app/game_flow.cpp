@@ -187,13 +187,15 @@ void TForm1::endGame()
     GameStats1Click();
 }
 
+// The clock runs on while the time is shown, rather than being stopped and
+// started again each second: each tick of an idle game counts.
 void TForm1::Timer1Timer()
 {
-    Timer1->stop();
-    if (!game_.flags.gameInPlay || !settings_.TimeDisplay)
+    if (!game_.flags.gameInPlay || !settings_.TimeDisplay) {
+        Timer1->stop();
         return;
+    }
     showPlayingTime(platform_.clock.timeOfDay());
-    Timer1->start();
 }
 
 // Redraws the move panel's headings every 2 s. With the panel off there is

@@ -1,11 +1,14 @@
 #include "view/status_panel.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 #include <QStyle>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cstring>
 
 namespace tavolin {
 namespace {
@@ -104,7 +107,77 @@ void StatusPanel::showText(const QString& text)
     setAttribute(Qt::WA_UpdatesDisabled);
     QLabel::setText(text);
     setAttribute(Qt::WA_UpdatesDisabled, false);
-    update(changed);
+    if (!drawOnWindow(changed))
+        update(changed);
+}
+
+// The changed digits drawn straight into the window's backing store and
+// sent to the screen, past the repaint machinery: a repaint first waits for
+// the display server to let go of what it sent last (a round trip that
+// wakes the program twice more each second) and walks the widget tree. The
+// server read this strip a second ago, so there is nothing to wait for. A
+// panel that is hidden, covered in part or not plainly filled takes the
+// ordinary way.
+bool StatusPanel::drawOnWindow(const QRect& strip)
+{
+    QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    QBackingStore* store = backingStore();
+    const QBrush background = palette().brush(backgroundRole());
+    if (!handle || !handle->isExposed() || !store || !isVisible() || !top->updatesEnabled()
+        || background.style() != Qt::SolidPattern || !visibleRegion().contains(strip))
+        return false;
+    QPaintDevice* device = store->paintDevice();
+    if (device->devType() != QInternal::Image)
+        return false;
+    QImage& surface = *static_cast<QImage*>(device);
+    const QRect target(mapTo(top, strip.topLeft()), strip.size());
+    if (surface.depth() != 32 || surface.devicePixelRatio() != 1.0 || !surface.rect().contains(target))
+        return false;
+    const QImage& drawn = drawnStrip(strip, surface.format(), background);
+    uchar* row = surface.bits() + target.y() * surface.bytesPerLine() + qsizetype(target.x()) * 4;
+    for (int y = 0; y < strip.height(); ++y, row += surface.bytesPerLine())
+        std::memcpy(row, drawn.constScanLine(y), qsizetype(strip.width()) * 4);
+    paintedFromGlyphs_ = true;
+    store->flush(QRegion(target), handle);
+    return true;
+}
+
+// The strip drawn apart, or as it was drawn when the same glyphs stood in
+// it before: a clock's seconds come back every minute, and a tick that
+// copies a kept strip runs none of the painting code. Glyphs clipped by a
+// painter on the whole window would cost a clip mask the window's height.
+const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format, const QBrush& background)
+{
+    std::vector<std::pair<std::size_t, quint32>>& glyphs = line_->inStrip;
+    glyphs.clear();
+    const QRectF area(strip);
+    for (std::size_t g = 0; g < line_->ink.size(); ++g) {
+        if (line_->ink[g].intersects(area))
+            glyphs.emplace_back(g, line_->glyphIndexes[g]);
+    }
+    std::vector<DrawnStrip>& kept = line_->drawn;
+    const auto same = std::find_if(kept.begin(), kept.end(), [&](const DrawnStrip& drawn) {
+        return drawn.area == strip && drawn.glyphs == glyphs && drawn.image.format() == format;
+    });
+    if (same != kept.end()) {
+        same->lastUse = ++line_->uses;
+        return same->image;
+    }
+    // The least recently used goes: what a minute of seconds draws stays.
+    constexpr std::size_t MostKept = 80;
+    if (kept.size() == MostKept)
+        kept.erase(std::min_element(kept.begin(), kept.end(), [](const DrawnStrip& a, const DrawnStrip& b) {
+            return a.lastUse < b.lastUse;
+        }));
+    QImage image(strip.size(), format);
+    QPainter p(&image);
+    p.translate(-strip.topLeft());
+    p.fillRect(strip, background);
+    drawGlyphs(p, strip);
+    p.end();
+    kept.push_back(DrawnStrip{strip, glyphs, std::move(image), ++line_->uses});
+    return kept.back().image;
 }
 
 // What QLabel does with a plain one-line text, and no more: no frame,
@@ -211,6 +284,8 @@ std::optional<StatusPanel::Line> StatusPanel::layOut(const QString& text) const
     line.positions.assign(positions.begin(), positions.end());
     for (qsizetype g = 0; g < glyphs.size(); ++g)
         line.ink.push_back(inkOf(line.rawFont, glyphs[g], positions[g]));
+    for (int d = 0; d < 10; ++d)
+        line.digitInk[d] = inkOf(line.rawFont, line.digitIndexes[d], QPointF(0, 0));
     return line;
 }
 
@@ -219,12 +294,13 @@ QRect StatusPanel::changeDigits(Line& line, const QString& text) const
 {
     QRectF changed;
     for (const auto& [character, slot] : line.digits) {
-        const quint32 glyph = line.digitIndexes[text[character].digitValue()];
+        const int digit = text[character].unicode() - u'0';
+        const quint32 glyph = line.digitIndexes[digit];
         if (line.glyphIndexes[slot] == glyph)
             continue;
         changed |= line.ink[slot];
         line.glyphIndexes[slot] = glyph;
-        line.ink[slot] = inkOf(line.rawFont, glyph, line.positions[slot]);
+        line.ink[slot] = line.digitInk[digit].translated(line.positions[slot]);
         changed |= line.ink[slot];
     }
     line.text = text;
@@ -239,9 +315,14 @@ void StatusPanel::paintEvent(QPaintEvent* event)
         QLabel::paintEvent(event);
         return;
     }
-    // Every glyph with ink in the area, in the line's order, as the whole
-    // line would draw them there.
-    const QRect area = event->rect();
+    QPainter p(this);
+    drawGlyphs(p, event->rect());
+}
+
+// Every glyph with ink in the area, in the line's order, as the whole line
+// would draw them there.
+void StatusPanel::drawGlyphs(QPainter& p, const QRect& area) const
+{
     QList<quint32> glyphs;
     QList<QPointF> positions;
     for (std::size_t g = 0; g < line_->ink.size(); ++g) {
@@ -254,7 +335,6 @@ void StatusPanel::paintEvent(QPaintEvent* event)
     run.setRawFont(line_->rawFont);
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    QPainter p(this);
     p.setPen(QPen(palette().brush(foregroundRole()), 1));
     p.drawGlyphRun(QPointF(0, 0), run);
 }
@@ -264,6 +344,8 @@ void StatusPanel::changeEvent(QEvent* event)
     // A new font or size is seen at the next text or paint.
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::LayoutDirectionChange)
         line_.reset();
+    if (event->type() == QEvent::PaletteChange && line_)
+        line_->drawn.clear();
     QLabel::changeEvent(event);
 }
 

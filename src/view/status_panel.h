@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QRawFont>
 
@@ -7,6 +8,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+class QPainter;
 
 namespace tavolin {
 
@@ -31,6 +34,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // A strip of the panel as drawn on the window, by what glyphs stood in
+    // it (their places in the line and glyph indexes).
+    struct DrawnStrip {
+        QRect area;
+        std::vector<std::pair<std::size_t, quint32>> glyphs;
+        QImage image;
+        quint64 lastUse = 0;
+    };
     // A text's line as QLabel draws it, with the places of its digits.
     struct Line {
         QString text;
@@ -43,12 +54,19 @@ private:
         std::vector<QRectF> ink;                         // where each glyph may leave ink
         std::vector<std::pair<qsizetype, int>> digits;   // each digit's character and glyph
         std::array<quint32, 10> digitIndexes{};          // the glyph of 0 to 9
+        std::array<QRectF, 10> digitInk{};               // and its ink at the origin
+        std::vector<DrawnStrip> drawn;
+        quint64 uses = 0;
+        std::vector<std::pair<std::size_t, quint32>> inStrip;   // kept for its room
     };
     std::optional<Line> layOut(const QString& text) const;
     bool canLayOut(const QString& text) const;
     bool panelIsPlain() const;
     bool stillFits(const Line& line) const;
     QRect changeDigits(Line& line, const QString& text) const;
+    bool drawOnWindow(const QRect& strip);
+    const QImage& drawnStrip(const QRect& strip, QImage::Format format, const QBrush& background);
+    void drawGlyphs(QPainter& p, const QRect& area) const;
 
     std::optional<Line> line_;
     bool paintedFromGlyphs_ = false;
