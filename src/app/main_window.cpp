@@ -369,7 +369,17 @@ void TForm1::showPlayingTime(QTime until)
     if (!playingTimeWords_)
         playingTimeWords_.emplace(tr("Playing Time: mins "), tr(" secs"));
     const int elapsed = playingMilliseconds(GameStartTime, until);
-    setStatusText(2, playingTimeWords_->first + playingTimeText(elapsed) + playingTimeWords_->second);
+    const auto shown = [this](int milliseconds) {
+        return playingTimeWords_->first + playingTimeText(milliseconds) + playingTimeWords_->second;
+    };
+    setStatusText(2, shown(elapsed));
+    // The game's first second draws its first minute ahead.
+    if (elapsed < 2000) {
+        QStringList minute;
+        for (int second = 1; second <= 60; ++second)
+            minute.push_back(shown(elapsed + second * 1000));
+        panels_[2]->drawAhead(minute);
+    }
 }
 
 // ---- Window events --------------------------------------------------------

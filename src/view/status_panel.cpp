@@ -143,6 +143,34 @@ bool StatusPanel::drawOnWindow(const QRect& strip)
     return true;
 }
 
+void StatusPanel::drawAhead(const QStringList& texts)
+{
+    QBackingStore* store = backingStore();
+    if (texts.isEmpty() || !store || store->paintDevice()->devType() != QInternal::Image
+        || !sameButDigits(text(), texts.front()))
+        return;
+    if (!line_)
+        line_ = layOut(text());
+    if (!line_ || !stillFits(*line_))
+        return;
+    const QImage::Format format = static_cast<QImage*>(store->paintDevice())->format();
+    const QBrush background = palette().brush(backgroundRole());
+    // The line goes through the texts and comes back to the one shown.
+    const std::vector<quint32> glyphs = line_->glyphIndexes;
+    const std::vector<QRectF> ink = line_->ink;
+    const QString shown = line_->text;
+    for (const QString& next : texts) {
+        if (!sameButDigits(line_->text, next))
+            break;
+        const QRect strip = changeDigits(*line_, next);
+        if (!strip.isEmpty())
+            drawnStrip(strip, format, background);
+    }
+    line_->glyphIndexes = glyphs;
+    line_->ink = ink;
+    line_->text = shown;
+}
+
 // The strip drawn apart, or as it was drawn when the same glyphs stood in
 // it before: a clock's seconds come back every minute, and a tick that
 // copies a kept strip runs none of the painting code. Glyphs clipped by a

@@ -26,6 +26,10 @@ public:
     explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent) { setAutoFillBackground(true); }
 
     void showText(const QString& text);
+    // Draws ahead what showing these texts one after another, from the one
+    // shown now, will draw on the window (a clock's next minute), so that
+    // showing them later runs none of the painting code.
+    void drawAhead(const QStringList& texts);
     // Whether the last paint drew the kept glyphs rather than QLabel's text.
     bool paintedFromGlyphs() const { return paintedFromGlyphs_; }
 

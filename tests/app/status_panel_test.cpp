@@ -68,11 +68,17 @@ QString playingTime(int seconds)
 }
 
 // Every second of two minutes and across the hour: each tick drawn from
-// the kept glyphs straight on the window, with no repaint at all.
+// the kept glyphs straight on the window, with no repaint at all, the
+// first minute drawn ahead.
 TEST_F(StatusPanelTest, TheClockTicksAsAPlainLabelShowsIt)
 {
     for (const auto& [from, to] : {std::pair{0, 125}, std::pair{3595, 3605}}) {
+        QStringList ahead;
+        for (int second = from + 2; second < from + 62; ++second)
+            ahead.push_back(playingTime(second));
         for (int second = from; second <= to; ++second) {
+            if (second == from + 1)
+                panel->drawAhead(ahead);
             expectPlainLook(playingTime(second));
             if (second < from + 2)
                 continue;
