@@ -23,6 +23,10 @@ public:
     explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent) { setAutoFillBackground(true); }
 
     void showText(const QString& text);
+    // A panel of a fixed size tells that size without laying out its text:
+    // the status bar asks before the window is first shown.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // Whether the last paint drew the kept glyphs rather than QLabel's text.
     bool paintedFromGlyphs() const { return paintedFromGlyphs_; }
 
