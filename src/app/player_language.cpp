@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLibraryInfo>
+
+#include <optional>
 
 namespace tavolin {
 namespace {
@@ -17,13 +20,28 @@ std::string translateGameText(const char* context, const char* source)
     return QCoreApplication::translate(context, source).toStdString();
 }
 
-// The translation's name ("pt_BR") that serves the language, the one for
-// its own country first; empty when there is none.
-QString translationFor(const QLocale& wanted)
+// The translations' names ("de", "pt_BR"). Listed without a name filter,
+// which Qt would compile into a regular expression at every start.
+QStringList translationNames()
+{
+    const QString prefix = QStringLiteral("tavolin_");
+    const QString suffix = QStringLiteral(".qm");
+    QStringList names;
+    for (QDirIterator files(TranslationsFolder, QDir::Files); files.hasNext();) {
+        const QString file = files.nextFileInfo().fileName();
+        if (file.startsWith(prefix) && file.endsWith(suffix))
+            names << file.sliced(prefix.size(), file.size() - prefix.size() - suffix.size());
+    }
+    names.sort();
+    return names;
+}
+
+// The translation's name that serves the language, the one for its own
+// country first; empty when there is none.
+QString translationFor(const QLocale& wanted, const QStringList& names)
 {
     QString found;
-    for (const QString& file : QDir(TranslationsFolder).entryList({QStringLiteral("tavolin_*.qm")})) {
-        const QString name = QFileInfo(file).completeBaseName().section(u'_', 1);
+    for (const QString& name : names) {
         const QLocale translation(name);
         if (translation.language() == wanted.language()
             && (found.isEmpty() || translation.territory() == wanted.territory()))
@@ -37,11 +55,18 @@ QString translationFor(const QLocale& wanted)
 PlayerLanguage::PlayerLanguage(const QLocale& locale)
 {
     QString name;
+    // Looked for only when a language other than English is wanted: the
+    // C locale, English's, is no such language and has no translation.
+    std::optional<QStringList> names;
     for (const QString& wanted : locale.uiLanguages()) {
         const QLocale language(wanted);
         if (language.language() == QLocale::English)
             break;
-        if (name = translationFor(language); !name.isEmpty())
+        if (language.language() == QLocale::C)
+            continue;
+        if (!names)
+            names = translationNames();
+        if (name = translationFor(language, *names); !name.isEmpty())
             break;
     }
     const QLocale::Language chosen = name.isEmpty() ? QLocale::English : QLocale(name).language();

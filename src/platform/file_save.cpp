@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -203,10 +204,16 @@ void removeLeftoverTemporaries(const QString& fileName)
     }
 }
 
+// Without a name filter, which Qt would compile into a regular expression.
 QStringList namesStartingWith(const QString& folder, const QString& prefix, QDir::Filters filters)
 {
-    QStringList names = QDir(folder).entryList(filters, QDir::Name);
-    names.removeIf([&](const QString& name) { return !name.startsWith(prefix); });
+    QStringList names;
+    for (QDirIterator entries(folder, filters); entries.hasNext();) {
+        const QString name = entries.nextFileInfo().fileName();
+        if (name.startsWith(prefix))
+            names << name;
+    }
+    names.sort();
     return names;
 }
 

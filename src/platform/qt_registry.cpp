@@ -152,9 +152,8 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
         writeProblem_ = folderProblem(folder);
         return nullptr;
     }
-    // Reading needs no lock, as a save replaces the file whole; it only
-    // takes one that is free, to clear what stopped saves left.
-    FileLock lock = QDir(folder).exists() ? lockFile(fileName_, create ? lockWaitMs : 0) : FileLock{};
+    // Reading needs no lock, as a save replaces the file whole.
+    FileLock lock = create ? lockFile(fileName_, lockWaitMs) : FileLock{};
     if (create && !lock.lock) {
         writeProblem_ = lock.problem;
         busy_ = lock.busy;
@@ -165,13 +164,7 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
         leftoversRemoved_ = true;
     }
     // Before the file: a note counted meanwhile is then named in it.
-    std::vector<Note> notes;
-    const QStringList noteNames = namesStartingWith(folder, shortName(fileName_) + NoteInfix, QDir::Files);
-    for (const QString& name : noteNames) {
-        const FileContents note = readRegularFile(QDir(folder).filePath(name), LargestNote);
-        if (note.state == FileContents::State::Read)
-            notes.push_back({name, note.bytes});
-    }
+    std::vector<Note> notes = notesBeside();
     const FileContents contents = readRegularFile(fileName_, LargestFile);
     // The line the limit cut through is no damage of the file's own.
     Values values = parsed(contents.cutShort ? contents.bytes.left(contents.bytes.lastIndexOf('\n') + 1) : contents.bytes);
@@ -190,6 +183,34 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
     // A key to read has no more use for the lock.
     return std::make_unique<QtRegistryKey>(*this, std::move(values), path, create ? std::move(lock.lock) : nullptr,
                                            std::move(notes), create);
+}
+
+std::vector<QtRegistry::Note> QtRegistry::notesBeside() const
+{
+    const QString folder = QFileInfo(fileName_).absolutePath();
+    std::vector<Note> notes;
+    for (const QString& name : namesStartingWith(folder, shortName(fileName_) + NoteInfix, QDir::Files)) {
+        const FileContents note = readRegularFile(QDir(folder).filePath(name), LargestNote);
+        if (note.state == FileContents::State::Read)
+            notes.push_back({name, note.bytes});
+    }
+    return notes;
+}
+
+void QtRegistry::clearLeftovers()
+{
+    if (!QFileInfo(QFileInfo(fileName_).absolutePath()).isDir())
+        return;
+    const FileLock lock = lockFile(fileName_, 0);
+    if (!lock.lock)
+        return;
+    if (!leftoversRemoved_) {
+        removeLeftoverTemporaries(fileName_);
+        leftoversRemoved_ = true;
+    }
+    // Notes before the file, as a key opened to write reads them.
+    const std::vector<Note> notes = notesBeside();
+    uncountedNotes(notes, parsed(readRegularFile(fileName_, LargestFile).bytes), true);
 }
 
 // Those of the notes found that the file does not name as counted. Holding

@@ -43,6 +43,7 @@ public:
         return open(path, true, lockWaitMs);
     }
     QString keepNote(const QByteArray& text) override;
+    void clearLeftovers() override;
     StoreDamage damage() const override { return damage_; }
     QString writeProblem() const override { return writeProblem_; }
     bool wasBusy() const override { return busy_; }
@@ -58,6 +59,7 @@ public:
 
 private:
     std::unique_ptr<RegistryKey> open(const QString& path, bool create, int lockWaitMs);
+    std::vector<Note> notesBeside() const;
     std::vector<Note> uncountedNotes(const std::vector<Note>& found, const Values& values, bool removeCounted);
     StoreDamage damageOf(const FileContents& contents, const Values& values);
     QString keepAside(const FileContents& contents);

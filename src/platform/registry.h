@@ -62,6 +62,10 @@ public:
     // is not lost. Where it is kept, or empty when it could not be kept.
     virtual QString keepNote(const QByteArray& text) = 0;
 
+    // Clears what saves stopped halfway left beside the store, unless another
+    // writer holds it now. Reading leaves that alone: clearing takes the
+    // store's lock, and taking it waits for the disk.
+    virtual void clearLeftovers() = 0;
     // Empty (total 0) when all was well.
     virtual StoreDamage damage() const = 0;
     // Why the last key opened to write, its commit or the last note failed:

@@ -205,6 +205,10 @@ void SettingsStore::storeAtStart(Settings& settings, bool placementChanged)
     if (repairWanted_ || keptAtStart_ || placementChanged) {
         if (const auto stored = write(settings, placementChanged ? PlacementNames : QStringList(), lockWait()))
             takeStatistics(settings, *stored);
+    } else {
+        // A write clears them on its way; the read at start left them, as
+        // clearing waits for the disk and the window waited for that read.
+        registry_.clearLeftovers();
     }
     tellDamage();
 }

@@ -1,6 +1,7 @@
 #include "artwork.h"
 
 #include <QBitmap>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -100,14 +101,49 @@ QPixmap tableButtonPicture(QSize size, qreal pixelRatio)
     return picture;
 }
 
+// The picture for a pixel ratio is drawn when the button is first shown at
+// that ratio, not while the window is made: a start draws one of the two,
+// after the window is on the screen. The icon of the pictures drawn chooses
+// among them and makes the other modes' pictures, as any icon does.
+class TableButtonIconEngine final : public QIconEngine {
+public:
+    explicit TableButtonIconEngine(QSize size) : size_(size) {}
+
+    QIconEngine* clone() const override { return new TableButtonIconEngine(*this); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // The size asked for is in device pixels.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        const int ratio = scale > 1.0 ? 2 : 1;
+        if (!(drawn_ & ratio)) {
+            pictures_.addPixmap(tableButtonPicture(size_, ratio));
+            drawn_ |= ratio;
+        }
+        return pictures_.pixmap(size / scale, scale, mode, state);
+    }
+
+private:
+    QSize size_;
+    QIcon pictures_;
+    int drawn_ = 0;   // 1 and 2: the ratios drawn
+};
+
 } // namespace
 
 QIcon tableButtonIcon(QSize size)
 {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0})
-        icon.addPixmap(tableButtonPicture(size, ratio));
-    return icon;
+    return QIcon(new TableButtonIconEngine(size));
 }
 
 QCursor largeArrowUpCursor() { return largeArrowCursor(true); }

@@ -91,6 +91,16 @@ bool digitsKeepTheirPlaces(const QFont& font, const QPaintDevice* device, const 
 
 } // namespace
 
+QSize StatusPanel::sizeHint() const
+{
+    return minimumSize() == maximumSize() ? minimumSize() : QLabel::sizeHint();
+}
+
+QSize StatusPanel::minimumSizeHint() const
+{
+    return minimumSize() == maximumSize() ? minimumSize() : QLabel::minimumSizeHint();
+}
+
 void StatusPanel::showText(const QString& text)
 {
     if (text == this->text())

@@ -30,6 +30,10 @@ public:
     // shown now, will draw on the window (a clock's next minute), so that
     // showing them later runs none of the painting code.
     void drawAhead(const QStringList& texts);
+    // A panel of a fixed size tells that size without laying out its text:
+    // the status bar asks before the window is first shown.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // Whether the last paint drew the kept glyphs rather than QLabel's text.
     bool paintedFromGlyphs() const { return paintedFromGlyphs_; }
 

@@ -77,6 +77,24 @@ TEST_F(RegistryFile, KeyAndFileComeOnlyWithTheFirstCommit)
     EXPECT_FALSE(registry.openKey(QStringLiteral("Software/Projects/Tavolin 2.2")));
 }
 
+// Reading changes nothing beside the file, not even by a lock: what a
+// stopped save left stays there until it is cleared.
+TEST_F(RegistryFile, ReadingLeavesWhatAStoppedSaveLeftForClearing)
+{
+    const auto key = open(true);
+    key->writeDword(QStringLiteral("Games Won"), 6);
+    ASSERT_TRUE(key->commit());
+    const QString leftover = registry.fileName() + QStringLiteral(".saving.stopped");
+    ASSERT_TRUE(testing::writeFileBytes(leftover, "half a save\n"));
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QtRegistry started(dir.path());
+    EXPECT_EQ(started.openKey(KeyPath)->readDword(QStringLiteral("Games Won")), 6);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), before);
+    started.clearLeftovers();
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_TRUE(fileLines().contains(QStringLiteral("\"Games Won\"=dword:6")));
+}
+
 TEST_F(RegistryFile, HandEditedFileIsRead)
 {
     writeFileBytes("; written by hand\r\n"

@@ -25,6 +25,8 @@ public:
     std::unique_ptr<RegistryKey> createKey(const QString& path, int lockWaitMs) override;
     // Kept unless writes fail.
     QString keepNote(const QByteArray& text) override;
+    // Nothing is ever left over in memory.
+    void clearLeftovers() override {}
     StoreDamage damage() const override { return damage_; }
     QString writeProblem() const override;
     bool wasBusy() const override { return busy_; }
