@@ -10,12 +10,50 @@ namespace {
 
 const QColor TableGreen(0, 153, 0);
 
+// The artwork turns only by whole degrees. Their sines and cosines come from
+// a plain series rather than the maths library, whose code and tables would
+// otherwise stay in the game's memory for these few pictures.
+struct Turn {
+    double cos;
+    double sin;
+};
+
+constexpr Turn turnBy(int degrees)
+{
+    const int half = (degrees % 360 + 540) % 360 - 180;  // in [-180, 180)
+    switch (half) {
+    case -180: return {-1, 0};
+    case -90: return {0, -1};
+    case 0: return {1, 0};
+    case 90: return {0, 1};
+    default: break;
+    }
+    const double x = half * 3.14159265358979323846 / 180;
+    double sine = 0;
+    double cosine = 0;
+    double sineTerm = x;
+    double cosineTerm = 1;
+    for (int n = 0; n < 24; ++n) {
+        sine += sineTerm;
+        cosine += cosineTerm;
+        sineTerm *= -x * x / ((2 * n + 2) * (2 * n + 3));
+        cosineTerm *= -x * x / ((2 * n + 1) * (2 * n + 2));
+    }
+    return {cosine, sine};
+}
+
+// As QPainter::rotate, by a turn worked out in advance.
+void rotate(QPainter& p, Turn turn)
+{
+    p.setTransform(QTransform(turn.cos, turn.sin, -turn.sin, turn.cos, 0, 0), true);
+}
+
 // One leaf: a pointed oval with a midrib, along the given angle.
-void drawLeaf(QPainter& p, QPointF base, double angle, double length, const QColor& fill)
+void drawLeaf(QPainter& p, QPointF base, int angle, double length, const QColor& fill)
 {
     p.save();
     p.translate(base);
-    p.rotate(angle);
+    rotate(p, turnBy(angle));
     QPainterPath leaf;
     leaf.moveTo(0, 0);
     leaf.cubicTo(length * 0.3, -length * 0.32, length * 0.75, -length * 0.28, length, 0);
@@ -123,7 +161,7 @@ QImage applicationIconImage(int size)
     for (const FannedCard& card : IconCards) {
         p.save();
         p.translate(IconPivot);
-        p.rotate(card.angle);
+        rotate(p, turnBy(card.angle));
         p.setPen(QPen(Qt::black, IconOutline));
         p.setBrush(Qt::white);
         p.drawRoundedRect(IconFace, IconCorner, IconCorner);
