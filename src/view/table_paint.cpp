@@ -73,50 +73,91 @@ void TableView::paintBlockFrame(QPainter& p, int left)
 }
 
 // An empty place shows the table colour (a Room) or its suit's mark (a
-// Pile), with a darker line on its left. Returns the places that look
-// different from the last paint.
-QRegion TableView::paintPlaces(QPainter& p)
+// Pile), with a darker line on its left.
+void TableView::drawPlace(QPainter& p, std::size_t index)
 {
-    const TableState& table = game_.table;
+    const PlaceLook& look = placeLooks_[index];
+    const SlotRec& slot = slotOf(index);
+    DrawCard(p, slot.x, slot.y, look.cardOrMark, look.mode, TableColour);
+    if (!look.occupied)
+        drawSeparator(p, index);
+}
+
+void TableView::drawSeparator(QPainter& p, std::size_t index)
+{
+    const SlotRec& slot = slotOf(index);
+    p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+}
+
+const SlotRec& TableView::slotOf(std::size_t index) const
+{
+    return index < RoomCount ? game_.table.rooms[index] : game_.table.piles[index - RoomCount];
+}
+
+// Each place's look taken from the table, with the frames of the blocks
+// given painted again. Returns the places that look different from the
+// last paint.
+QRegion TableView::takePlaceLooks(bool roomsFramePainted, bool pilesFramePainted)
+{
     QRegion changed;
-    auto paintPlace = [&](std::size_t index, const SlotRec& slot, DrawMode emptyMode, int emptyImage) {
+    for (std::size_t index = 0; index < placeLooks_.size(); ++index) {
+        const SlotRec& slot = slotOf(index);
+        const bool room = index < RoomCount;
         const PlaceLook look = slot.occupied ? PlaceLook{true, slot.card, slot.mode}
-                                             : PlaceLook{false, emptyImage, emptyMode};
-        DrawCard(p, slot.x, slot.y, look.cardOrMark, look.mode, TableColour);
-        if (!slot.occupied)
-            p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+            : room                           ? PlaceLook{false, 0, DrawMode::Vacant}
+                                             : PlaceLook{false, pileMarks_[index - RoomCount], DrawMode::Base};
+        // An empty place's line stays where it was drawn, under a card laid
+        // there later, until something opaque covers its column: the frame
+        // painted again for the first place of a block, else the place to
+        // the left, unless that shows a face with its clear corners.
+        const bool firstOfBlock = index == 0 || index == RoomCount;
+        const bool covered = (room ? roomsFramePainted : pilesFramePainted)
+            || (!firstOfBlock && cells_.canDraw() && !showsFace(placeLooks_[index - 1]));
+        separatorBeneath_[index] = !look.occupied || (separatorBeneath_[index] && !covered);
+        placeLooks_[index] = look;
         if (placesShown_[index] != look)
             changed += cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
         // Until the library is loaded nothing was drawn, whatever the place holds.
         placesShown_[index] = cells_.canDraw() ? std::optional(look) : std::nullopt;
-    };
-    for (int i = 0; i < RoomCount; ++i)
-        paintPlace(i, table.rooms[i], DrawMode::Vacant, 0);
-    for (int i = 0; i < PileCount; ++i)
-        paintPlace(RoomCount + i, table.piles[i], DrawMode::Base, pileMarks_[i]);
+    }
+    heldOnTop_.reset();
     return changed;
 }
 
 // Returns the part of the window that changed.
 QRegion TableView::paintTopArea()
 {
-    QPainter p(&TopAreaBitmap);
-    const bool framesDirty = FullRepaint || RoomsFrameDirty || PilesFrameDirty;
-    if (FullRepaint) {
-        p.fillRect(QRect(0, 0, layout_.TableWidth, layout_.TopAreaHeight), TableColour);
-        RoomsFrameDirty = true;
-        PilesFrameDirty = true;
+    const bool roomsFrame = FullRepaint || RoomsFrameDirty;
+    const bool pilesFrame = FullRepaint || PilesFrameDirty;
+    RoomsFrameDirty = false;
+    PilesFrameDirty = false;
+    const QRegion places = takePlaceLooks(roomsFrame, pilesFrame);
+    return roomsFrame || pilesFrame ? QRegion(topAreaRect()) : places;
+}
+
+// The top area within `part`, as the places looked at the last paint: the
+// table colour, the two blocks' frames, the lines that lie beneath, then
+// the places in their order, since an empty place's line lies on its left
+// neighbour's last column; a card held since then lies over its whole cell.
+void TableView::drawTopArea(QPainter& p, const QRect& part)
+{
+    p.save();
+    p.setClipRect(part);
+    p.fillRect(part, TableColour);
+    paintBlockFrame(p, layout_.LeftMargin);
+    paintBlockFrame(p, layout_.PilesLeft);
+    for (std::size_t i = 0; i < placeLooks_.size(); ++i) {
+        if (separatorBeneath_[i])
+            drawSeparator(p, i);
     }
-    if (RoomsFrameDirty) {
-        paintBlockFrame(p, layout_.LeftMargin);
-        RoomsFrameDirty = false;
+    for (std::size_t i = 0; i < placeLooks_.size(); ++i) {
+        const SlotRec& slot = slotOf(i);
+        if (cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0).intersects(part))
+            drawPlace(p, i);
     }
-    if (PilesFrameDirty) {
-        paintBlockFrame(p, layout_.PilesLeft);
-        PilesFrameDirty = false;
-    }
-    const QRegion places = paintPlaces(p);
-    return framesDirty ? QRegion(topAreaRect()) : places;
+    if (heldOnTop_)
+        drawPlace(p, *heldOnTop_);
+    p.restore();
 }
 
 // The Column's strip cleared, then its cards from position 0 up, each
@@ -229,14 +270,8 @@ QRegion TableView::paintColumnArea()
 // clearing what the game marked as changed.
 void TableView::redrawImages()
 {
-    TopAreaBitmap.fill(TableColour);
     ColumnAreaBitmap.fill(TableColour);
-    {
-        QPainter p(&TopAreaBitmap);
-        paintBlockFrame(p, layout_.LeftMargin);
-        paintBlockFrame(p, layout_.PilesLeft);
-        paintPlaces(p);
-    }
+    takePlaceLooks(true, true);
     // Everything is copied to the window at the next paint.
     placesShown_.fill(std::nullopt);
     stripBottom_.fill(layout_.TopAreaHeight);
