@@ -135,28 +135,35 @@ QRegion TableView::paintTopArea()
     return roomsFrame || pilesFrame ? QRegion(topAreaRect()) : places;
 }
 
-// The top area within `part`, as the places looked at the last paint: the
+// The top area within `area`, as the places looked at the last paint: the
 // table colour, the two blocks' frames, the lines that lie beneath, then
 // the places in their order, since an empty place's line lies on its left
 // neighbour's last column; a card held since then lies over its whole cell.
-void TableView::drawTopArea(QPainter& p, const QRect& part)
+// Each place is drawn once, clipped to its part of the area.
+void TableView::drawTopArea(QPainter& p, const QRegion& area)
 {
     p.save();
-    p.setClipRect(part);
-    p.fillRect(part, TableColour);
+    for (const QRect& part : area)
+        p.fillRect(part, TableColour);
+    p.setClipRegion(area);
     paintBlockFrame(p, layout_.LeftMargin);
     paintBlockFrame(p, layout_.PilesLeft);
     for (std::size_t i = 0; i < placeLooks_.size(); ++i) {
         if (separatorBeneath_[i])
             drawSeparator(p, i);
     }
-    for (std::size_t i = 0; i < placeLooks_.size(); ++i) {
-        const SlotRec& slot = slotOf(i);
-        if (cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0).intersects(part))
-            drawPlace(p, i);
-    }
+    auto drawClipped = [&](std::size_t index) {
+        const SlotRec& slot = slotOf(index);
+        const QRegion part = area & cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
+        if (part.isEmpty())
+            return;
+        p.setClipRegion(part);
+        drawPlace(p, index);
+    };
+    for (std::size_t i = 0; i < placeLooks_.size(); ++i)
+        drawClipped(i);
     if (heldOnTop_)
-        drawPlace(p, *heldOnTop_);
+        drawClipped(*heldOnTop_);
     p.restore();
 }
 

@@ -327,8 +327,8 @@ void TableView::showImages(QPainter& p, const QRegion& region)
     if (haveImages) {
         const QRect columnImage
             = columns & QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize());
-        for (const QRect& part : region & top)
-            drawTopArea(p, part);
+        if (const QRegion topPart = region & top; !topPart.isEmpty())
+            drawTopArea(p, topPart);
         for (const QRect& part : region & columnImage)
             copyImage(p, part, ColumnAreaBitmap, QPoint(0, layout_.TopAreaHeight));
         plain -= top;

@@ -173,7 +173,7 @@ private:
     const SlotRec& slotOf(std::size_t index) const;
     void drawPlace(QPainter& p, std::size_t index);
     void drawSeparator(QPainter& p, std::size_t index);
-    void drawTopArea(QPainter& p, const QRect& part);
+    void drawTopArea(QPainter& p, const QRegion& area);
     // `rows` limits a face to its top rows: the rest of a covered card is
     // hidden under the next one.
     void DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill,
