@@ -27,31 +27,31 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
     if (!cells_.canDraw())
         return;
     ++redrawn_.cells;
-    auto drawFace = [&](const QImage& cell) {
+    auto drawFace = [&](const CellPicture& cell) {
         const int shown = rows < 0 ? layout_.CardHeight : std::min(rows, layout_.CardHeight);
         const qreal ratio = cell.devicePixelRatio();
         inBands(QRect(x, y, layout_.CardWidth, shown), ratio, [&](const QRect& band) {
-            const QRectF source(0, (band.top() - y) * ratio, cell.width(), band.height() * ratio);
+            const QRectF source(0, (band.top() - y) * ratio, cell.size().width(), band.height() * ratio);
             const int first = int(source.top());
-            const int count = std::min(cell.height(), int(std::ceil(source.bottom()))) - first;
+            const int count = std::min(cell.size().height(), int(std::ceil(source.bottom()))) - first;
             canvas.drawImage(band, cells_.drawn(cell, first, count), source.translated(0, -first));
         });
     };
     switch (mode) {
     case DrawMode::Face:
-        if (const QImage* cell = isValidCard(cardOrImage) ? cells_.face(cardOrImage) : nullptr)
+        if (const CellPicture* cell = isValidCard(cardOrImage) ? cells_.face(cardOrImage) : nullptr)
             drawFace(*cell);
         break;
     case DrawMode::Selected:
         if (isValidCard(cardOrImage)) {
-            const QImage cell = cells_.selectedFace(cardOrImage);
+            const CellPicture cell(cells_.selectedFace(cardOrImage));
             if (!cell.isNull())
                 drawFace(cell);
         }
         break;
     case DrawMode::Base:
-        if (const QImage* mark = cells_.base(cardOrImage))
-            canvas.drawImage(QPoint(x, y), cells_.drawn(*mark, 0, mark->height()));
+        if (const CellPicture* mark = cells_.base(cardOrImage))
+            canvas.drawImage(QPoint(x, y), cells_.drawn(*mark, 0, mark->size().height()));
         break;
     case DrawMode::Vacant:
         inBands(cellAt(x, y), canvas.device()->devicePixelRatioF(), [&](const QRect& band) { canvas.fillRect(band, fill); });
