@@ -94,10 +94,10 @@ const SlotRec& TableView::slotOf(std::size_t index) const
     return index < RoomCount ? game_.table.rooms[index] : game_.table.piles[index - RoomCount];
 }
 
-// Each place's look taken from the table, with the frames of the blocks
-// given painted again. Returns the places that look different from the
-// last paint.
-QRegion TableView::takePlaceLooks(bool roomsFramePainted, bool pilesFramePainted)
+// Each place's look taken from the table, after the top area was filled
+// with the table colour or the frames of the blocks were painted again.
+// Returns the places that look different from the last paint.
+QRegion TableView::takePlaceLooks(bool topFilled, bool roomsFramePainted, bool pilesFramePainted)
 {
     QRegion changed;
     for (std::size_t index = 0; index < placeLooks_.size(); ++index) {
@@ -108,12 +108,19 @@ QRegion TableView::takePlaceLooks(bool roomsFramePainted, bool pilesFramePainted
                                              : PlaceLook{false, pileMarks_[index - RoomCount], DrawMode::Base};
         // An empty place's line stays where it was drawn, under a card laid
         // there later, until something opaque covers its column: the frame
-        // painted again for the first place of a block, else the place to
-        // the left, unless that shows a face with its clear corners.
+        // of the block for its first place, else the place to the left,
+        // unless that shows a face with its clear corners. A block's fill
+        // stops a row short of the places' foot.
         const bool firstOfBlock = index == 0 || index == RoomCount;
-        const bool covered = (room ? roomsFramePainted : pilesFramePainted)
-            || (!firstOfBlock && cells_.canDraw() && !showsFace(placeLooks_[index - 1]));
-        separatorBeneath_[index] = !look.occupied || (separatorBeneath_[index] && !covered);
+        const bool framePainted = room ? roomsFramePainted : pilesFramePainted;
+        LineBeneath& beneath = separatorBeneath_[index];
+        if (!look.occupied)
+            beneath = LineBeneath::Whole;
+        else if (topFilled || (firstOfBlock && framePainted)
+                 || (!firstOfBlock && cells_.canDraw() && !showsFace(placeLooks_[index - 1])))
+            beneath = LineBeneath::None;
+        else if (framePainted && beneath == LineBeneath::Whole)
+            beneath = LineBeneath::Foot;
         placeLooks_[index] = look;
         if (placesShown_[index] != look)
             changed += cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
@@ -131,7 +138,7 @@ QRegion TableView::paintTopArea()
     const bool pilesFrame = FullRepaint || PilesFrameDirty;
     RoomsFrameDirty = false;
     PilesFrameDirty = false;
-    const QRegion places = takePlaceLooks(roomsFrame, pilesFrame);
+    const QRegion places = takePlaceLooks(FullRepaint, roomsFrame, pilesFrame);
     return roomsFrame || pilesFrame ? QRegion(topAreaRect()) : places;
 }
 
@@ -149,8 +156,11 @@ void TableView::drawTopArea(QPainter& p, const QRegion& area)
     paintBlockFrame(p, layout_.LeftMargin);
     paintBlockFrame(p, layout_.PilesLeft);
     for (std::size_t i = 0; i < placeLooks_.size(); ++i) {
-        if (separatorBeneath_[i])
+        const SlotRec& slot = slotOf(i);
+        if (separatorBeneath_[i] == LineBeneath::Whole)
             drawSeparator(p, i);
+        else if (separatorBeneath_[i] == LineBeneath::Foot)
+            p.fillRect(QRect(slot.x - 1, slot.y + layout_.CardHeight - 1, 1, 1), Separator);
     }
     auto drawClipped = [&](std::size_t index) {
         const SlotRec& slot = slotOf(index);
@@ -278,7 +288,7 @@ QRegion TableView::paintColumnArea()
 void TableView::redrawImages()
 {
     ColumnAreaBitmap.fill(TableColour);
-    takePlaceLooks(true, true);
+    takePlaceLooks(true, true, true);
     // Everything is copied to the window at the next paint.
     placesShown_.fill(std::nullopt);
     stripBottom_.fill(layout_.TopAreaHeight);

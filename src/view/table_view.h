@@ -169,7 +169,7 @@ private:
     {
         return look.mode == DrawMode::Face || look.mode == DrawMode::Selected;
     }
-    QRegion takePlaceLooks(bool roomsFramePainted, bool pilesFramePainted);
+    QRegion takePlaceLooks(bool topFilled, bool roomsFramePainted, bool pilesFramePainted);
     const SlotRec& slotOf(std::size_t index) const;
     void drawPlace(QPainter& p, std::size_t index);
     void drawSeparator(QPainter& p, std::size_t index);
@@ -230,8 +230,9 @@ private:
     // What the top area shows of each place; a held card in a Room is
     // shown before the next paint.
     std::array<PlaceLook, RoomCount + PileCount> placeLooks_{};
-    // Where an empty place's line lies beneath what the top area shows.
-    std::array<bool, RoomCount + PileCount> separatorBeneath_{};
+    // How much of an empty place's line lies beneath what the top area shows.
+    enum class LineBeneath : std::uint8_t { None, Foot, Whole };
+    std::array<LineBeneath, RoomCount + PileCount> separatorBeneath_{};
     std::optional<std::size_t> heldOnTop_;
     // Drawn on the window only (a tint, a flight's trail): the next paint
     // of the game copies the images over it.

@@ -154,7 +154,9 @@ TEST_F(TablePaintingTest, WithoutALibraryNoCellIsDrawnButTheFramesAre)
 // An empty Room's line lies on the frame or on the last column of the Room
 // to its left. A card laid in the first Room leaves its line on the frame
 // until the frame is painted again; a held card lies over the next Room's
-// line until the next paint. A paint the window system asks for shows the
+// line until the next paint; a card laid in the next Room leaves its line
+// in the clear corners of the card to the left, and painting the frame
+// clears only the upper one. A paint the window system asks for shows the
 // same.
 TEST_F(TablePaintingTest, AnEmptyRoomsLineStaysWhereNothingPaintedOverIt)
 {
@@ -183,9 +185,22 @@ TEST_F(TablePaintingTest, AnEmptyRoomsLineStaysWhereNothingPaintedOverIt)
     table()->repaint();
     EXPECT_EQ(shownNow(onFrame), SeparatorColour);
     EXPECT_EQ(shownNow(onFirstRoom), SeparatorColour);
+    click(columnTop(1));
+    click(centreOf(state.rooms[1].x, state.rooms[1].y));
+    ASSERT_TRUE(state.rooms[1].occupied);
+    const QPoint firstRoomsTopCorner(state.rooms[1].x - 1, state.rooms[1].y);
+    const QPoint firstRoomsFootCorner(state.rooms[1].x - 1, state.rooms[1].y + layout().CardHeight - 1);
+    EXPECT_EQ(shownNow(firstRoomsTopCorner), SeparatorColour);
     table()->RoomsFrameDirty = true;
     table()->FormPaint(PaintSender::Other);
-    EXPECT_EQ(shownNow(onFrame), BlockFrameColour);
+    for (const bool exposed : {false, true}) {
+        SCOPED_TRACE(exposed ? "exposed" : "as painted");
+        if (exposed)
+            table()->repaint();
+        EXPECT_EQ(shownNow(onFrame), BlockFrameColour);
+        EXPECT_EQ(shownNow(firstRoomsTopCorner), TableColour);
+        EXPECT_EQ(shownNow(firstRoomsFootCorner), SeparatorColour);
+    }
 }
 
 // A transfer redraws the Columns it changed and no other, and every paint
