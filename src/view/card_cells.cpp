@@ -3,7 +3,6 @@
 #include "platform/card_library.h"
 #include "view/table_colour.h"
 
-#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -37,32 +36,6 @@ int firstSolidRow(const QImage& cell)
         solid = std::max(solid, y < height / 2 ? y + 1 : height - y);
     }
     return int(std::ceil(solid / cell.devicePixelRatio()));
-}
-
-// The same pixels with one byte each, when there are at most 256 of them;
-// else the cell as it is.
-QImage compact(const QImage& cell)
-{
-    QImage indexed(cell.size(), QImage::Format_Indexed8);
-    QList<QRgb> colours;
-    QHash<QRgb, uchar> indexOf;
-    for (int y = 0; y < cell.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(cell.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < cell.width(); ++x) {
-            auto found = indexOf.constFind(row[x]);
-            if (found == indexOf.constEnd()) {
-                if (colours.size() == 256)
-                    return cell;
-                found = indexOf.insert(row[x], uchar(colours.size()));
-                colours.append(row[x]);
-            }
-            out[x] = *found;
-        }
-    }
-    indexed.setColorTable(colours);
-    indexed.setDevicePixelRatio(cell.devicePixelRatio());
-    return indexed;
 }
 
 QImage blankCell(QSize cell, qreal pixelRatio)
@@ -126,7 +99,7 @@ QImage CardCells::framed(const QImage& picture) const
     return cell;
 }
 
-const QImage* CardCells::face(CardCode card)
+const CellPicture* CardCells::face(CardCode card)
 {
     const int number = faceImageNumber(card);
     if (auto found = faces_.find(number); found != faces_.end())
@@ -137,26 +110,8 @@ const QImage* CardCells::face(CardCode card)
         return nullptr;
     QImage cell = framed(*picture);
     const int solid = firstSolidRow(cell);
-    return &faces_.emplace(number, Face{large ? std::move(cell) : compact(cell), solid}).first->second.cell;
-}
-
-QImage CardCells::drawn(const QImage& face, int first, int count)
-{
-    if (face.format() != QImage::Format_Indexed8) {
-        QImage rows(face.constScanLine(first), face.width(), count, face.bytesPerLine(), face.format());
-        rows.setDevicePixelRatio(face.devicePixelRatio());
-        return rows;
-    }
-    if (expanded_.size() != face.size())
-        expanded_ = QImage(face.size(), QImage::Format_ARGB32_Premultiplied);
-    expanded_.setDevicePixelRatio(face.devicePixelRatio());
-    const QList<QRgb> colours = face.colorTable();
-    const QRgb* colour = colours.constData();
-    const uchar* in = face.constScanLine(first);
-    uchar* out = expanded_.bits();
-    for (int y = 0; y < count; ++y, in += face.bytesPerLine(), out += expanded_.bytesPerLine())
-        std::transform(in, in + face.width(), reinterpret_cast<QRgb*>(out), [colour](uchar i) { return colour[i]; });
-    return expanded_;
+    CellPicture kept = large ? CellPicture(std::move(cell)) : CellPicture::compacted(cell);
+    return &faces_.emplace(number, Face{std::move(kept), solid}).first->second.cell;
 }
 
 int CardCells::solidFromRow(CardCode card)
@@ -180,7 +135,7 @@ QImage CardCells::selectedFace(CardCode card)
 
 // A large cell's mark fills it as a face does, drawn from the library's
 // sharper picture, the one made for a pixel ratio of 2.
-const QImage* CardCells::base(int number)
+const CellPicture* CardCells::base(int number)
 {
     if (auto found = bases_.find(number); found != bases_.end())
         return &found->second;
@@ -197,7 +152,7 @@ const QImage* CardCells::base(int number)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(QPointF(0, 0), size), *picture);
     p.end();
-    return &bases_.emplace(number, compact(onTable)).first->second;
+    return &bases_.emplace(number, CellPicture::compacted(onTable)).first->second;
 }
 
 } // namespace tavolin

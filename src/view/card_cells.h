@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/card.h"
+#include "view/cell_picture.h"
 
 #include <QImage>
 #include <QSize>
@@ -18,9 +19,9 @@ class CardLibrary;
 // clipped to the rounded cell, the black 2-pixel frame and the small stroke
 // in the lower right corner. A Pile mark is laid on the table colour, so that
 // a plain copy of it hides what the Pile showed before. A small face or a
-// Pile mark with at most 256 colours is kept with one byte a pixel, its colour
-// table holding the premultiplied pixels; drawn() expands the rows asked for.
-// A large face stays as drawn, for the speed of a full repaint.
+// Pile mark with at most 256 colours is kept as runs of its colours; drawn()
+// expands the rows asked for. A large face stays as drawn, for the speed of
+// a full repaint.
 class CardCells {
 public:
     explicit CardCells(const CardLibrary& cards) : cards_(cards) {}
@@ -33,14 +34,14 @@ public:
     // Nothing is drawn without a library or once a picture has failed.
     bool canDraw() const;
 
-    // Null when the picture cannot be had. May be kept with one byte a pixel:
-    // only drawn() makes it, or a Pile mark, ready for a painter.
-    const QImage* face(CardCode card);
+    // Null when the picture cannot be had. Only drawn() makes it, or a
+    // Pile mark, ready for a painter.
+    const CellPicture* face(CardCode card);
     // Rows [first, first + count) of a face or mark as premultiplied pixels, as rows
     // [0, count) of the image returned; valid until the next call.
-    QImage drawn(const QImage& face, int first, int count);
+    QImage drawn(const CellPicture& face, int first, int count) { return face.rows(first, count, expanded_); }
     QImage selectedFace(CardCode card);
-    const QImage* base(int number);
+    const CellPicture* base(int number);
     // The first row from which a face covers whatever lies under it: above
     // it, the rounded corners let the card beneath show.
     int solidFromRow(CardCode card);
@@ -54,11 +55,11 @@ private:
     QSize cell_{72, 96};
     qreal pixelRatio_ = 1.0;
     struct Face {
-        QImage cell;
+        CellPicture cell;
         int solidFromRow;
     };
     std::map<int, Face> faces_;
-    std::map<int, QImage> bases_;
+    std::map<int, CellPicture> bases_;
     bool failed_ = false;
     QImage expanded_;
 };

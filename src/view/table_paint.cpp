@@ -27,31 +27,31 @@ void TableView::DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMo
     if (!cells_.canDraw())
         return;
     ++redrawn_.cells;
-    auto drawFace = [&](const QImage& cell) {
+    auto drawFace = [&](const CellPicture& cell) {
         const int shown = rows < 0 ? layout_.CardHeight : std::min(rows, layout_.CardHeight);
         const qreal ratio = cell.devicePixelRatio();
         inBands(QRect(x, y, layout_.CardWidth, shown), ratio, [&](const QRect& band) {
-            const QRectF source(0, (band.top() - y) * ratio, cell.width(), band.height() * ratio);
+            const QRectF source(0, (band.top() - y) * ratio, cell.size().width(), band.height() * ratio);
             const int first = int(source.top());
-            const int count = std::min(cell.height(), int(std::ceil(source.bottom()))) - first;
+            const int count = std::min(cell.size().height(), int(std::ceil(source.bottom()))) - first;
             canvas.drawImage(band, cells_.drawn(cell, first, count), source.translated(0, -first));
         });
     };
     switch (mode) {
     case DrawMode::Face:
-        if (const QImage* cell = isValidCard(cardOrImage) ? cells_.face(cardOrImage) : nullptr)
+        if (const CellPicture* cell = isValidCard(cardOrImage) ? cells_.face(cardOrImage) : nullptr)
             drawFace(*cell);
         break;
     case DrawMode::Selected:
         if (isValidCard(cardOrImage)) {
-            const QImage cell = cells_.selectedFace(cardOrImage);
+            const CellPicture cell(cells_.selectedFace(cardOrImage));
             if (!cell.isNull())
                 drawFace(cell);
         }
         break;
     case DrawMode::Base:
-        if (const QImage* mark = cells_.base(cardOrImage))
-            canvas.drawImage(QPoint(x, y), cells_.drawn(*mark, 0, mark->height()));
+        if (const CellPicture* mark = cells_.base(cardOrImage))
+            canvas.drawImage(QPoint(x, y), cells_.drawn(*mark, 0, mark->size().height()));
         break;
     case DrawMode::Vacant:
         inBands(cellAt(x, y), canvas.device()->devicePixelRatioF(), [&](const QRect& band) { canvas.fillRect(band, fill); });
@@ -73,50 +73,108 @@ void TableView::paintBlockFrame(QPainter& p, int left)
 }
 
 // An empty place shows the table colour (a Room) or its suit's mark (a
-// Pile), with a darker line on its left. Returns the places that look
-// different from the last paint.
-QRegion TableView::paintPlaces(QPainter& p)
+// Pile), with a darker line on its left.
+void TableView::drawPlace(QPainter& p, std::size_t index)
 {
-    const TableState& table = game_.table;
+    const PlaceLook& look = placeLooks_[index];
+    const SlotRec& slot = slotOf(index);
+    DrawCard(p, slot.x, slot.y, look.cardOrMark, look.mode, TableColour);
+    if (!look.occupied)
+        drawSeparator(p, index);
+}
+
+void TableView::drawSeparator(QPainter& p, std::size_t index)
+{
+    const SlotRec& slot = slotOf(index);
+    p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+}
+
+const SlotRec& TableView::slotOf(std::size_t index) const
+{
+    return index < RoomCount ? game_.table.rooms[index] : game_.table.piles[index - RoomCount];
+}
+
+// Each place's look taken from the table, after the top area was filled
+// with the table colour or the frames of the blocks were painted again.
+// Returns the places that look different from the last paint.
+QRegion TableView::takePlaceLooks(bool topFilled, bool roomsFramePainted, bool pilesFramePainted)
+{
     QRegion changed;
-    auto paintPlace = [&](std::size_t index, const SlotRec& slot, DrawMode emptyMode, int emptyImage) {
+    for (std::size_t index = 0; index < placeLooks_.size(); ++index) {
+        const SlotRec& slot = slotOf(index);
+        const bool room = index < RoomCount;
         const PlaceLook look = slot.occupied ? PlaceLook{true, slot.card, slot.mode}
-                                             : PlaceLook{false, emptyImage, emptyMode};
-        DrawCard(p, slot.x, slot.y, look.cardOrMark, look.mode, TableColour);
-        if (!slot.occupied)
-            p.fillRect(QRect(slot.x - 1, slot.y, 1, layout_.CardHeight), Separator);
+            : room                           ? PlaceLook{false, 0, DrawMode::Vacant}
+                                             : PlaceLook{false, pileMarks_[index - RoomCount], DrawMode::Base};
+        // An empty place's line stays where it was drawn, under a card laid
+        // there later, until something opaque covers its column: the frame
+        // of the block for its first place, else the place to the left,
+        // unless that shows a face with its clear corners. A block's fill
+        // stops a row short of the places' foot.
+        const bool firstOfBlock = index == 0 || index == RoomCount;
+        const bool framePainted = room ? roomsFramePainted : pilesFramePainted;
+        LineBeneath& beneath = separatorBeneath_[index];
+        if (!look.occupied)
+            beneath = LineBeneath::Whole;
+        else if (topFilled || (firstOfBlock && framePainted)
+                 || (!firstOfBlock && cells_.canDraw() && !showsFace(placeLooks_[index - 1])))
+            beneath = LineBeneath::None;
+        else if (framePainted && beneath == LineBeneath::Whole)
+            beneath = LineBeneath::Foot;
+        placeLooks_[index] = look;
         if (placesShown_[index] != look)
             changed += cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
         // Until the library is loaded nothing was drawn, whatever the place holds.
         placesShown_[index] = cells_.canDraw() ? std::optional(look) : std::nullopt;
-    };
-    for (int i = 0; i < RoomCount; ++i)
-        paintPlace(i, table.rooms[i], DrawMode::Vacant, 0);
-    for (int i = 0; i < PileCount; ++i)
-        paintPlace(RoomCount + i, table.piles[i], DrawMode::Base, pileMarks_[i]);
+    }
+    heldOnTop_.reset();
     return changed;
 }
 
 // Returns the part of the window that changed.
 QRegion TableView::paintTopArea()
 {
-    QPainter p(&TopAreaBitmap);
-    const bool framesDirty = FullRepaint || RoomsFrameDirty || PilesFrameDirty;
-    if (FullRepaint) {
-        p.fillRect(QRect(0, 0, layout_.TableWidth, layout_.TopAreaHeight), TableColour);
-        RoomsFrameDirty = true;
-        PilesFrameDirty = true;
+    const bool roomsFrame = FullRepaint || RoomsFrameDirty;
+    const bool pilesFrame = FullRepaint || PilesFrameDirty;
+    RoomsFrameDirty = false;
+    PilesFrameDirty = false;
+    const QRegion places = takePlaceLooks(FullRepaint, roomsFrame, pilesFrame);
+    return roomsFrame || pilesFrame ? QRegion(topAreaRect()) : places;
+}
+
+// The top area within `area`, as the places looked at the last paint: the
+// table colour, the two blocks' frames, the lines that lie beneath, then
+// the places in their order, since an empty place's line lies on its left
+// neighbour's last column; a card held since then lies over its whole cell.
+// Each place is drawn once, clipped to its part of the area.
+void TableView::drawTopArea(QPainter& p, const QRegion& area)
+{
+    p.save();
+    for (const QRect& part : area)
+        p.fillRect(part, TableColour);
+    p.setClipRegion(area);
+    paintBlockFrame(p, layout_.LeftMargin);
+    paintBlockFrame(p, layout_.PilesLeft);
+    for (std::size_t i = 0; i < placeLooks_.size(); ++i) {
+        const SlotRec& slot = slotOf(i);
+        if (separatorBeneath_[i] == LineBeneath::Whole)
+            drawSeparator(p, i);
+        else if (separatorBeneath_[i] == LineBeneath::Foot)
+            p.fillRect(QRect(slot.x - 1, slot.y + layout_.CardHeight - 1, 1, 1), Separator);
     }
-    if (RoomsFrameDirty) {
-        paintBlockFrame(p, layout_.LeftMargin);
-        RoomsFrameDirty = false;
-    }
-    if (PilesFrameDirty) {
-        paintBlockFrame(p, layout_.PilesLeft);
-        PilesFrameDirty = false;
-    }
-    const QRegion places = paintPlaces(p);
-    return framesDirty ? QRegion(topAreaRect()) : places;
+    auto drawClipped = [&](std::size_t index) {
+        const SlotRec& slot = slotOf(index);
+        const QRegion part = area & cellAt(slot.x - 1, slot.y).adjusted(0, 0, 1, 0);
+        if (part.isEmpty())
+            return;
+        p.setClipRegion(part);
+        drawPlace(p, index);
+    };
+    for (std::size_t i = 0; i < placeLooks_.size(); ++i)
+        drawClipped(i);
+    if (heldOnTop_)
+        drawClipped(*heldOnTop_);
+    p.restore();
 }
 
 // The Column's strip cleared, then its cards from position 0 up, each
@@ -229,14 +287,8 @@ QRegion TableView::paintColumnArea()
 // clearing what the game marked as changed.
 void TableView::redrawImages()
 {
-    TopAreaBitmap.fill(TableColour);
     ColumnAreaBitmap.fill(TableColour);
-    {
-        QPainter p(&TopAreaBitmap);
-        paintBlockFrame(p, layout_.LeftMargin);
-        paintBlockFrame(p, layout_.PilesLeft);
-        paintPlaces(p);
-    }
+    takePlaceLooks(true, true, true);
     // Everything is copied to the window at the next paint.
     placesShown_.fill(std::nullopt);
     stripBottom_.fill(layout_.TopAreaHeight);

@@ -287,14 +287,14 @@ bool TableView::prepareImages()
     }
     const int panelBottom = panel_.isBlank() ? 0 : panelRect().bottom() + 1;
     const int rows = std::max(1, std::min(height(), std::max(columnsBottom, panelBottom)) - layout_.TopAreaHeight);
-    const bool fits = TopAreaBitmap.devicePixelRatio() == ratio && TopAreaBitmap.deviceIndependentSize() == QSizeF(top)
+    const bool fits = ColumnAreaBitmap.devicePixelRatio() == ratio && topAreaSize_ == top
         && (Animating || ColumnAreaBitmap.deviceIndependentSize().height() >= rows);
     if (fits)
         return true;
     const int keptRows = ColumnAreaBitmap.devicePixelRatio() == ratio
         ? std::max(rows, int(ColumnAreaBitmap.deviceIndependentSize().height()))
         : rows;
-    TopAreaBitmap = makeImage(top, QImage::Format_RGB32, TableColour);
+    topAreaSize_ = top;
     ColumnAreaBitmap = makeImage(QSize(layout_.TableWidth, keptRows), QImage::Format_RGB32, TableColour);
     redrawImages();
     return true;
@@ -314,8 +314,8 @@ QImage& TableView::cellImage(QImage& image, const QColor& colour)
     return image;
 }
 
-// What the window shows of the table: the two images, the table frame and
-// the side window; the table colour everywhere else.
+// What the window shows of the table: the top area, the Column image, the
+// table frame and the side window; the table colour everywhere else.
 void TableView::showImages(QPainter& p, const QRegion& region)
 {
     const bool haveImages = prepareImages();
@@ -327,8 +327,8 @@ void TableView::showImages(QPainter& p, const QRegion& region)
     if (haveImages) {
         const QRect columnImage
             = columns & QRect(QPoint(0, layout_.TopAreaHeight), ColumnAreaBitmap.deviceIndependentSize().toSize());
-        for (const QRect& part : region & top)
-            copyImage(p, part, TopAreaBitmap, QPoint(0, 0));
+        if (const QRegion topPart = region & top; !topPart.isEmpty())
+            drawTopArea(p, topPart);
         for (const QRect& part : region & columnImage)
             copyImage(p, part, ColumnAreaBitmap, QPoint(0, layout_.TopAreaHeight));
         plain -= top;
@@ -477,10 +477,13 @@ void TableView::showSelectedCard()
     } else {
         const SlotRec& room = game_.table.rooms[held.index];
         at = QPoint(room.x, room.y);
-        p.begin(&TopAreaBitmap);
+        placeLooks_[held.index] = PlaceLook{true, held.card, DrawMode::Selected};
+        heldOnTop_ = static_cast<std::size_t>(held.index);
     }
-    DrawCard(p, at.x(), at.y(), held.card, DrawMode::Selected, TableColour);
-    p.end();
+    if (p.isActive()) {
+        DrawCard(p, at.x(), at.y(), held.card, DrawMode::Selected, TableColour);
+        p.end();
+    }
     const QRect cell = cellAt(at.x(), at.y());
     const bool tinted = isTintedWhenHeld(held.card);
     drawOnWindow(cell, [&](QPainter& window) {

@@ -47,14 +47,15 @@ enum class PaintSender { TableButton, Other };
 // The green table: Rooms, the table button's block, Piles, Columns, the
 // panel below them and the side window.
 //
-// The table is kept in off-screen images that a paint brings up to date
-// with only what the game marked as changed, and the window is given the
-// images by two copies. The widget's own backing store is what the window
+// The Column area is kept in an off-screen image that a paint brings up to
+// date with only what the game marked as changed, and the window is given
+// the image by a copy; the top area is drawn from the looks of its places
+// that the paint took. The widget's own backing store is what the window
 // shows: drawing "on the window at once" (a held card, the frames of a card
 // flight) is a synchronous repaint of just that rectangle, and the rest of
 // the backing store keeps what it had. A paint that Qt asks for by itself
 // (first showing, resize, a child widget uncovering the table) never reads
-// the change flags: it shows the images as they are.
+// the change flags: it shows the image and the looks as they are.
 class TableView : public QWidget {
 public:
     TableView(Game& game, const TableLayout& layout, const CardLibrary& cards, const InfoPanel& panel,
@@ -149,7 +150,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Painting the top area and the Column area into their images.
+    // Bringing the top area's looks and the Column image up to date.
     QRegion paintTopArea();
     void paintBlockFrame(QPainter& p, int left);
     QRegion paintColumnArea();
@@ -157,7 +158,22 @@ private:
     int rowsShown(const ColumnRec& rec, int position, int count);
     QRegion drawPanel(QPainter& p);
     QRect panelPlace() const;
-    QRegion paintPlaces(QPainter& p);
+    // What a Room or Pile shows.
+    struct PlaceLook {
+        bool occupied = false;
+        int cardOrMark = -1;
+        DrawMode mode = DrawMode::Vacant;
+        bool operator==(const PlaceLook&) const = default;
+    };
+    static bool showsFace(const PlaceLook& look)
+    {
+        return look.mode == DrawMode::Face || look.mode == DrawMode::Selected;
+    }
+    QRegion takePlaceLooks(bool topFilled, bool roomsFramePainted, bool pilesFramePainted);
+    const SlotRec& slotOf(std::size_t index) const;
+    void drawPlace(QPainter& p, std::size_t index);
+    void drawSeparator(QPainter& p, std::size_t index);
+    void drawTopArea(QPainter& p, const QRegion& area);
     // `rows` limits a face to its top rows: the rest of a covered card is
     // hidden under the next one.
     void DrawCard(QPainter& canvas, int x, int y, int cardOrImage, DrawMode mode, const QColor& fill,
@@ -197,7 +213,9 @@ private:
     const QImage* sidePicture_ = nullptr;
     bool Animating = false;
 
-    QImage TopAreaBitmap;
+    // The top area holds little besides its eight places, so it keeps no
+    // image: this is the size its looks were taken for.
+    QSize topAreaSize_;
     QImage ColumnAreaBitmap;   // rows from TopAreaHeight down: the rows above are never shown
     QImage SelectTintBitmap;
     QImage AnimationBitmap;
@@ -208,13 +226,14 @@ private:
     QRect panelShown_;
     // What each Room and Pile showed at the last paint: only a place that
     // looks different now is copied to the window again.
-    struct PlaceLook {
-        bool occupied = false;
-        int cardOrMark = -1;
-        DrawMode mode = DrawMode::Vacant;
-        bool operator==(const PlaceLook&) const = default;
-    };
     std::array<std::optional<PlaceLook>, RoomCount + PileCount> placesShown_{};
+    // What the top area shows of each place; a held card in a Room is
+    // shown before the next paint.
+    std::array<PlaceLook, RoomCount + PileCount> placeLooks_{};
+    // How much of an empty place's line lies beneath what the top area shows.
+    enum class LineBeneath : std::uint8_t { None, Foot, Whole };
+    std::array<LineBeneath, RoomCount + PileCount> separatorBeneath_{};
+    std::optional<std::size_t> heldOnTop_;
     // Drawn on the window only (a tint, a flight's trail): the next paint
     // of the game copies the images over it.
     QRegion windowOnly_;

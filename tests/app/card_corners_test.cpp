@@ -36,9 +36,9 @@ TEST(CardCorners, FrameAndFaceMeetAtEveryCorner)
             cells.prepare(cellSize, ratio);
             // An Ace, a number card, a court card, of each colour.
             for (const CardCode card : {0, 17, 38, 51}) {
-                const QImage* face = cells.face(card);
+                const CellPicture* face = cells.face(card);
                 ASSERT_TRUE(face);
-                EXPECT_EQ(holesInsideTheOutline(*face), 0) << "card " << card;
+                EXPECT_EQ(holesInsideTheOutline(cells.drawn(*face, 0, face->size().height())), 0) << "card " << card;
                 EXPECT_EQ(holesInsideTheOutline(cells.selectedFace(card)), 0) << "held card " << card;
             }
         }

@@ -151,6 +151,58 @@ TEST_F(TablePaintingTest, WithoutALibraryNoCellIsDrawnButTheFramesAre)
     EXPECT_EQ(table()->lastRedrawn().cells, 0);
 }
 
+// An empty Room's line lies on the frame or on the last column of the Room
+// to its left. A card laid in the first Room leaves its line on the frame
+// until the frame is painted again; a held card lies over the next Room's
+// line until the next paint; a card laid in the next Room leaves its line
+// in the clear corners of the card to the left, and painting the frame
+// clears only the upper one. A paint the window system asks for shows the
+// same.
+TEST_F(TablePaintingTest, AnEmptyRoomsLineStaysWhereNothingPaintedOverIt)
+{
+    dealt()
+        .column(0, {"KD", "5H"}).column(1, {"KH"}).column(2, {"KS"}).column(3, {"QC"})
+        .column(4, {"QD"}).column(5, {"JH"}).column(6, {"10C"}).column(7, {"8H"});
+    paintWhole();
+    const TableState& state = window->game().table;
+    const QPoint room = centreOf(state.rooms[0].x, state.rooms[0].y);
+    const QPoint onFrame(state.rooms[0].x - 1, room.y());
+    const QPoint onFirstRoom(state.rooms[1].x - 1, room.y());
+    click(columnTop(0));
+    click(room);
+    ASSERT_TRUE(state.rooms[0].occupied);
+    click(room);
+    ASSERT_EQ(window->game().selection.card, cardNamed("5H"));
+    for (const bool exposed : {false, true}) {
+        SCOPED_TRACE(exposed ? "exposed" : "as painted");
+        if (exposed)
+            table()->repaint();
+        EXPECT_EQ(shownNow(onFrame), SeparatorColour);
+        EXPECT_EQ(shownNow(onFirstRoom), QColor(Qt::black));
+    }
+    click(room);   // put back
+    ASSERT_TRUE(window->game().selection.isEmpty());
+    table()->repaint();
+    EXPECT_EQ(shownNow(onFrame), SeparatorColour);
+    EXPECT_EQ(shownNow(onFirstRoom), SeparatorColour);
+    click(columnTop(1));
+    click(centreOf(state.rooms[1].x, state.rooms[1].y));
+    ASSERT_TRUE(state.rooms[1].occupied);
+    const QPoint firstRoomsTopCorner(state.rooms[1].x - 1, state.rooms[1].y);
+    const QPoint firstRoomsFootCorner(state.rooms[1].x - 1, state.rooms[1].y + layout().CardHeight - 1);
+    EXPECT_EQ(shownNow(firstRoomsTopCorner), SeparatorColour);
+    table()->RoomsFrameDirty = true;
+    table()->FormPaint(PaintSender::Other);
+    for (const bool exposed : {false, true}) {
+        SCOPED_TRACE(exposed ? "exposed" : "as painted");
+        if (exposed)
+            table()->repaint();
+        EXPECT_EQ(shownNow(onFrame), BlockFrameColour);
+        EXPECT_EQ(shownNow(firstRoomsTopCorner), TableColour);
+        EXPECT_EQ(shownNow(firstRoomsFootCorner), SeparatorColour);
+    }
+}
+
 // A transfer redraws the Columns it changed and no other, and every paint
 // clears what it found marked.
 TEST_F(TablePaintingTest, ATransferRedrawsExactlyTheColumnsItChanged)

@@ -5,6 +5,7 @@
 #include "app/hint_text.h"
 #include "app/player_language.h"
 #include "game/recording_events.h"
+#include "game/words.h"
 #include "game/support/table_builder.h"
 #include "platform/qt_message_boxes.h"
 #include "settings/statistics.h"
