@@ -194,9 +194,14 @@ const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format,
         if (line_->ink[g].intersects(area))
             glyphs.emplace_back(g, line_->glyphIndexes[g]);
     }
+    // Told apart by a number first: comparing each kept strip's glyphs
+    // would reach into as many places in memory.
+    std::size_t key = 0;
+    for (const auto& [place, glyph] : glyphs)
+        key = key * 1000003 + place * 65599 + glyph;
     std::vector<DrawnStrip>& kept = line_->drawn;
     const auto same = std::find_if(kept.begin(), kept.end(), [&](const DrawnStrip& drawn) {
-        return drawn.area == strip && drawn.glyphs == glyphs && drawn.image.format() == format;
+        return drawn.key == key && drawn.area == strip && drawn.glyphs == glyphs && drawn.image.format() == format;
     });
     if (same != kept.end()) {
         same->lastUse = ++line_->uses;
@@ -214,7 +219,7 @@ const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format,
     p.fillRect(strip, background);
     drawGlyphs(p, strip);
     p.end();
-    kept.push_back(DrawnStrip{strip, glyphs, std::move(image), ++line_->uses});
+    kept.push_back(DrawnStrip{strip, key, glyphs, std::move(image), ++line_->uses});
     return kept.back().image;
 }
 

@@ -46,6 +46,7 @@ private:
     // it (their places in the line and glyph indexes).
     struct DrawnStrip {
         QRect area;
+        std::size_t key = 0;   // made from the glyphs
         std::vector<std::pair<std::size_t, quint32>> glyphs;
         QImage image;
         quint64 lastUse = 0;
