@@ -3,12 +3,10 @@
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
 #include <QStyle>
 #include <QTextLayout>
 
 #include <algorithm>
-#include <cstring>
 
 namespace tavolin {
 namespace {
@@ -121,38 +119,6 @@ void StatusPanel::showText(const QString& text)
         update(changed);
 }
 
-// The changed digits drawn straight into the window's backing store and
-// sent to the screen, past the repaint machinery: a repaint first waits for
-// the display server to let go of what it sent last (a round trip that
-// wakes the program twice more each second) and walks the widget tree. The
-// server read this strip a second ago, so there is nothing to wait for. A
-// panel that is hidden, covered in part or not plainly filled takes the
-// ordinary way.
-bool StatusPanel::drawOnWindow(const QRect& strip)
-{
-    QWidget* top = window();
-    QWindow* handle = top->windowHandle();
-    QBackingStore* store = backingStore();
-    const QBrush background = palette().brush(backgroundRole());
-    if (!handle || !handle->isExposed() || !store || !isVisible() || !top->updatesEnabled()
-        || background.style() != Qt::SolidPattern || !visibleRegion().contains(strip))
-        return false;
-    QPaintDevice* device = store->paintDevice();
-    if (device->devType() != QInternal::Image)
-        return false;
-    QImage& surface = *static_cast<QImage*>(device);
-    const QRect target(mapTo(top, strip.topLeft()), strip.size());
-    if (surface.depth() != 32 || surface.devicePixelRatio() != 1.0 || !surface.rect().contains(target))
-        return false;
-    const QImage& drawn = drawnStrip(strip, surface.format(), background);
-    uchar* row = surface.bits() + target.y() * surface.bytesPerLine() + qsizetype(target.x()) * 4;
-    for (int y = 0; y < strip.height(); ++y, row += surface.bytesPerLine())
-        std::memcpy(row, drawn.constScanLine(y), qsizetype(strip.width()) * 4);
-    paintedFromGlyphs_ = true;
-    store->flush(QRegion(target), handle);
-    return true;
-}
-
 void StatusPanel::drawAhead(const QStringList& texts)
 {
     QBackingStore* store = backingStore();
@@ -179,48 +145,6 @@ void StatusPanel::drawAhead(const QStringList& texts)
     line_->glyphIndexes = glyphs;
     line_->ink = ink;
     line_->text = shown;
-}
-
-// The strip drawn apart, or as it was drawn when the same glyphs stood in
-// it before: a clock's seconds come back every minute, and a tick that
-// copies a kept strip runs none of the painting code. Glyphs clipped by a
-// painter on the whole window would cost a clip mask the window's height.
-const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format, const QBrush& background)
-{
-    std::vector<std::pair<std::size_t, quint32>>& glyphs = line_->inStrip;
-    glyphs.clear();
-    const QRectF area(strip);
-    for (std::size_t g = 0; g < line_->ink.size(); ++g) {
-        if (line_->ink[g].intersects(area))
-            glyphs.emplace_back(g, line_->glyphIndexes[g]);
-    }
-    // Told apart by a number first: comparing each kept strip's glyphs
-    // would reach into as many places in memory.
-    std::size_t key = 0;
-    for (const auto& [place, glyph] : glyphs)
-        key = key * 1000003 + place * 65599 + glyph;
-    std::vector<DrawnStrip>& kept = line_->drawn;
-    const auto same = std::find_if(kept.begin(), kept.end(), [&](const DrawnStrip& drawn) {
-        return drawn.key == key && drawn.area == strip && drawn.glyphs == glyphs && drawn.image.format() == format;
-    });
-    if (same != kept.end()) {
-        same->lastUse = ++line_->uses;
-        return same->image;
-    }
-    // The least recently used goes: what a minute of seconds draws stays.
-    constexpr std::size_t MostKept = 80;
-    if (kept.size() == MostKept)
-        kept.erase(std::min_element(kept.begin(), kept.end(), [](const DrawnStrip& a, const DrawnStrip& b) {
-            return a.lastUse < b.lastUse;
-        }));
-    QImage image(strip.size(), format);
-    QPainter p(&image);
-    p.translate(-strip.topLeft());
-    p.fillRect(strip, background);
-    drawGlyphs(p, strip);
-    p.end();
-    kept.push_back(DrawnStrip{strip, key, glyphs, std::move(image), ++line_->uses});
-    return kept.back().image;
 }
 
 // What QLabel does with a plain one-line text, and no more: no frame,
