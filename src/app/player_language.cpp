@@ -1,10 +1,10 @@
 #include "player_language.h"
 
 #include "game/words.h"
+#include "platform/file_save.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QLibraryInfo>
 
@@ -20,19 +20,16 @@ std::string translateGameText(const char* context, const char* source)
     return QCoreApplication::translate(context, source).toStdString();
 }
 
-// The translations' names ("de", "pt_BR"). Listed without a name filter,
-// which Qt would compile into a regular expression at every start.
+// The translations' names ("de", "pt_BR").
 QStringList translationNames()
 {
     const QString prefix = QStringLiteral("tavolin_");
     const QString suffix = QStringLiteral(".qm");
     QStringList names;
-    for (QDirIterator files(TranslationsFolder, QDir::Files); files.hasNext();) {
-        const QString file = files.nextFileInfo().fileName();
-        if (file.startsWith(prefix) && file.endsWith(suffix))
+    for (const QString& file : namesStartingWith(TranslationsFolder, prefix, QDir::Files)) {
+        if (file.endsWith(suffix))
             names << file.sliced(prefix.size(), file.size() - prefix.size() - suffix.size());
     }
-    names.sort();
     return names;
 }
 

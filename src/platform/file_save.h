@@ -46,9 +46,10 @@ QString createWhole(const QString& newName, const QByteArray& bytes, const QStri
 // the lock, so that no save is under way.
 void removeLeftoverTemporaries(const QString& fileName);
 
-// The names in the folder that begin with the prefix, in any case, sorted
-// by name. QDir's name filters would do, but they are regular expressions,
-// whose library's pages would stay in memory for a look at the start.
+// The names in the folder that begin with the prefix, as it is written,
+// sorted by name. QDir's name filters would do, but they are regular
+// expressions, whose library's pages would stay in memory for a look at the
+// start.
 QStringList namesStartingWith(const QString& folder, const QString& prefix, QDir::Filters filters);
 
 // Makes the folder's last changes (a rename, a removal) last through a
