@@ -159,10 +159,8 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
         busy_ = lock.busy;
         return nullptr;
     }
-    if (lock.lock && !leftoversRemoved_) {
-        removeLeftoverTemporaries(fileName_);
-        leftoversRemoved_ = true;
-    }
+    if (lock.lock)
+        removeLeftoversOnce();
     // Before the file: a note counted meanwhile is then named in it.
     std::vector<Note> notes = notesBeside();
     const FileContents contents = readRegularFile(fileName_, LargestFile);
@@ -197,6 +195,15 @@ std::vector<QtRegistry::Note> QtRegistry::notesBeside() const
     return notes;
 }
 
+// Called holding the lock: no save is under way.
+void QtRegistry::removeLeftoversOnce()
+{
+    if (!leftoversRemoved_) {
+        removeLeftoverTemporaries(fileName_);
+        leftoversRemoved_ = true;
+    }
+}
+
 void QtRegistry::clearLeftovers()
 {
     if (!QFileInfo(QFileInfo(fileName_).absolutePath()).isDir())
@@ -204,10 +211,7 @@ void QtRegistry::clearLeftovers()
     const FileLock lock = lockFile(fileName_, 0);
     if (!lock.lock)
         return;
-    if (!leftoversRemoved_) {
-        removeLeftoverTemporaries(fileName_);
-        leftoversRemoved_ = true;
-    }
+    removeLeftoversOnce();
     // Notes before the file, as a key opened to write reads them.
     const std::vector<Note> notes = notesBeside();
     uncountedNotes(notes, parsed(readRegularFile(fileName_, LargestFile).bytes), true);

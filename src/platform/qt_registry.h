@@ -60,6 +60,7 @@ public:
 private:
     std::unique_ptr<RegistryKey> open(const QString& path, bool create, int lockWaitMs);
     std::vector<Note> notesBeside() const;
+    void removeLeftoversOnce();
     std::vector<Note> uncountedNotes(const std::vector<Note>& found, const Values& values, bool removeCounted);
     StoreDamage damageOf(const FileContents& contents, const Values& values);
     QString keepAside(const FileContents& contents);
