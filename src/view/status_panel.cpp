@@ -1,6 +1,5 @@
 #include "view/status_panel.h"
 
-#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -121,15 +120,14 @@ void StatusPanel::showText(const QString& text)
 
 void StatusPanel::drawAhead(const QStringList& texts)
 {
-    QBackingStore* store = backingStore();
-    if (texts.isEmpty() || !store || store->paintDevice()->devType() != QInternal::Image
-        || !sameButDigits(text(), texts.front()))
+    const QImage* image = windowImage();
+    if (texts.isEmpty() || !image || !sameButDigits(text(), texts.front()))
         return;
     if (!line_)
         line_ = layOut(text());
     if (!line_ || !stillFits(*line_))
         return;
-    const QImage::Format format = static_cast<QImage*>(store->paintDevice())->format();
+    const QImage::Format format = image->format();
     const QBrush background = palette().brush(backgroundRole());
     // The line goes through the texts and comes back to the one shown.
     const std::vector<quint32> glyphs = line_->glyphIndexes;
@@ -282,21 +280,31 @@ void StatusPanel::paintEvent(QPaintEvent* event)
         QLabel::paintEvent(event);
         return;
     }
+    PlacedGlyphs placed;
+    glyphsIn(event->rect(), placed);
     QPainter p(this);
-    drawGlyphs(p, event->rect());
+    drawGlyphs(p, placed);
 }
 
-// Every glyph with ink in the area, in the line's order, as the whole line
-// would draw them there.
-void StatusPanel::drawGlyphs(QPainter& p, const QRect& area) const
+// Every glyph with ink in the area, in the line's order.
+void StatusPanel::glyphsIn(const QRect& area, PlacedGlyphs& into) const
+{
+    into.clear();
+    const QRectF inArea(area);
+    for (std::size_t g = 0; g < line_->ink.size(); ++g) {
+        if (line_->ink[g].intersects(inArea))
+            into.emplace_back(g, line_->glyphIndexes[g]);
+    }
+}
+
+// The glyphs as the whole line would draw them in their places.
+void StatusPanel::drawGlyphs(QPainter& p, const PlacedGlyphs& placed) const
 {
     QList<quint32> glyphs;
     QList<QPointF> positions;
-    for (std::size_t g = 0; g < line_->ink.size(); ++g) {
-        if (line_->ink[g].intersects(area)) {
-            glyphs.push_back(line_->glyphIndexes[g]);
-            positions.push_back(line_->positions[g]);
-        }
+    for (const auto& [place, glyph] : placed) {
+        glyphs.push_back(glyph);
+        positions.push_back(line_->positions[place]);
     }
     QGlyphRun run;
     run.setRawFont(line_->rawFont);

@@ -42,12 +42,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // A strip of the panel as drawn on the window, by what glyphs stood in
-    // it (their places in the line and glyph indexes).
+    // Glyphs by their places in the line and their glyph indexes.
+    using PlacedGlyphs = std::vector<std::pair<std::size_t, quint32>>;
+    // A strip of the panel as drawn on the window, by what glyphs stood in it.
     struct DrawnStrip {
         QRect area;
         std::size_t key = 0;   // made from the glyphs
-        std::vector<std::pair<std::size_t, quint32>> glyphs;
+        PlacedGlyphs glyphs;
         QImage image;
         quint64 lastUse = 0;
     };
@@ -66,16 +67,18 @@ private:
         std::array<QRectF, 10> digitInk{};               // and its ink at the origin
         std::vector<DrawnStrip> drawn;
         quint64 uses = 0;
-        std::vector<std::pair<std::size_t, quint32>> inStrip;   // kept for its room
+        PlacedGlyphs inStrip;   // kept for its room
     };
     std::optional<Line> layOut(const QString& text) const;
     bool canLayOut(const QString& text) const;
     bool panelIsPlain() const;
     bool stillFits(const Line& line) const;
     QRect changeDigits(Line& line, const QString& text) const;
+    QImage* windowImage() const;
     bool drawOnWindow(const QRect& strip);
     const QImage& drawnStrip(const QRect& strip, QImage::Format format, const QBrush& background);
-    void drawGlyphs(QPainter& p, const QRect& area) const;
+    void glyphsIn(const QRect& area, PlacedGlyphs& into) const;
+    void drawGlyphs(QPainter& p, const PlacedGlyphs& placed) const;
 
     std::optional<Line> line_;
     bool paintedFromGlyphs_ = false;

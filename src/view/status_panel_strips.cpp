@@ -11,6 +11,14 @@
 
 namespace tavolin {
 
+// The window's backing store, when it is an image in memory.
+QImage* StatusPanel::windowImage() const
+{
+    QBackingStore* store = backingStore();
+    QPaintDevice* device = store ? store->paintDevice() : nullptr;
+    return device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+}
+
 // The changed digits drawn straight into the window's backing store and
 // sent to the screen, past the repaint machinery: a repaint first waits for
 // the display server to let go of what it sent last (a round trip that
@@ -22,24 +30,20 @@ bool StatusPanel::drawOnWindow(const QRect& strip)
 {
     QWidget* top = window();
     QWindow* handle = top->windowHandle();
-    QBackingStore* store = backingStore();
+    QImage* surface = windowImage();
     const QBrush background = palette().brush(backgroundRole());
-    if (!handle || !handle->isExposed() || !store || !isVisible() || !top->updatesEnabled()
+    if (!handle || !handle->isExposed() || !surface || !isVisible() || !top->updatesEnabled()
         || background.style() != Qt::SolidPattern || !visibleRegion().contains(strip))
         return false;
-    QPaintDevice* device = store->paintDevice();
-    if (device->devType() != QInternal::Image)
-        return false;
-    QImage& surface = *static_cast<QImage*>(device);
     const QRect target(mapTo(top, strip.topLeft()), strip.size());
-    if (surface.depth() != 32 || surface.devicePixelRatio() != 1.0 || !surface.rect().contains(target))
+    if (surface->depth() != 32 || surface->devicePixelRatio() != 1.0 || !surface->rect().contains(target))
         return false;
-    const QImage& drawn = drawnStrip(strip, surface.format(), background);
-    uchar* row = surface.bits() + target.y() * surface.bytesPerLine() + qsizetype(target.x()) * 4;
-    for (int y = 0; y < strip.height(); ++y, row += surface.bytesPerLine())
+    const QImage& drawn = drawnStrip(strip, surface->format(), background);
+    uchar* row = surface->bits() + target.y() * surface->bytesPerLine() + qsizetype(target.x()) * 4;
+    for (int y = 0; y < strip.height(); ++y, row += surface->bytesPerLine())
         std::memcpy(row, drawn.constScanLine(y), qsizetype(strip.width()) * 4);
     paintedFromGlyphs_ = true;
-    store->flush(QRegion(target), handle);
+    backingStore()->flush(QRegion(target), handle);
     return true;
 }
 
@@ -49,13 +53,8 @@ bool StatusPanel::drawOnWindow(const QRect& strip)
 // painter on the whole window would cost a clip mask the window's height.
 const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format, const QBrush& background)
 {
-    std::vector<std::pair<std::size_t, quint32>>& glyphs = line_->inStrip;
-    glyphs.clear();
-    const QRectF area(strip);
-    for (std::size_t g = 0; g < line_->ink.size(); ++g) {
-        if (line_->ink[g].intersects(area))
-            glyphs.emplace_back(g, line_->glyphIndexes[g]);
-    }
+    PlacedGlyphs& glyphs = line_->inStrip;
+    glyphsIn(strip, glyphs);
     // Told apart by a number first: comparing each kept strip's glyphs
     // would reach into as many places in memory.
     std::size_t key = 0;
@@ -79,7 +78,7 @@ const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format,
     QPainter p(&image);
     p.translate(-strip.topLeft());
     p.fillRect(strip, background);
-    drawGlyphs(p, strip);
+    drawGlyphs(p, glyphs);
     p.end();
     kept.push_back(DrawnStrip{strip, key, glyphs, std::move(image), ++line_->uses});
     return kept.back().image;
