@@ -80,7 +80,9 @@ const QImage& StatusPanel::drawnStrip(const QRect& strip, QImage::Format format,
     p.fillRect(strip, background);
     drawGlyphs(p, glyphs);
     p.end();
-    kept.push_back(DrawnStrip{strip, key, glyphs, std::move(image), ++line_->uses});
+    // An image once painted on keeps its paint engine, ten times the size
+    // of a strip, for as long as it lives: the strip kept is a copy.
+    kept.push_back(DrawnStrip{strip, key, glyphs, image.copy(), ++line_->uses});
     return kept.back().image;
 }
 
