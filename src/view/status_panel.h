@@ -22,8 +22,13 @@ namespace tavolin {
 class StatusPanel : public QLabel {
 public:
     // A panel that fills its own background is repainted alone: the status
-    // bar and the window under it are not painted again for a tick.
-    explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent) { setAutoFillBackground(true); }
+    // bar and the window under it are not painted again for a tick. Its
+    // texts are plain: a folder named like markup shows as it is named.
+    explicit StatusPanel(QWidget* parent = nullptr) : QLabel(parent)
+    {
+        setAutoFillBackground(true);
+        setTextFormat(Qt::PlainText);
+    }
 
     void showText(const QString& text);
     // Draws ahead what showing these texts one after another, from the one

@@ -23,6 +23,7 @@ protected:
             label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
             bar.addWidget(label);
         }
+        plain->setTextFormat(Qt::PlainText);
         panel->installEventFilter(&painted);
         bar.show();
         QApplication::processEvents();
@@ -110,12 +111,14 @@ TEST_F(StatusPanelTest, WhatCoversAPanelStaysOnTopOfItsClock)
     }
 }
 
-// Other texts, a longer number, a bold font: each as QLabel shows it, and
+// Other texts, a longer number, a bold font, a folder named like markup:
+// each as a plain-text QLabel shows it, and
 // the digits drawn from glyphs again once a text repeats but for them.
 TEST_F(StatusPanelTest, AnyOtherTextAsAPlainLabelShowsIt)
 {
     for (const char* text : {" Number of Cards left:  9", " Number of Cards left:  10", " Number of Cards left:  11",
-                             "Room -> Pile: Ace of Hearts", "R&D 42", "R&D 43"})
+                             "Room -> Pile: Ace of Hearts", "R&D 42", "R&D 43", " Dir: /home/<b>x</b>",
+                             "<img src=\"/tmp\"> 12"})
         expectPlainLook(QString::fromLatin1(text));
     for (int second = 7; second < 10; ++second)
         expectPlainLook(playingTime(second));
