@@ -55,8 +55,6 @@ TableView::TableView(Game& game, const TableLayout& layout, const CardLibrary& c
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves between the two clicks of a click-and-click transfer are tracked too.
     setMouseTracking(true);
-    // For the message boxes that open over words still waiting.
-    qApp->installEventFilter(this);
 }
 
 void TableView::setMissingBitmapHandler(std::function<void(int number)> handler)
@@ -138,7 +136,18 @@ void TableView::tellReaders(QAccessibleEvent& event) const
 
 void TableView::announce(const QString& words)
 {
+    // The watch for message boxes opening over waiting words is on only
+    // while words wait: every event of the program passes through it, an
+    // idle game's clock ticks included.
+    if (pendingAnnouncements_.isEmpty())
+        qApp->installEventFilter(this);
     pendingAnnouncements_ << words;
+}
+
+QString TableView::takeAnnouncements()
+{
+    qApp->removeEventFilter(this);
+    return std::exchange(pendingAnnouncements_, {}).join(QLatin1Char(' '));
 }
 
 // While a box is open or closing, the window is not active, and a reader
@@ -157,8 +166,7 @@ void TableView::sayAnnouncements()
 {
     if (!isActiveWindow() && !pendingAnnouncements_.isEmpty())
         return;
-    const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
-    pendingAnnouncements_.clear();
+    const QString words = takeAnnouncements();
     // Away from the table (a box is open or closing, a button has the keys)
     // the place is told when the table has the keys again, and only then.
     const bool placeUntold = cursorUntold_;
@@ -184,8 +192,7 @@ bool TableView::eventFilter(QObject* watched, QEvent* event)
     auto* box = qobject_cast<QMessageBox*>(watched);
     if (!box)
         return false;
-    const QString words = pendingAnnouncements_.join(QLatin1Char(' '));
-    pendingAnnouncements_.clear();
+    const QString words = takeAnnouncements();
     for (QLabel* label : box->findChildren<QLabel*>())
         if (label->text() == box->text())
             label->setAccessibleName(words + QLatin1Char(' ') + box->text());

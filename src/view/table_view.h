@@ -150,6 +150,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The waiting words, said or read with a box, and no longer waiting.
+    QString takeAnnouncements();
     // Bringing the top area's looks and the Column image up to date.
     QRegion paintTopArea();
     void paintBlockFrame(QPainter& p, int left);
