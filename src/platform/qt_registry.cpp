@@ -94,6 +94,13 @@ QtRegistry::Values parsed(const QByteArray& bytes)
     return values;
 }
 
+// The values of the file as read. The line the size limit cut through is
+// no damage of the file's own, and names nothing.
+QtRegistry::Values valuesRead(const FileContents& contents)
+{
+    return parsed(contents.cutShort ? contents.bytes.left(contents.bytes.lastIndexOf('\n') + 1) : contents.bytes);
+}
+
 QByteArray written(const QtRegistry::Values& values)
 {
     QByteArray bytes;
@@ -164,8 +171,7 @@ std::unique_ptr<RegistryKey> QtRegistry::open(const QString& path, bool create, 
     // Before the file: a note counted meanwhile is then named in it.
     std::vector<Note> notes = notesBeside();
     const FileContents contents = readRegularFile(fileName_, LargestFile);
-    // The line the limit cut through is no damage of the file's own.
-    Values values = parsed(contents.cutShort ? contents.bytes.left(contents.bytes.lastIndexOf('\n') + 1) : contents.bytes);
+    Values values = valuesRead(contents);
     damage_ = damageOf(contents, values);
     if (contents.state == FileContents::State::Refused) {
         writeProblem_ = contents.problem;
@@ -214,7 +220,7 @@ void QtRegistry::clearLeftovers()
     removeLeftoversOnce();
     // Notes before the file, as a key opened to write reads them.
     const std::vector<Note> notes = notesBeside();
-    uncountedNotes(notes, parsed(readRegularFile(fileName_, LargestFile).bytes), true);
+    uncountedNotes(notes, valuesRead(readRegularFile(fileName_, LargestFile)), true);
 }
 
 // Those of the notes found that the file does not name as counted. Holding
